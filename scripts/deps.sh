@@ -1,0 +1,27 @@
+# Sourced by the scripts: installs the Debian packages Tintorium needs, only when one is missing.
+TINTORIUM_PACKAGES=(
+  cmake ninja-build g++ pkg-config
+  qt6-base-dev qt6-base-dev-tools libgl-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  liblcms2-dev libgif-dev libimagequant-dev
+  xvfb xauth fonts-dejavu-core
+)
+
+tintorium_install_deps() {
+  local missing=()
+  local p
+  for p in "${TINTORIUM_PACKAGES[@]}"; do
+    dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing missing packages: ${missing[*]}"
+  local sudo=""
+  if [ "$(id -u)" -ne 0 ]; then
+    if command -v sudo >/dev/null 2>&1; then sudo="sudo"; else
+      echo "error: missing packages (${missing[*]}) and not root; install them and run again" >&2
+      return 1
+    fi
+  fi
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}

@@ -1,0 +1,41 @@
+#pragma once
+// Every message box, question, file chooser and modal dialog goes through here, so tests can answer them.
+
+#include <QString>
+#include <QStringList>
+
+class QDialog;
+class QWidget;
+
+namespace tintorium {
+
+/// The icon and button flags of a message box.
+enum TMessageFlags : int { mfError = 16, mfWarning = 48, mfInformation = 64, mfQuestion = 35 };
+/// What a message box returns.
+enum TMessageResult : int { mrOK = 1, mrCancel = 2, mrYes = 6, mrNo = 7 };
+
+class TDialogSeam {
+ public:
+  virtual ~TDialogSeam() = default;
+  /// A modal box captioned with the application title; returns a TMessageResult.
+  virtual int ShowMessageBox(const QString& text, int flags) = 0;
+  /// Empty when cancelled.
+  virtual QString GetOpenFileName(QWidget* parent, const QString& caption, const QString& dir,
+                                  const QString& filter) = 0;
+  virtual QString GetSaveFileName(QWidget* parent, const QString& caption, const QString& dir,
+                                  const QString& filter, QString* selectedFilter) = 0;
+  /// Runs a modal dialog; returns QDialog::Accepted or QDialog::Rejected.
+  virtual int Exec(QDialog& dialog) = 0;
+};
+
+/// The seam in use: the real dialogs unless a test installed its own.
+TDialogSeam& Dialogs();
+/// Installs `seam` (not owned); nullptr restores the real dialogs.
+void SetDialogs(TDialogSeam* seam);
+
+inline int ShowMessageBox(const QString& text, int flags) { return Dialogs().ShowMessageBox(text, flags); }
+
+/// The caption of every message box.
+QString ApplicationTitle();
+
+}  // namespace tintorium

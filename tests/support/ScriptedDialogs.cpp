@@ -1,0 +1,35 @@
+#include "support/ScriptedDialogs.h"
+
+namespace tintorium::test {
+namespace {
+
+template <typename T>
+T TakeFront(std::deque<T>& queue, T fallback) {
+  if (queue.empty()) return fallback;
+  T value = queue.front();
+  queue.pop_front();
+  return value;
+}
+
+}  // namespace
+
+int TScriptedDialogs::ShowMessageBox(const QString& text, int flags) {
+  messages.push_back({text, flags});
+  return TakeFront(answers, flags == mfQuestion ? int(mrCancel) : int(mrOK));
+}
+
+QString TScriptedDialogs::GetOpenFileName(QWidget*, const QString&, const QString&, const QString&) {
+  return TakeFront(openPaths, QString());
+}
+
+QString TScriptedDialogs::GetSaveFileName(QWidget*, const QString&, const QString&, const QString& filter,
+                                          QString* selectedFilter) {
+  saveFilters << filter;
+  QString path = TakeFront(savePaths, QString());
+  if (selectedFilter && selectedFilter->isEmpty()) *selectedFilter = filter.section(QStringLiteral(";;"), 0, 0);
+  return path;
+}
+
+int TScriptedDialogs::Exec(QDialog& dialog) { return onExec ? onExec(dialog) : int(QDialog::Rejected); }
+
+}  // namespace tintorium::test

@@ -1,0 +1,43 @@
+#pragma once
+// A dialog seam for tests: records every message and answers from a script, never blocking.
+
+#include "app/MessageSeam.h"
+
+#include <QDialog>
+#include <QString>
+#include <QStringList>
+
+#include <deque>
+#include <functional>
+
+namespace tintorium::test {
+
+class TScriptedDialogs final : public TDialogSeam {
+ public:
+  struct Message {
+    QString text;
+    int flags;
+  };
+
+  TScriptedDialogs() { SetDialogs(this); }
+  ~TScriptedDialogs() override { SetDialogs(nullptr); }
+
+  /// Answers for the next message boxes, in order; once used up, boxes answer OK (or Cancel for questions).
+  std::deque<int> answers;
+  /// Paths for the next open/save choosers, in order; once used up, choosers are cancelled (empty).
+  std::deque<QString> openPaths;
+  std::deque<QString> savePaths;
+  /// Called with each modal dialog instead of running it; returns its result. Unset: Rejected.
+  std::function<int(QDialog&)> onExec;
+
+  std::vector<Message> messages;
+  QStringList saveFilters;  // the filter list each save chooser was shown
+
+  int ShowMessageBox(const QString& text, int flags) override;
+  QString GetOpenFileName(QWidget*, const QString&, const QString&, const QString&) override;
+  QString GetSaveFileName(QWidget*, const QString&, const QString&, const QString& filter,
+                          QString* selectedFilter) override;
+  int Exec(QDialog& dialog) override;
+};
+
+}  // namespace tintorium::test
