@@ -20,7 +20,7 @@ function(tintorium_add_test)
   endif()
   target_compile_definitions(${T_NAME} PRIVATE
     TINTORIUM_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data"
-    TINTORIUM_CORPUS="${PROJECT_SOURCE_DIR}/../shared/corpus")
+    TINTORIUM_CORPUS="${PROJECT_SOURCE_DIR}/tests/data/corpus")
   add_test(NAME ${T_NAME} COMMAND ${T_NAME})
   if(T_QT)
     set_tests_properties(${T_NAME} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
