@@ -1,0 +1,106 @@
+#pragma once
+// The palette document: the ordered entries, the file name and the modified flag, with the commands on them.
+// It holds no view state (selection, current item); a view follows it through the signals below.
+
+#include "core/ColorTypes.h"
+#include "interchange/FileResult.h"
+#include "palette/PaletteEntry.h"
+
+#include <QObject>
+#include <QString>
+
+#include <vector>
+
+namespace tintorium {
+
+class TColorObject;
+
+class TPaletteDocument : public QObject {
+  Q_OBJECT
+  Q_PROPERTY(QString PaletteFileName READ PaletteFileName WRITE SetPaletteFileName NOTIFY FileNameChanged)
+  Q_PROPERTY(bool PaletteModified READ PaletteModified WRITE SetPaletteModified NOTIFY ModifiedChanged)
+
+ public:
+  /// The file name of a palette that was never saved (no folder).
+  static inline const QString NoName = QStringLiteral("noname.tnp");
+
+  explicit TPaletteDocument(QObject* parent = nullptr);
+  ~TPaletteDocument() override;
+
+  // --- State -------------------------------------------------------------------------------------------------
+  int Count() const { return static_cast<int>(entries_.size()); }
+  bool IsEmpty() const { return entries_.empty(); }
+  /// `index` must be in 0 .. Count() - 1.
+  const TPaletteEntry& Entry(int index) const { return entries_[static_cast<std::size_t>(index)]; }
+  const TPaletteEntries& Entries() const { return entries_; }
+
+  const QString& PaletteFileName() const { return fileName_; }
+  void SetPaletteFileName(const QString& fileName);
+  bool PaletteModified() const { return modified_; }
+  void SetPaletteModified(bool modified);
+
+  // --- Entry commands: each sets PaletteModified --------------------------------------------------------------
+  /// Appends a copy of `color` named `name`; returns its index.
+  int AddPaletteColor(const QString& name, const TColorObject& color);
+  /// Inserts a copy at `index`, limited to 0 .. Count(); returns the index used.
+  int InsertPaletteColor(int index, const QString& name, const TColorObject& color);
+  /// Edit Color: the name becomes `name` (any text) and the colour gets ConvertTo(model). No-op for a bad index.
+  void EditPaletteColor(int index, const QString& name, TColorModel model);
+  /// Removes every listed entry (order and repeats do not matter; indexes out of range are ignored).
+  /// Sets the flag when `indexes` is not empty, as the command does once it runs.
+  void DeletePaletteColors(std::vector<int> indexes);
+  /// Removes every entry whose colour is SameColor as an earlier entry's (names ignored; first occurrence
+  /// stays; order kept). Returns the number removed. Linear time.
+  int RemoveDuplicateColors();
+  /// Writes `model` into the Model of every entry without recomputing any value (tag only).
+  void ConvertPaletteValues(TColorModel model);
+  /// The drag within the list: removes entry `from`, then inserts it at `dropRow` limited to 0 .. Count()
+  /// (counted after the removal). `dropRow` is the row under the drop point, or any number >= Count() for a
+  /// point below the last item. Returns the new index, or -1 (nothing done) when `from` is out of range.
+  int MovePaletteColor(int from, int dropRow);
+  /// SortPalette (key index 0-13, order 0 ascending / 1 descending); sets the flag even when nothing moved.
+  void SortPaletteColors(int key, int order);
+
+  // --- File commands (the questions and file choosers belong to the window) -------------------------------------
+  /// New: empties the palette, file name "noname.tnp", flag cleared.
+  void NewPalette();
+  /// Open: reads `fileName`; on success it becomes the file name and the flag is cleared. On failure the
+  /// palette is reset as by New (the partly read entries are dropped) and the read's failure is returned.
+  TFileResult OpenPalette(const QString& fileName);
+  /// Save / Save As to `fileName`: on success it becomes the file name and the flag is cleared; on failure
+  /// both keep their values.
+  TFileResult SavePalette(const QString& fileName);
+  /// True when Save must go through Save As: never saved ("noname.tnp", compared exactly) or the file is gone.
+  bool NeedsSaveAs() const;
+  /// Save As's naming rule: appends ".tnp" unless the name already ends in ".tnp" (any case).
+  static QString WithPaletteExtension(const QString& fileName);
+
+ signals:
+  // A view (or an item model adapting this document) follows the entries through these pairs; indexes are
+  // inclusive and refer to the state before the "AboutTo" change and after the finished one.
+  void EntriesAboutToBeInserted(int first, int last);
+  void EntriesInserted(int first, int last);
+  void EntriesAboutToBeRemoved(int first, int last);
+  void EntriesRemoved(int first, int last);
+  /// `to` is the final index of the moved entry.
+  void EntryAboutToBeMoved(int from, int to);
+  void EntryMoved(int from, int to);
+  /// Names, values or models of these entries changed; their number and order did not.
+  void EntriesChanged(int first, int last);
+  /// Everything may have changed (sort, many removals, open, new): the view reloads.
+  void EntriesAboutToBeReset();
+  void EntriesReset();
+
+  void ModifiedChanged(bool modified);
+  void FileNameChanged(const QString& fileName);
+
+ private:
+  void ReplaceEntries(TPaletteEntries entries);
+  void RemoveRun(int first, int last);
+
+  TPaletteEntries entries_;
+  QString fileName_ = NoName;
+  bool modified_ = false;
+};
+
+}  // namespace tintorium
