@@ -1,0 +1,144 @@
+#include "app/MainActions.h"
+
+#include <QAction>
+#include <QKeySequence>
+
+#include <array>
+
+namespace tintorium {
+namespace {
+
+struct TActionSpec {
+  QAction* TMainActions::*member;
+  const char* name;
+  const char* caption;
+  QKeyCombination shortcut;
+  int tag;
+  bool checkable;
+};
+
+constexpr QKeyCombination kNone{};
+constexpr QKeyCombination Ctrl(Qt::Key k) { return Qt::CTRL | k; }
+constexpr QKeyCombination CtrlAlt(Qt::Key k) { return Qt::CTRL | Qt::ALT | k; }
+constexpr QKeyCombination Alt(Qt::Key k) { return Qt::ALT | k; }
+
+#define TACT(member, caption, shortcut, tag, checkable) \
+  TActionSpec { &TMainActions::member, #member, caption, shortcut, tag, checkable }
+
+const std::array kActions{
+    TACT(actFileNew, "New Palette", Ctrl(Qt::Key_N), -1, false),
+    TACT(actFileOpen, "Open...", Ctrl(Qt::Key_O), -1, false),
+    TACT(actFileSave, "Save", Ctrl(Qt::Key_S), -1, false),
+    TACT(actFileSaveAs, "Save As...", kNone, -1, false),
+    TACT(actImportColors, "Import...", kNone, -1, false),
+    TACT(actExportColors, "Export...", kNone, -1, false),
+    TACT(actFilePrint, "Print Scheme...", Ctrl(Qt::Key_P), -1, false),
+    TACT(actFileExit, "Exit", kNone, -1, false),
+
+    TACT(actEditUndo, "Previous Base color", Ctrl(Qt::Key_Z), -1, false),
+    TACT(actEditRedo, "Next Base color", CtrlAlt(Qt::Key_Z), -1, false),
+    TACT(actEditCopyColor, "Copy Base color as string (depends on model)", Ctrl(Qt::Key_C), -1, false),
+    TACT(actEditCopyColorHEX, "Copy Base color - HTML value", CtrlAlt(Qt::Key_C), -1, false),
+    TACT(actEditCopyColorDelphi, "Copy Base color - Delphi style", kNone, -1, false),
+    TACT(actEditCopyColorVSNET, "Copy Base color - Visual Studio style", kNone, -1, false),
+    TACT(actEditRandomize, "Randomize", kNone, -1, false),
+    TACT(actEditMakeWebsafe, "Make Websafe", Ctrl(Qt::Key_W), -1, false),
+    TACT(actEditMakeWebsmart, "Make Websmart", CtrlAlt(Qt::Key_W), -1, false),
+    TACT(actEditMakeGrayscale, "Make Grayscale", kNone, -1, false),
+    TACT(actEditLighten, "Brighten", Alt(Qt::Key_B), -1, false),
+    TACT(actEditDarken, "Darken", Alt(Qt::Key_K), -1, false),
+    TACT(actEditSaturate, "Saturate", Alt(Qt::Key_S), -1, false),
+    TACT(actEditDesaturate, "Desaturate", Alt(Qt::Key_D), -1, false),
+
+    TACT(actViewMainToolbar, "Main toolbar", kNone, -1, true),
+    TACT(actViewAdjustbar, "Adjust toolbar", kNone, -1, true),
+    TACT(actViewBaseColorSection, "Base Color Section", kNone, -1, true),
+    TACT(actViewSmallLib, "Swatches", kNone, -1, true),
+    TACT(actViewPalette, "Palette Section", kNone, -1, true),
+    TACT(actViewAlwaysOnTop, "Always On Top", kNone, -1, true),
+    TACT(actViewColorWheel, "Color Wheel", Ctrl(Qt::Key_1), 0, true),
+    TACT(actViewVariations, "Variations", Ctrl(Qt::Key_2), 1, true),
+    TACT(actViewColorMixer, "Color Mixer", Ctrl(Qt::Key_3), 2, true),
+    TACT(actViewLibrary, "Library", Ctrl(Qt::Key_4), 3, true),
+    TACT(actViewSpectrum, "Spectrum", Ctrl(Qt::Key_5), 4, true),
+    TACT(actViewPhotoScheme, "Colors From Image", Ctrl(Qt::Key_6), 5, true),
+
+    TACT(actCUCModelRGB, "View RGB", kNone, 0, true),
+    TACT(actCUCModelHSB, "View HSB", kNone, 1, true),
+    TACT(actCUCModelCMYK, "View CMYK", kNone, 2, true),
+    TACT(actCUCModelLab, "View Lab", kNone, 3, true),
+
+    TACT(actPaletteAddBaseColor, "Add Base Color", Ctrl(Qt::Key_Q), -1, false),
+    TACT(actPaletteEditColor, "Edit Color...", kNone, -1, false),
+    TACT(actPaletteDeleteColor, "Delete Color", QKeyCombination(Qt::Key_Delete), -1, false),
+    TACT(actPaletteRemoveDuplicates, "Remove duplicate colors", kNone, -1, false),
+    TACT(actPaletteSelectAll, "Select All", Ctrl(Qt::Key_A), -1, false),
+    TACT(actPaletteSortColor, "Sort palette...", Ctrl(Qt::Key_R), -1, false),
+    TACT(actPaletteConvertToRGB, "Convert values to RGB", kNone, 0, false),
+    TACT(actPaletteConvertToHSB, "Convert values to HSB", kNone, 1, false),
+    TACT(actPaletteConvertToCMYK, "Convert values to CMYK", kNone, 2, false),
+    TACT(actPaletteConvertToLab, "Convert values to Lab", kNone, 3, false),
+    TACT(actPaletteSetasBase, "Set as Base color", kNone, -1, false),
+    TACT(actPaletteCopyColor, "Copy color string", kNone, -1, false),
+    TACT(actPaletteCopyColorHEX, "Copy color - HTML value", kNone, -1, false),
+    TACT(actPaletteCopyColorDelphi, "Copy color - Delphi style", kNone, -1, false),
+    TACT(actPaletteCopyColorVSNET, "Copy color - Visual Studio style", kNone, -1, false),
+
+    TACT(actCWSetBase, "Set as Base", kNone, -1, false),
+    TACT(actCWAddToPal, "Add to Palette", kNone, -1, false),
+    TACT(actCWAddAll, "Add all to palette", kNone, -1, false),
+    TACT(actCMAddAll, "Add all to palette", kNone, -1, false),
+    TACT(actCFIOpen, "Load image...", kNone, -1, false),
+    TACT(actCFIAddAll, "Add all to palette", kNone, -1, false),
+    TACT(actCFICurrentAdd, "Add to palette", kNone, -1, false),
+    TACT(actCFICurrentSetBase, "Set as Base", kNone, -1, false),
+    TACT(actCFIRandomPick, "Mix pickers", kNone, -1, false),
+
+    TACT(actLibLoad, "Load selected library", kNone, -1, false),
+    TACT(actLibOpen, "Open custom library...", kNone, -1, false),
+
+    TACT(actToolsScreenPick, "Screen Picker", QKeyCombination(Qt::Key_F10), -1, false),
+    TACT(actToolsContrastTest, "Contrast analyze...", kNone, -1, false),
+    TACT(actToolsOptions, "Options...", kNone, -1, false),
+
+    TACT(actHelpHelp, "Tintorium Help", QKeyCombination(Qt::Key_F1), -1, false),
+    TACT(actHelpGallery, "Tintorium Color Online Library", kNone, -1, false),
+    TACT(actHelpWebsite, "Tintorium Website", kNone, -1, false),
+    TACT(actHelpSupport, "E-mail Support", kNone, -1, false),
+    TACT(actHelpAbout, "About...", kNone, -1, false),
+
+    TACT(actUpdate, "", kNone, -1, false),
+};
+
+#undef TACT
+
+}  // namespace
+
+TMainActions::TMainActions(QObject* parent) : QObject(parent) {
+  setObjectName(QStringLiteral("alMain"));
+  all_.reserve(int(kActions.size()));
+  for (const TActionSpec& spec : kActions) {
+    auto* action = new QAction(QString::fromLatin1(spec.caption), this);
+    action->setObjectName(QString::fromLatin1(spec.name));
+    if (spec.shortcut != kNone) action->setShortcut(QKeySequence(spec.shortcut));
+    if (spec.tag >= 0) action->setData(spec.tag);
+    action->setCheckable(spec.checkable);
+    action->setEnabled(false);
+    this->*spec.member = action;
+    all_.append(action);
+  }
+}
+
+QAction* TMainActions::Find(const QString& name) const {
+  for (QAction* action : all_)
+    if (action->objectName() == name) return action;
+  return nullptr;
+}
+
+int TMainActions::Tag(const QAction* action) {
+  bool ok = false;
+  const int tag = action ? action->data().toInt(&ok) : -1;
+  return ok ? tag : -1;
+}
+
+}  // namespace tintorium
