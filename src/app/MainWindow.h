@@ -6,8 +6,8 @@
 //   toolbars      "tbMain" (Main Bar), "tbAdjust" (Color Bar), top toolbar area
 //   docks         "twBaseColor" (Base Color, left, above) and "twLibrary" (Swatches, left, below),
 //                 "twPalette" (Palette, right). Each dock may be moved left/right, floated or hidden.
-//                 A panel plugs in with SetBaseColorPanel / SetLibraryPanel / SetPalettePanel (the dock takes
-//                 ownership of the widget); until then the dock holds an empty widget.
+//                 The window creates the panels (TWorkspace's Base Color panel, the library panel, the palette
+//                 panel) and puts them in with SetBaseColorPanel / SetLibraryPanel / SetPalettePanel.
 //   centre        "tcMain" tab bar above the stacked pages "nbTools": TColorWheelPage, TVariationsPage,
 //                 TColorMixerPage, TLibraryPage, TSpectrumPage, TColorsFromImagePage (src/tools/), in that order.
 //   status bar    "sbMain" with panel 0 (175 px, colour under the pointer) and panel 1 (200 px, palette count).
@@ -36,27 +36,8 @@ namespace tintorium {
 class TActionRules;
 class TMainActions;
 class TMainStatusBar;
+class TPaletteDocument;
 class TToolPage;
-
-/// Where the main window gets its palette from: the palette document, seen from the shell. Implemented by the
-/// palette panel; until it is plugged in the window shows an empty, unmodified "noname.tnp".
-class TShellPalette {
- public:
-  virtual ~TShellPalette() = default;
-  /// Full path, or "noname.tnp" for a palette that was never saved.
-  virtual QString FileName() const = 0;
-  virtual bool Modified() const = 0;
-  virtual void SetModified(bool modified) = 0;
-  virtual int Count() const = 0;
-  /// Opens `path` as the palette (reports its own failure); true on success.
-  virtual bool OpenPalette(const QString& path) = 0;
-  /// Reads `path` into the palette list, keeping the name "noname.tnp"; silent; true on success.
-  virtual bool LoadEntriesFrom(const QString& path) = 0;
-  /// Writes the palette to `path` without changing its name or modified flag; true on success.
-  virtual bool WriteCopyTo(const QString& path) const = 0;
-  /// Save to its own file, or through Save As when it has none; false when cancelled or failed.
-  virtual bool SavePalette() = 0;
-};
 
 class TMainWindow final : public QMainWindow {
   Q_OBJECT
@@ -78,10 +59,13 @@ class TMainWindow final : public QMainWindow {
   TToolPage* ToolPage(int index) const;
   TMainStatusBar* StatusPanels() const { return sbMain_; }
 
+  /// The palette document, owned by the window ("noname.tnp" until saved). The palette panel shows it.
+  TPaletteDocument& Palette() { return *palette_; }
+
   /// Plug points (the dock takes ownership of the widget).
   void SetBaseColorPanel(QWidget* panel);
   void SetLibraryPanel(QWidget* panel);
-  void SetPalettePanel(QWidget* panel, TShellPalette* palette);
+  void SetPalettePanel(QWidget* panel);
 
   /// Registers a contributor to the idle refresh (not owned; unregister by destroying the window first).
   void AddActionRules(TActionRules* rules);
@@ -143,7 +127,7 @@ class TMainWindow final : public QMainWindow {
   QStackedWidget* nbTools_ = nullptr;
   std::vector<TToolPage*> pages_;
   TMainStatusBar* sbMain_ = nullptr;
-  TShellPalette* palette_ = nullptr;
+  TPaletteDocument* palette_ = nullptr;
   std::vector<TActionRules*> rules_;
   bool settingsWritten_ = false;
   bool closeWithoutQuestion_ = false;
