@@ -1,0 +1,118 @@
+#pragma once
+// The hub: the base colour, BaseColorChanged, the history, the colour-under-cursor readout, the caption
+// and palette count, and AddPaletteColor. Views are reached through the interfaces of BaseColorViews.h.
+
+#include "core/ColorObject.h"
+#include "workspace/BaseColorViews.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <array>
+#include <vector>
+
+class QLabel;
+class QStatusBar;
+class QWidget;
+
+namespace tintorium {
+
+class TColorHistory;
+class TCommonColorControl;
+class TColorUnderCursorPanel;
+class TPaletteDocument;
+
+class TWorkspace : public QObject {
+  Q_OBJECT
+
+ public:
+  /// The base colour starts as black in RGB until the start-up sets it and announces it.
+  explicit TWorkspace(QObject* parent = nullptr);
+  ~TWorkspace() override;
+
+  /// The base colour object. Whoever changes it calls BaseColorChanged afterwards.
+  TColorObject& BaseColor() { return base_; }
+  const TColorObject& BaseColor() const { return base_; }
+
+  /// Announces a change of the base colour, in this order: 1. swatch and web indicators, 2. the editors
+  /// (all four models when refreshAll, else all but `model`), 3. the wheel (unless it sent the change), the
+  /// spectrum (likewise) and the variation strips, 4. the history (recorded unless fromHistory; repainted).
+  /// `sender` is the control or action that made the change (may be null).
+  void BaseColorChanged(QObject* sender, TColorModel model, bool refreshAll, bool fromHistory);
+  /// Assigns `color` (records and Model) to the base colour, then BaseColorChanged(sender, its Model, true,
+  /// fromHistory).
+  void AssignBaseColor(const TColorObject& color, QObject* sender, bool fromHistory = false);
+
+  /// The editors of steps 1 and 2 (not owned; null: none).
+  void SetEditors(TBaseColorEditors* editors) { editors_ = editors; }
+  /// Registers a tool for step 3 (not owned); tools of one slot are called in registration order.
+  void AddFollower(TFollowerSlot slot, TBaseColorFollower* follower);
+  void RemoveFollower(TBaseColorFollower* follower);
+
+  TColorHistory& History() { return *history_; }
+  const TColorHistory& History() const { return *history_; }
+  /// Previous Base color: the history selection moves one entry towards older ones and becomes the base.
+  void Previous(QObject* sender);
+  /// Next Base color: the selection moves one entry towards newer ones and becomes the base.
+  void Next(QObject* sender);
+  bool CanPrevious() const;
+  bool CanNext() const;
+
+  /// The status readout of the colour under the pointer, in the colour-under-cursor model.
+  void ShowColorUnderCursor(TColor color);
+  void ClearColorUnderCursor();
+  /// Model of the readout (setting ColorUnCursorModel); default cmRGB.
+  TColorModel ColorUnderCursorModel() const { return cursorColor_.Model(); }
+  void SetColorUnderCursorModel(TColorModel model);
+  /// Text of status panel 0: empty, or seven spaces and the ValuesText of the colour under the pointer.
+  QString ColorUnderCursorText() const { return cursorText_; }
+  /// Feeds the readout from a colour control: own colours under the pointer are shown, others clear it;
+  /// leaving the control clears it.
+  void WatchColorUnderCursor(TCommonColorControl* control);
+
+  /// Adds the two status panels (colour under cursor, 175 pixels; palette count, 200 pixels) to `bar`.
+  void InstallStatusPanels(QStatusBar* bar);
+  TColorUnderCursorPanel* ColorUnderCursorPanel() const;
+  /// Refreshes the caption of `window` and the palette count whenever the program is idle.
+  void InstallIdleRefresh(QWidget* window);
+  /// Does the idle refresh now (also what tests call).
+  void RefreshIdle();
+  /// "Tintorium - [name*]", or with a space instead of "*" when the palette has no unsaved changes.
+  QString CaptionText() const;
+  /// "Colors in palette: %d".
+  QString PaletteCountText() const;
+
+  /// The palette document colours are added to (not owned; null: none).
+  void SetPalette(TPaletteDocument* palette) { palette_ = palette; }
+  TPaletteDocument* Palette() const { return palette_; }
+  /// Appends a copy of `color` named `name` to the palette, which becomes modified. Ignored without one.
+  void AddPaletteColor(const TColorObject& color, const QString& name);
+
+  /// Option cfAdjust: the step of Brighten, Darken, Saturate and Desaturate, 1-100 (clamped), default 10.
+  int AdjustAmount() const { return adjustAmount_; }
+  void SetAdjustAmount(int amount);
+  /// Option HTMLSharp: whether the HTML copy starts with "#". Default true.
+  bool HtmlSharp() const { return htmlSharp_; }
+  void SetHtmlSharp(bool on) { htmlSharp_ = on; }
+
+ signals:
+  /// After every BaseColorChanged (for views outside the four steps, e.g. action states).
+  void BaseColorAnnounced();
+
+ private:
+  TColorObject base_;
+  TColorObject cursorColor_;
+  QString cursorText_;
+  TColorHistory* history_;
+  TBaseColorEditors* editors_ = nullptr;
+  std::array<std::vector<TBaseColorFollower*>, 3> followers_;
+  TPaletteDocument* palette_ = nullptr;
+  QPointer<TColorUnderCursorPanel> cursorPanel_;
+  QPointer<QLabel> countPanel_;
+  QPointer<QWidget> captionWindow_;
+  int adjustAmount_ = 10;
+  bool htmlSharp_ = true;
+};
+
+}  // namespace tintorium
