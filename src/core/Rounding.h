@@ -3,12 +3,25 @@
 
 #include <cmath>
 #include <cstdint>
+#include <limits>
 
 namespace tintorium {
 
+namespace detail {
+/// Out-of-range results saturate and NaN gives 0, so hostile records never reach an undefined cast.
+inline std::int32_t SaturateToInt32(long double x) {
+  constexpr long double lo = std::numeric_limits<std::int32_t>::min();
+  constexpr long double hi = std::numeric_limits<std::int32_t>::max();
+  if (!(x == x)) return 0;
+  if (x <= lo) return std::numeric_limits<std::int32_t>::min();
+  if (x >= hi) return std::numeric_limits<std::int32_t>::max();
+  return static_cast<std::int32_t>(x);
+}
+}  // namespace detail
+
 /// Nearest integer, exact halves to the even neighbour (2.5 -> 2, 3.5 -> 4).
-inline std::int32_t Round(long double x) { return static_cast<std::int32_t>(std::nearbyintl(x)); }
+inline std::int32_t Round(long double x) { return detail::SaturateToInt32(std::nearbyintl(x)); }
 /// Toward zero.
-inline std::int32_t Trunc(long double x) { return static_cast<std::int32_t>(std::truncl(x)); }
+inline std::int32_t Trunc(long double x) { return detail::SaturateToInt32(std::truncl(x)); }
 
 }  // namespace tintorium
