@@ -1,0 +1,15 @@
+#pragma once
+// Saving a file whole or not at all: the bytes go to a temporary file in the target's folder, which replaces
+// the target only once everything is written, so a failed save leaves the previous file as it was.
+
+#include "interchange/FileResult.h"
+
+#include <QByteArrayView>
+#include <QString>
+
+namespace tintorium {
+
+/// "Could not save file!" (sCantSave) when the file cannot be created, written or renamed into place.
+TFileResult SaveFileAtomically(const QString& fileName, QByteArrayView bytes);
+
+}  // namespace tintorium

@@ -1,0 +1,48 @@
+#include "palette/PaletteSort.h"
+
+#include "core/ColorObject.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace tintorium {
+
+std::int32_t SortKeyValue(const TColorObject& color, int key) {
+  switch (key) {
+    case skSystemColor: return static_cast<std::int32_t>(color.GetColor());
+    case skRGB_R: return color.GetRGB().R;
+    case skRGB_G: return color.GetRGB().G;
+    case skRGB_B: return color.GetRGB().B;
+    case skHSB_Hue: return color.GetHSB().H;
+    case skHSB_Saturation: return color.GetHSB().S;
+    case skHSB_Brightness: return color.GetHSB().B;
+    case skCMYK_C: return color.GetCMYK().C;
+    case skCMYK_M: return color.GetCMYK().M;
+    case skCMYK_Y: return color.GetCMYK().Y;
+    case skCMYK_K: return color.GetCMYK().K;
+    case skLab_L: return color.GetLab().L;
+    case skLab_a: return color.GetLab().a;
+    case skLab_b: return color.GetLab().b;
+    default: return 0;
+  }
+}
+
+void SortPalette(TPaletteEntries& entries, int key, int order) {
+  if (entries.size() < 2 || key < 0 || key >= SortKeyCount) return;
+  // Each key is computed once; the original position breaks ties, which keeps equal keys in their order in
+  // both directions, as the repeated "first smallest / first largest" selection does.
+  std::vector<std::pair<std::int32_t, std::size_t>> keys;
+  keys.reserve(entries.size());
+  for (std::size_t i = 0; i < entries.size(); ++i) keys.emplace_back(SortKeyValue(entries[i].Color, key), i);
+  const bool descending = order != soAscending;
+  std::sort(keys.begin(), keys.end(), [descending](const auto& x, const auto& y) {
+    if (x.first != y.first) return descending ? x.first > y.first : x.first < y.first;
+    return x.second < y.second;
+  });
+  TPaletteEntries sorted;
+  sorted.reserve(entries.size());
+  for (const auto& k : keys) sorted.push_back(std::move(entries[k.second]));
+  entries = std::move(sorted);
+}
+
+}  // namespace tintorium
