@@ -1,0 +1,70 @@
+#include "app/Language.h"
+
+#include "app/Messages.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+namespace tintorium {
+namespace {
+
+QString& FolderOverride() {
+  static QString folder;
+  return folder;
+}
+
+QString& CurrentName() {
+  static QString name;
+  return name;
+}
+
+bool IsPlainFileName(const QString& name) {
+  return !name.isEmpty() && name != u"." && name != u".." && !name.contains(u'/') && !name.contains(u'\\') &&
+         !name.contains(QChar(0));
+}
+
+}  // namespace
+
+QString LanguageFolder() {
+  if (!FolderOverride().isEmpty()) return FolderOverride();
+  const QDir appDir(QCoreApplication::applicationDirPath());
+  const QString beside = appDir.filePath(QStringLiteral("Language"));
+  const QString installed = QDir::cleanPath(appDir.filePath(QStringLiteral("../share/tintorium/Language")));
+  if (!QFileInfo(beside).isDir() && QFileInfo(installed).isDir()) return installed;
+  return beside;
+}
+
+void SetLanguageFolder(const QString& folder) { FolderOverride() = folder; }
+
+QString CurrentLanguageName() { return CurrentName(); }
+
+void SetCurrentLanguageName(const QString& name) { CurrentName() = name; }
+
+QString CurrentLanguagePath() {
+  const QString name = CurrentName();
+  if (!IsPlainFileName(name)) return {};
+  const QString path = QDir(LanguageFolder()).filePath(name);
+  return QFileInfo(path).isFile() ? path : QString();
+}
+
+std::optional<TLanguageFile> LoadCurrentLanguage() {
+  const QString path = CurrentLanguagePath();
+  if (path.isEmpty()) return std::nullopt;
+  return TLanguageFile::Load(path);
+}
+
+QStringList AvailableLanguages() {
+  const QDir dir(LanguageFolder());
+  return dir.entryList({QStringLiteral("*.lng")}, QDir::Files | QDir::Readable,
+                       QDir::Name | QDir::IgnoreCase);
+}
+
+bool ApplyGlobalLanguage() {
+  const auto file = LoadCurrentLanguage();
+  if (!file) return false;
+  ApplyMessageEntries(file->Section(QLatin1String(kGlobalSection)));
+  return true;
+}
+
+}  // namespace tintorium

@@ -1,0 +1,131 @@
+#include "app/LanguageApplier.h"
+
+#include "app/Language.h"
+#include "app/Messages.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAction>
+#include <QComboBox>
+#include <QDockWidget>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListView>
+#include <QMenu>
+#include <QMultiHash>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QTreeView>
+
+namespace tintorium {
+namespace {
+
+bool SetCaptionOf(QObject* object, const QString& text) {
+  if (auto* action = qobject_cast<QAction*>(object)) {
+    action->setText(text);
+  } else if (auto* menu = qobject_cast<QMenu*>(object)) {
+    menu->setTitle(text);
+  } else if (auto* label = qobject_cast<QLabel*>(object)) {
+    label->setText(text);
+  } else if (auto* button = qobject_cast<QAbstractButton*>(object)) {
+    button->setText(text);
+  } else if (auto* group = qobject_cast<QGroupBox*>(object)) {
+    group->setTitle(text);
+  } else if (qobject_cast<QDockWidget*>(object) || qobject_cast<QToolBar*>(object)) {
+    static_cast<QWidget*>(object)->setWindowTitle(text);
+  } else {
+    return false;
+  }
+  return true;
+}
+
+// Walks the model in pre-order (a node, then its children) to the node with absolute index `target`.
+QModelIndex NodeAt(const QAbstractItemModel& model, const QModelIndex& parent, int& remaining) {
+  const int rows = model.rowCount(parent);
+  for (int row = 0; row < rows; ++row) {
+    const QModelIndex node = model.index(row, 0, parent);
+    if (remaining-- == 0) return node;
+    const QModelIndex found = NodeAt(model, node, remaining);
+    if (found.isValid()) return found;
+    if (remaining < 0) break;
+  }
+  return {};
+}
+
+void SetViewItemText(QAbstractItemView& view, int index, const QString& text) {
+  QAbstractItemModel* model = view.model();
+  if (!model) return;
+  auto* tree = qobject_cast<QTreeView*>(&view);
+  const bool nodes = qobject_cast<QListView*>(&view) || (tree && tree->isHeaderHidden());
+  if (!nodes) {
+    if (index < model->columnCount()) model->setHeaderData(index, Qt::Horizontal, text);
+    return;
+  }
+  int remaining = index;
+  const QModelIndex node = tree ? NodeAt(*model, QModelIndex(), remaining) : model->index(index, 0);
+  if (node.isValid()) model->setData(node, text, Qt::DisplayRole);
+}
+
+void SetItemOf(QObject* object, int index, const QString& text) {
+  if (auto* tabs = qobject_cast<QTabWidget*>(object)) {
+    if (index < tabs->count()) tabs->setTabText(index, text);
+  } else if (auto* bar = qobject_cast<QTabBar*>(object)) {
+    if (index < bar->count()) bar->setTabText(index, text);
+  } else if (auto* combo = qobject_cast<QComboBox*>(object)) {
+    if (index < combo->count()) combo->setItemText(index, text);
+  } else if (auto* view = qobject_cast<QAbstractItemView*>(object)) {
+    SetViewItemText(*view, index, text);
+  }
+}
+
+class TWidgetLanguageTarget final : public TLanguageTarget {
+ public:
+  explicit TWidgetLanguageTarget(QWidget* window) : window_(window) {
+    const auto children = window->findChildren<QObject*>();
+    for (QObject* child : children) {
+      if (!child->objectName().isEmpty()) byName_.insert(child->objectName().toCaseFolded(), child);
+    }
+  }
+
+  bool HasComponent(const QString& name) const override {
+    return !name.isEmpty() && byName_.contains(name.toCaseFolded());
+  }
+  void SetComponentText(const QString& name, const QString& value) override {
+    for (QObject* object : byName_.values(name.toCaseFolded())) SetCaptionOf(object, value);
+  }
+  void SetCaption(const QString& value) override { window_->setWindowTitle(value); }
+  void SetItemText(const QString& name, int index, const QString& value) override {
+    for (QObject* object : byName_.values(name.toCaseFolded())) SetItemOf(object, index, value);
+  }
+
+ private:
+  QWidget* window_;
+  QMultiHash<QString, QObject*> byName_;
+};
+
+}  // namespace
+
+void ApplyLanguageSection(QWidget* window, const TLanguageFile& file, const QString& section) {
+  if (!window) return;
+  TWidgetLanguageTarget target(window);
+  ApplyLanguageEntries(file.Section(section), section, target);
+}
+
+bool ApplyLanguage(QWidget* window, const QString& section) {
+  const auto file = LoadCurrentLanguage();
+  if (!file) return false;
+  ApplyLanguageSection(window, *file, section);
+  return true;
+}
+
+bool ApplyLanguage() { return ApplyGlobalLanguage(); }
+
+void SelectLanguage(QWidget* mainWindow, const QString& fileName) {
+  SetCurrentLanguageName(fileName);
+  if (fileName.isEmpty()) return;
+  ApplyLanguage(mainWindow, QLatin1String(kMainFormSection));
+  ApplyLanguage();
+}
+
+}  // namespace tintorium

@@ -1,0 +1,97 @@
+#pragma once
+// The program-wide message texts: built-in English defaults, replaced by a language file's Global section.
+//
+// Language files are not ours, so a message text is never handed to a printf-style formatter. Use
+//   Message(sCantOpen)                       for a text without placeholders,
+//   FormatMessage(sPalCount, {count})        for a text with %d, %s or %f,
+// and nothing else: both render through our own formatter ("%%" is a literal percent sign; %f shows two
+// decimals with the user's decimal separator). A translated text is accepted only when its placeholders are
+// exactly the default text's, in the same order; otherwise the default text is kept.
+
+#include <QList>
+#include <QString>
+#include <QVariant>
+
+#include <initializer_list>
+#include <type_traits>
+
+namespace tintorium {
+
+struct TLanguageEntry;
+
+enum TMessageKey : int {
+  sScreenPickTip,
+  sColorIsWS,
+  sColorNoWS,
+  sColorIsWSm,
+  sColorNoWSm,
+  sFileNotFound,
+  sLangLoadFail,
+  sConnFail,
+  sCantCreate,
+  sCantSave,
+  sCantOpen,
+  sSaveChangesPromt,
+  sErrLoadThemes,
+  sLibraryNotExists,
+  sbNext,
+  sbFinish,
+  lTotalImported,
+  lExported,
+  txtExportYes,
+  txtExportNo,
+  sChooseExportFile,
+  sBrightDiff,
+  sColorDiff,
+  sContrastRatio,
+  sLibCount,
+  sPalCount,
+  // These two have no key: no language file can change them.
+  sCFIFileName,
+  sCFILoadFail,
+  kMessageCount
+};
+
+/// One argument of a message: a whole number for %d, a text for %s, a real number for %f.
+class TMessageArg {
+ public:
+  template <typename T>
+    requires std::is_integral_v<T>
+  TMessageArg(T v) : value_(static_cast<qlonglong>(v)) {}
+  template <typename T>
+    requires std::is_floating_point_v<T>
+  TMessageArg(T v) : value_(static_cast<double>(v)) {}
+  TMessageArg(const QString& v) : value_(v) {}
+  TMessageArg(const char* v) : value_(QString::fromUtf8(v)) {}
+  const QVariant& Value() const { return value_; }
+
+ private:
+  QVariant value_;
+};
+
+/// The current text with "%%" shown as "%"; for texts without placeholders.
+QString Message(TMessageKey key);
+/// The current text with its placeholders filled from `args` in order (a missing argument shows nothing).
+QString FormatMessage(TMessageKey key, std::initializer_list<TMessageArg> args);
+
+/// The language-file key ("" for the two fixed texts) and the built-in English text.
+QString MessageKeyName(TMessageKey key);
+QString DefaultMessageText(TMessageKey key);
+/// The current raw template, placeholders unfilled (for inspection and tests; render with FormatMessage).
+QString MessageTemplate(TMessageKey key);
+/// The message whose key is exactly `name` (case-sensitive), or kMessageCount.
+TMessageKey FindMessageKey(const QString& name);
+
+/// Whether `text` has exactly the placeholders of `defaultText` (%d, %s, %f in the same order, "%%" free)
+/// and no other "%" sequence.
+bool PlaceholdersMatch(const QString& text, const QString& defaultText);
+
+/// Replaces one message; an empty text, or one whose placeholders do not match, restores the default.
+/// Returns whether `text` was taken.
+bool SetMessageText(TMessageKey key, const QString& text);
+/// Applies a Global section: exact keys only; unknown keys and the fixed texts are ignored.
+void ApplyMessageEntries(const QList<TLanguageEntry>& entries);
+/// Back to the built-in English texts.
+void ResetMessages();
+
+}  // namespace tintorium
