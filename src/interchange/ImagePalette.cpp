@@ -1,0 +1,107 @@
+#include "interchange/ImagePalette.h"
+
+#include "interchange/ImageQuantizer.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+
+#include <gif_lib.h>
+
+namespace tintorium {
+namespace {
+
+QString HexOf(int r, int g, int b) {
+  return QStringLiteral("%1%2%3")
+      .arg(r, 2, 16, QLatin1Char('0'))
+      .arg(g, 2, 16, QLatin1Char('0'))
+      .arg(b, 2, 16, QLatin1Char('0'))
+      .toUpper();
+}
+
+int ReadFromDevice(GifFileType* gif, GifByteType* buffer, int length) {
+  auto* device = static_cast<QIODevice*>(gif->UserData);
+  const qint64 read = device->read(reinterpret_cast<char*>(buffer), length);
+  return read < 0 ? 0 : static_cast<int>(read);
+}
+
+QStringList ColorMapTexts(const ColorMapObject* map) {
+  QStringList texts;
+  for (int i = 0; i < map->ColorCount; ++i) {
+    const GifColorType& c = map->Colors[i];
+    texts.append(HexOf(c.Red, c.Green, c.Blue));
+  }
+  return texts;
+}
+
+bool SkipExtension(GifFileType* gif) {
+  int code = 0;
+  GifByteType* block = nullptr;
+  if (DGifGetExtension(gif, &code, &block) != GIF_OK) return false;
+  while (block != nullptr) {
+    if (DGifGetExtensionNext(gif, &block) != GIF_OK) return false;
+  }
+  return true;
+}
+
+// Without a global table the first image descriptor may carry its own; its pixels are not read.
+bool FirstLocalColorMap(GifFileType* gif, QStringList& texts) {
+  for (;;) {
+    GifRecordType type = UNDEFINED_RECORD_TYPE;
+    if (DGifGetRecordType(gif, &type) != GIF_OK) return false;
+    if (type == TERMINATE_RECORD_TYPE) return true;
+    if (type == EXTENSION_RECORD_TYPE) {
+      if (!SkipExtension(gif)) return false;
+      continue;
+    }
+    if (type != IMAGE_DESC_RECORD_TYPE || DGifGetImageDesc(gif) != GIF_OK) return false;
+    if (gif->Image.ColorMap != nullptr) texts = ColorMapTexts(gif->Image.ColorMap);
+    return true;
+  }
+}
+
+}  // namespace
+
+TReadResult<QStringList> ReadGifPalette(const QString& fileName) {
+  TReadResult<QStringList> result;
+  if (!QFileInfo::exists(fileName)) return result;
+  QFile file(fileName);
+  if (!file.open(QIODevice::ReadOnly)) {
+    result.Status = TFileResult::CantOpen();
+    return result;
+  }
+  int error = 0;
+  GifFileType* gif = DGifOpen(&file, ReadFromDevice, &error);
+  if (gif == nullptr) {
+    result.Status = TFileResult::CantOpen();
+    return result;
+  }
+  bool ok = true;
+  if (gif->SColorMap != nullptr) {
+    result.Value = ColorMapTexts(gif->SColorMap);
+  } else {
+    ok = FirstLocalColorMap(gif, result.Value);
+  }
+  DGifCloseFile(gif, &error);
+  if (!ok) {
+    result.Value.clear();
+    result.Status = TFileResult::CantOpen();
+  }
+  return result;
+}
+
+TReadResult<QStringList> ReadImagePalette(const QString& fileName) {
+  TReadResult<QStringList> result;
+  if (!QFileInfo::exists(fileName)) return result;
+  QImageReader reader(fileName);
+  const QImage image = reader.read();
+  const auto quantized = QuantizeImage(image, 256);
+  if (!quantized) {
+    result.Status = TFileResult::CantOpen();
+    return result;
+  }
+  for (const QRgb c : quantized->Palette) result.Value.append(HexOf(qRed(c), qGreen(c), qBlue(c)));
+  return result;
+}
+
+}  // namespace tintorium

@@ -1,0 +1,104 @@
+#include "interchange/ImportRules.h"
+
+#include "core/ColorModels.h"
+#include "core/ColorText.h"
+#include "interchange/ImagePalette.h"
+#include "interchange/SwatchFiles.h"
+#include "interchange/WebScan.h"
+
+#include <QFileInfo>
+#include <QSet>
+
+namespace tintorium {
+namespace {
+
+// The colours a source yields before filtering; Names is empty unless the source carries names.
+struct TFoundColors {
+  QStringList Hex;
+  QStringList Names;
+};
+
+TReadResult<TFoundColors> FromAco(const QString& path) {
+  TReadResult<TFoundColors> found;
+  const TReadResult<TAcoColors> aco = ReadAcoFile(path);
+  found.Status = aco.Status;
+  if (!aco.Ok()) return found;
+  for (const TColor color : aco.Value.Colors) {
+    found.Value.Hex.append(QString::fromStdString(HexText(ColorToRGBValues(color))));
+  }
+  if (aco.Value.HasNames) found.Value.Names = aco.Value.Names;
+  return found;
+}
+
+TReadResult<TFoundColors> FromTexts(const TReadResult<QStringList>& texts) {
+  TReadResult<TFoundColors> found;
+  found.Status = texts.Status;
+  if (texts.Ok()) found.Value.Hex = texts.Value;
+  return found;
+}
+
+TReadResult<TFoundColors> ReadSource(const QString& path) {
+  switch (ImportSourceForPath(path)) {
+    case TImportSource::Aco: return FromAco(path);
+    case TImportSource::Act: return FromTexts(ReadActFile(path));
+    case TImportSource::Image: return FromTexts(ReadImagePalette(path));
+    case TImportSource::Gif: return FromTexts(ReadGifPalette(path));
+    case TImportSource::WebText: return FromTexts(ScanTextColorsFile(path));
+    case TImportSource::None: break;
+  }
+  return {};
+}
+
+bool IsGray(const QString& hex) {
+  const TRGBValues rgb = ParseHexColor(hex.toStdString());
+  return rgb.R == rgb.G && rgb.G == rgb.B;
+}
+
+QList<TImportRow> FilteredRows(const TFoundColors& found, const TImportOptions& options) {
+  QList<TImportRow> rows;
+  QSet<QString> listed;
+  for (qsizetype i = 0; i < found.Hex.size(); ++i) {
+    const QString& hex = found.Hex[i];
+    if (options.NoGrays && IsGray(hex)) continue;
+    if (options.NoDuplicates && listed.contains(hex)) continue;
+    listed.insert(hex);
+    rows.append({i < found.Names.size() ? found.Names[i] : hex, hex});
+  }
+  return rows;
+}
+
+}  // namespace
+
+TImportSource ImportSourceForPath(const QString& path) {
+  const QString ext = QFileInfo(path).suffix().toLower();
+  if (ext == u"aco") return TImportSource::Aco;
+  if (ext == u"act") return TImportSource::Act;
+  if (ext == u"bmp" || ext == u"jpg" || ext == u"jpeg" || ext == u"png") return TImportSource::Image;
+  if (ext == u"gif") return TImportSource::Gif;
+  if (ext == u"css" || ext == u"htm" || ext == u"html" || ext == u"php") return TImportSource::WebText;
+  return TImportSource::None;
+}
+
+TReadResult<QList<TImportRow>> ImportColorRows(const QString& pathOrAddress, const TImportOptions& options,
+                                               const TFetchOptions& fetch) {
+  TReadResult<QList<TImportRow>> result;
+  if (pathOrAddress.contains(QStringLiteral("http://"))) {
+    const TUrlDownload download = FetchUrl(pathOrAddress, fetch);
+    if (!download.Ok()) {
+      result.Status = download.Status();
+      return result;
+    }
+    return ImportFileRows(download.FileName(), options);
+  }
+  return ImportFileRows(pathOrAddress, options);
+}
+
+TReadResult<QList<TImportRow>> ImportFileRows(const QString& path, const TImportOptions& options) {
+  TReadResult<QList<TImportRow>> result;
+  const TReadResult<TFoundColors> found = ReadSource(path);
+  result.Status = found.Status;
+  if (found.Ok()) result.Value = FilteredRows(found.Value, options);
+  return result;
+}
+
+}  // namespace tintorium
