@@ -1,0 +1,388 @@
+#include "palette/PalettePanel.h"
+
+#include "app/MainActions.h"
+#include "app/MessageSeam.h"
+#include "app/Messages.h"
+#include "controls/ColorDrag.h"
+#include "controls/ColorList.h"
+#include "core/ColorText.h"
+#include "palette/EditColorDialog.h"
+#include "palette/HistoryListModel.h"
+#include "palette/PaletteDocument.h"
+#include "palette/PaletteListModel.h"
+#include "palette/SortColorsDialog.h"
+#include "workspace/ColorHistory.h"
+#include "workspace/Workspace.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QItemSelectionModel>
+#include <QMenu>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace tintorium {
+namespace {
+
+QString PaletteFilter() { return QObject::tr("Tintorium Palette (*.tnp)"); }
+
+/// A failed file operation's message, in the current language when the text has a key.
+void ReportFailure(const TFileResult& result) {
+  const TMessageKey key = FindMessageKey(result.MessageKey());
+  ShowMessageBox(key != kMessageCount ? Message(key) : result.Message(), mfError);
+}
+
+TColorList* NewList(const char* name, QWidget* parent) {
+  auto* list = new TColorList(parent);
+  list->setObjectName(QString::fromLatin1(name));
+  list->setContextMenuPolicy(Qt::CustomContextMenu);
+  return list;
+}
+
+}  // namespace
+
+TPalettePanel::TPalettePanel(TPaletteDocument& document, TWorkspace& workspace, QWidget* parent)
+    : QWidget(parent),
+      document_(document),
+      workspace_(workspace),
+      tsPal_(new QTabBar(this)),
+      nbPal_(new QStackedWidget(this)),
+      tbPalBar_(new QToolBar(this)),
+      btnConvert_(new QToolButton(this)),
+      miConvert_(new QMenu(this)),
+      lstPalette_(NewList("lstPalette", this)),
+      lstHistory_(NewList("lstHistory", this)),
+      pmnu_palette_(new QMenu(this)),
+      paletteModel_(new TPaletteListModel(document, this)),
+      historyModel_(new THistoryListModel(workspace.History(), this)) {
+  setObjectName(QStringLiteral("pnlPalette"));
+  BuildLayout();
+  ConnectLists();
+}
+
+TPalettePanel::~TPalettePanel() = default;
+
+void TPalettePanel::BuildLayout() {
+  tsPal_->setObjectName(QStringLiteral("tsPal"));
+  tsPal_->setShape(QTabBar::RoundedSouth);
+  tsPal_->setDrawBase(false);
+  tsPal_->setExpanding(false);
+  tsPal_->addTab(tr("Palette"));
+  tsPal_->addTab(tr("History"));
+  nbPal_->setObjectName(QStringLiteral("nbPal"));
+
+  tbPalBar_->setObjectName(QStringLiteral("tbPalBar"));
+  tbPalBar_->setIconSize(QSize(16, 16));
+  tbPalBar_->setToolButtonStyle(Qt::ToolButtonTextOnly);
+  miConvert_->setObjectName(QStringLiteral("miConvert"));
+  miConvert_->setTitle(tr("Convert"));
+  btnConvert_->setObjectName(QStringLiteral("btnConvert"));
+  btnConvert_->setText(tr("Convert palette colors"));
+  btnConvert_->setToolTip(btnConvert_->text());
+  btnConvert_->setMenu(miConvert_);
+  btnConvert_->setPopupMode(QToolButton::InstantPopup);
+  pmnu_palette_->setObjectName(QStringLiteral("pmnu_palette"));
+
+  lstPalette_->setModel(paletteModel_);
+  lstPalette_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  lstHistory_->setModel(historyModel_);
+  lstHistory_->setSelectionMode(QAbstractItemView::SingleSelection);
+  lstHistory_->SetDragKind(TColorDragKind::HistoryList);
+
+  auto* palettePage = new QWidget(nbPal_);
+  palettePage->setObjectName(QStringLiteral("pgPalette"));
+  auto* paletteLayout = new QVBoxLayout(palettePage);
+  paletteLayout->setContentsMargins(0, 0, 0, 0);
+  paletteLayout->setSpacing(0);
+  paletteLayout->addWidget(tbPalBar_);
+  paletteLayout->addWidget(lstPalette_, 1);
+  auto* historyPage = new QWidget(nbPal_);
+  historyPage->setObjectName(QStringLiteral("pgHistory"));
+  auto* historyLayout = new QVBoxLayout(historyPage);
+  historyLayout->setContentsMargins(0, 0, 0, 0);
+  historyLayout->addWidget(lstHistory_);
+  nbPal_->addWidget(palettePage);
+  nbPal_->addWidget(historyPage);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->addWidget(nbPal_, 1);
+  layout->addWidget(tsPal_);
+  connect(tsPal_, &QTabBar::currentChanged, nbPal_, &QStackedWidget::setCurrentIndex);
+}
+
+void TPalettePanel::ConnectLists() {
+  connect(lstPalette_, &TColorList::OnColorHover, this, [this](TColor color) { workspace_.ShowColorUnderCursor(color); });
+  connect(lstPalette_, &TColorList::OnColorHoverEnd, this, [this] { workspace_.ClearColorUnderCursor(); });
+  connect(lstPalette_, &TColorList::OnDblClick, this, &TPalettePanel::SetAsBase);
+  connect(lstHistory_, &TColorList::OnDblClick, this, &TPalettePanel::SetAsBase);
+  connect(lstPalette_, &TColorList::OnReturnKey, this, &TPalettePanel::SetAsBase);
+  connect(lstPalette_, &TColorList::OnDeleteKey, this, &TPalettePanel::DeleteColor);
+  for (TColorList* list : {lstPalette_, lstHistory_}) {
+    connect(list, &QWidget::customContextMenuRequested, this,
+            [this, list](const QPoint& pos) { ShowPopup(list, pos); });
+  }
+  lstPalette_->SetColorDropTarget(
+      [this](const QObject* source, const TColorDragOffer& offer) { return AcceptsPaletteDrop(source, offer); },
+      [this](const QObject* source, const TColorDragOffer& offer, int row) { DropOnPalette(source, offer, row); });
+
+  // The history's selection is the one Previous and Next move; the list shows it and a click moves it.
+  TColorHistory& history = workspace_.History();
+  connect(&history, &TColorHistory::SelectionChanged, this, &TPalettePanel::SyncHistorySelection);
+  connect(&history, &TColorHistory::EntryInserted, this, &TPalettePanel::SyncHistorySelection);
+  connect(historyModel_, &QAbstractItemModel::modelReset, this, &TPalettePanel::SyncHistorySelection);
+  connect(lstHistory_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+          [this](const QModelIndex& current) {
+            if (current.isValid()) workspace_.History().SetSelectedIndex(current.row());
+          });
+  SyncHistorySelection();
+}
+
+void TPalettePanel::SyncHistorySelection() {
+  const int selected = workspace_.History().SelectedIndex();
+  if (selected == lstHistory_->CurrentRow()) return;
+  lstHistory_->SetCurrentRow(selected);
+}
+
+void TPalettePanel::AttachActions(TMainActions& actions) {
+  actions_ = &actions;
+  connect(actions.actFileNew, &QAction::triggered, this, &TPalettePanel::NewPaletteCommand);
+  connect(actions.actFileOpen, &QAction::triggered, this, &TPalettePanel::OpenPaletteCommand);
+  connect(actions.actFileSave, &QAction::triggered, this, &TPalettePanel::SaveCommand);
+  connect(actions.actFileSaveAs, &QAction::triggered, this, &TPalettePanel::SaveAsCommand);
+  connect(actions.actPaletteAddBaseColor, &QAction::triggered, this, &TPalettePanel::AddBaseColor);
+  connect(actions.actPaletteEditColor, &QAction::triggered, this, &TPalettePanel::EditColor);
+  connect(actions.actPaletteDeleteColor, &QAction::triggered, this, &TPalettePanel::DeleteColor);
+  connect(actions.actPaletteRemoveDuplicates, &QAction::triggered, this, &TPalettePanel::RemoveDuplicates);
+  connect(actions.actPaletteSelectAll, &QAction::triggered, this, &TPalettePanel::SelectAll);
+  connect(actions.actPaletteSortColor, &QAction::triggered, this, &TPalettePanel::SortColors);
+  for (QAction* convert : {actions.actPaletteConvertToRGB, actions.actPaletteConvertToHSB,
+                           actions.actPaletteConvertToCMYK, actions.actPaletteConvertToLab}) {
+    connect(convert, &QAction::triggered, this,
+            [this, convert] { ConvertValues(static_cast<TColorModel>(TMainActions::Tag(convert))); });
+    miConvert_->addAction(convert);
+  }
+  connect(actions.actPaletteSetasBase, &QAction::triggered, this, &TPalettePanel::SetAsBase);
+  const std::pair<QAction*, TCopyTextKind> copies[] = {{actions.actPaletteCopyColor, ctkValues},
+                                                       {actions.actPaletteCopyColorHEX, ctkHTML},
+                                                       {actions.actPaletteCopyColorDelphi, ctkDollarHex},
+                                                       {actions.actPaletteCopyColorVSNET, ctkDecimal}};
+  for (const auto& [action, kind] : copies) {
+    connect(action, &QAction::triggered, this, [this, kind = kind] { CopyColor(kind); });
+  }
+
+  tbPalBar_->clear();
+  tbPalBar_->addAction(actions.actPaletteAddBaseColor);
+  tbPalBar_->addAction(actions.actPaletteEditColor);
+  tbPalBar_->addAction(actions.actPaletteDeleteColor);
+  tbPalBar_->addSeparator();
+  tbPalBar_->addAction(actions.actPaletteSortColor);
+  tbPalBar_->addWidget(btnConvert_);
+
+  pmnu_palette_->clear();
+  pmnu_palette_->addAction(actions.actPaletteSetasBase);
+  pmnu_palette_->addSeparator();
+  pmnu_palette_->addAction(actions.actPaletteEditColor);
+  pmnu_palette_->addAction(actions.actPaletteDeleteColor);
+  pmnu_palette_->addAction(actions.actPaletteRemoveDuplicates);
+  pmnu_palette_->addAction(actions.actPaletteSelectAll);
+  pmnu_palette_->addSeparator();
+  for (const auto& copy : copies) pmnu_palette_->addAction(copy.first);
+  UpdateActions(actions);
+}
+
+TPalettePanel::TPage TPalettePanel::ShownPage() const { return static_cast<TPage>(nbPal_->currentIndex()); }
+
+void TPalettePanel::ShowPage(TPage page) { tsPal_->setCurrentIndex(page); }
+
+TColorList* TPalettePanel::ShownList() const {
+  return ShownPage() == pgHistory ? lstHistory_ : lstPalette_;
+}
+
+void TPalettePanel::SetCompactDraw(bool compact) { lstPalette_->SetCompactDraw(compact); }
+
+// --- File commands --------------------------------------------------------------------------------------
+
+bool TPalettePanel::AskToSave() {
+  if (!document_.PaletteModified()) return true;
+  switch (ShowMessageBox(Message(sSaveChangesPromt), mfQuestion)) {
+    case mrYes:
+      SaveCommand();  // a failed or cancelled save does not stop the command that asked
+      return true;
+    case mrNo:
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool TPalettePanel::NewPaletteCommand() {
+  if (!AskToSave()) return false;
+  document_.NewPalette();
+  return true;
+}
+
+bool TPalettePanel::OpenPaletteCommand() {
+  if (!AskToSave()) return false;
+  const QString path = Dialogs().GetOpenFileName(this, tr("Open"), DialogFolder(), PaletteFilter());
+  if (path.isEmpty()) return false;
+  return OpenPalette(path);
+}
+
+bool TPalettePanel::SaveCommand() {
+  if (document_.NeedsSaveAs()) return SaveAsCommand();
+  return WritePalette(document_.PaletteFileName());
+}
+
+bool TPalettePanel::SaveAsCommand() {
+  QString selectedFilter;
+  const QString chosen =
+      Dialogs().GetSaveFileName(this, tr("Save As"), DialogFolder(), PaletteFilter(), &selectedFilter);
+  if (chosen.isEmpty()) return false;
+  return WritePalette(TPaletteDocument::WithPaletteExtension(chosen));
+}
+
+bool TPalettePanel::WritePalette(const QString& fileName) {
+  const TFileResult result = document_.SavePalette(fileName);
+  if (!result) ReportFailure(result);
+  return result.Ok();
+}
+
+QString TPalettePanel::DialogFolder() const {
+  const QString& fileName = document_.PaletteFileName();
+  if (fileName == TPaletteDocument::NoName) return {};
+  return QFileInfo(fileName).absolutePath();
+}
+
+// --- Palette commands -----------------------------------------------------------------------------------
+
+void TPalettePanel::AddBaseColor() {
+  const TColorObject& base = workspace_.BaseColor();
+  const TColorObject color(base.GetColor(), base.Model());
+  const int row = document_.AddPaletteColor(QString::fromStdString(color.HexText()), color);
+  lstPalette_->clearSelection();
+  lstPalette_->SetCurrentRow(row);
+  if (lstPalette_->isVisible() && lstPalette_->isEnabled()) lstPalette_->setFocus();
+}
+
+void TPalettePanel::EditColor() {
+  const int row = lstPalette_->CurrentRow();
+  if (ShownPage() != pgPalette || row < 0) return;
+  const TPaletteEntry& entry = document_.Entry(row);
+  TEditColorDialog dialog(this);
+  dialog.SetEntry(entry.Name, entry.Color.Model());
+  if (Dialogs().Exec(dialog) != QDialog::Accepted) return;
+  document_.EditPaletteColor(row, dialog.EntryName(), dialog.EntryModel());
+}
+
+void TPalettePanel::DeleteColor() {
+  if (lstPalette_->CurrentRow() < 0) return;
+  const QList<int> rows = lstPalette_->SelectedRows();
+  document_.DeletePaletteColors(std::vector<int>(rows.begin(), rows.end()));
+}
+
+void TPalettePanel::RemoveDuplicates() { document_.RemoveDuplicateColors(); }
+
+void TPalettePanel::SelectAll() {
+  if (ShownPage() == pgPalette) lstPalette_->selectAll();
+}
+
+void TPalettePanel::SortColors() {
+  if (ShownPage() != pgPalette || lstPalette_->CurrentRow() < 0) return;
+  TSortColorsDialog dialog(this);
+  dialog.SetSortKey(0);
+  dialog.SetSortOrder(0);
+  if (Dialogs().Exec(dialog) != QDialog::Accepted) return;
+  document_.SortPaletteColors(dialog.SortKey(), dialog.SortOrder());
+}
+
+void TPalettePanel::ConvertValues(TColorModel model) {
+  if (model >= ColorModelCount) return;
+  document_.ConvertPaletteValues(model);
+}
+
+void TPalettePanel::SetAsBase() {
+  TColorList* list = ShownList();
+  const std::optional<TColorObject> color = list->ColorAt(list->CurrentRow());
+  if (!color) return;
+  QObject* sender = actions_ ? static_cast<QObject*>(actions_->actPaletteSetasBase) : this;
+  workspace_.AssignBaseColor(*color, sender, false);
+}
+
+void TPalettePanel::CopyColor(int kind) {
+  TColorList* list = ShownList();
+  const std::optional<TColorObject> color = list->ColorAt(list->CurrentRow());
+  if (!color) return;
+  const std::string text = CopyColorText(*color, kind, workspace_.HtmlSharp());
+  QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+}
+
+// --- Drops ----------------------------------------------------------------------------------------------
+
+bool TPalettePanel::AcceptsPaletteDrop(const QObject* source, const TColorDragOffer& offer) const {
+  if (source == lstPalette_) return true;  // a move within the list
+  return ColorDrag::PaletteListAccepts(offer.kind);
+}
+
+void TPalettePanel::DropOnPalette(const QObject* source, const TColorDragOffer& offer, int row) {
+  if (source == lstPalette_) {
+    const int moved = document_.MovePaletteColor(lstPalette_->CurrentRow(), row);
+    if (moved < 0) return;
+    lstPalette_->clearSelection();
+    lstPalette_->SetCurrentRow(moved);
+    return;
+  }
+  const std::optional<TColorObjectFx> entry = ColorDrag::PaletteListDrop(offer);
+  if (!entry) return;
+  document_.InsertPaletteColor(row, QString::fromStdU16String(entry->Name()), *entry);
+}
+
+void TPalettePanel::ShowPopup(TColorList* list, const QPoint& viewportPos) {
+  if (!actions_) return;
+  UpdateActions(*actions_);  // the states must be right before the menu shows, not at the next idle
+  pmnu_palette_->popup(list->viewport()->mapToGlobal(viewportPos));
+}
+
+// --- Opening a named file ---------------------------------------------------------------------------------
+
+bool TPalettePanel::OpenPalette(const QString& path) {
+  const TFileResult result = document_.OpenPalette(path);
+  if (!result) ReportFailure(result);
+  return result.Ok();
+}
+
+// --- Action states ----------------------------------------------------------------------------------------
+
+void TPalettePanel::UpdateActions(TMainActions& actions) {
+  const bool palettePage = ShownPage() == pgPalette;
+  const bool hasCurrent = palettePage && lstPalette_->CurrentRow() >= 0;
+  const bool notEmpty = !document_.IsEmpty();
+  const bool shownHasCurrent = ShownList()->CurrentRow() >= 0;
+
+  for (QAction* always : {actions.actFileNew, actions.actFileOpen, actions.actFileSave, actions.actFileSaveAs,
+                          actions.actPaletteAddBaseColor, actions.actPaletteRemoveDuplicates}) {
+    always->setEnabled(true);
+  }
+  for (QAction* action : {actions.actPaletteEditColor, actions.actPaletteDeleteColor, actions.actPaletteSortColor}) {
+    action->setEnabled(hasCurrent);
+  }
+  actions.actPaletteSelectAll->setEnabled(palettePage && notEmpty);
+  for (QAction* action : {actions.actPaletteConvertToRGB, actions.actPaletteConvertToHSB,
+                          actions.actPaletteConvertToCMYK, actions.actPaletteConvertToLab}) {
+    action->setEnabled(notEmpty);
+  }
+  btnConvert_->setEnabled(notEmpty);
+  for (QAction* action : {actions.actPaletteSetasBase, actions.actPaletteCopyColor, actions.actPaletteCopyColorHEX,
+                          actions.actPaletteCopyColorDelphi, actions.actPaletteCopyColorVSNET}) {
+    action->setEnabled(shownHasCurrent);
+  }
+}
+
+}  // namespace tintorium
