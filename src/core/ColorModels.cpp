@@ -1,9 +1,12 @@
 #include "ColorModels.h"
 
+#include "FastLab.h"
+
 #include "Rounding.h"
 #include "SystemColors.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
 
@@ -21,14 +24,21 @@ constexpr double M20 = 0.0139322, M21 = 0.0971045, M22 = 0.7141733;
 constexpr double N00 = 3.1338561, N01 = -1.6168667, N02 = -0.4906146;
 constexpr double N10 = -0.9787684, N11 = 1.9161415, N12 = 0.0334540;
 constexpr double N20 = 0.0719453, N21 = -0.2289914, N22 = 1.4052427;
-constexpr double EncodedThreshold = 0.04045, LinearThreshold = 0.0031308;
+constexpr double LinearThreshold = 0.0031308;
 constexpr double Slope = 12.92, Offset = 0.055, Scale = 1.055, Gamma = 2.4;
 constexpr double Epsilon = 0.008856, Kappa = 903.3, KappaEpsilon = 7.9996248;
 
 double Held(Ext x) { return static_cast<double>(x); }
 
+// The cube root in extended precision: one Newton step from the double root lands within the extended type's
+// own rounding, and is several times quicker than the extended library routine.
+Ext ExtendedCbrt(double t) {
+  const Ext y = std::cbrt(t);
+  return y - (y * y * y - t) / (3 * y * y);
+}
+
 double LabF(double t) {
-  if (t > Epsilon) return Held(std::cbrt(static_cast<Ext>(t)));
+  if (t > Epsilon) return Held(ExtendedCbrt(t));
   return Held((Kappa * static_cast<Ext>(t) + 16) / 116);
 }
 
@@ -91,15 +101,41 @@ THSBValues RGBToHSB(const TRGBValues& rgb) {
   return {Round(h), Round(static_cast<Ext>(q) * 100), Round(static_cast<Ext>(max) / 255 * 100)};
 }
 
+namespace {
+
+// Filled once by the formulas; the conversions below look their small integer domains up.
+struct TPercentTables {
+  std::array<std::uint8_t, 101> to255{};      // Round(p * 2.55), p = 0-100
+  std::array<std::int16_t, 201> inkAmount{};  // Round(sum * 255 / 100), sum = 0-200
+  TPercentTables() {
+    // 2.55 is an untyped literal: extended precision, so 50 gives exactly 127.5.
+    for (int p = 0; p <= 100; ++p) to255[p] = static_cast<std::uint8_t>(Round(p * 2.55L));
+    for (int sum = 0; sum <= 200; ++sum) inkAmount[sum] = static_cast<std::int16_t>(Round(static_cast<Ext>(sum * 255) / 100));
+  }
+};
+
+const TPercentTables& PercentTables() {
+  static const TPercentTables tables;
+  return tables;
+}
+
+std::int32_t PercentTo255(std::int32_t percent) { return PercentTables().to255[percent]; }
+
+std::int64_t InkAmount(std::int64_t sum) {
+  if (sum >= 0 && sum <= 200) return PercentTables().inkAmount[sum];
+  return Round(static_cast<Ext>(sum * 255) / 100);
+}
+
+}  // namespace
+
 TRGBValues HSBToRGB(const THSBValues& hsb) {
   std::int32_t hue = hsb.H;
   if (hue > 360) hue = (hue - 1) % 360 + 1;  // as repeated subtraction: 361 -> 1, 720 -> 360
   if (hue < 0) hue = hue % 360 == 0 ? 0 : hue % 360 + 360;
   const std::int32_t sat = std::clamp(hsb.S, 0, 100);
   const std::int32_t bri = std::clamp(hsb.B, 0, 100);
-  // 2.55 is an untyped literal: extended precision, so 50 gives exactly 127.5.
-  const std::int32_t s = Round(sat * 2.55L);
-  const std::int32_t v = Round(bri * 2.55L);
+  const std::int32_t s = PercentTo255(sat);
+  const std::int32_t v = PercentTo255(bri);
   if (s == 0) return {v, v, v};
   const std::int32_t h = hue == 360 ? 0 : hue;
   const std::int32_t i = h / 60;
@@ -117,8 +153,28 @@ TRGBValues HSBToRGB(const THSBValues& hsb) {
   }
 }
 
+namespace {
+
+std::int32_t Ink(std::int32_t value) { return Round(static_cast<Ext>(255 - static_cast<std::int64_t>(value)) / 255 * 100); }
+
+// Ink of 0-255, filled once by the formula.
+struct TInkTable {
+  std::array<std::int8_t, 256> values{};
+  TInkTable() {
+    for (int v = 0; v < 256; ++v) values[v] = static_cast<std::int8_t>(Ink(v));
+  }
+};
+
+std::int32_t InkOf(std::int32_t value) {
+  static const TInkTable table;
+  if (value >= 0 && value <= 255) return table.values[value];
+  return Ink(value);
+}
+
+}  // namespace
+
 TCMYKValues RGBToCMYK(const TRGBValues& rgb) {
-  auto ink = [](std::int32_t value) { return Round(static_cast<Ext>(255 - static_cast<std::int64_t>(value)) / 255 * 100); };
+  const auto ink = InkOf;
   const std::int32_t c = ink(rgb.R), m = ink(rgb.G), y = ink(rgb.B);
   const std::int32_t k = std::min({c, m, y});
   return {c - k, m - k, y - k, k};
@@ -127,25 +183,29 @@ TCMYKValues RGBToCMYK(const TRGBValues& rgb) {
 TRGBValues CMYKToRGB(const TCMYKValues& cmyk) {
   auto channel = [&](std::int32_t ink) {
     const std::int64_t sum = static_cast<std::int64_t>(ink) + cmyk.K;
-    const std::int64_t x = std::min<std::int64_t>(Round(static_cast<Ext>(sum * 255) / 100), 255);
+    const std::int64_t x = std::min<std::int64_t>(InkAmount(sum), 255);
     return static_cast<std::int32_t>(std::clamp<std::int64_t>(255 - x, INT32_MIN, INT32_MAX));
   };
   return {channel(cmyk.C), channel(cmyk.M), channel(cmyk.Y)};
 }
 
 namespace {
-double SRGBChannelToLinear(std::int32_t value) {
-  const double c = Held(static_cast<Ext>(value) / 255);
-  if (c <= EncodedThreshold) return Held(c / static_cast<Ext>(Slope));
-  return Held(std::pow((c + static_cast<Ext>(Offset)) / Scale, static_cast<Ext>(Gamma)));
+
+double Linear(std::int32_t value) {
+  if (value >= 0 && value <= 255) return detail::LinearTable()[value];
+  return detail::SRGBToLinear(value);
+}
+
+bool InByteRange(const TRGBValues& rgb) {
+  return (static_cast<std::uint32_t>(rgb.R) | static_cast<std::uint32_t>(rgb.G) | static_cast<std::uint32_t>(rgb.B)) <= 255;
 }
 
 }  // namespace
 
 TXYZ RGBToXYZ(const TRGBValues& rgb) {
-  const Ext r = SRGBChannelToLinear(rgb.R);
-  const Ext g = SRGBChannelToLinear(rgb.G);
-  const Ext b = SRGBChannelToLinear(rgb.B);
+  const Ext r = Linear(rgb.R);
+  const Ext g = Linear(rgb.G);
+  const Ext b = Linear(rgb.B);
   return {Held(M00 * r + M01 * g + M02 * b), Held(M10 * r + M11 * g + M12 * b), Held(M20 * r + M21 * g + M22 * b)};
 }
 
@@ -176,7 +236,11 @@ TXYZ LabToXYZ(const TLabValues& lab) {
   return {Held(LabFInverse(fx) * Xn), Held(yr * Yn), Held(LabFInverse(fz) * Zn)};
 }
 
-TLabValues RGBToLab(const TRGBValues& rgb) { return XYZToLab(RGBToXYZ(rgb)); }
+TLabValues RGBToLab(const TRGBValues& rgb) {
+  TLabValues lab;
+  if (InByteRange(rgb) && detail::TryFastRGBToLab(rgb.R, rgb.G, rgb.B, lab)) return lab;
+  return XYZToLab(RGBToXYZ(rgb));
+}
 TRGBValues LabToRGB(const TLabValues& lab) { return XYZToRGB(LabToXYZ(lab)); }
 
 THSBValues CMYKToHSB(const TCMYKValues& cmyk) { return RGBToHSB(CMYKToRGB(cmyk)); }

@@ -1,0 +1,22 @@
+#pragma once
+// The fast path of RGB -> Lab for 8-bit channels. It returns exactly what the straightforward formulas return:
+// the linear values come from a table filled by the formula, and any result that lands near a rounding
+// boundary (or the cube-root threshold) is left to the exact path.
+
+#include "ColorTypes.h"
+
+#include <array>
+#include <cstdint>
+
+namespace tintorium::detail {
+
+/// sRGB channel value -> linear value, the formula held as a double.
+double SRGBToLinear(std::int32_t value);
+/// SRGBToLinear of 0-255, filled once.
+const std::array<double, 256>& LinearTable();
+/// Cube root good to about 1e-10 relative, for 2^-20 <= t < 2^4 (the Lab range); no division.
+double ApproxCbrt(double t);
+/// Lab of (r, g, b), each 0-255; false when the exact path must decide.
+bool TryFastRGBToLab(std::int32_t r, std::int32_t g, std::int32_t b, TLabValues& out);
+
+}  // namespace tintorium::detail
