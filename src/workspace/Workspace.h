@@ -1,26 +1,20 @@
 #pragma once
-// The hub: the base colour, BaseColorChanged, the history, the colour-under-cursor readout, the caption
-// and palette count, and AddPaletteColor. Views are reached through the interfaces of BaseColorViews.h.
+// The hub: the base colour, BaseColorChanged, the history, the colour-under-cursor readout and
+// AddPaletteColor. Views are reached through the interfaces of BaseColorViews.h.
 
 #include "core/ColorObject.h"
 #include "workspace/BaseColorViews.h"
 
 #include <QObject>
-#include <QPointer>
 #include <QString>
 
 #include <array>
 #include <vector>
 
-class QLabel;
-class QStatusBar;
-class QWidget;
-
 namespace tintorium {
 
 class TColorHistory;
 class TCommonColorControl;
-class TColorUnderCursorPanel;
 class TPaletteDocument;
 
 class TWorkspace : public QObject {
@@ -71,18 +65,6 @@ class TWorkspace : public QObject {
   /// leaving the control clears it.
   void WatchColorUnderCursor(TCommonColorControl* control);
 
-  /// Adds the two status panels (colour under cursor, 175 pixels; palette count, 200 pixels) to `bar`.
-  void InstallStatusPanels(QStatusBar* bar);
-  TColorUnderCursorPanel* ColorUnderCursorPanel() const;
-  /// Refreshes the caption of `window` and the palette count whenever the program is idle.
-  void InstallIdleRefresh(QWidget* window);
-  /// Does the idle refresh now (also what tests call).
-  void RefreshIdle();
-  /// "Tintorium - [name*]", or with a space instead of "*" when the palette has no unsaved changes.
-  QString CaptionText() const;
-  /// "Colors in palette: %d".
-  QString PaletteCountText() const;
-
   /// The palette document colours are added to (not owned; null: none).
   void SetPalette(TPaletteDocument* palette) { palette_ = palette; }
   TPaletteDocument* Palette() const { return palette_; }
@@ -99,6 +81,10 @@ class TWorkspace : public QObject {
  signals:
   /// After every BaseColorChanged (for views outside the four steps, e.g. action states).
   void BaseColorAnnounced();
+  /// The readout of status panel 0 shows `color` with `text` (seven spaces and its ValuesText).
+  void ColorUnderCursorShown(tintorium::TColor color, const QString& text);
+  /// The readout is emptied and its image hidden.
+  void ColorUnderCursorCleared();
 
  private:
   TColorObject base_;
@@ -108,9 +94,6 @@ class TWorkspace : public QObject {
   TBaseColorEditors* editors_ = nullptr;
   std::array<std::vector<TBaseColorFollower*>, 3> followers_;
   TPaletteDocument* palette_ = nullptr;
-  QPointer<TColorUnderCursorPanel> cursorPanel_;
-  QPointer<QLabel> countPanel_;
-  QPointer<QWidget> captionWindow_;
   int adjustAmount_ = 10;
   bool htmlSharp_ = true;
 };

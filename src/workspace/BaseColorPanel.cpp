@@ -1,0 +1,480 @@
+#include "workspace/BaseColorPanel.h"
+
+#include "app/MainActions.h"
+#include "app/Messages.h"
+#include "controls/ColorDrag.h"
+#include "controls/ColorSwatch.h"
+#include "core/ColorAdjust.h"
+#include "core/ColorModels.h"
+#include "core/ColorText.h"
+#include "workspace/ColorBar.h"
+#include "workspace/Workspace.h"
+
+#include <QAction>
+#include <QBoxLayout>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QStackedWidget>
+#include <QTabBar>
+
+#include <algorithm>
+#include <string>
+
+namespace tintorium {
+
+namespace {
+
+constexpr int RowTop = 6;
+constexpr int RowPitch = 26;
+constexpr int LabelLeft = 6;
+constexpr int SliderLeft = 20;
+constexpr int SliderHeight = 22;
+constexpr int FieldWidth = 40;
+constexpr int FieldHeight = 22;
+constexpr int IndicatorSize = 17;
+
+struct TModelLayout {
+  const char* prefix;  // of the object names: cbRGB_R, edRGB_R
+  std::array<const char*, 4> channels;
+  int count;
+};
+
+constexpr std::array<TModelLayout, 4> ModelLayouts{{
+    {"RGB", {"R", "G", "B", ""}, 3},
+    {"HSB", {"H", "S", "B", ""}, 3},
+    {"CMYK", {"C", "M", "Y", "K"}, 4},
+    {"Lab", {"L", "a", "b", ""}, 3},
+}};
+
+constexpr std::array<const char*, 4> ModelTabTexts{"RGB", "HSB", "CMYK", "CIE L*ab"};
+
+TChannelValues ValuesOf(const TColorObject& color, TColorModel model) {
+  switch (model) {
+    case cmRGB: {
+      const TRGBValues v = color.GetRGB();
+      return {v.R, v.G, v.B, 0};
+    }
+    case cmHSB: {
+      const THSBValues v = color.GetHSB();
+      return {v.H, v.S, v.B, 0};
+    }
+    case cmCMYK: {
+      const TCMYKValues v = color.GetCMYK();
+      return {v.C, v.M, v.Y, v.K};
+    }
+    case cmLAB: {
+      const TLabValues v = color.GetLab();
+      return {v.L, v.a, v.b, 0};
+    }
+  }
+  return {0, 0, 0, 0};
+}
+
+TColor ColorOfValues(TColorModel model, const TChannelValues& v) {
+  switch (model) {
+    case cmRGB:
+      return RGBValuesToColor({v[0], v[1], v[2]});
+    case cmHSB:
+      return HSBToColor({v[0], v[1], v[2]});
+    case cmCMYK:
+      return CMYKToColor({v[0], v[1], v[2], v[3]});
+    case cmLAB:
+      return LabToColor({v[0], v[1], v[2]});
+  }
+  return clBlack;
+}
+
+QPixmap IndicatorPicture(bool onStep) {
+  QPixmap pixmap(IndicatorSize, IndicatorSize);
+  pixmap.fill(Qt::transparent);
+  QPainter painter(&pixmap);
+  painter.setRenderHint(QPainter::Antialiasing, true);
+  const QRectF circle(1.5, 1.5, IndicatorSize - 3, IndicatorSize - 3);
+  if (onStep) {
+    painter.setPen(QPen(QColor(0x1E, 0x7A, 0x34), 1));
+    painter.setBrush(QColor(0x2E, 0xA0, 0x4A));
+    painter.drawEllipse(circle);
+    QPainterPath check;
+    check.moveTo(5, 8.5);
+    check.lineTo(7.5, 11);
+    check.lineTo(12, 5.5);
+    painter.setPen(QPen(Qt::white, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(check);
+  } else {
+    painter.setPen(QPen(QColor(0x8A, 0x8A, 0x8A), 1.5));
+    painter.setBrush(QColor(0xF2, 0xF2, 0xF2));
+    painter.drawEllipse(circle);
+    painter.setPen(QPen(QColor(0xB0, 0x30, 0x30), 2, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(QPointF(6, 6), QPointF(11, 11));
+    painter.drawLine(QPointF(11, 6), QPointF(6, 11));
+  }
+  return pixmap;
+}
+
+bool IsEnterKey(const QKeyEvent* event) { return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter; }
+
+}  // namespace
+
+TChannelRowGeometry ChannelRowGeometry(int pageWidth, int sliderLeft, int fieldWidth) {
+  const int width = std::max(pageWidth - sliderLeft - fieldWidth - 13, 0);
+  return {width, sliderLeft + width + 6};
+}
+
+int ReadFieldNumber(const QString& text) {
+  constexpr long long Limit = 1'000'000'000;
+  qsizetype i = 0;
+  const bool negative = !text.isEmpty() && text.at(0) == QLatin1Char('-');
+  if (negative) ++i;
+  long long value = 0;
+  for (; i < text.size() && text.at(i).unicode() >= u'0' && text.at(i).unicode() <= u'9'; ++i) {
+    value = std::min(value * 10 + (text.at(i).unicode() - u'0'), Limit);
+  }
+  return static_cast<int>(negative ? -value : value);
+}
+
+std::optional<TRGBValues> ReadHexField(const QString& text) {
+  const std::string digits = text.toStdString();
+  if (!IsHexText(digits)) return std::nullopt;
+  if (digits.size() == 3) {
+    return ParseHexColor(std::string{digits[0], digits[0], digits[1], digits[1], digits[2], digits[2]});
+  }
+  if (digits.size() < 6) return std::nullopt;
+  return ParseHexColor(digits);
+}
+
+bool FieldAcceptsText(TColorModel model, const QString& text) {
+  for (const QChar c : text) {
+    if (c.unicode() >= u'0' && c.unicode() <= u'9') continue;
+    if (model == cmLAB && c == QLatin1Char('-')) continue;
+    return false;
+  }
+  return true;
+}
+
+TBaseColorPanel::TBaseColorPanel(TWorkspace& workspace, QWidget* parent) : QWidget(parent), workspace_(workspace) {
+  setObjectName(QStringLiteral("pnlBaseColor"));
+  imlWebSafe_ = {IndicatorPicture(false), IndicatorPicture(true)};
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(4, 4, 4, 4);
+  layout->setSpacing(4);
+  BuildSwatchRow();
+  BuildPages();
+  SetTexts();
+  workspace_.SetEditors(this);
+  ShowBaseMarks(workspace_.BaseColor());
+  ShowBaseValues(workspace_.BaseColor(), cmRGB, true);
+}
+
+TBaseColorPanel::~TBaseColorPanel() { workspace_.SetEditors(nullptr); }
+
+void TBaseColorPanel::BuildSwatchRow() {
+  auto* row = new QHBoxLayout;
+  row->setSpacing(6);
+  shBase_ = new TColorSwatch(this);
+  shBase_->setObjectName(QStringLiteral("shBase"));
+  shBase_->setMinimumSize(40, 40);
+  shBase_->setFixedHeight(40);
+  shBase_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+  shBase_->SetAutoDrag(true);
+  shBase_->SetDragObject([this] { return workspace_.BaseColor(); });
+  shBase_->SetColorDropTarget([](const TColorDragOffer& offer) { return ColorDrag::BaseSwatchAccepts(offer.kind); },
+                              [this](const TColorDragOffer& offer) { DropOnBase(offer); });
+  shBase_->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(shBase_, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+    if (pmnu_base_ != nullptr) pmnu_base_->popup(shBase_->mapToGlobal(pos));
+  });
+  workspace_.WatchColorUnderCursor(shBase_);
+  row->addWidget(shBase_, 1);
+
+  auto* marks = new QVBoxLayout;
+  marks->setSpacing(4);
+  imgWebSafe_ = new QLabel(this);
+  imgWebSafe_->setObjectName(QStringLiteral("imgWebSafe"));
+  imgWebSmart_ = new QLabel(this);
+  imgWebSmart_->setObjectName(QStringLiteral("imgWebSmart"));
+  for (QLabel* image : {imgWebSafe_, imgWebSmart_}) {
+    image->setFixedSize(IndicatorSize, IndicatorSize);
+    image->setCursor(Qt::PointingHandCursor);
+    image->installEventFilter(this);
+    marks->addWidget(image);
+  }
+  marks->addStretch(1);
+  row->addLayout(marks);
+  static_cast<QVBoxLayout*>(layout())->addLayout(row);
+}
+
+void TBaseColorPanel::BuildPages() {
+  tsColorModels_ = new QTabBar(this);
+  tsColorModels_->setObjectName(QStringLiteral("tsColorModels"));
+  tsColorModels_->setExpanding(false);
+  tsColorModels_->setDrawBase(false);
+  nbColorModels_ = new QStackedWidget(this);
+  nbColorModels_->setObjectName(QStringLiteral("nbColorModels"));
+  for (int model = cmRGB; model <= cmLAB; ++model) {
+    tsColorModels_->addTab(QString());
+    BuildPage(static_cast<TColorModel>(model));
+  }
+  connect(tsColorModels_, &QTabBar::currentChanged, nbColorModels_, &QStackedWidget::setCurrentIndex);
+  tsColorModels_->setCurrentIndex(0);
+  nbColorModels_->setCurrentIndex(0);
+  auto* box = static_cast<QVBoxLayout*>(layout());
+  box->addWidget(tsColorModels_);
+  box->addWidget(nbColorModels_);
+  box->addStretch(1);
+}
+
+void TBaseColorPanel::BuildPage(TColorModel model) {
+  const TModelLayout& names = ModelLayouts[model];
+  TModelEditors& editors = editors_[model];
+  editors.page = new QWidget(nbColorModels_);
+  editors.page->setObjectName(QStringLiteral("ts%1").arg(QLatin1String(names.prefix)));
+  for (int i = 0; i < names.count; ++i) {
+    const QString suffix = QStringLiteral("%1_%2").arg(QLatin1String(names.prefix), QLatin1String(names.channels[i]));
+    auto* label = new QLabel(editors.page);
+    label->setObjectName(QStringLiteral("lbl") + suffix);
+    auto* bar = new TColorBar(model, i + 1, editors.page);
+    bar->setObjectName(QStringLiteral("cb") + suffix);
+    auto* field = new QLineEdit(editors.page);
+    field->setObjectName(QStringLiteral("ed") + suffix);
+    field->setAlignment(Qt::AlignRight);
+    field->installEventFilter(this);
+    editors.labels.push_back(label);
+    editors.bars.push_back(bar);
+    editors.fields.push_back(field);
+    ConnectBar(model, bar);
+  }
+  int rows = names.count;
+  if (model == cmRGB) {
+    lblHex_ = new QLabel(editors.page);
+    lblHex_->setObjectName(QStringLiteral("lblHEX"));
+    edHEX_ = new QLineEdit(editors.page);
+    edHEX_->setObjectName(QStringLiteral("edHEX"));
+    edHEX_->installEventFilter(this);
+    ++rows;
+  }
+  editors.page->setMinimumHeight(RowTop + rows * RowPitch);
+  editors.page->installEventFilter(this);
+  nbColorModels_->addWidget(editors.page);
+}
+
+void TBaseColorPanel::ConnectBar(TColorModel model, TColorBar* bar) {
+  connect(bar, &TColorBar::OnTrack, this, [this, model, bar] { SliderTracked(model, bar); });
+  connect(bar, &TColorBar::OnCommit, this, [this, model, bar] { SliderCommitted(model, bar); });
+}
+
+void TBaseColorPanel::SetTexts() {
+  for (int model = cmRGB; model <= cmLAB; ++model) {
+    tsColorModels_->setTabText(model, QString::fromLatin1(ModelTabTexts[static_cast<std::size_t>(model)]));
+    const TModelLayout& names = ModelLayouts[static_cast<std::size_t>(model)];
+    for (int i = 0; i < names.count; ++i) {
+      editors_[static_cast<std::size_t>(model)].labels[static_cast<std::size_t>(i)]->setText(
+          QString::fromLatin1(names.channels[static_cast<std::size_t>(i)]));
+    }
+  }
+  lblHex_->setText(QStringLiteral("HEX #"));
+}
+
+void TBaseColorPanel::LayoutPages() {
+  for (int model = cmRGB; model <= cmLAB; ++model) {
+    TModelEditors& editors = editors_[static_cast<std::size_t>(model)];
+    const TChannelRowGeometry row = ChannelRowGeometry(editors.page->width(), SliderLeft, FieldWidth);
+    for (std::size_t i = 0; i < editors.bars.size(); ++i) {
+      const int top = RowTop + static_cast<int>(i) * RowPitch;
+      editors.labels[i]->setGeometry(LabelLeft, top, SliderLeft - LabelLeft, SliderHeight - 8);
+      editors.bars[i]->setGeometry(SliderLeft, top, row.sliderWidth, SliderHeight);
+      editors.fields[i]->setGeometry(row.fieldLeft, top - 2, FieldWidth, FieldHeight);
+    }
+    if (model == cmRGB) {
+      const int top = RowTop + static_cast<int>(editors.bars.size()) * RowPitch;
+      const int labelWidth = lblHex_->sizeHint().width();
+      lblHex_->setGeometry(LabelLeft, top, labelWidth, FieldHeight);
+      const int hexLeft = LabelLeft + labelWidth + 4;
+      edHEX_->setGeometry(hexLeft, top, std::min(80, std::max(row.fieldLeft + FieldWidth - hexLeft, 40)), FieldHeight);
+    }
+  }
+}
+
+TColorBar* TBaseColorPanel::Bar(TColorModel model, int pick) const {
+  if (model > cmLAB) return nullptr;
+  const auto& bars = editors_[model].bars;
+  if (pick < 1 || pick > static_cast<int>(bars.size())) return nullptr;
+  return bars[static_cast<std::size_t>(pick - 1)];
+}
+
+QLineEdit* TBaseColorPanel::Field(TColorModel model, int pick) const {
+  if (model > cmLAB) return nullptr;
+  const auto& fields = editors_[model].fields;
+  if (pick < 1 || pick > static_cast<int>(fields.size())) return nullptr;
+  return fields[static_cast<std::size_t>(pick - 1)];
+}
+
+void TBaseColorPanel::AttachActions(TMainActions& actions) {
+  pmnu_base_ = new QMenu(this);
+  pmnu_base_->setObjectName(QStringLiteral("pmnu_base"));
+  pmnu_base_->addAction(actions.actPaletteAddBaseColor);
+  pmnu_base_->addSeparator();
+  pmnu_base_->addAction(actions.actEditCopyColor);
+  pmnu_base_->addAction(actions.actEditCopyColorHEX);
+  pmnu_base_->addAction(actions.actEditCopyColorDelphi);
+  pmnu_base_->addAction(actions.actEditCopyColorVSNET);
+  pmnu_base_->addSeparator();
+  pmnu_base_->addAction(actions.actEditRandomize);
+  pmnu_base_->addAction(actions.actEditMakeWebsafe);
+  pmnu_base_->addAction(actions.actEditMakeWebsmart);
+  pmnu_base_->addAction(actions.actEditMakeGrayscale);
+}
+
+void TBaseColorPanel::ShowModelValues(TColorModel model, const TChannelValues& values, int exceptPick) {
+  if (model > cmLAB) return;
+  TModelEditors& editors = editors_[model];
+  const int channels = model == cmCMYK ? 4 : 3;
+  for (TColorBar* bar : editors.bars) {
+    if (bar->ValuePick() == exceptPick) continue;
+    for (int channel = 1; channel <= channels; ++channel) bar->SetValue(channel, values[static_cast<std::size_t>(channel - 1)]);
+  }
+  for (std::size_t i = 0; i < editors.fields.size(); ++i) {
+    if (exceptPick >= 1 && exceptPick <= 4 && static_cast<int>(i) != exceptPick - 1) continue;
+    editors.fields[i]->setText(QString::number(editors.bars[i]->PickedValue()));
+  }
+  if (model == cmRGB) {
+    const TRGBValues rgb{editors.bars[0]->PickedValue(), editors.bars[1]->PickedValue(), editors.bars[2]->PickedValue()};
+    edHEX_->setText(QString::fromStdString(HexText(rgb)));
+  }
+}
+
+void TBaseColorPanel::ShowBaseMarks(const TColorObject& base) {
+  shBase_->SetBaseColor(base.GetColor());
+  const TRGBValues rgb = base.GetRGB();
+  webSafePicture_ = IsOnWebStep(rgb, WebSafeStep) ? 1 : 0;
+  webSmartPicture_ = IsOnWebStep(rgb, WebSmartStep) ? 1 : 0;
+  imgWebSafe_->setPixmap(imlWebSafe_[static_cast<std::size_t>(webSafePicture_)]);
+  imgWebSafe_->setToolTip(Message(webSafePicture_ == 1 ? sColorIsWS : sColorNoWS));
+  imgWebSmart_->setPixmap(imlWebSafe_[static_cast<std::size_t>(webSmartPicture_)]);
+  imgWebSmart_->setToolTip(Message(webSmartPicture_ == 1 ? sColorIsWSm : sColorNoWSm));
+}
+
+void TBaseColorPanel::ShowBaseValues(const TColorObject& base, TColorModel model, bool refreshAll) {
+  for (int m = cmRGB; m <= cmLAB; ++m) {
+    const auto each = static_cast<TColorModel>(m);
+    if (refreshAll || each != model) ShowModelValues(each, ValuesOf(base, each), 0);
+  }
+}
+
+TChannelValues TBaseColorPanel::SliderValues(TColorModel model) const {
+  TChannelValues values{0, 0, 0, 0};
+  const auto& bars = editors_[model].bars;
+  for (std::size_t i = 0; i < bars.size(); ++i) values[i] = bars[i]->PickedValue();
+  return values;
+}
+
+void TBaseColorPanel::StoreInBase(TColorModel model, const TChannelValues& v) {
+  TColorObject& base = workspace_.BaseColor();
+  switch (model) {
+    case cmRGB:
+      base.SetRGB({v[0], v[1], v[2]});
+      break;
+    case cmHSB:
+      base.SetHSB({v[0], v[1], v[2]});
+      break;
+    case cmCMYK:
+      base.SetCMYK({v[0], v[1], v[2], v[3]});
+      break;
+    case cmLAB:
+      base.SetLab({v[0], v[1], v[2]});
+      break;
+  }
+}
+
+void TBaseColorPanel::SliderTracked(TColorModel model, TColorBar* bar) {
+  const TChannelValues values = SliderValues(model);
+  shBase_->SetBaseColor(ColorOfValues(model, values));
+  ShowModelValues(model, values, bar->ValuePick());
+}
+
+void TBaseColorPanel::SliderCommitted(TColorModel model, TColorBar* bar) {
+  StoreInBase(model, SliderValues(model));
+  workspace_.BaseColorChanged(bar, model, false, false);
+}
+
+void TBaseColorPanel::FieldsEntered(TColorModel model, QObject* field) {
+  TChannelValues values{0, 0, 0, 0};
+  const auto& fields = editors_[model].fields;
+  for (std::size_t i = 0; i < fields.size(); ++i) values[i] = ReadFieldNumber(fields[i]->text());
+  ShowModelValues(model, values, 0);
+  StoreInBase(model, SliderValues(model));
+  workspace_.BaseColorChanged(field, model, false, false);
+}
+
+void TBaseColorPanel::HexEntered() {
+  if (const std::optional<TRGBValues> rgb = ReadHexField(edHEX_->text())) {
+    workspace_.BaseColor().SetRGB(*rgb);
+    workspace_.BaseColorChanged(edHEX_, cmRGB, true, false);
+  } else {
+    edHEX_->setText(QString::fromStdString(HexText(workspace_.BaseColor().GetRGB())));
+  }
+}
+
+void TBaseColorPanel::DropOnBase(const TColorDragOffer& offer) {
+  if (const std::optional<ColorDrag::TBaseSwatchDrop> drop = ColorDrag::BaseSwatchDrop(offer)) {
+    workspace_.AssignBaseColor(drop->color, shBase_, drop->fromHistory);
+  }
+}
+
+bool TBaseColorPanel::FilterFieldKey(TColorModel model, QKeyEvent* event, QObject* field) {
+  if (IsEnterKey(event)) {
+    FieldsEntered(model, field);
+    return true;
+  }
+  if (event->key() == Qt::Key_Backspace) return false;
+  if (event->matches(QKeySequence::Paste)) return true;
+  const QString text = event->text();
+  if (text.isEmpty() || !text.at(0).isPrint()) return false;  // navigation and shortcuts
+  return !FieldAcceptsText(model, text);
+}
+
+bool TBaseColorPanel::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Resize) {
+    for (const TModelEditors& editors : editors_) {
+      if (watched == editors.page) LayoutPages();
+    }
+  } else if (event->type() == QEvent::MouseButtonRelease) {
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    if (mouse->button() == Qt::LeftButton) {
+      if (watched == imgWebSafe_) emit OnWebSafeClick();
+      if (watched == imgWebSmart_) emit OnWebSmartClick();
+    }
+  } else if (event->type() == QEvent::KeyPress) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (watched == edHEX_) {
+      if (!IsEnterKey(key)) return false;
+      HexEntered();
+      return true;
+    }
+    for (int model = cmRGB; model <= cmLAB; ++model) {
+      const auto& fields = editors_[static_cast<std::size_t>(model)].fields;
+      if (std::find(fields.begin(), fields.end(), watched) != fields.end()) {
+        return FilterFieldKey(static_cast<TColorModel>(model), key, watched);
+      }
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void TBaseColorPanel::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  LayoutPages();
+}
+
+void TBaseColorPanel::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) LayoutPages();
+  QWidget::changeEvent(event);
+}
+
+}  // namespace tintorium
