@@ -1,0 +1,95 @@
+// Properties checked for every 8-bit RGB colour. Unoptimised and sanitizer builds walk a sample of the cube
+// (every 7th colour) to stay quick; optimised builds walk all 16,777,216.
+#include "core/ColorModels.h"
+#include "core/FastLab.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+
+namespace tintorium {
+namespace {
+
+#if defined(__SANITIZE_ADDRESS__) || !defined(__OPTIMIZE__)
+constexpr std::uint32_t CubeStride = 7;
+#else
+constexpr std::uint32_t CubeStride = 1;
+#endif
+
+TRGBValues CubeColor(std::uint32_t i) {
+  return {static_cast<std::int32_t>(i & 0xFF), static_cast<std::int32_t>((i >> 8) & 0xFF),
+          static_cast<std::int32_t>(i >> 16)};
+}
+
+template <typename Check>
+void ForCube(Check check) {
+  for (std::uint32_t i = 0; i < (1u << 24); i += CubeStride) check(CubeColor(i));
+}
+
+std::string Describe(const TRGBValues& c) {
+  return "RGB(" + std::to_string(c.R) + "," + std::to_string(c.G) + "," + std::to_string(c.B) + ")";
+}
+
+TEST(ExhaustiveTest, FastLabEqualsTheFormulaForEveryColour) {
+  std::uint64_t mismatches = 0;
+  ForCube([&](const TRGBValues& rgb) {
+    const TLabValues fast = RGBToLab(rgb);
+    const TLabValues exact = XYZToLab(RGBToXYZ(rgb));
+    if (fast != exact && ++mismatches <= 5)
+      ADD_FAILURE() << Describe(rgb) << " fast L" << fast.L << " a" << fast.a << " b" << fast.b << " exact L"
+                    << exact.L << " a" << exact.a << " b" << exact.b;
+  });
+  EXPECT_EQ(mismatches, 0u);
+}
+
+TEST(ExhaustiveTest, ConversionsFromRGBStayInRange) {
+  std::uint64_t failures = 0;
+  ForCube([&](const TRGBValues& rgb) {
+    const THSBValues hsb = RGBToHSB(rgb);
+    const TCMYKValues cmyk = RGBToCMYK(rgb);
+    const TLabValues lab = RGBToLab(rgb);
+    const bool ok = hsb.H >= 0 && hsb.H <= 360 && hsb.S >= 0 && hsb.S <= 100 && hsb.B >= 0 && hsb.B <= 100 &&
+                    cmyk.C >= 0 && cmyk.M >= 0 && cmyk.Y >= 0 && cmyk.K >= 0 && cmyk.K <= 100 &&
+                    cmyk.C + cmyk.K <= 100 && cmyk.M + cmyk.K <= 100 && cmyk.Y + cmyk.K <= 100 &&
+                    (cmyk.C == 0 || cmyk.M == 0 || cmyk.Y == 0) && lab.L >= 0 && lab.L <= 100 && lab.a >= -128 &&
+                    lab.a <= 127 && lab.b >= -128 && lab.b <= 127;
+    if (!ok && ++failures <= 5) ADD_FAILURE() << Describe(rgb);
+  });
+  EXPECT_EQ(failures, 0u);
+}
+
+// A colour converted to HSB or CMYK and back lands within the rounding of the per-cent scale.
+TEST(ExhaustiveTest, RoundTripsThroughHSBAndCMYKStayClose) {
+  std::uint64_t failures = 0;
+  ForCube([&](const TRGBValues& rgb) {
+    const TRGBValues viaHSB = HSBToRGB(RGBToHSB(rgb));
+    const TRGBValues viaCMYK = CMYKToRGB(RGBToCMYK(rgb));
+    auto close = [](const TRGBValues& a, const TRGBValues& b, int limit) {
+      return std::abs(a.R - b.R) <= limit && std::abs(a.G - b.G) <= limit && std::abs(a.B - b.B) <= limit;
+    };
+    if ((!close(rgb, viaHSB, 5) || !close(rgb, viaCMYK, 2)) && ++failures <= 5) ADD_FAILURE() << Describe(rgb);
+  });
+  EXPECT_EQ(failures, 0u);
+}
+
+TEST(ExhaustiveTest, LinearTableHoldsTheFormula) {
+  for (int v = 0; v < 256; ++v) {
+    const long double c = static_cast<double>(v / 255.0L);
+    const double expected = c <= 0.04045 ? static_cast<double>(c / static_cast<long double>(12.92))
+                                         : static_cast<double>(std::pow((c + static_cast<long double>(0.055)) /
+                                                                            static_cast<long double>(1.055),
+                                                                        static_cast<long double>(2.4)));
+    EXPECT_EQ(detail::LinearTable()[v], expected) << v;
+  }
+}
+
+TEST(ExhaustiveTest, ApproxCbrtIsCloseOverTheLabRange) {
+  for (double t = 0.008; t < 1.2; t *= 1.0001) {
+    const double exact = std::cbrt(t);
+    ASSERT_NEAR(detail::ApproxCbrt(t), exact, exact * 1e-11) << t;
+  }
+}
+
+}  // namespace
+}  // namespace tintorium
