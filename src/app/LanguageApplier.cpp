@@ -15,6 +15,7 @@
 #include <QMultiHash>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QToolBar>
 #include <QTreeView>
 
@@ -68,6 +69,13 @@ void SetViewItemText(QAbstractItemView& view, int index, const QString& text) {
 }
 
 void SetItemOf(QObject* object, int index, const QString& text) {
+  if (auto* table = qobject_cast<QTableWidget*>(object)) {
+    // Its model cannot title a column that has no header item yet.
+    if (index < table->columnCount() && !table->horizontalHeaderItem(index)) {
+      table->setHorizontalHeaderItem(index, new QTableWidgetItem(text));
+      return;
+    }
+  }
   if (auto* tabs = qobject_cast<QTabWidget*>(object)) {
     if (index < tabs->count()) tabs->setTabText(index, text);
   } else if (auto* bar = qobject_cast<QTabBar*>(object)) {
