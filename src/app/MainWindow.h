@@ -1,16 +1,18 @@
 #pragma once
-// The main window ("frmMain"): composes the panels, pages, menus, toolbars and status bar; owns the action list.
+// The main window ("frmMain", language section MainForm): composes the panels, pages, menus, toolbars and
+// status bar; owns the action list, the palette document and the workspace (the base colour hub).
 //
 // Composition (objectName in quotes; these are the language-file keys):
-//   menu bar      miFile, miEdit, miView (with miTheme, miLang), miPalette (with miConvert), miTools, miHelp
+//   menu bar      "tbMenu" with miFile, miEdit, miView (with miTheme, miLang), miPalette (with miConvert),
+//                 miTools, miHelp
 //   toolbars      "tbMain" (Main Bar), "tbAdjust" (Color Bar), top toolbar area
 //   docks         "twBaseColor" (Base Color, left, above) and "twLibrary" (Swatches, left, below),
 //                 "twPalette" (Palette, right). Each dock may be moved left/right, floated or hidden.
-//                 The window creates the panels (TWorkspace's Base Color panel, the library panel, the palette
-//                 panel) and puts them in with SetBaseColorPanel / SetLibraryPanel / SetPalettePanel.
+//                 The window creates the panels and puts them in with SetBaseColorPanel / SetLibraryPanel /
+//                 SetPalettePanel (the dock takes ownership).
 //   centre        "tcMain" tab bar above the stacked pages "nbTools": TColorWheelPage, TVariationsPage,
 //                 TColorMixerPage, TLibraryPage, TSpectrumPage, TColorsFromImagePage (src/tools/), in that order.
-//   status bar    "sbMain" with panel 0 (175 px, colour under the pointer) and panel 1 (200 px, palette count).
+//   status bar    "sbMain" with the workspace's two panels (colour under the pointer, palette count).
 //
 // Actions: Actions() is the one list. A panel or page that owns commands connects to their `triggered`
 // signals and registers itself with AddActionRules(); UpdateActions() (called when the program is idle, and
@@ -19,13 +21,13 @@
 #include "app/Settings.h"
 
 #include <QMainWindow>
-#include <QPointer>
 #include <QStringList>
 
-#include <memory>
 #include <vector>
 
+class QActionGroup;
 class QDockWidget;
+class QMenu;
 class QSettings;
 class QStackedWidget;
 class QTabBar;
@@ -34,20 +36,32 @@ class QToolBar;
 namespace tintorium {
 
 class TActionRules;
+class TFileResult;
 class TMainActions;
-class TMainStatusBar;
 class TPaletteDocument;
 class TToolPage;
+class TWorkspace;
 
 class TMainWindow final : public QMainWindow {
   Q_OBJECT
 
  public:
-  /// `settings` must outlive the window. `arguments` are the command-line arguments after the program name.
+  /// The number of tool pages.
+  static constexpr int kToolCount = 6;
+
+  /// Builds the window and restores its state from `settings` (which must outlive it). `arguments` are the
+  /// command-line arguments after the program name: none restores the last palette (when remembered), one
+  /// names a palette file to open, two or more open nothing. The window is not shown: call ShowAsStored().
   TMainWindow(QSettings& settings, const QStringList& arguments, QWidget* parent = nullptr);
   ~TMainWindow() override;
 
+  /// Shows the window normal or maximised, as it was left.
+  void ShowAsStored();
+
   TMainActions& Actions() { return *actions_; }
+  TWorkspace& Workspace() { return *workspace_; }
+  /// The palette document ("noname.tnp" until saved). The palette panel shows it.
+  TPaletteDocument& Palette() { return *palette_; }
 
   QDockWidget* BaseColorDock() const { return twBaseColor_; }
   QDockWidget* LibraryDock() const { return twLibrary_; }
@@ -56,68 +70,89 @@ class TMainWindow final : public QMainWindow {
   QToolBar* AdjustToolBar() const { return tbAdjust_; }
   QTabBar* ToolTabs() const { return tcMain_; }
   QStackedWidget* ToolPages() const { return nbTools_; }
+  /// Page `index` (0-5), or nullptr.
   TToolPage* ToolPage(int index) const;
-  TMainStatusBar* StatusPanels() const { return sbMain_; }
-
-  /// The palette document, owned by the window ("noname.tnp" until saved). The palette panel shows it.
-  TPaletteDocument& Palette() { return *palette_; }
+  QMenu* ThemeMenu() const { return miTheme_; }
+  QMenu* LanguageMenu() const { return miLang_; }
 
   /// Plug points (the dock takes ownership of the widget).
   void SetBaseColorPanel(QWidget* panel);
   void SetLibraryPanel(QWidget* panel);
   void SetPalettePanel(QWidget* panel);
 
-  /// Registers a contributor to the idle refresh (not owned; unregister by destroying the window first).
+  /// Registers a contributor to the idle refresh (not owned; it must outlive the window or never be called
+  /// after its destruction).
   void AddActionRules(TActionRules* rules);
-  /// Recomputes every action's enabled/checked state, the caption and the status bar count.
+  /// Recomputes every action's enabled/checked state and triggers actUpdate (caption, palette count).
   void UpdateActions();
 
   /// The options of the settings key itself, as currently held.
   const TOptions& Options() const { return options_; }
-  /// Takes over new options (Options dialog OK) and applies them to the views.
+  /// Takes over new options (Options dialog OK) and applies them to the views; writes nothing.
   void ApplyOptions(const TOptions& options);
+  /// The settings of the tool pages, as read at start and written at exit.
+  TColorToolsSettings& ColorTools() { return colorTools_; }
 
   /// Index of the tool page shown (0-5).
   int CurrentTool() const;
   /// Shows tool page `index` (0-5); other values are ignored.
   void SelectTool(int index);
 
-  /// Ends the program without the unsaved-changes question (File > Exit).
-  void ExitWithoutQuestion();
-  /// The window caption the idle refresh sets: "Tintorium - [name*]" / "Tintorium - [name ]".
-  QString CaptionText() const;
+  /// Makes `name` the current theme, applies it and checks its menu item; unknown names change nothing.
+  void ChooseTheme(const QString& name);
 
- signals:
-  /// A theme was chosen in the Theme menu.
-  void ThemeChosen(const QString& name);
+  /// File > Exit: ends the program without the unsaved-changes question.
+  void ExitWithoutQuestion();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  void CreateActions();
   void CreateMenus();
+  void CreateFileMenu();
+  void CreateEditMenu();
+  void CreateViewMenu();
+  void CreatePaletteMenu();
+  void CreateToolsMenu();
+  void CreateHelpMenu();
   void CreateToolBars();
   void CreateDocks();
+  QDockWidget* CreateDock(const char* name, const QString& title, Qt::DockWidgetArea area);
   void CreateToolArea();
   void CreateStatusBar();
   void ConnectShellActions();
+  void ConnectViewToggles();
+  void FillThemeMenu();
+  void FillLanguageMenu();
+  void ChooseLanguage(const QString& fileName);
   void ReadSettings();
-  void WriteSettings();
   void RestorePlacement();
-  void SavePlacement();
+  void WriteSettings();
+  TMainSettings CurrentMainSettings() const;
   void OpenStartPalette();
+  void RestoreLastPalette();
   void SaveLastPalette();
+  bool AskSaveBeforeClose();
+  void SavePaletteBeforeClose();
+  void ShowFailure(const TFileResult& result);
   void UpdateShellActions();
   void SetAlwaysOnTop(bool onTop);
   void ToolTabChanged(int index);
-  bool ConfirmClose();
+  void ShowOptions();
+  void ShowAbout();
+  void IdleRefresh();
 
-  QSettings& store_;
   TSettings settings_;
   QStringList arguments_;
   TOptions options_;
+  TMainSettings mainSettings_;
+  TColorToolsSettings colorTools_;
   TMainActions* actions_ = nullptr;
+  TPaletteDocument* palette_ = nullptr;
+  TWorkspace* workspace_ = nullptr;
+  QMenu* miTheme_ = nullptr;
+  QMenu* miLang_ = nullptr;
+  QActionGroup* themeGroup_ = nullptr;
   QToolBar* tbMain_ = nullptr;
   QToolBar* tbAdjust_ = nullptr;
   QDockWidget* twBaseColor_ = nullptr;
@@ -126,11 +161,10 @@ class TMainWindow final : public QMainWindow {
   QTabBar* tcMain_ = nullptr;
   QStackedWidget* nbTools_ = nullptr;
   std::vector<TToolPage*> pages_;
-  TMainStatusBar* sbMain_ = nullptr;
-  TPaletteDocument* palette_ = nullptr;
   std::vector<TActionRules*> rules_;
   bool settingsWritten_ = false;
-  bool closeWithoutQuestion_ = false;
+  bool exitWithoutQuestion_ = false;
+  bool refreshing_ = false;
 };
 
 }  // namespace tintorium

@@ -1,0 +1,53 @@
+#include "app/AppPaths.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace tintorium {
+namespace {
+
+QString& DataOverride() {
+  static QString folder;
+  return folder;
+}
+
+QString WithSlash(QString folder) {
+  if (!folder.endsWith(QLatin1Char('/'))) folder += QLatin1Char('/');
+  return folder;
+}
+
+bool HoldsData(const QString& folder) {
+  return QFileInfo(folder + QStringLiteral("Language")).isDir() || QFileInfo(folder + QStringLiteral("Palettes")).isDir() ||
+         QFileInfo(folder + QStringLiteral("help")).isDir();
+}
+
+}  // namespace
+
+QString ProgramFolder() { return WithSlash(QCoreApplication::applicationDirPath()); }
+
+QString DataFolder() {
+  if (!DataOverride().isEmpty()) return WithSlash(DataOverride());
+  const QString program = ProgramFolder();
+  if (HoldsData(program)) return program;
+  const QString installed = WithSlash(QDir::cleanPath(program + QStringLiteral("../share/tintorium")));
+  return HoldsData(installed) ? installed : program;
+}
+
+QString PalettesFolder() { return DataFolder() + QStringLiteral("Palettes/"); }
+QString HelpFile() { return DataFolder() + QStringLiteral("help/index.html"); }
+
+QString TempFolder() {
+  QString folder = QDir::tempPath();
+  while (folder.size() > 1 && folder.endsWith(QLatin1Char('/'))) folder.chop(1);
+  return folder;
+}
+
+QString LastPaletteFile() {
+  return WithSlash(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)) + QStringLiteral("lastcolors.tnp");
+}
+
+void SetDataFolderOverride(const QString& folder) { DataOverride() = folder; }
+
+}  // namespace tintorium

@@ -1,0 +1,27 @@
+#pragma once
+// Where the program finds its files: beside the executable in a build tree, or in ../share/tintorium/ once
+// installed; and where it keeps the user's own files.
+
+#include <QString>
+
+namespace tintorium {
+
+/// Folder of the executable, ending with '/'.
+QString ProgramFolder();
+/// Folder holding Language/, Palettes/ and help/, ending with '/': the program folder when it holds them,
+/// otherwise ../share/tintorium/ beside it (an installed copy); the program folder when neither exists.
+QString DataFolder();
+/// DataFolder() + "Palettes/" (the library folder).
+QString PalettesFolder();
+/// The HTML user guide (it may be missing; nothing checks).
+QString HelpFile();
+/// The user's temporary folder without a trailing separator.
+QString TempFolder();
+/// Where the palette kept between runs lives: lastcolors.tnp in the user's data folder (the program folder
+/// is read-only once installed). The folder may not exist yet.
+QString LastPaletteFile();
+
+/// Overrides DataFolder() (tests, the screenshot mode); an empty text restores the search.
+void SetDataFolderOverride(const QString& folder);
+
+}  // namespace tintorium

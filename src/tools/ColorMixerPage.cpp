@@ -1,0 +1,7 @@
+#include "tools/ColorMixerPage.h"
+
+namespace tintorium {
+
+TColorMixerPage::TColorMixerPage(QWidget* parent) : TToolPage(parent) { setObjectName(QStringLiteral("tsColorMixer")); }
+
+}  // namespace tintorium

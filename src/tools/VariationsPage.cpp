@@ -1,0 +1,7 @@
+#include "tools/VariationsPage.h"
+
+namespace tintorium {
+
+TVariationsPage::TVariationsPage(QWidget* parent) : TToolPage(parent) { setObjectName(QStringLiteral("tsVariations")); }
+
+}  // namespace tintorium
