@@ -6,7 +6,8 @@ namespace tintorium {
 
 TFileResult SaveFileAtomically(const QString& fileName, QByteArrayView bytes) {
   QSaveFile file(fileName);
-  if (!file.open(QIODevice::WriteOnly)) return TFileResult::CantSave();
+  // Unbuffered: a buffered flush at commit time can drop a short write (a full disk) without an error.
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return TFileResult::CantSave();
   qsizetype done = 0;
   while (done < bytes.size()) {
     const qint64 written = file.write(bytes.data() + done, bytes.size() - done);
