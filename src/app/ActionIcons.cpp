@@ -305,7 +305,29 @@ const std::vector<std::pair<QAction* TMainActions::*, TPainterFn>>& Pictures() {
   return pictures;
 }
 
+void HueRing(QPainter& p) {
+  const QRectF outer(1, 1, 30, 30);
+  const QRectF inner(10, 10, 12, 12);
+  for (int i = 0; i < 12; ++i) {
+    const double start = 90 - i * 30 - 15;
+    QPainterPath segment;
+    segment.arcMoveTo(outer, start);
+    segment.arcTo(outer, start, 30);
+    segment.arcTo(inner, start + 30, -30);
+    segment.closeSubpath();
+    p.setPen(QPen(Qt::white, 0.6));
+    p.setBrush(QColor::fromHsv((360 - i * 30) % 360, 210, 240));
+    p.drawPath(segment);
+  }
+}
+
 }  // namespace
+
+QIcon ApplicationIcon() {
+  QIcon icon;
+  for (int size : {16, 24, 32, 48, 64, 128, 256}) icon.addPixmap(Render(HueRing, size, false));
+  return icon;
+}
 
 void SetActionIcons(TMainActions& actions) {
   for (const auto& [member, paint] : Pictures()) (actions.*member)->setIcon(MakeIcon(paint));

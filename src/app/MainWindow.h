@@ -12,7 +12,7 @@
 //                 SetPalettePanel (the dock takes ownership).
 //   centre        "tcMain" tab bar above the stacked pages "nbTools": TColorWheelPage, TVariationsPage,
 //                 TColorMixerPage, TLibraryPage, TSpectrumPage, TColorsFromImagePage (src/tools/), in that order.
-//   status bar    "sbMain" with the workspace's two panels (colour under the pointer, palette count).
+//   status bar    "sbMain" (TMainStatusBar): colour under the pointer, palette count.
 //
 // Actions: Actions() is the one list. A panel or page that owns commands connects to their `triggered`
 // signals and registers itself with AddActionRules(); UpdateActions() (called when the program is idle, and
@@ -38,6 +38,7 @@ namespace tintorium {
 class TActionRules;
 class TFileResult;
 class TMainActions;
+class TMainStatusBar;
 class TPaletteDocument;
 class TToolPage;
 class TWorkspace;
@@ -72,6 +73,7 @@ class TMainWindow final : public QMainWindow {
   QStackedWidget* ToolPages() const { return nbTools_; }
   /// Page `index` (0-5), or nullptr.
   TToolPage* ToolPage(int index) const;
+  TMainStatusBar* StatusPanels() const { return sbMain_; }
   QMenu* ThemeMenu() const { return miTheme_; }
   QMenu* LanguageMenu() const { return miLang_; }
 
@@ -86,8 +88,8 @@ class TMainWindow final : public QMainWindow {
   /// Recomputes every action's enabled/checked state and triggers actUpdate (caption, palette count).
   void UpdateActions();
 
-  /// The options of the settings key itself, as currently held.
-  const TOptions& Options() const { return options_; }
+  /// The options of the settings key itself, as currently held by the window and its views.
+  TOptions Options() const;
   /// Takes over new options (Options dialog OK) and applies them to the views; writes nothing.
   void ApplyOptions(const TOptions& options);
   /// The settings of the tool pages, as read at start and written at exit.
@@ -100,6 +102,9 @@ class TMainWindow final : public QMainWindow {
 
   /// Makes `name` the current theme, applies it and checks its menu item; unknown names change nothing.
   void ChooseTheme(const QString& name);
+
+  /// "Tintorium - [name*]", or with a space instead of "*" when the palette has no unsaved changes.
+  QString CaptionText() const;
 
   /// File > Exit: ends the program without the unsaved-changes question.
   void ExitWithoutQuestion();
@@ -138,8 +143,10 @@ class TMainWindow final : public QMainWindow {
   void UpdateShellActions();
   void SetAlwaysOnTop(bool onTop);
   void ToolTabChanged(int index);
+  void SyncOptionsFromViews();
   void ShowOptions();
   void ShowAbout();
+  void RefreshCaption();
   void IdleRefresh();
 
   TSettings settings_;
@@ -161,6 +168,7 @@ class TMainWindow final : public QMainWindow {
   QTabBar* tcMain_ = nullptr;
   QStackedWidget* nbTools_ = nullptr;
   std::vector<TToolPage*> pages_;
+  TMainStatusBar* sbMain_ = nullptr;
   std::vector<TActionRules*> rules_;
   bool settingsWritten_ = false;
   bool exitWithoutQuestion_ = false;

@@ -1,0 +1,74 @@
+#include "app/Application.h"
+
+#include "app/ActionIcons.h"
+#include "app/Language.h"
+#include "app/LanguageApplier.h"
+#include "app/MainWindow.h"
+#include "app/MessageSeam.h"
+#include "app/Settings.h"
+
+#include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <cstring>
+
+namespace tintorium {
+namespace {
+
+bool IsScreenshotRun(int argc, char** argv) { return argc >= 3 && std::strcmp(argv[1], "--screenshot") == 0; }
+
+QStringList ArgumentsAfterProgram(int argc, char** argv) {
+  QStringList arguments;
+  for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  return arguments;
+}
+
+void SetUpApplication() {
+  QApplication::setApplicationName(ApplicationTitle());
+  QApplication::setOrganizationName(ApplicationTitle());
+  QApplication::setWindowIcon(ApplicationIcon());
+  QApplication::setDesktopFileName(QStringLiteral("tintorium"));
+}
+
+void ApplyLanguageSetting(QSettings& store) {
+  SetCurrentLanguageName(TSettings(store).Language());
+  ApplyLanguage();
+}
+
+int RunScreenshot(const QString& target, const QStringList& arguments) {
+  QTemporaryDir folder;
+  QSettings store(folder.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat);
+  ApplyLanguageSetting(store);
+  TMainWindow window(store, arguments);
+  window.ShowAsStored();
+  for (int i = 0; i < 5; ++i) QApplication::processEvents();
+  window.UpdateActions();
+  QApplication::processEvents();
+  const bool saved = window.grab().save(target, "PNG");
+  if (!saved) QTextStream(stderr) << "tintorium: could not write " << target << '\n';
+  return saved ? 0 : 1;
+}
+
+}  // namespace
+
+int RunTintorium(int argc, char** argv) {
+  const bool screenshot = IsScreenshotRun(argc, argv);
+  if (screenshot && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);  // takes Qt's own options out of argv
+  SetUpApplication();
+  QStringList arguments = ArgumentsAfterProgram(argc, argv);
+  if (screenshot) {
+    const QString target = arguments.at(1);
+    return RunScreenshot(target, arguments.mid(2));
+  }
+
+  QSettings store;  // native format, user scope, organisation and application "Tintorium"
+  ApplyLanguageSetting(store);
+  TMainWindow window(store, arguments);
+  window.ShowAsStored();
+  return app.exec();
+}
+
+}  // namespace tintorium

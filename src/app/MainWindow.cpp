@@ -1,0 +1,631 @@
+#include "app/MainWindow.h"
+
+#include "app/AboutDialog.h"
+#include "app/ActionIcons.h"
+#include "app/ActionRules.h"
+#include "app/AppInfo.h"
+#include "app/AppPaths.h"
+#include "app/Language.h"
+#include "app/LanguageApplier.h"
+#include "app/MainActions.h"
+#include "app/MainStatusBar.h"
+#include "app/MessageSeam.h"
+#include "app/Messages.h"
+#include "app/OptionsDialog.h"
+#include "app/ShellOpen.h"
+#include "app/Themes.h"
+#include "interchange/FileResult.h"
+#include "palette/PaletteDocument.h"
+#include "palette/PaletteFile.h"
+#include "palette/PalettePanel.h"
+#include "tools/ColorMixerPage.h"
+#include "tools/ColorWheelPage.h"
+#include "tools/ColorsFromImagePage.h"
+#include "tools/LibraryPage.h"
+#include "tools/SpectrumPage.h"
+#include "tools/VariationsPage.h"
+#include "workspace/BaseColorCommands.h"
+#include "workspace/BaseColorPanel.h"
+#include "workspace/Workspace.h"
+
+#include <QAbstractEventDispatcher>
+#include <QAction>
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QDir>
+#include <QDockWidget>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QSettings>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QToolBar>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace tintorium {
+namespace {
+
+QRect ScreenRect() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  return screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+}
+
+TColorModel ModelFromInt(int value) {
+  return value >= cmRGB && value <= cmLAB ? static_cast<TColorModel>(value) : cmRGB;
+}
+
+void AddActions(QWidget* target, std::initializer_list<QAction*> actions) {
+  for (QAction* action : actions) {
+    if (action)
+      target->addAction(action);
+  }
+}
+
+}  // namespace
+
+TMainWindow::TMainWindow(QSettings& settings, const QStringList& arguments, QWidget* parent)
+    : QMainWindow(parent), settings_(settings), arguments_(arguments) {
+  setObjectName(QStringLiteral("frmMain"));
+  setWindowTitle(ApplicationTitle());
+  setMinimumSize(600, 400);
+  setDockOptions(AnimatedDocks | AllowNestedDocks | AllowTabbedDocks);
+
+  palette_ = new TPaletteDocument(this);
+  workspace_ = new TWorkspace(this);
+  workspace_->SetPalette(palette_);
+  actions_ = new TMainActions(this);
+  SetActionIcons(*actions_);
+
+  CreateMenus();
+  CreateToolBars();
+  CreateDocks();
+  CreateToolArea();
+  CreateStatusBar();
+  ConnectShellActions();
+
+  ApplyLanguage(this, QStringLiteral("MainForm"));
+  ReadSettings();
+  OpenStartPalette();
+  palette_->SetPaletteModified(false);
+  workspace_->BaseColorChanged(this, cmRGB, true, false);
+  SelectTool(0);
+  UpdateActions();
+
+  if (auto* dispatcher = QAbstractEventDispatcher::instance())
+    connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, &TMainWindow::IdleRefresh);
+}
+
+TMainWindow::~TMainWindow() {
+  WriteSettings();
+  // The panels hold pointers into the workspace and the document: let them go first.
+  delete twPalette_;
+  twPalette_ = nullptr;
+  rules_.clear();
+}
+
+void TMainWindow::ShowAsStored() {
+  if (mainSettings_.MWindowState == 2)
+    showMaximized();
+  else
+    show();  // a window left minimised comes back normal, so a start is always visible
+}
+
+// --- Menus -----------------------------------------------------------------------------------------------------
+
+void TMainWindow::CreateMenus() {
+  menuBar()->setObjectName(QStringLiteral("tbMenu"));
+  menuBar()->setWindowTitle(QStringLiteral("Menu"));
+  CreateFileMenu();
+  CreateEditMenu();
+  CreateViewMenu();
+  CreatePaletteMenu();
+  CreateToolsMenu();
+  CreateHelpMenu();
+  // Shortcuts work while the window is active, whichever menu or toolbar holds the action.
+  addActions(actions_->All());
+}
+
+namespace {
+
+QMenu* AddMenu(QMenuBar* bar, const char* name, const QString& title) {
+  QMenu* menu = bar->addMenu(title);
+  menu->setObjectName(QString::fromLatin1(name));
+  return menu;
+}
+
+QMenu* AddSubmenu(QMenu* parent, const char* name, const QString& title) {
+  QMenu* menu = parent->addMenu(title);
+  menu->setObjectName(QString::fromLatin1(name));
+  return menu;
+}
+
+}  // namespace
+
+void TMainWindow::CreateFileMenu() {
+  const TMainActions& a = *actions_;
+  QMenu* menu = AddMenu(menuBar(), "miFile", QStringLiteral("File"));
+  menu->addAction(a.actFileNew);
+  menu->addSeparator();
+  AddActions(menu, {a.actFileOpen, a.actFileSave, a.actFileSaveAs});
+  menu->addSeparator();
+  AddActions(menu, {a.actImportColors, a.actExportColors});
+  menu->addSeparator();
+  menu->addAction(a.actFilePrint);
+  menu->addSeparator();
+  menu->addAction(a.actFileExit);
+}
+
+void TMainWindow::CreateEditMenu() {
+  const TMainActions& a = *actions_;
+  QMenu* menu = AddMenu(menuBar(), "miEdit", QStringLiteral("Edit"));
+  AddActions(menu, {a.actEditUndo, a.actEditRedo});
+  menu->addSeparator();
+  AddActions(menu, {a.actEditCopyColor, a.actEditCopyColorHEX, a.actEditCopyColorDelphi, a.actEditCopyColorVSNET});
+  menu->addSeparator();
+  AddActions(menu, {a.actEditRandomize, a.actEditMakeWebsafe, a.actEditMakeWebsmart, a.actEditMakeGrayscale});
+  menu->addSeparator();
+  AddActions(menu, {a.actEditLighten, a.actEditDarken, a.actEditSaturate, a.actEditDesaturate});
+}
+
+void TMainWindow::CreateViewMenu() {
+  const TMainActions& a = *actions_;
+  QMenu* menu = AddMenu(menuBar(), "miView", QStringLiteral("View"));
+  AddActions(menu, {a.actViewMainToolbar, a.actViewAdjustbar});
+  menu->addSeparator();
+  AddActions(menu, {a.actViewBaseColorSection, a.actViewSmallLib, a.actViewPalette});
+  menu->addSeparator();
+  miTheme_ = AddSubmenu(menu, "miTheme", QStringLiteral("Theme"));
+  miLang_ = AddSubmenu(menu, "miLang", QStringLiteral("Language"));
+  menu->addAction(a.actViewAlwaysOnTop);
+  menu->addSeparator();
+  AddActions(menu, {a.actViewColorWheel, a.actViewVariations, a.actViewColorMixer, a.actViewLibrary,
+                    a.actViewSpectrum, a.actViewPhotoScheme});
+}
+
+void TMainWindow::CreatePaletteMenu() {
+  const TMainActions& a = *actions_;
+  QMenu* menu = AddMenu(menuBar(), "miPalette", QStringLiteral("Palette"));
+  AddActions(menu, {a.actPaletteAddBaseColor, a.actPaletteEditColor, a.actPaletteDeleteColor,
+                    a.actPaletteRemoveDuplicates, a.actPaletteSelectAll});
+  menu->addSeparator();
+  menu->addAction(a.actPaletteSortColor);
+  QMenu* convert = AddSubmenu(menu, "miConvert", QStringLiteral("Convert"));
+  AddActions(convert, {a.actPaletteConvertToRGB, a.actPaletteConvertToHSB, a.actPaletteConvertToCMYK,
+                       a.actPaletteConvertToLab});
+}
+
+void TMainWindow::CreateToolsMenu() {
+  const TMainActions& a = *actions_;
+  QMenu* menu = AddMenu(menuBar(), "miTools", QStringLiteral("Tools"));
+  AddActions(menu, {a.actToolsScreenPick, a.actToolsContrastTest});
+  menu->addSeparator();
+  menu->addAction(a.actToolsOptions);
+}
+
+void TMainWindow::CreateHelpMenu() {
+  const TMainActions& a = *actions_;
+  QMenu* menu = AddMenu(menuBar(), "miHelp", QStringLiteral("Help"));
+  menu->addAction(a.actHelpHelp);
+  menu->addSeparator();
+  AddActions(menu, {a.actHelpGallery, a.actHelpWebsite, a.actHelpSupport});
+  menu->addSeparator();
+  menu->addAction(a.actHelpAbout);
+}
+
+// --- Toolbars, docks, tool area, status bar ------------------------------------------------------------------
+
+void TMainWindow::CreateToolBars() {
+  const TMainActions& a = *actions_;
+  tbMain_ = addToolBar(QStringLiteral("Main Bar"));
+  tbMain_->setObjectName(QStringLiteral("tbMain"));
+  AddActions(tbMain_, {a.actFileNew, a.actFileOpen, a.actFileSave, a.actFilePrint});
+  tbMain_->addSeparator();
+  AddActions(tbMain_, {a.actEditUndo, a.actEditRedo});
+  tbMain_->addSeparator();
+  AddActions(tbMain_, {a.actImportColors, a.actExportColors});
+  tbMain_->addSeparator();
+  AddActions(tbMain_, {a.actToolsScreenPick, a.actToolsContrastTest, a.actToolsOptions});
+  tbMain_->addSeparator();
+  tbMain_->addAction(a.actHelpHelp);
+
+  tbAdjust_ = addToolBar(QStringLiteral("Color Bar"));
+  tbAdjust_->setObjectName(QStringLiteral("tbAdjust"));
+  AddActions(tbAdjust_, {a.actEditRandomize, a.actEditMakeWebsafe, a.actEditMakeWebsmart, a.actEditMakeGrayscale,
+                         a.actEditLighten, a.actEditDarken, a.actEditSaturate, a.actEditDesaturate});
+  for (QToolBar* bar : {tbMain_, tbAdjust_}) bar->setIconSize(QSize(20, 20));
+}
+
+QDockWidget* TMainWindow::CreateDock(const char* name, const QString& title, Qt::DockWidgetArea area) {
+  auto* dock = new QDockWidget(title, this);
+  dock->setObjectName(QString::fromLatin1(name));
+  dock->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
+  dock->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable |
+                    QDockWidget::DockWidgetFloatable);
+  dock->setWidget(new QWidget(dock));
+  addDockWidget(area, dock);
+  return dock;
+}
+
+void TMainWindow::CreateDocks() {
+  twBaseColor_ = CreateDock("twBaseColor", QStringLiteral("Base Color"), Qt::LeftDockWidgetArea);
+  twLibrary_ = CreateDock("twLibrary", QStringLiteral("Swatches"), Qt::LeftDockWidgetArea);
+  splitDockWidget(twBaseColor_, twLibrary_, Qt::Vertical);
+  twPalette_ = CreateDock("twPalette", QStringLiteral("Palette"), Qt::RightDockWidgetArea);
+
+  auto* basePanel = new TBaseColorPanel(*workspace_);
+  basePanel->AttachActions(*actions_);
+  SetBaseColorPanel(basePanel);
+  auto* commands = new TBaseColorCommands(*workspace_, this);
+  commands->AttachActions(*actions_);
+  AddActionRules(commands);
+
+  auto* palettePanel = new TPalettePanel(*palette_, *workspace_);
+  palettePanel->AttachActions(*actions_);
+  SetPalettePanel(palettePanel);
+  AddActionRules(palettePanel);
+}
+
+void TMainWindow::SetBaseColorPanel(QWidget* panel) { twBaseColor_->setWidget(panel); }
+void TMainWindow::SetLibraryPanel(QWidget* panel) { twLibrary_->setWidget(panel); }
+void TMainWindow::SetPalettePanel(QWidget* panel) { twPalette_->setWidget(panel); }
+
+void TMainWindow::CreateToolArea() {
+  auto* centre = new QWidget(this);
+  centre->setObjectName(QStringLiteral("tbxdpMain"));
+  auto* layout = new QVBoxLayout(centre);
+  layout->setContentsMargins(2, 2, 2, 2);
+  layout->setSpacing(0);
+
+  tcMain_ = new QTabBar(centre);
+  tcMain_->setObjectName(QStringLiteral("tcMain"));
+  tcMain_->setExpanding(false);
+  tcMain_->setDrawBase(true);
+  nbTools_ = new QStackedWidget(centre);
+  nbTools_->setObjectName(QStringLiteral("nbTools"));
+  nbTools_->setFrameShape(QFrame::StyledPanel);
+
+  const std::pair<TToolPage*, QString> pages[] = {
+      {new TColorWheelPage(nbTools_), QStringLiteral("Color Wheel")},
+      {new TVariationsPage(nbTools_), QStringLiteral("Variations")},
+      {new TColorMixerPage(nbTools_), QStringLiteral("Color Mixer")},
+      {new TLibraryPage(nbTools_), QStringLiteral("Library")},
+      {new TSpectrumPage(nbTools_), QStringLiteral("Spectrum")},
+      {new TColorsFromImagePage(nbTools_), QStringLiteral("Colors from Image")},
+  };
+  for (const auto& [page, title] : pages) {
+    tcMain_->addTab(title);
+    nbTools_->addWidget(page);
+    pages_.push_back(page);
+  }
+  layout->addWidget(tcMain_);
+  layout->addWidget(nbTools_, 1);
+  setCentralWidget(centre);
+  connect(tcMain_, &QTabBar::currentChanged, this, &TMainWindow::ToolTabChanged);
+}
+
+void TMainWindow::CreateStatusBar() {
+  sbMain_ = new TMainStatusBar(this);
+  setStatusBar(sbMain_);
+  const TMainActions& a = *actions_;
+  auto* models = new QMenu(this);
+  models->setObjectName(QStringLiteral("pmnu_cucmodel"));
+  AddActions(models, {a.actCUCModelRGB, a.actCUCModelHSB, a.actCUCModelCMYK, a.actCUCModelLab});
+  sbMain_->SetModelMenu(models);
+  connect(workspace_, &TWorkspace::ColorUnderCursorShown, sbMain_, &TMainStatusBar::ShowColorUnderCursor);
+  connect(workspace_, &TWorkspace::ColorUnderCursorCleared, sbMain_, &TMainStatusBar::ClearColorUnderCursor);
+}
+
+TToolPage* TMainWindow::ToolPage(int index) const {
+  return index >= 0 && index < int(pages_.size()) ? pages_[std::size_t(index)] : nullptr;
+}
+
+// --- Shell actions ---------------------------------------------------------------------------------------------
+
+void TMainWindow::ConnectShellActions() {
+  const TMainActions& a = *actions_;
+  connect(a.actFileExit, &QAction::triggered, this, &TMainWindow::ExitWithoutQuestion);
+  for (QAction* tool : {a.actViewColorWheel, a.actViewVariations, a.actViewColorMixer, a.actViewLibrary,
+                        a.actViewSpectrum, a.actViewPhotoScheme}) {
+    connect(tool, &QAction::triggered, this, [this, tool] { SelectTool(TMainActions::Tag(tool)); });
+  }
+  ConnectViewToggles();
+  connect(a.actViewAlwaysOnTop, &QAction::triggered, this,
+          [this] { SetAlwaysOnTop(!windowFlags().testFlag(Qt::WindowStaysOnTopHint)); });
+  connect(a.actHelpHelp, &QAction::triggered, this, [] { OpenWithShell(QUrl::fromLocalFile(HelpFile())); });
+  connect(a.actHelpGallery, &QAction::triggered, this, [] { OpenWithShell(GalleryUrl()); });
+  connect(a.actHelpWebsite, &QAction::triggered, this, [] { OpenWithShell(QUrl(HomePageUrl())); });
+  connect(a.actHelpSupport, &QAction::triggered, this, [] { OpenWithShell(SupportMailUrl()); });
+  connect(a.actHelpAbout, &QAction::triggered, this, &TMainWindow::ShowAbout);
+  connect(a.actToolsOptions, &QAction::triggered, this, &TMainWindow::ShowOptions);
+  connect(a.actUpdate, &QAction::triggered, this, &TMainWindow::RefreshCaption);
+}
+
+void TMainWindow::ConnectViewToggles() {
+  const TMainActions& a = *actions_;
+  const std::pair<QAction*, QWidget*> toggles[] = {
+      {a.actViewMainToolbar, tbMain_},     {a.actViewAdjustbar, tbAdjust_}, {a.actViewBaseColorSection, twBaseColor_},
+      {a.actViewSmallLib, twLibrary_},      {a.actViewPalette, twPalette_},
+  };
+  for (const auto& [action, widget] : toggles) {
+    connect(action, &QAction::triggered, this, [widget] {
+      const bool show = widget->isHidden();
+      widget->setVisible(show);
+      if (show) widget->raise();  // a panel tabbed with another comes to the front
+    });
+  }
+}
+
+void TMainWindow::ExitWithoutQuestion() {
+  exitWithoutQuestion_ = true;
+  close();
+}
+
+void TMainWindow::SetAlwaysOnTop(bool onTop) {
+  if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) == onTop) return;
+  const bool wasVisible = isVisible();
+  setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+  if (wasVisible) show();  // changing the flags hides a window
+}
+
+int TMainWindow::CurrentTool() const { return tcMain_->currentIndex(); }
+
+void TMainWindow::SelectTool(int index) {
+  if (index < 0 || index >= kToolCount) return;
+  if (tcMain_->currentIndex() == index)
+    ToolTabChanged(index);
+  else
+    tcMain_->setCurrentIndex(index);  // emits currentChanged
+}
+
+void TMainWindow::ToolTabChanged(int index) {
+  if (index < 0) return;
+  nbTools_->setCurrentIndex(index);
+  for (int i = 0; i < int(pages_.size()); ++i) pages_[std::size_t(i)]->ShowTool(i == index);
+}
+
+void TMainWindow::ShowAbout() {
+  TAboutDialog about(this);
+  Dialogs().Exec(about);
+}
+
+TOptions TMainWindow::Options() const {
+  TOptions options = options_;
+  options.cfAdjust = workspace_->AdjustAmount();
+  options.HTMLSharp = workspace_->HtmlSharp();
+  options.ColorUnCursorModel = workspace_->ColorUnderCursorModel();
+  return options;
+}
+
+void TMainWindow::SyncOptionsFromViews() {
+  options_ = Options();
+}
+
+void TMainWindow::ShowOptions() {
+  SyncOptionsFromViews();
+  TOptionsDialog dialog(options_, this);
+  if (Dialogs().Exec(dialog) != QDialog::Accepted) return;
+  ApplyOptions(dialog.Result());
+  settings_.WriteOptions(options_);
+}
+
+void TMainWindow::ApplyOptions(const TOptions& options) {
+  options_ = options;
+  workspace_->SetAdjustAmount(options_.cfAdjust);
+  workspace_->SetHtmlSharp(options_.HTMLSharp);
+  workspace_->SetColorUnderCursorModel(ModelFromInt(options_.ColorUnCursorModel));
+  if (auto* panel = qobject_cast<TPalettePanel*>(twPalette_->widget())) panel->SetCompactDraw(options_.CompactDraw);
+}
+
+// --- Themes and languages -------------------------------------------------------------------------------------
+
+void TMainWindow::FillThemeMenu() {
+  miTheme_->clear();
+  themeGroup_ = new QActionGroup(miTheme_);
+  themeGroup_->setExclusive(true);
+  for (const QString& name : ThemeNames()) {
+    QAction* item = miTheme_->addAction(name);
+    item->setCheckable(true);
+    item->setData(name);
+    themeGroup_->addAction(item);
+    connect(item, &QAction::triggered, this, [this, name] { ChooseTheme(name); });
+  }
+}
+
+void TMainWindow::ChooseTheme(const QString& name) {
+  if (!ApplyTheme(name)) return;
+  options_.Theme = name;
+  for (QAction* item : themeGroup_->actions()) item->setChecked(item->data().toString() == name);
+}
+
+void TMainWindow::FillLanguageMenu() {
+  miLang_->clear();
+  QAction* builtIn = miLang_->addAction(QStringLiteral("Default (reload needed)"));
+  builtIn->setObjectName(QStringLiteral("miLangDefault"));
+  connect(builtIn, &QAction::triggered, this, [this] { ChooseLanguage(QString()); });
+  miLang_->addSeparator();
+  for (const QString& file : AvailableLanguages()) {
+    QAction* item = miLang_->addAction(file);
+    connect(item, &QAction::triggered, this, [this, file] { ChooseLanguage(file); });
+  }
+}
+
+void TMainWindow::ChooseLanguage(const QString& fileName) {
+  SelectLanguage(this, fileName);
+  settings_.WriteLanguage(CurrentLanguageName());
+}
+
+// --- Settings --------------------------------------------------------------------------------------------------
+
+void TMainWindow::ReadSettings() {
+  RestorePlacement();
+  const TColorModel baseModel = ModelFromInt(mainSettings_.baseModel);
+  workspace_->BaseColor().SetModel(baseModel);
+  workspace_->BaseColor().SetColor(static_cast<TColor>(mainSettings_.baseValue), baseModel);
+
+  ApplyOptions(settings_.ReadOptions());
+  colorTools_ = settings_.ReadColorTools();
+
+  FillThemeMenu();
+  if (ThemeNames().isEmpty()) {
+    ShowMessageBox(Message(sErrLoadThemes), mfWarning);
+  } else {
+    // A name no theme answers to (a hand-edited setting) falls back to the default look.
+    if (!ThemeNames().contains(options_.Theme)) options_.Theme = TOptions().Theme;
+    ChooseTheme(options_.Theme);
+  }
+  FillLanguageMenu();
+}
+
+void TMainWindow::RestorePlacement() {
+  if (!restoreState(settings_.ReadToolbars())) {
+    // First run (or an unreadable layout): the tool area gets the room, the panels their natural width.
+    resizeDocks({twBaseColor_, twPalette_}, {190, 210}, Qt::Horizontal);
+    resizeDocks({twBaseColor_, twLibrary_}, {260, 140}, Qt::Vertical);
+  }
+  const QRect screen = ScreenRect();
+  mainSettings_ = settings_.ReadMain(screen);
+  const QRect placed = CorrectPlacement(mainSettings_.Geometry, screen);
+  resize(placed.size());
+  move(placed.topLeft());
+  SetAlwaysOnTop(mainSettings_.MFormStyle);
+}
+
+TMainSettings TMainWindow::CurrentMainSettings() const {
+  TMainSettings m = mainSettings_;
+  m.MWindowState = isMaximized() ? 2 : isMinimized() ? 1 : 0;
+  m.Geometry = QRect(pos(), size());
+  m.MFormStyle = windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+  m.baseValue = static_cast<int>(workspace_->BaseColor().GetColor());
+  m.baseModel = workspace_->BaseColor().Model();
+  return m;
+}
+
+void TMainWindow::WriteSettings() {
+  if (settingsWritten_) return;
+  settingsWritten_ = true;
+  settings_.WriteToolbars(saveState());
+  settings_.WriteMain(CurrentMainSettings());
+  SyncOptionsFromViews();
+  settings_.WriteOptions(options_);
+  SaveLastPalette();
+  settings_.WriteColorTools(colorTools_);
+  settings_.Store().sync();
+}
+
+// --- Palette at start and exit ---------------------------------------------------------------------------------
+
+void TMainWindow::OpenStartPalette() {
+  if (arguments_.isEmpty()) {
+    RestoreLastPalette();
+  } else if (arguments_.size() == 1) {
+    if (auto* panel = qobject_cast<TPalettePanel*>(twPalette_->widget()))
+      panel->OpenPalette(QFileInfo(arguments_.front()).absoluteFilePath());
+  }
+}
+
+void TMainWindow::RestoreLastPalette() {
+  if (!options_.SavePalette) return;
+  const QString last = settings_.ReadLastFile();
+  if (!last.isEmpty() && last != TPaletteDocument::NoName && QFileInfo(last).isFile()) {
+    if (auto* panel = qobject_cast<TPalettePanel*>(twPalette_->widget())) {
+      panel->OpenPalette(last);
+      return;
+    }
+  }
+  const QString kept = LastPaletteFile();
+  if (!QFileInfo(kept).isFile()) return;
+  // Silent: a damaged copy leaves a new, empty palette.
+  if (!palette_->OpenPalette(kept)) palette_->NewPalette();
+  palette_->SetPaletteFileName(TPaletteDocument::NoName);
+  palette_->SetPaletteModified(false);
+}
+
+void TMainWindow::SaveLastPalette() {
+  if (!options_.SavePalette) return;
+  const QString fileName = palette_->PaletteFileName();
+  settings_.WriteLastFile(fileName);
+  if (fileName != TPaletteDocument::NoName && QFileInfo(fileName).isFile()) return;
+  const QString kept = LastPaletteFile();
+  QDir().mkpath(QFileInfo(kept).absolutePath());
+  const TFileResult result = WritePaletteFile(kept, palette_->Entries());
+  if (!result) ShowFailure(result);
+}
+
+void TMainWindow::ShowFailure(const TFileResult& result) {
+  const TMessageKey key = FindMessageKey(result.MessageKey());
+  ShowMessageBox(key != kMessageCount ? Message(key) : result.Message(), mfError);
+}
+
+bool TMainWindow::AskSaveBeforeClose() {
+  if (exitWithoutQuestion_) return true;
+  if (auto* panel = qobject_cast<TPalettePanel*>(twPalette_->widget())) return panel->AskToSave();
+  return true;
+}
+
+void TMainWindow::closeEvent(QCloseEvent* event) {
+  if (!AskSaveBeforeClose()) {
+    exitWithoutQuestion_ = false;
+    event->ignore();
+    return;
+  }
+  WriteSettings();
+  event->accept();
+}
+
+// --- Idle refresh ----------------------------------------------------------------------------------------------
+
+void TMainWindow::AddActionRules(TActionRules* rules) {
+  if (rules) rules_.push_back(rules);
+}
+
+void TMainWindow::UpdateActions() {
+  UpdateShellActions();
+  for (TActionRules* rules : rules_) rules->UpdateActions(*actions_);
+  actions_->actUpdate->trigger();
+}
+
+void TMainWindow::UpdateShellActions() {
+  const TMainActions& a = *actions_;
+  for (QAction* always : {a.actFileExit, a.actViewMainToolbar, a.actViewAdjustbar, a.actViewBaseColorSection,
+                          a.actViewSmallLib, a.actViewPalette, a.actViewAlwaysOnTop, a.actViewColorWheel,
+                          a.actViewVariations, a.actViewColorMixer, a.actViewLibrary, a.actViewSpectrum,
+                          a.actViewPhotoScheme, a.actHelpHelp, a.actHelpGallery, a.actHelpWebsite,
+                          a.actHelpSupport, a.actHelpAbout, a.actToolsOptions, a.actUpdate})
+    always->setEnabled(true);
+  a.actViewMainToolbar->setChecked(!tbMain_->isHidden());
+  a.actViewAdjustbar->setChecked(!tbAdjust_->isHidden());
+  a.actViewBaseColorSection->setChecked(!twBaseColor_->isHidden());
+  a.actViewSmallLib->setChecked(!twLibrary_->isHidden());
+  a.actViewPalette->setChecked(!twPalette_->isHidden());
+  a.actViewAlwaysOnTop->setChecked(windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+  for (QAction* tool : {a.actViewColorWheel, a.actViewVariations, a.actViewColorMixer, a.actViewLibrary,
+                        a.actViewSpectrum, a.actViewPhotoScheme})
+    tool->setChecked(TMainActions::Tag(tool) == tcMain_->currentIndex());
+}
+
+QString TMainWindow::CaptionText() const {
+  const QString name = QFileInfo(palette_->PaletteFileName()).fileName();
+  return QStringLiteral("%1 - [%2%3]")
+      .arg(ApplicationTitle(), name, palette_->PaletteModified() ? QStringLiteral("*") : QStringLiteral(" "));
+}
+
+void TMainWindow::RefreshCaption() {
+  const QString caption = CaptionText();
+  if (windowTitle() != caption) setWindowTitle(caption);
+  sbMain_->SetCountText(FormatMessage(sPalCount, {palette_->Count()}));
+}
+
+void TMainWindow::IdleRefresh() {
+  // aboutToBlock also fires inside modal loops and while the window is being torn down.
+  if (refreshing_ || settingsWritten_) return;
+  refreshing_ = true;
+  UpdateActions();
+  refreshing_ = false;
+}
+
+}  // namespace tintorium
