@@ -1,8 +1,8 @@
 #include "app/Language.h"
 
+#include "app/AppPaths.h"
 #include "app/Messages.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -28,11 +28,7 @@ bool IsPlainFileName(const QString& name) {
 
 QString LanguageFolder() {
   if (!FolderOverride().isEmpty()) return FolderOverride();
-  const QDir appDir(QCoreApplication::applicationDirPath());
-  const QString beside = appDir.filePath(QStringLiteral("Language"));
-  const QString installed = QDir::cleanPath(appDir.filePath(QStringLiteral("../share/tintorium/Language")));
-  if (!QFileInfo(beside).isDir() && QFileInfo(installed).isDir()) return installed;
-  return beside;
+  return DataFolder() + QStringLiteral("Language");
 }
 
 void SetLanguageFolder(const QString& folder) { FolderOverride() = folder; }

@@ -14,8 +14,8 @@
 
 namespace tintorium {
 
-/// The folder of the *.lng files: "Language" beside the executable, else "../share/tintorium/Language"
-/// from it (an installed copy). The first candidate when neither exists.
+/// The folder of the *.lng files: "Language" in DataFolder() (AppPaths.h): beside the executable, or the
+/// installed copy in ../share/tintorium/.
 QString LanguageFolder();
 /// Uses `folder` instead of the search (tests, portable copies); empty restores the search.
 void SetLanguageFolder(const QString& folder);
