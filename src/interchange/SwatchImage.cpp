@@ -2,9 +2,9 @@
 
 #include "app/QtColorAdapter.h"
 #include "interchange/GifWriter.h"
+#include "interchange/JpegWriter.h"
 
 #include <QFontMetrics>
-#include <QImageWriter>
 #include <QPainter>
 #include <QSaveFile>
 
@@ -59,11 +59,8 @@ bool SaveImage(QSaveFile& file, const QImage& image, TSwatchImageFormat format) 
     case TSwatchImageFormat::Bmp: return image.save(&file, "BMP");
     case TSwatchImageFormat::Png: return image.save(&file, "PNG");
     case TSwatchImageFormat::Jpeg: {
-      QImageWriter writer(&file, "JPEG");
-      writer.setQuality(100);
-      writer.setProgressiveScanWrite(false);
-      writer.setOptimizedWrite(true);
-      return writer.write(image);
+      const auto bytes = EncodeBestJpeg(image);
+      return bytes && file.write(*bytes) == bytes->size();
     }
   }
   return false;

@@ -171,9 +171,11 @@ class THttpBody {
   bool inTrailer_ = false;
 };
 
-bool SendRequest(QTcpSocket& socket, const QString& address, quint16 port, int timeoutMs) {
+bool SendRequest(QTcpSocket& socket, const QString& address, int timeoutMs) {
   QByteArray hostHeader = UrlHost(address).toUtf8();
-  if (port != 80) hostHeader += ':' + QByteArray::number(port);
+  if (hostHeader.contains(':')) hostHeader = '[' + hostHeader + ']';
+  // The Host header names the port only when the address does.
+  if (const quint16 port = UrlPort(address, 0); port != 0) hostHeader += ':' + QByteArray::number(port);
   const QByteArray request = "GET " + RequestTarget(address) + " HTTP/1.0\r\nHost: " + hostHeader +
                              "\r\nUser-Agent: Tintorium\r\nAccept: */*\r\nConnection: close\r\n\r\n";
   if (socket.write(request) != request.size()) return false;
@@ -254,7 +256,7 @@ TUrlDownload FetchUrl(const QString& address, const TFetchOptions& options) {
   QTcpSocket socket;
   socket.connectToHost(host, port);
   if (!socket.waitForConnected(options.ConnectTimeoutMs)) return download;
-  const bool received = SendRequest(socket, address, port, options.ReadTimeoutMs) &&
+  const bool received = SendRequest(socket, address, options.ReadTimeoutMs) &&
                         ReceiveBody(socket, file, options);
   socket.abort();
   if (!received || !file.commit()) return download;
