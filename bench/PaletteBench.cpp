@@ -1,0 +1,105 @@
+// Palette operations on 100,000 entries: reading and writing the .tnp file, sorting, removing duplicates,
+// and the swatch file writer and reader at their 65,535-colour limit. Target: each well under 100 ms.
+#include "interchange/SwatchFiles.h"
+#include "palette/PaletteDocument.h"
+#include "palette/PaletteFile.h"
+#include "palette/PaletteSort.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QTemporaryDir>
+
+#include <random>
+
+namespace tintorium {
+namespace {
+
+constexpr int kEntries = 100000;
+
+TPaletteEntries MakeEntries(int count) {
+  std::mt19937 random(1);
+  std::uniform_int_distribution<int> channel(0, 255);
+  TPaletteEntries entries;
+  entries.reserve(static_cast<std::size_t>(count));
+  for (int i = 0; i < count; ++i) {
+    // About one entry in four repeats an earlier colour, so duplicates have something to find.
+    TColorObject color(static_cast<TColor>(channel(random) | (channel(random) << 8) | ((i % 4 ? channel(random) : 0) << 16)),
+                       static_cast<TColorModel>(i % ColorModelCount));
+    entries.push_back({QString::fromStdString(color.HexText()), color});
+  }
+  return entries;
+}
+
+void BM_WritePaletteFile(benchmark::State& state) {
+  const TPaletteEntries entries = MakeEntries(kEntries);
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("bench.tnp"));
+  for (auto _ : state) {
+    if (!WritePaletteFile(path, entries)) state.SkipWithError("write failed");
+  }
+  state.SetItemsProcessed(state.iterations() * kEntries);
+}
+BENCHMARK(BM_WritePaletteFile)->Unit(benchmark::kMillisecond);
+
+void BM_ReadPaletteFile(benchmark::State& state) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("bench.tnp"));
+  if (!WritePaletteFile(path, MakeEntries(kEntries))) state.SkipWithError("write failed");
+  TPaletteEntries read;
+  for (auto _ : state) {
+    if (!ReadPaletteFile(path, read)) state.SkipWithError("read failed");
+    benchmark::DoNotOptimize(read.data());
+  }
+  state.SetItemsProcessed(state.iterations() * kEntries);
+}
+BENCHMARK(BM_ReadPaletteFile)->Unit(benchmark::kMillisecond);
+
+void BM_SortPalette(benchmark::State& state) {
+  const TPaletteEntries entries = MakeEntries(kEntries);
+  for (auto _ : state) {
+    state.PauseTiming();
+    TPaletteEntries copy = entries;
+    state.ResumeTiming();
+    SortPalette(copy, static_cast<int>(state.range(0)), soDescending);
+    benchmark::DoNotOptimize(copy.data());
+  }
+  state.SetLabel(std::string(SortKeyNames[static_cast<std::size_t>(state.range(0))]));
+}
+BENCHMARK(BM_SortPalette)->Arg(skSystemColor)->Arg(skHSB_Hue)->Arg(skLab_L)->Unit(benchmark::kMillisecond);
+
+void BM_RemoveDuplicateColors(benchmark::State& state) {
+  const TPaletteEntries entries = MakeEntries(kEntries);
+  for (auto _ : state) {
+    state.PauseTiming();
+    TPaletteDocument doc;
+    for (const TPaletteEntry& e : entries) doc.AddPaletteColor(e.Name, e.Color);
+    state.ResumeTiming();
+    benchmark::DoNotOptimize(doc.RemoveDuplicateColors());
+  }
+}
+BENCHMARK(BM_RemoveDuplicateColors)->Unit(benchmark::kMillisecond);
+
+TColors MakeSwatches(int count) {
+  TColors colors;
+  for (const TPaletteEntry& e : MakeEntries(count)) colors.emplace_back(e.Color, e.Name.toStdU16String());
+  return colors;
+}
+
+void BM_EncodeAco(benchmark::State& state) {
+  const TColors colors = MakeSwatches(MaxAcoColors);
+  for (auto _ : state) benchmark::DoNotOptimize(EncodeAcoData(colors).Value.data());
+}
+BENCHMARK(BM_EncodeAco)->Unit(benchmark::kMillisecond);
+
+void BM_ParseAco(benchmark::State& state) {
+  const QByteArray bytes = EncodeAcoData(MakeSwatches(MaxAcoColors)).Value;
+  // The named section, so names are decoded too.
+  const QByteArrayView named = QByteArrayView(bytes).sliced(4 + 10 * MaxAcoColors);
+  for (auto _ : state) benchmark::DoNotOptimize(ParseAcoData(named).Value.Colors.data());
+}
+BENCHMARK(BM_ParseAco)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace tintorium
+
+BENCHMARK_MAIN();
