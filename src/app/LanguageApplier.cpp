@@ -13,14 +13,21 @@
 #include <QListView>
 #include <QMenu>
 #include <QMultiHash>
+#include <QSet>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QToolBar>
 #include <QTreeView>
 
+#include <algorithm>
+#include <optional>
+
 namespace tintorium {
 namespace {
+
+// An item key ends in one digit.
+constexpr int kMaxItems = 10;
 
 bool SetCaptionOf(QObject* object, const QString& text) {
   if (auto* action = qobject_cast<QAction*>(object)) {
@@ -87,6 +94,54 @@ void SetItemOf(QObject* object, int index, const QString& text) {
   }
 }
 
+// The caption SetCaptionOf would set; nothing for kinds without one.
+std::optional<QString> CaptionOf(QObject* object) {
+  if (auto* action = qobject_cast<QAction*>(object)) return action->text();
+  if (auto* menu = qobject_cast<QMenu*>(object)) return menu->title();
+  if (auto* label = qobject_cast<QLabel*>(object)) return label->text();
+  if (auto* button = qobject_cast<QAbstractButton*>(object)) return button->text();
+  if (auto* group = qobject_cast<QGroupBox*>(object)) return group->title();
+  if (qobject_cast<QDockWidget*>(object) || qobject_cast<QToolBar*>(object)) {
+    return static_cast<QWidget*>(object)->windowTitle();
+  }
+  return std::nullopt;
+}
+
+QStringList ViewItemTexts(const QAbstractItemView& view) {
+  QStringList texts;
+  const QAbstractItemModel* model = view.model();
+  if (!model) return texts;
+  auto* tree = qobject_cast<const QTreeView*>(&view);
+  const bool nodes = qobject_cast<const QListView*>(&view) || (tree && tree->isHeaderHidden());
+  if (!nodes) {
+    for (int i = 0; i < std::min(model->columnCount(), kMaxItems); ++i) {
+      texts.append(model->headerData(i, Qt::Horizontal).toString());
+    }
+    return texts;
+  }
+  for (int i = 0; i < kMaxItems; ++i) {
+    int remaining = i;
+    const QModelIndex node = tree ? NodeAt(*model, QModelIndex(), remaining) : model->index(i, 0);
+    if (!node.isValid()) break;
+    texts.append(node.data(Qt::DisplayRole).toString());
+  }
+  return texts;
+}
+
+QStringList ItemTextsOf(QObject* object) {
+  QStringList texts;
+  if (auto* tabs = qobject_cast<QTabWidget*>(object)) {
+    for (int i = 0; i < std::min(tabs->count(), kMaxItems); ++i) texts.append(tabs->tabText(i));
+  } else if (auto* bar = qobject_cast<QTabBar*>(object)) {
+    for (int i = 0; i < std::min(bar->count(), kMaxItems); ++i) texts.append(bar->tabText(i));
+  } else if (auto* combo = qobject_cast<QComboBox*>(object)) {
+    for (int i = 0; i < std::min(combo->count(), kMaxItems); ++i) texts.append(combo->itemText(i));
+  } else if (auto* view = qobject_cast<QAbstractItemView*>(object)) {
+    texts = ViewItemTexts(*view);
+  }
+  return texts;
+}
+
 class TWidgetLanguageTarget final : public TLanguageTarget {
  public:
   explicit TWidgetLanguageTarget(QWidget* window) : window_(window) {
@@ -118,6 +173,25 @@ void ApplyLanguageSection(QWidget* window, const TLanguageFile& file, const QStr
   if (!window) return;
   TWidgetLanguageTarget target(window);
   ApplyLanguageEntries(file.Section(section), section, target);
+}
+
+QList<TLanguageEntry> CollectLanguageEntries(QWidget* window) {
+  QList<TLanguageEntry> entries;
+  if (!window) return entries;
+  entries.append({QStringLiteral("Caption"), window->windowTitle()});
+  QSet<QString> seen;
+  const auto children = window->findChildren<QObject*>();
+  for (QObject* child : children) {
+    const QString name = child->objectName();
+    if (name.isEmpty() || name.startsWith(QLatin1String("qt_")) || seen.contains(name.toCaseFolded())) continue;
+    seen.insert(name.toCaseFolded());
+    if (const auto caption = CaptionOf(child); caption && !caption->isEmpty()) entries.append({name, *caption});
+    const QStringList items = ItemTextsOf(child);
+    for (int i = 0; i < items.size(); ++i) {
+      if (!items[i].isEmpty()) entries.append({name + QString::number(i), items[i]});
+    }
+  }
+  return entries;
 }
 
 bool ApplyLanguage(QWidget* window, const QString& section) {

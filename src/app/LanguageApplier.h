@@ -36,6 +36,11 @@ bool ApplyLanguage();
 /// `file`'s section `section` applied to `window`.
 void ApplyLanguageSection(QWidget* window, const TLanguageFile& file, const QString& section);
 
+/// The entries that would give `window` the texts it shows now, in the order of its components: "Caption",
+/// then each named component's caption and its first ten items (by the rules above). Language files are
+/// written from these, and tests check them against the files.
+QList<TLanguageEntry> CollectLanguageEntries(QWidget* window);
+
 /// Makes `fileName` the current language and applies it to the main window (MainForm) and the messages.
 /// An empty name selects the built-in texts, which take effect at the next start.
 void SelectLanguage(QWidget* mainWindow, const QString& fileName);

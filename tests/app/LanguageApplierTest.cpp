@@ -228,6 +228,24 @@ TEST_F(LanguageApplierTest, SwitchingLanguagesBackAndForth) {
   EXPECT_EQ(w.menu->title(), "Bearbeiten");
 }
 
+TEST_F(LanguageApplierTest, CollectedEntriesReproduceTheTexts) {
+  TSampleWindow german;
+  ApplyLanguageSection(&german, TLanguageFile::FromBytes(kGerman), "MainForm");
+  const QList<TLanguageEntry> entries = CollectLanguageEntries(&german);
+  EXPECT_TRUE(entries.contains(TLanguageEntry{"Caption", "Beispiel"}));
+  EXPECT_TRUE(entries.contains(TLanguageEntry{"tsColorModels3", "Lab"}));
+  EXPECT_TRUE(entries.contains(TLanguageEntry{"tvwOptCat1", "Kind"}));
+  EXPECT_TRUE(entries.contains(TLanguageEntry{"lvwImport2", "Wert"}));
+  EXPECT_FALSE(entries.contains(TLanguageEntry{"lvwImport1", ""}));  // untitled columns are left out
+  for (const TLanguageEntry& e : entries) EXPECT_NE(e.key, "edHEX");
+
+  QByteArray file("[MainForm]\r\n");
+  for (const TLanguageEntry& e : entries) file.append((e.key + "=" + e.value + "\r\n").toUtf8());
+  TSampleWindow fresh;
+  ApplyLanguageSection(&fresh, TLanguageFile::FromBytes(file), "MainForm");
+  EXPECT_EQ(CollectLanguageEntries(&fresh), entries);
+}
+
 TEST_F(LanguageApplierTest, HostileFileLeavesTheWindowUsable) {
   QByteArray bytes("[MainForm]\r\n");
   for (int i = 0; i < 5000; ++i) bytes.append("miEdit=" + QByteArray(200, 'x') + "\r\n");
