@@ -115,7 +115,11 @@ TRGBValues ParseHexColor(std::string_view text) {
 
 std::string CopyColorText(const TColorObject& color, int kind, bool addHash) {
   switch (kind) {
-    case ctkHTML: return (addHash ? "#" : "") + HexText(color.GetRGB());
+    case ctkHTML: {
+      std::string text = addHash ? "#" : "";
+      text += HexText(color.GetRGB());
+      return text;
+    }
     case ctkDollarHex: return DollarHexColorText(color.GetRGB());
     case ctkDecimal: return VisualStudioColorText(color.GetRGB());
     default: return color.ValuesText();

@@ -1,0 +1,126 @@
+#include "ConvertCommand.h"
+
+#include "BatchConverter.h"
+#include "CliModel.h"
+#include "core/ColorAdjust.h"
+#include "core/ColorText.h"
+
+#include <string>
+
+namespace tintorium::cli {
+
+namespace {
+
+constexpr const char* Help =
+    "Usage: tintorium-cli convert MODEL V1 V2 V3 [V4]\n"
+    "       tintorium-cli convert hex RRGGBB\n"
+    "       tintorium-cli convert --batch FROM TO\n"
+    "\n"
+    "Sets a colour in one model and prints it in every form: the values in RGB, HSB,\n"
+    "CMYK and Lab, the hexadecimal text, the \"$00\" form, the decimal form, and\n"
+    "whether it is web-safe and web-smart.\n"
+    "\n"
+    "  rgb R G B       0-255 each\n"
+    "  hsb H S B       H 0-360, S and B 0-100\n"
+    "  cmyk C M Y K    0-100 each\n"
+    "  lab L a b       L 0-100, a and b -128 to 127\n"
+    "  hex RRGGBB      six hexadecimal digits, optionally after a #\n"
+    "\n"
+    "--batch FROM TO   reads one tuple of whitespace-separated integers per line from\n"
+    "                  standard input, sets the colour in FROM and writes its values\n"
+    "                  in TO to standard output, separated by one space, one line per\n"
+    "                  input line. FROM and TO are rgb, hsb, cmyk, lab or color (the\n"
+    "                  decimal colour value 0x00BBGGRR, 0-16777215). A malformed line\n"
+    "                  stops the run with \"line N: <what is wrong>\" on standard error\n"
+    "                  and exit status 2.\n";
+
+int UsageError(const TCliIO& io, const std::string& message) {
+  std::fprintf(io.err, "tintorium-cli convert: %s\nTry 'tintorium-cli convert --help'.\n", message.c_str());
+  return ExitUsage;
+}
+
+void PrintForms(const TColorObject& color, const TCliIO& io) {
+  std::string model;
+  ModelName(color.Model(), model);
+  const TRGBValues rgb = color.GetRGB();
+  const auto yesNo = [](bool b) { return b ? "yes" : "no"; };
+  std::fprintf(io.out,
+               "Model:      %s\n"
+               "RGB:        %s\n"
+               "HSB:        %s\n"
+               "CMYK:       %s\n"
+               "Lab:        %s\n"
+               "Hex:        %s\n"
+               "Dollar hex: %s\n"
+               "Decimal:    %s\n"
+               "Web-safe:   %s\n"
+               "Web-smart:  %s\n",
+               model.c_str(), ValuesText(rgb, true).c_str(), ValuesText(color.GetHSB(), true).c_str(),
+               ValuesText(color.GetCMYK(), true).c_str(), ValuesText(color.GetLab(), true).c_str(),
+               color.HexText().c_str(), DollarHexColorText(rgb).c_str(), VisualStudioColorText(rgb).c_str(),
+               yesNo(IsOnWebStep(rgb, WebSafeStep)), yesNo(IsOnWebStep(rgb, WebSmartStep)));
+}
+
+int ConvertHex(const TCliArgs& args, const TCliIO& io) {
+  if (args.size() != 2) return UsageError(io, "hex takes one value, RRGGBB");
+  std::string_view text = args[1];
+  if (!text.empty() && text.front() == '#') text.remove_prefix(1);
+  if (text.size() != 6 || !IsHexText(text))
+    return UsageError(io, "'" + std::string(args[1]) + "' is not a six-digit hexadecimal colour (RRGGBB)");
+  TColorObject color;
+  color.SetRGB(ParseHexColor(text));
+  PrintForms(color, io);
+  return ExitOk;
+}
+
+int ConvertValues(TCliModel model, const TCliArgs& args, const TCliIO& io) {
+  const TCliModelInfo& info = CliModelInfo(model);
+  const auto given = static_cast<int>(args.size()) - 1;
+  if (given != info.arity)
+    return UsageError(io, std::string(info.name) + " takes " + std::to_string(info.arity) + " values, " +
+                              std::to_string(given) + " given");
+  std::int64_t values[4] = {};
+  for (int i = 0; i < info.arity; ++i) {
+    const std::string_view arg = args[static_cast<std::size_t>(i) + 1];
+    const TCliChannel& channel = info.channels[static_cast<std::size_t>(i)];
+    if (!ParseCliInteger(arg.data(), arg.data() + arg.size(), values[i]))
+      return UsageError(io, "'" + std::string(arg) + "' is not an integer");
+    if (!InChannelRange(model, i, values[i]))
+      return UsageError(io, "'" + std::string(arg) + "' is out of range for " + std::string(channel.name) + " (" +
+                                std::to_string(channel.low) + " to " + std::to_string(channel.high) + ")");
+  }
+  TColorObject color;
+  SetFromValues(color, model, values);
+  PrintForms(color, io);
+  return ExitOk;
+}
+
+int ConvertBatch(const TCliArgs& args, const TCliIO& io) {
+  if (args.size() != 3) return UsageError(io, "--batch takes two models, FROM and TO");
+  const auto from = ParseCliModel(args[1]);
+  const auto to = ParseCliModel(args[2]);
+  for (const auto& [model, name] : {std::pair{from, args[1]}, std::pair{to, args[2]}})
+    if (!model)
+      return UsageError(io, "unknown model '" + std::string(name) + "' (use " + std::string(CliModelNames()) + ")");
+  TBatchConverter converter(*from, *to, io);
+  return converter.Run();
+}
+
+}  // namespace
+
+int RunConvertCommand(const TCliArgs& args, const TCliIO& io) {
+  if (WantsHelp(args)) {
+    std::fputs(Help, io.out);
+    return ExitOk;
+  }
+  if (args.empty()) return UsageError(io, "missing model (rgb, hsb, cmyk, lab, hex or --batch)");
+  const std::string_view first = args[0];
+  if (first == "--batch") return ConvertBatch(args, io);
+  if (first == "hex") return ConvertHex(args, io);
+  const auto model = ParseCliModel(first);
+  if (!model || *model == TCliModel::Color)
+    return UsageError(io, "unknown model '" + std::string(first) + "' (use rgb, hsb, cmyk, lab or hex)");
+  return ConvertValues(*model, args, io);
+}
+
+}  // namespace tintorium::cli
