@@ -191,6 +191,27 @@ TEST_F(PaletteFileTest, FailedSaveLeavesThePreviousFileIntact) {
   EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList{QStringLiteral("keep.tnp")});
 }
 
+TEST_F(PaletteFileTest, FilesMadeByteByByteReadAndWriteBackIdentically) {
+  for (const char* name : {"worked-example.tnp", "all-models.tnp"}) {
+    SCOPED_TRACE(name);
+    const QString source = QStringLiteral(TINTORIUM_TEST_DATA "/palette/") + QString::fromLatin1(name);
+    TPaletteEntries read;
+    ASSERT_TRUE(ReadPaletteFile(source, read));
+    const QString copy = Path(name);
+    ASSERT_TRUE(WritePaletteFile(copy, read));
+    EXPECT_EQ(ReadAll(copy), ReadAll(source));
+  }
+  TPaletteEntries read;
+  ASSERT_TRUE(ReadPaletteFile(QStringLiteral(TINTORIUM_TEST_DATA "/palette/all-models.tnp"), read));
+  ASSERT_EQ(read.size(), 6u);
+  EXPECT_EQ(read[1].Color.GetHSB(), (THSBValues{200, 50, 75}));
+  EXPECT_EQ(read[2].Color.GetCMYK(), (TCMYKValues{10, 20, 30, 40}));
+  EXPECT_EQ(read[3].Color.GetLab(), (TLabValues{50, -20, 127}));
+  EXPECT_EQ(read[3].Color.GetRGB(), Lab(50, -20, 127).GetRGB());
+  EXPECT_EQ(read[4].Name, QString());
+  EXPECT_EQ(read[5].Name, QString::fromUtf8("Zażółć \xF0\x9F\x98\x80"));
+}
+
 TEST_F(PaletteFileTest, SaveIntoMissingFolderFails) {
   EXPECT_EQ(WritePaletteFile(Path("no/such/folder/x.tnp"), {}).MessageKey(), QStringLiteral("sCantSave"));
 }
