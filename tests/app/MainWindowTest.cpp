@@ -1,0 +1,330 @@
+// The main window as a user meets it: first run, menus, tool selection, view toggles, help and About.
+#include "ShellTestSupport.h"
+
+#include "app/AboutDialog.h"
+#include "app/AppInfo.h"
+#include "app/AppPaths.h"
+#include "app/MainActions.h"
+#include "app/MainStatusBar.h"
+#include "app/OptionsDialog.h"
+#include "app/Themes.h"
+#include "palette/PaletteDocument.h"
+#include "tools/ToolPage.h"
+#include "workspace/Workspace.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDockWidget>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QTest>
+#include <QToolBar>
+
+namespace tintorium::test {
+namespace {
+
+using MainWindowTest = ShellFixture;
+
+// Object names of a menu's items, "-" for a separator, ">name" for a submenu.
+QStringList Items(const QMenu* menu) {
+  QStringList items;
+  for (const QAction* action : menu->actions()) {
+    if (action->isSeparator())
+      items << QStringLiteral("-");
+    else if (action->menu())
+      items << QStringLiteral(">") + action->menu()->objectName();
+    else
+      items << action->objectName();
+  }
+  return items;
+}
+
+QMenu* MenuNamed(const TMainWindow& window, const char* name) {
+  return window.findChild<QMenu*>(QString::fromLatin1(name));
+}
+
+TEST_F(MainWindowTest, FirstRunShowsTheDesignSizeTheDefaultColourAndANewPalette) {
+  auto window = Start();
+  EXPECT_EQ(window->size(), QSize(820, 475));
+  EXPECT_EQ(window->objectName(), QStringLiteral("frmMain"));
+  const TColorObject& base = window->Workspace().BaseColor();
+  EXPECT_EQ(base.Model(), cmRGB);
+  EXPECT_EQ(base.GetRGB(), (TRGBValues{232, 253, 0}));
+  EXPECT_EQ(window->Palette().PaletteFileName(), QStringLiteral("noname.tnp"));
+  EXPECT_EQ(window->Palette().Count(), 0);
+  EXPECT_EQ(window->CurrentTool(), 0);
+  EXPECT_EQ(window->Options(), TOptions());
+  EXPECT_EQ(CurrentThemeName(), QStringLiteral("Mac Style"));
+  window->UpdateActions();
+  EXPECT_EQ(window->windowTitle(), QStringLiteral("Tintorium - [noname.tnp ]"));
+  EXPECT_EQ(window->StatusPanels()->CountText(), QStringLiteral("Colors in palette: 0"));
+  EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(MainWindowTest, MenusListTheirCommandsInOrder) {
+  auto window = Start();
+  QStringList titles;
+  for (const QAction* menu : window->menuBar()->actions()) titles << menu->menu()->objectName();
+  EXPECT_EQ(titles, QStringList({"miFile", "miEdit", "miView", "miPalette", "miTools", "miHelp"}));
+  EXPECT_EQ(Items(MenuNamed(*window, "miFile")),
+            QStringList({"actFileNew", "-", "actFileOpen", "actFileSave", "actFileSaveAs", "-", "actImportColors",
+                         "actExportColors", "-", "actFilePrint", "-", "actFileExit"}));
+  EXPECT_EQ(Items(MenuNamed(*window, "miEdit")),
+            QStringList({"actEditUndo", "actEditRedo", "-", "actEditCopyColor", "actEditCopyColorHEX",
+                         "actEditCopyColorDelphi", "actEditCopyColorVSNET", "-", "actEditRandomize",
+                         "actEditMakeWebsafe", "actEditMakeWebsmart", "actEditMakeGrayscale", "-", "actEditLighten",
+                         "actEditDarken", "actEditSaturate", "actEditDesaturate"}));
+  EXPECT_EQ(Items(MenuNamed(*window, "miView")),
+            QStringList({"actViewMainToolbar", "actViewAdjustbar", "-", "actViewBaseColorSection", "actViewSmallLib",
+                         "actViewPalette", "-", ">miTheme", ">miLang", "actViewAlwaysOnTop", "-",
+                         "actViewColorWheel", "actViewVariations", "actViewColorMixer", "actViewLibrary",
+                         "actViewSpectrum", "actViewPhotoScheme"}));
+  EXPECT_EQ(Items(MenuNamed(*window, "miPalette")),
+            QStringList({"actPaletteAddBaseColor", "actPaletteEditColor", "actPaletteDeleteColor",
+                         "actPaletteRemoveDuplicates", "actPaletteSelectAll", "-", "actPaletteSortColor",
+                         ">miConvert"}));
+  EXPECT_EQ(Items(MenuNamed(*window, "miConvert")),
+            QStringList({"actPaletteConvertToRGB", "actPaletteConvertToHSB", "actPaletteConvertToCMYK",
+                         "actPaletteConvertToLab"}));
+  EXPECT_EQ(Items(MenuNamed(*window, "miTools")),
+            QStringList({"actToolsScreenPick", "actToolsContrastTest", "-", "actToolsOptions"}));
+  EXPECT_EQ(Items(MenuNamed(*window, "miHelp")),
+            QStringList({"actHelpHelp", "-", "actHelpGallery", "actHelpWebsite", "actHelpSupport", "-",
+                         "actHelpAbout"}));
+}
+
+TEST_F(MainWindowTest, ToolbarsHoldTheirCommands) {
+  auto window = Start();
+  QStringList main;
+  for (const QAction* a : window->MainToolBar()->actions()) main << (a->isSeparator() ? "-" : a->objectName());
+  EXPECT_EQ(main, QStringList({"actFileNew", "actFileOpen", "actFileSave", "actFilePrint", "-", "actEditUndo",
+                               "actEditRedo", "-", "actImportColors", "actExportColors", "-", "actToolsScreenPick",
+                               "actToolsContrastTest", "actToolsOptions", "-", "actHelpHelp"}));
+  QStringList adjust;
+  for (const QAction* a : window->AdjustToolBar()->actions()) adjust << a->objectName();
+  EXPECT_EQ(adjust, QStringList({"actEditRandomize", "actEditMakeWebsafe", "actEditMakeWebsmart",
+                                 "actEditMakeGrayscale", "actEditLighten", "actEditDarken", "actEditSaturate",
+                                 "actEditDesaturate"}));
+  EXPECT_EQ(window->MainToolBar()->windowTitle(), QStringLiteral("Main Bar"));
+  EXPECT_EQ(window->AdjustToolBar()->windowTitle(), QStringLiteral("Color Bar"));
+}
+
+TEST_F(MainWindowTest, EveryActionHasItsNameCaptionAndShortcut) {
+  TMainActions actions;
+  struct Row {
+    const char* name;
+    const char* caption;
+    const char* shortcut;
+    int tag;
+  };
+  const Row rows[] = {
+      {"actViewColorMixer", "Color Mixer", "Ctrl+3", 2},    {"actViewPhotoScheme", "Colors From Image", "Ctrl+6", 5},
+      {"actEditRedo", "Next Base color", "Ctrl+Alt+Z", -1}, {"actPaletteDeleteColor", "Delete Color", "Del", -1},
+      {"actToolsScreenPick", "Screen Picker", "F10", -1},   {"actHelpHelp", "Tintorium Help", "F1", -1},
+      {"actPaletteConvertToLab", "Convert values to Lab", "", 3}, {"actCUCModelCMYK", "View CMYK", "", 2},
+      {"actEditLighten", "Brighten", "Alt+B", -1},         {"actFileExit", "Exit", "", -1},
+  };
+  for (const Row& row : rows) {
+    QAction* action = actions.Find(QString::fromLatin1(row.name));
+    ASSERT_NE(action, nullptr) << row.name;
+    EXPECT_EQ(action->text(), QString::fromLatin1(row.caption)) << row.name;
+    EXPECT_EQ(action->shortcut().toString(), QString::fromLatin1(row.shortcut)) << row.name;
+    EXPECT_EQ(TMainActions::Tag(action), row.tag) << row.name;
+  }
+  QStringList names;
+  for (const QAction* action : actions.All()) {
+    EXPECT_FALSE(names.contains(action->objectName())) << action->objectName().toStdString();
+    names << action->objectName();
+    EXPECT_FALSE(action->isEnabled()) << "starts disabled: " << action->objectName().toStdString();
+  }
+}
+
+// Reads QObject's protected receiver count; adds no state to QAction.
+struct TReceiverCount : QAction {
+  static int Of(QAction* action) {
+    return static_cast<TReceiverCount*>(action)->receivers(SIGNAL(triggered(bool)));
+  }
+};
+
+TEST_F(MainWindowTest, NoActionIsLeftEnabledWithoutAnOwner) {
+  auto window = Start();
+  window->UpdateActions();
+  // Commands whose features are not in the window yet stay disabled rather than pretending to work.
+  for (QAction* action : window->Actions().All()) {
+    if (!action->isEnabled()) continue;
+    EXPECT_GT(TReceiverCount::Of(action), 0) << action->objectName().toStdString();
+  }
+}
+
+TEST_F(MainWindowTest, CtrlThreeShowsTheMixerAndChecksOnlyItsEntry) {
+  auto window = Start();
+  window->show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  QTest::keyClick(window.get(), Qt::Key_3, Qt::ControlModifier);
+  window->UpdateActions();
+  EXPECT_EQ(window->CurrentTool(), 2);
+  EXPECT_EQ(window->ToolPages()->currentIndex(), 2);
+  TMainActions& a = window->Actions();
+  const QAction* tools[] = {a.actViewColorWheel, a.actViewVariations, a.actViewColorMixer,
+                            a.actViewLibrary,    a.actViewSpectrum,   a.actViewPhotoScheme};
+  for (const QAction* tool : tools) EXPECT_EQ(tool->isChecked(), tool == a.actViewColorMixer) << tool->objectName().toStdString();
+}
+
+TEST_F(MainWindowTest, ClickingATabSelectsItsToolAsTheActionWould) {
+  auto window = Start();
+  window->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+  QTabBar* tabs = window->ToolTabs();
+  QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+  window->UpdateActions();
+  EXPECT_EQ(window->ToolPages()->currentIndex(), 1);
+  EXPECT_TRUE(window->Actions().actViewVariations->isChecked());
+  EXPECT_FALSE(window->Actions().actViewColorWheel->isChecked());
+  window->Actions().actViewPhotoScheme->trigger();
+  EXPECT_EQ(tabs->currentIndex(), 5);
+  EXPECT_EQ(window->ToolPages()->currentWidget(), window->ToolPage(5));
+}
+
+TEST_F(MainWindowTest, ViewTogglesMirrorVisibilityAlsoWhenAPanelClosesItself) {
+  auto window = Start();
+  window->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+  TMainActions& a = window->Actions();
+  window->UpdateActions();
+  for (QAction* toggle : {a.actViewMainToolbar, a.actViewAdjustbar, a.actViewBaseColorSection, a.actViewSmallLib,
+                          a.actViewPalette})
+    EXPECT_TRUE(toggle->isChecked()) << toggle->objectName().toStdString();
+
+  window->PaletteDock()->close();  // its own close button
+  window->UpdateActions();
+  EXPECT_FALSE(a.actViewPalette->isChecked());
+  a.actViewPalette->trigger();
+  window->UpdateActions();
+  EXPECT_TRUE(window->PaletteDock()->isVisible());
+  EXPECT_EQ(window->dockWidgetArea(window->PaletteDock()), Qt::RightDockWidgetArea);
+  EXPECT_TRUE(a.actViewPalette->isChecked());
+
+  a.actViewAdjustbar->trigger();
+  window->UpdateActions();
+  EXPECT_FALSE(window->AdjustToolBar()->isVisible());
+  EXPECT_FALSE(a.actViewAdjustbar->isChecked());
+  EXPECT_TRUE(a.actViewMainToolbar->isChecked());
+}
+
+TEST_F(MainWindowTest, AlwaysOnTopSwitchesTheWindowStyleAndIsRemembered) {
+  auto window = Start();
+  window->Actions().actViewAlwaysOnTop->trigger();
+  window->UpdateActions();
+  EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+  EXPECT_TRUE(window->Actions().actViewAlwaysOnTop->isChecked());
+  Finish(window);
+  window = Start();
+  window->UpdateActions();
+  EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+  window->Actions().actViewAlwaysOnTop->trigger();
+  window->UpdateActions();
+  EXPECT_FALSE(window->Actions().actViewAlwaysOnTop->isChecked());
+}
+
+TEST_F(MainWindowTest, HelpAndWebCommandsOpenTheirAddresses) {
+  auto window = Start();
+  window->UpdateActions();
+  TMainActions& a = window->Actions();
+  for (QAction* command : {a.actHelpHelp, a.actHelpWebsite, a.actHelpGallery, a.actHelpSupport}) command->trigger();
+  ASSERT_EQ(opened.size(), 4);
+  EXPECT_EQ(opened[0], QUrl::fromLocalFile(HelpFile()));
+  EXPECT_TRUE(opened[0].toLocalFile().endsWith(QStringLiteral("help/index.html")));
+  EXPECT_EQ(opened[1], QUrl(HomePageUrl()));
+  EXPECT_EQ(opened[2].toString(), HomePageUrl() + QStringLiteral("gallery.php"));
+  EXPECT_EQ(opened[3].scheme(), QStringLiteral("mailto"));
+}
+
+TEST_F(MainWindowTest, AboutBoxShowsTheFourPartBuildAndNotice) {
+  EXPECT_EQ(TAboutDialog::BuildText(QStringLiteral("0.1.0")), QStringLiteral("Build: 0.1.0.0"));
+  EXPECT_EQ(TAboutDialog::BuildText(QStringLiteral("2.5.1.7")), QStringLiteral("Build: 2.5.1.7"));
+  auto window = Start();
+  QString shownBuild;
+  QString shownNotice;
+  QSize size;
+  dialogs.onExec = [&](QDialog& dialog) {
+    auto& about = dynamic_cast<TAboutDialog&>(dialog);
+    shownBuild = about.VersionLabel()->text();
+    shownNotice = about.NoticeLabel()->text();
+    size = about.size();
+    return int(QDialog::Accepted);
+  };
+  window->UpdateActions();
+  window->Actions().actHelpAbout->trigger();
+  EXPECT_EQ(shownBuild, TAboutDialog::BuildText(ApplicationVersion()));
+  EXPECT_EQ(shownNotice, LegalNotice());
+  EXPECT_EQ(size, QSize(344, 234));
+}
+
+TEST_F(MainWindowTest, AboutBoxClosesOnAClickOnItsPicture) {
+  TAboutDialog about;
+  about.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&about));
+  QTest::mouseClick(&about, Qt::LeftButton, {}, QPoint(60, 120));
+  EXPECT_EQ(about.result(), int(QDialog::Accepted));
+  EXPECT_FALSE(about.isVisible());
+}
+
+TEST_F(MainWindowTest, TheThemeMenuIsARadioGroupAndTheChoicePersists) {
+  auto window = Start();
+  QStringList names;
+  for (const QAction* item : window->ThemeMenu()->actions()) {
+    names << item->text();
+    EXPECT_TRUE(item->isCheckable());
+    EXPECT_EQ(item->isChecked(), item->text() == QStringLiteral("Mac Style"));
+  }
+  EXPECT_EQ(names, QStringList({"Default", "Mac Style", "OfficeXP", "Dream", "OfficeK"}));
+  window->ThemeMenu()->actions().at(3)->trigger();
+  EXPECT_EQ(CurrentThemeName(), QStringLiteral("Dream"));
+  EXPECT_TRUE(window->ThemeMenu()->actions().at(3)->isChecked());
+  EXPECT_FALSE(window->ThemeMenu()->actions().at(1)->isChecked());
+  Finish(window);
+  EXPECT_EQ(store->value(QStringLiteral("Options/Theme")).toString(), QStringLiteral("Dream"));
+  window = Start();
+  EXPECT_EQ(CurrentThemeName(), QStringLiteral("Dream"));
+  window->ChooseTheme(QStringLiteral("Mac Style"));
+}
+
+TEST_F(MainWindowTest, ASecondRunRestoresPlacementPanelsToolsAndBaseColour) {
+  auto window = Start();
+  window->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+  window->resize(900, 560);
+  window->move(40, 30);
+  window->LibraryDock()->close();
+  window->addDockWidget(Qt::RightDockWidgetArea, window->BaseColorDock());
+  window->ColorTools().MixerSize = 9;
+  window->Workspace().BaseColor().SetHSB({200, 0, 50});
+  const TColor color = window->Workspace().BaseColor().GetColor();
+  Finish(window);
+
+  window = Start();
+  window->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+  EXPECT_EQ(window->size(), QSize(900, 560));
+  EXPECT_TRUE(window->LibraryDock()->isHidden());
+  EXPECT_EQ(window->dockWidgetArea(window->BaseColorDock()), Qt::RightDockWidgetArea);
+  EXPECT_EQ(window->ColorTools().MixerSize, 9);
+  // A colour held in HSB comes back as the HSB conversion of its TColor: the grey's hue is lost.
+  const TColorObject& base = window->Workspace().BaseColor();
+  EXPECT_EQ(base.Model(), cmHSB);
+  EXPECT_EQ(base.GetColor(), color);
+  EXPECT_EQ(base.GetHSB(), (THSBValues{0, 0, 50}));
+}
+
+TEST_F(MainWindowTest, AGarbledToolbarLayoutIsIgnored) {
+  store->setValue(QStringLiteral("Options/Toolbars/State"), QByteArray("garbage that is no layout"));
+  auto window = Start();
+  EXPECT_FALSE(window->MainToolBar()->isHidden());
+  EXPECT_EQ(window->dockWidgetArea(window->PaletteDock()), Qt::RightDockWidgetArea);
+}
+
+}  // namespace
+}  // namespace tintorium::test
