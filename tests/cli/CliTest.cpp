@@ -1,0 +1,234 @@
+#include "core/ColorModels.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace tintorium {
+namespace {
+
+struct RunResult {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+std::string ReadFile(const std::filesystem::path& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::ostringstream text;
+  text << file.rdbuf();
+  return text.str();
+}
+
+std::string ShellQuoted(const std::string& arg) {
+  std::string quoted = "'";
+  for (const char c : arg) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return quoted + "'";
+}
+
+class CliTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = std::filesystem::temp_directory_path() /
+           ("tintorium-cli-test-" + std::to_string(::getpid()) + "-" +
+            testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::filesystem::create_directories(dir_);
+  }
+  void TearDown() override { std::filesystem::remove_all(dir_); }
+
+  RunResult Run(const std::vector<std::string>& args, const std::string& input = "") {
+    {
+      std::ofstream in(dir_ / "in", std::ios::binary);
+      in << input;
+    }
+    std::string command = ShellQuoted(TINTORIUM_CLI);
+    for (const std::string& arg : args) command += " " + ShellQuoted(arg);
+    command += " <" + ShellQuoted((dir_ / "in").string()) + " >" + ShellQuoted((dir_ / "out").string()) + " 2>" +
+               ShellQuoted((dir_ / "err").string());
+    RunResult result;
+    const int raw = std::system(command.c_str());
+    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    result.out = ReadFile(dir_ / "out");
+    result.err = ReadFile(dir_ / "err");
+    return result;
+  }
+
+  std::filesystem::path dir_;
+};
+
+struct SingleCase {
+  std::vector<std::string> args;
+  std::string expected;
+};
+
+const std::vector<SingleCase>& SingleCases() {
+  static const std::vector<SingleCase> cases{
+      {{"convert", "rgb", "255", "0", "0"},
+       "Model:      RGB\nRGB:        R:255 G:0 B:0\nHSB:        H:0 S:100 B:100\nCMYK:       C:0 M:100 Y:100 K:0\n"
+       "Lab:        L:54 a:81 b:70\nHex:        FF0000\nDollar hex: $000000FF\nDecimal:    255,0,0\n"
+       "Web-safe:   yes\nWeb-smart:  yes\n"},
+      {{"convert", "hex", "#ff00ee"},
+       "Model:      RGB\nRGB:        R:255 G:0 B:238\nHSB:        H:304 S:100 B:100\nCMYK:       C:0 M:100 Y:7 K:0\n"
+       "Lab:        L:59 a:92 b:-52\nHex:        FF00EE\nDollar hex: $00EE00FF\nDecimal:    255,0,238\n"
+       "Web-safe:   no\nWeb-smart:  yes\n"},
+      {{"convert", "hsb", "0", "0", "50"},
+       "Model:      HSB\nRGB:        R:128 G:128 B:128\nHSB:        H:0 S:0 B:50\nCMYK:       C:0 M:0 Y:0 K:50\n"
+       "Lab:        L:54 a:0 b:0\nHex:        808080\nDollar hex: $00808080\nDecimal:    128,128,128\n"
+       "Web-safe:   no\nWeb-smart:  no\n"},
+      {{"convert", "cmyk", "0", "0", "0", "50"},
+       "Model:      CMYK\nRGB:        R:127 G:127 B:127\nHSB:        H:0 S:0 B:50\nCMYK:       C:0 M:0 Y:0 K:50\n"
+       "Lab:        L:53 a:0 b:0\nHex:        7F7F7F\nDollar hex: $007F7F7F\nDecimal:    127,127,127\n"
+       "Web-safe:   no\nWeb-smart:  no\n"},
+      {{"convert", "lab", "54", "81", "70"},
+       "Model:      Lab\nRGB:        R:254 G:0 B:0\nHSB:        H:0 S:100 B:100\nCMYK:       C:0 M:100 Y:100 K:0\n"
+       "Lab:        L:54 a:81 b:70\nHex:        FE0000\nDollar hex: $000000FE\nDecimal:    254,0,0\n"
+       "Web-safe:   no\nWeb-smart:  no\n"},
+  };
+  return cases;
+}
+
+TEST_F(CliTest, ConvertPrintsEveryForm) {
+  for (const SingleCase& c : SingleCases()) {
+    const RunResult r = Run(c.args);
+    EXPECT_EQ(r.status, 0) << c.args[1];
+    EXPECT_EQ(r.out, c.expected) << c.args[1];
+    EXPECT_EQ(r.err, "") << c.args[1];
+  }
+}
+
+struct BadArgsCase {
+  std::vector<std::string> args;
+  std::string message;
+};
+
+TEST_F(CliTest, BadArgumentsExitWithStatus2AndSayWhy) {
+  const std::vector<BadArgsCase> cases{
+      {{}, "missing command"},
+      {{"paint"}, "unknown command 'paint'"},
+      {{"convert"}, "missing model"},
+      {{"convert", "xyz", "1", "2", "3"}, "unknown model 'xyz'"},
+      {{"convert", "color", "255"}, "unknown model 'color'"},
+      {{"convert", "rgb", "1", "2"}, "rgb takes 3 values, 2 given"},
+      {{"convert", "cmyk", "1", "2", "3", "4", "5"}, "cmyk takes 4 values, 5 given"},
+      {{"convert", "rgb", "256", "0", "0"}, "'256' is out of range for R (0 to 255)"},
+      {{"convert", "lab", "50", "0", "-129"}, "'-129' is out of range for b (-128 to 127)"},
+      {{"convert", "hsb", "1.5", "0", "0"}, "'1.5' is not an integer"},
+      {{"convert", "hex", "FFF"}, "not a six-digit hexadecimal colour"},
+      {{"convert", "hex", "GG0000"}, "not a six-digit hexadecimal colour"},
+      {{"convert", "hex"}, "hex takes one value"},
+      {{"convert", "--batch", "rgb"}, "--batch takes two models"},
+      {{"convert", "--batch", "rgb", "xyz"}, "unknown model 'xyz'"},
+  };
+  for (const BadArgsCase& c : cases) {
+    const RunResult r = Run(c.args);
+    const std::string what = c.args.empty() ? "(none)" : c.args.back();
+    EXPECT_EQ(r.status, 2) << what;
+    EXPECT_EQ(r.out, "") << what;
+    EXPECT_NE(r.err.find(c.message), std::string::npos) << what << ": " << r.err;
+  }
+}
+
+TEST_F(CliTest, HelpOnTheToolAndTheCommand) {
+  for (const auto& args : {std::vector<std::string>{"--help"}, std::vector<std::string>{"convert", "--help"},
+                           std::vector<std::string>{"convert", "rgb", "-h"}}) {
+    const RunResult r = Run(args);
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.out.find("Usage: tintorium-cli"), std::string::npos);
+    EXPECT_EQ(r.err, "");
+  }
+  EXPECT_NE(Run({"--help"}).out.find("convert"), std::string::npos);
+  EXPECT_NE(Run({"convert", "--help"}).out.find("--batch FROM TO"), std::string::npos);
+}
+
+struct BatchCase {
+  std::string from, to, input, output;
+};
+
+TEST_F(CliTest, BatchConvertsLineByLine) {
+  const std::vector<BatchCase> cases{
+      {"rgb", "lab", "255 0 0\n0 0 0\n128 128 128\n", "54 81 70\n0 0 0\n54 0 0\n"},
+      {"rgb", "hsb", "  51\t102 153 \r\n255 0 1", "210 67 60\n360 100 100\n"},  // blanks, CRLF, no final newline
+      {"hsb", "rgb", "0 0 50\n30 50 50\n", "128 128 128\n128 96 64\n"},
+      {"hsb", "hsb", "360 100 100\n", "360 100 100\n"},  // stored as given
+      {"cmyk", "rgb", "0 0 0 50\n60 60 60 40\n", "127 127 127\n0 0 0\n"},
+      {"lab", "rgb", "54 81 70\n0 -128 -128\n", "254 0 0\n0 59 195\n"},
+      {"rgb", "color", "255 0 238\n", "15597823\n"},
+      {"color", "rgb", "15597823\n+255\n", "255 0 238\n255 0 0\n"},
+      {"color", "rgb", "4278190095\n", "212 208 200\n"},  // button face, a system colour
+      {"hsb", "color", "0 0 50\n", "8421504\n"},
+      {"rgb", "cmyk", "", ""},
+  };
+  for (const BatchCase& c : cases) {
+    const RunResult r = Run({"convert", "--batch", c.from, c.to}, c.input);
+    EXPECT_EQ(r.status, 0) << c.from << " -> " << c.to;
+    EXPECT_EQ(r.out, c.output) << c.from << " -> " << c.to;
+    EXPECT_EQ(r.err, "") << c.from << " -> " << c.to;
+  }
+}
+
+TEST_F(CliTest, MalformedLineStopsAfterTheGoodLines) {
+  const std::vector<BatchCase> cases{
+      {"rgb", "lab", "255 0 0\n0 0 0\n1 2\n5 5 5\n", "line 3: expected 3 integers for rgb, found 2\n"},
+      {"rgb", "lab", "255 0 0\n0 0 0\n1 2 3 4\n5 5 5\n", "line 3: too many values (rgb takes 3)\n"},
+      {"rgb", "lab", "255 0 0\n0 0 0\n1 2 x\n", "line 3: 'x' is not an integer\n"},
+      {"rgb", "lab", "255 0 0\n0 0 0\n1 2 256\n", "line 3: '256' is out of range for B (0 to 255)\n"},
+      {"rgb", "lab", "255 0 0\n0 0 0\n\n", "line 3: expected 3 integers for rgb, found 0\n"},
+      {"rgb", "lab", "255 0 0\n0 0 0\n1 2 99999999999999999999999\n",
+       "line 3: '99999999999999999999999' is out of range for B (0 to 255)\n"},
+  };
+  for (const BatchCase& c : cases) {
+    const RunResult r = Run({"convert", "--batch", c.from, c.to}, c.input);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.out, "54 81 70\n0 0 0\n");
+    EXPECT_EQ(r.err, c.output);
+  }
+  const RunResult color = Run({"convert", "--batch", "color", "rgb"}, "16777216\n");
+  EXPECT_EQ(color.status, 2);
+  EXPECT_EQ(color.err, "line 1: '16777216' is out of range for color (0 to 16777215)\n");
+}
+
+TEST_F(CliTest, AnOverlongLineIsRefusedWithoutGrowingMemory) {
+  const RunResult r = Run({"convert", "--batch", "rgb", "lab"}, "0 0 0\n" + std::string(3 << 20, '7') + "\n");
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(r.out, "0 0 0\n");
+  EXPECT_NE(r.err.find("line 2: line too long"), std::string::npos) << r.err;
+}
+
+TEST_F(CliTest, BatchAgreesWithTheLibraryAcrossBufferBoundaries) {
+  // Enough lines to cross the input and output buffers several times.
+  std::mt19937 random(7);
+  std::uniform_int_distribution<int> channel(0, 255);
+  std::string input;
+  std::vector<TRGBValues> colours;
+  for (int i = 0; i < 300000; ++i) {
+    const TRGBValues c{channel(random), channel(random), channel(random)};
+    colours.push_back(c);
+    input += std::to_string(c.R) + " " + std::to_string(c.G) + " " + std::to_string(c.B) + "\n";
+  }
+  const RunResult lab = Run({"convert", "--batch", "rgb", "lab"}, input);
+  const RunResult hsb = Run({"convert", "--batch", "rgb", "hsb"}, input);
+  ASSERT_EQ(lab.status, 0);
+  ASSERT_EQ(hsb.status, 0);
+  std::istringstream labLines(lab.out), hsbLines(hsb.out);
+  for (const TRGBValues& c : colours) {
+    TLabValues l;
+    THSBValues h;
+    ASSERT_TRUE(labLines >> l.L >> l.a >> l.b);
+    ASSERT_TRUE(hsbLines >> h.H >> h.S >> h.B);
+    ASSERT_EQ(l, RGBToLab(c));
+    ASSERT_EQ(h, RGBToHSB(c));
+  }
+  std::string rest;
+  EXPECT_FALSE(labLines >> rest);
+}
+
+}  // namespace
+}  // namespace tintorium
