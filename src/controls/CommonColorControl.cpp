@@ -79,15 +79,20 @@ void TCommonColorControl::dragMoveEvent(QDragMoveEvent* event) {
   }
 }
 
+bool TCommonColorControl::DropOffer(const TColorDragOffer& offer) {
+  if (!dropAccepts_ || !dropApply_ || !dropAccepts_(offer)) return false;
+  dropApply_(offer);
+  return true;
+}
+
 void TCommonColorControl::dropEvent(QDropEvent* event) {
-  if (!AcceptsDrag(event)) {
-    event->ignore();
-    return;
-  }
   const std::optional<TColorDragOffer> offer = ColorDrag::OfferFromDrop(event->source(), event->mimeData());
-  event->setDropAction(Qt::CopyAction);
-  event->accept();
-  dropApply_(*offer);
+  if (offer && DropOffer(*offer)) {
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+  } else {
+    event->ignore();
+  }
 }
 
 }  // namespace tintorium

@@ -42,6 +42,8 @@ class TCommonColorControl : public QWidget {
   using TDropAccepts = std::function<bool(const TColorDragOffer&)>;
   using TDropApply = std::function<void(const TColorDragOffer&)>;
   void SetColorDropTarget(TDropAccepts accepts, TDropApply drop);
+  /// Drops `offer` as a drop event would; returns whether the target took it.
+  bool DropOffer(const TColorDragOffer& offer);
 
  signals:
   /// After HoverColor was updated for a move to `pos`.

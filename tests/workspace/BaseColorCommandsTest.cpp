@@ -1,0 +1,151 @@
+// The Edit commands on the base colour, run through the main window's actions.
+#include "app/MainActions.h"
+#include "workspace/BaseColorCommands.h"
+#include "workspace/ColorHistory.h"
+#include "workspace/Workspace.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+
+namespace tintorium {
+namespace {
+
+class BaseColorCommandsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    commands.AttachActions(actions);
+    commands.UpdateActions(actions);
+  }
+  void Set(TColorModel model, std::array<int, 4> v) {
+    TColorObject& base = workspace.BaseColor();
+    switch (model) {
+      case cmRGB:
+        base.SetRGB({v[0], v[1], v[2]});
+        break;
+      case cmHSB:
+        base.SetHSB({v[0], v[1], v[2]});
+        break;
+      case cmCMYK:
+        base.SetCMYK({v[0], v[1], v[2], v[3]});
+        break;
+      case cmLAB:
+        base.SetLab({v[0], v[1], v[2]});
+        break;
+    }
+    workspace.BaseColorChanged(nullptr, model, true, false);
+  }
+  void Trigger(QAction* action) {
+    commands.UpdateActions(actions);
+    ASSERT_TRUE(action->isEnabled()) << action->objectName().toStdString();
+    action->trigger();
+  }
+  QString Clipboard() const { return QGuiApplication::clipboard()->text(); }
+
+  TWorkspace workspace;
+  TMainActions actions;
+  TBaseColorCommands commands{workspace};
+};
+
+TEST_F(BaseColorCommandsTest, DarkenKeepsTheModel) {
+  Set(cmRGB, {255, 0, 0, 0});
+  Trigger(actions.actEditDarken);
+  EXPECT_EQ(workspace.BaseColor().Model(), cmRGB);
+  EXPECT_EQ(workspace.BaseColor().GetRGB(), (TRGBValues{230, 0, 0}));
+
+  Set(cmHSB, {0, 100, 100, 0});
+  Trigger(actions.actEditDarken);
+  EXPECT_EQ(workspace.BaseColor().Model(), cmHSB);
+  EXPECT_EQ(workspace.BaseColor().GetHSB(), (THSBValues{0, 100, 90}));
+}
+
+TEST_F(BaseColorCommandsTest, BrightenTakesTheHueFromTheNewColour) {
+  Set(cmHSB, {200, 0, 40, 0});
+  Trigger(actions.actEditLighten);
+  EXPECT_EQ(workspace.BaseColor().GetHSB(), (THSBValues{0, 0, 50}));
+}
+
+TEST_F(BaseColorCommandsTest, StepsSaturateAtTheEndsAndRecordNothing) {
+  Set(cmRGB, {255, 255, 255, 0});
+  const int entries = workspace.History().Count();
+  Trigger(actions.actEditLighten);
+  Set(cmRGB, {0, 0, 0, 0});
+  const int afterBlack = workspace.History().Count();
+  Trigger(actions.actEditDarken);
+  EXPECT_EQ(workspace.BaseColor().GetRGB(), (TRGBValues{0, 0, 0}));
+  EXPECT_EQ(afterBlack, entries + 1);
+  EXPECT_EQ(workspace.History().Count(), afterBlack);
+}
+
+TEST_F(BaseColorCommandsTest, AmountOptionIsUsed) {
+  workspace.SetAdjustAmount(50);
+  Set(cmHSB, {0, 100, 100, 0});
+  Trigger(actions.actEditDesaturate);
+  EXPECT_EQ(workspace.BaseColor().GetHSB().S, 50);
+}
+
+TEST_F(BaseColorCommandsTest, WebGreyAndRandomKeepTheModelTag) {
+  Set(cmRGB, {25, 26, 128, 0});
+  Trigger(actions.actEditMakeWebsafe);
+  EXPECT_EQ(workspace.BaseColor().GetRGB(), (TRGBValues{0, 51, 153}));
+
+  Set(cmRGB, {200, 100, 50, 0});
+  Trigger(actions.actEditMakeGrayscale);
+  EXPECT_EQ(workspace.BaseColor().GetRGB(), (TRGBValues{199, 199, 199}));
+  EXPECT_EQ(workspace.BaseColor().Model(), cmRGB);
+
+  Set(cmLAB, {50, 10, 10, 0});
+  Trigger(actions.actEditMakeWebsmart);
+  EXPECT_EQ(workspace.BaseColor().Model(), cmLAB);
+  const TRGBValues smart = workspace.BaseColor().GetRGB();
+  EXPECT_EQ(smart.R % 17 + smart.G % 17 + smart.B % 17, 0);
+
+  Trigger(actions.actEditRandomize);
+  EXPECT_EQ(workspace.BaseColor().Model(), cmLAB);
+}
+
+TEST_F(BaseColorCommandsTest, ClipboardTexts) {
+  Set(cmRGB, {255, 0, 238, 0});
+  Trigger(actions.actEditCopyColorHEX);
+  EXPECT_EQ(Clipboard(), QStringLiteral("#FF00EE"));
+  workspace.SetHtmlSharp(false);
+  Trigger(actions.actEditCopyColorHEX);
+  EXPECT_EQ(Clipboard(), QStringLiteral("FF00EE"));
+  Trigger(actions.actEditCopyColorDelphi);
+  EXPECT_EQ(Clipboard(), QStringLiteral("$00EE00FF"));
+  Trigger(actions.actEditCopyColorVSNET);
+  EXPECT_EQ(Clipboard(), QStringLiteral("255,0,238"));
+  Trigger(actions.actEditCopyColor);
+  EXPECT_EQ(Clipboard(), QStringLiteral("R:255 G:0 B:238"));
+  workspace.BaseColor().ConvertTo(cmLAB);
+  Trigger(actions.actEditCopyColor);
+  EXPECT_EQ(Clipboard(), QStringLiteral("L:59 a:92 b:-52"));
+}
+
+TEST_F(BaseColorCommandsTest, PreviousAndNextEnableFromTheHistory) {
+  Set(cmRGB, {1, 0, 0, 0});
+  commands.UpdateActions(actions);
+  EXPECT_FALSE(actions.actEditUndo->isEnabled()) << "one entry: nothing to go back to";
+  EXPECT_FALSE(actions.actEditRedo->isEnabled());
+  Set(cmRGB, {2, 0, 0, 0});
+  Trigger(actions.actEditUndo);
+  EXPECT_EQ(workspace.BaseColor().GetRGB().R, 1);
+  commands.UpdateActions(actions);
+  EXPECT_FALSE(actions.actEditUndo->isEnabled());
+  EXPECT_TRUE(actions.actEditRedo->isEnabled());
+  Trigger(actions.actEditRedo);
+  EXPECT_EQ(workspace.BaseColor().GetRGB().R, 2);
+}
+
+TEST_F(BaseColorCommandsTest, ColourUnderCursorModelActions) {
+  Trigger(actions.actCUCModelCMYK);
+  EXPECT_EQ(workspace.ColorUnderCursorModel(), cmCMYK);
+  commands.UpdateActions(actions);
+  EXPECT_TRUE(actions.actCUCModelCMYK->isChecked());
+  EXPECT_FALSE(actions.actCUCModelRGB->isChecked());
+}
+
+}  // namespace
+}  // namespace tintorium
