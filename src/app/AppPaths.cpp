@@ -29,7 +29,11 @@ QString ProgramFolder() { return WithSlash(QCoreApplication::applicationDirPath(
 
 QString DataFolder() {
   if (!DataOverride().isEmpty()) return WithSlash(DataOverride());
-  const QString program = ProgramFolder();
+  return DataFolderFor(ProgramFolder());
+}
+
+QString DataFolderFor(const QString& programFolder) {
+  const QString program = WithSlash(programFolder);
   if (HoldsData(program)) return program;
   const QString installed = WithSlash(QDir::cleanPath(program + QStringLiteral("../share/tintorium")));
   return HoldsData(installed) ? installed : program;

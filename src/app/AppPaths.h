@@ -11,6 +11,8 @@ QString ProgramFolder();
 /// Folder holding Language/, Palettes/ and help/, ending with '/': the program folder when it holds them,
 /// otherwise ../share/tintorium/ beside it (an installed copy); the program folder when neither exists.
 QString DataFolder();
+/// The same search from a given program folder (ending with '/').
+QString DataFolderFor(const QString& programFolder);
 /// DataFolder() + "Palettes/" (the library folder).
 QString PalettesFolder();
 /// The HTML user guide (it may be missing; nothing checks).
