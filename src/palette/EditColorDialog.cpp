@@ -1,5 +1,6 @@
 #include "palette/EditColorDialog.h"
 
+#include "app/LanguageApplier.h"
 #include "palette/DialogPlacement.h"
 
 #include <QComboBox>
@@ -53,6 +54,7 @@ TEditColorDialog::TEditColorDialog(QWidget* parent)
   layout->addSpacing(8);
   layout->addLayout(buttons);
   layout->setSizeConstraint(QLayout::SetFixedSize);
+  ApplyLanguage(this, QStringLiteral("EditColorDialog"));
 }
 
 void TEditColorDialog::SetEntry(const QString& name, TColorModel model) {

@@ -20,7 +20,10 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QItemSelectionModel>
+#include <QIcon>
 #include <QMenu>
+#include <QPainter>
+#include <QPixmap>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QToolBar>
@@ -36,6 +39,19 @@ QString PaletteFilter() { return QObject::tr("Tintorium Palette (*.tnp)"); }
 void ReportFailure(const TFileResult& result) {
   const TMessageKey key = FindMessageKey(result.MessageKey());
   ShowMessageBox(key != kMessageCount ? Message(key) : result.Message(), mfError);
+}
+
+/// The Convert button's picture: one swatch passing through the four models.
+QIcon ConvertIcon() {
+  QPixmap picture(16, 16);
+  picture.fill(Qt::transparent);
+  QPainter painter(&picture);
+  const QColor quarters[] = {QColor(0xE0, 0x40, 0x40), QColor(0x40, 0xA0, 0x40), QColor(0x30, 0x70, 0xD0),
+                             QColor(0xE0, 0xB0, 0x20)};
+  for (int i = 0; i < 4; ++i) painter.fillRect(QRect(1 + (i % 2) * 7, 1 + (i / 2) * 7, 7, 7), quarters[i]);
+  painter.setPen(QColor(40, 40, 40));
+  painter.drawRect(QRect(1, 1, 13, 13));
+  return QIcon(picture);
 }
 
 TColorList* NewList(const char* name, QWidget* parent) {
@@ -79,12 +95,13 @@ void TPalettePanel::BuildLayout() {
 
   tbPalBar_->setObjectName(QStringLiteral("tbPalBar"));
   tbPalBar_->setIconSize(QSize(16, 16));
-  tbPalBar_->setToolButtonStyle(Qt::ToolButtonTextOnly);
+  tbPalBar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
   miConvert_->setObjectName(QStringLiteral("miConvert"));
   miConvert_->setTitle(tr("Convert"));
   btnConvert_->setObjectName(QStringLiteral("btnConvert"));
   btnConvert_->setText(tr("Convert palette colors"));
   btnConvert_->setToolTip(btnConvert_->text());
+  btnConvert_->setIcon(ConvertIcon());
   btnConvert_->setMenu(miConvert_);
   btnConvert_->setPopupMode(QToolButton::InstantPopup);
   pmnu_palette_->setObjectName(QStringLiteral("pmnu_palette"));

@@ -1,5 +1,6 @@
 #include "palette/SortColorsDialog.h"
 
+#include "app/LanguageApplier.h"
 #include "palette/DialogPlacement.h"
 
 #include <QComboBox>
@@ -86,7 +87,8 @@ TSortColorsDialog::TSortColorsDialog(QWidget* parent)
   cboOrder_->addItems({tr("Ascending"), tr("Descending")});
   lstValue_->addItems(SortValueNames());
   lstValue_->setSelectionMode(QAbstractItemView::SingleSelection);
-  lstValue_->setMinimumHeight(lstValue_->sizeHintForRow(0) * 8 + 2 * lstValue_->frameWidth());
+  // Tall enough for every value, so choosing one needs no scrolling.
+  lstValue_->setMinimumHeight(lstValue_->sizeHintForRow(0) * lstValue_->count() + 2 * lstValue_->frameWidth() + 2);
   lblSortOrder_->setBuddy(cboOrder_);
   lblSortValue_->setBuddy(lstValue_);
   SetSortKey(0);
@@ -119,9 +121,14 @@ TSortColorsDialog::TSortColorsDialog(QWidget* parent)
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(Band(this));
+  auto* bandEdge = new QFrame(this);
+  bandEdge->setFrameShape(QFrame::HLine);
+  bandEdge->setFrameShadow(QFrame::Sunken);
+  layout->addWidget(bandEdge);
   layout->addLayout(fields);
   layout->addWidget(line);
   layout->addLayout(buttons);
+  ApplyLanguage(this, QStringLiteral("SortColorsDialog"));
   setFixedSize(360, sizeHint().height());
 }
 

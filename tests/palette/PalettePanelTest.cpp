@@ -1,12 +1,15 @@
 // The palette panel through its real widgets: file commands and the save question, palette commands and their
 // enabling rules, drag and drop into the list, the dialogs, the clipboard copies and the history page.
+#include "app/ActionIcons.h"
 #include "app/MainActions.h"
 #include "app/QtColorAdapter.h"
 #include "controls/ColorList.h"
+#include "palette/EditColorDialog.h"
 #include "palette/PaletteDocument.h"
 #include "palette/PaletteFile.h"
 #include "palette/PalettePanel.h"
 #include "palette/PaletteTestSupport.h"
+#include "palette/SortColorsDialog.h"
 #include "support/ScriptedDialogs.h"
 #include "workspace/ColorHistory.h"
 #include "workspace/Workspace.h"
@@ -53,6 +56,7 @@ class PalettePanelTest : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(dir.isValid());
     workspace.SetPalette(&document);
+    SetActionIcons(actions);
     panel = std::make_unique<TPalettePanel>(document, workspace);
     panel->AttachActions(actions);
     panel->resize(320, 520);
@@ -667,6 +671,7 @@ TEST_F(PalettePanelTest, TenColoursRenderAsSwatchesWithTheirNames) {
     document.AddPaletteColor(name, color);
   }
   ClickRow(1);
+  panel->UpdateActions(actions);
   for (bool compact : {false, true}) {
     panel->SetCompactDraw(compact);
     const QImage image = panel->grab().toImage();
@@ -681,6 +686,47 @@ TEST_F(PalettePanelTest, TenColoursRenderAsSwatchesWithTheirNames) {
       EXPECT_EQ(image.pixel(swatch * ratio), ToQRgb(document.Entry(row).Color.GetColor())) << "row " << row;
     }
   }
+}
+
+/// Saves `widget` as a picture when TINTORIUM_SNAPSHOT_DIR names a folder (to look at the layout).
+void Snapshot(QWidget& widget, const char* name) {
+  if (const QByteArray out = qgetenv("TINTORIUM_SNAPSHOT_DIR"); !out.isEmpty()) {
+    widget.grab().save(QString::fromLocal8Bit(out) + QLatin1Char('/') + QString::fromUtf8(name));
+  }
+}
+
+TEST_F(PalettePanelTest, DialogsShowEveryFieldWithinTheirFixedSize) {
+  TEditColorDialog edit;
+  edit.SetEntry(QStringLiteral("Orange"), cmLAB);
+  edit.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&edit));
+  EXPECT_EQ(edit.EntryModel(), cmLAB);
+  EXPECT_EQ(edit.minimumSize(), edit.maximumSize()) << "fixed dialog border";
+  for (const char* name : {"lblColorName", "lblColorSpace", "edName", "cboSpace", "btnOK", "btnCancel"}) {
+    auto* child = edit.findChild<QWidget*>(QString::fromLatin1(name));
+    ASSERT_NE(child, nullptr) << name;
+    EXPECT_TRUE(edit.rect().contains(child->geometry())) << name;
+  }
+  EXPECT_TRUE(edit.findChild<QPushButton*>(QStringLiteral("btnOK"))->isDefault());
+  Snapshot(edit, "edit-color.png");
+
+  TSortColorsDialog sort;
+  sort.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&sort));
+  EXPECT_EQ(sort.minimumSize(), sort.maximumSize());
+  EXPECT_EQ(QApplication::focusWidget(), sort.findChild<QListWidget*>(QStringLiteral("lstValue")))
+      << "the value list has the focus when the dialog shows";
+  for (const char* name : {"lblSortOrder", "cboOrder", "lblSortValue", "lstValue", "btnOK", "btnCancel"}) {
+    auto* child = sort.findChild<QWidget*>(QString::fromLatin1(name));
+    ASSERT_NE(child, nullptr) << name;
+    EXPECT_TRUE(sort.rect().contains(child->geometry().translated(child->parentWidget()->mapTo(&sort, QPoint()))))
+        << name;
+  }
+  Snapshot(sort, "sort-colors.png");
+
+  for (int i = 1; i <= 4; ++i) workspace.AssignBaseColor(RGB(i * 50, 255 - i * 40, i * 20), nullptr);
+  panel->ShowPage(TPalettePanel::pgHistory);
+  Snapshot(*panel, "history.png");
 }
 
 }  // namespace
