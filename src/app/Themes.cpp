@@ -57,11 +57,10 @@ QPushButton:pressed { background: #dadada; }
 QPushButton:default { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #5b9cf8, stop:1 #2f7cf6);
   color: white; border-color: #2a6fdc; }
 QPushButton:disabled { color: #a8a8a8; background: #f2f2f2; }
-QDockWidget { titlebar-close-icon: none; }
 QDockWidget::title { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #f4f4f4, stop:1 #dcdcdc);
   border-bottom: 1px solid #bdbdbd; padding: 4px 6px; text-align: center; }
 QTabBar::tab { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fbfbfb, stop:1 #e9e9e9);
-  border: 1px solid #b9b9b9; padding: 4px 12px; margin-right: -1px; }
+  border: 1px solid #b9b9b9; padding: 3px 8px; margin-right: -1px; }
 QTabBar::tab:first { border-top-left-radius: 6px; border-bottom-left-radius: 6px; }
 QTabBar::tab:last { border-top-right-radius: 6px; border-bottom-right-radius: 6px; }
 QTabBar::tab:only-one { border-radius: 6px; }
@@ -104,7 +103,7 @@ QPushButton:pressed { background: #98b5e2; }
 QPushButton:default { border: 2px solid #316ac5; }
 QPushButton:disabled { color: #a7a59f; border-color: #c5c2b8; }
 QDockWidget::title { background: #d9d5ca; padding: 4px 6px; border-bottom: 1px solid #c5c2b8; }
-QTabBar::tab { background: #e9e6dd; border: 1px solid #c5c2b8; border-bottom: none; padding: 4px 12px;
+QTabBar::tab { background: #e9e6dd; border: 1px solid #c5c2b8; border-bottom: none; padding: 3px 8px;
   margin-right: 1px; color: #4d4a42; }
 QTabBar::tab:selected { background: #fcfcf9; color: black; border-color: #8a867a; }
 QTabBar::tab:hover:!selected { background: #c1d2ee; }
@@ -144,7 +143,7 @@ QPushButton:disabled { color: #6d6590; border-color: #3b3358; }
 QDockWidget { color: #e4defa; }
 QDockWidget::title { background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #2f2850, stop:1 #3a2a5a);
   padding: 4px 6px; border-bottom: 1px solid #4a4070; }
-QTabBar::tab { background: #262140; border: 1px solid #3d355e; border-bottom: none; padding: 4px 12px;
+QTabBar::tab { background: #262140; border: 1px solid #3d355e; border-bottom: none; padding: 3px 8px;
   margin-right: 2px; border-top-left-radius: 6px; border-top-right-radius: 6px; color: #b8b0d8; }
 QTabBar::tab:selected { background: #332b55; color: white; border-color: #7c5cf0; border-top: 2px solid #b05ce8; }
 QTabBar::tab:hover:!selected { background: #2f2950; color: #e4defa; }
@@ -190,7 +189,7 @@ QDockWidget::title { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 
   color: white; padding: 4px 6px; }
 QDockWidget { color: white; }
 QTabBar::tab { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #f3f8ff, stop:1 #c4dafa);
-  border: 1px solid #6f9ddf; border-bottom: none; padding: 4px 12px; margin-right: 1px;
+  border: 1px solid #6f9ddf; border-bottom: none; padding: 3px 8px; margin-right: 1px;
   border-top-left-radius: 3px; border-top-right-radius: 3px; color: #0b2c6e; }
 QTabBar::tab:selected { background: white; border-top: 2px solid #f7a23a; }
 QTabBar::tab:hover:!selected { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fff4cc, stop:1 #ffd091); }

@@ -1,6 +1,8 @@
 // The interface themes: each applies, looks different from the others, and keeps text readable.
 // With TINTORIUM_THEME_SHOTS set to a folder, every theme's sample window is also saved there as a PNG.
+#include "app/MainWindow.h"
 #include "app/Themes.h"
+#include "support/ScriptedDialogs.h"
 
 #include <gtest/gtest.h>
 
@@ -20,10 +22,12 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
+#include <QSettings>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -164,6 +168,25 @@ TEST_F(ThemesTest, EachThemeLooksDistinctAndKeepsTextReadable) {
       EXPECT_NE(images[a], images[b]) << a << " and " << b;
     }
   }
+}
+
+TEST_F(ThemesTest, SwitchingThemesRestylesTheMainWindow) {
+  QTemporaryDir folder;
+  ASSERT_TRUE(folder.isValid());
+  QSettings store(folder.filePath("settings.ini"), QSettings::IniFormat);
+  test::TScriptedDialogs dialogs;
+  TMainWindow window(store, {"-", "-"});  // two arguments: no palette
+  window.resize(900, 560);
+  window.show();
+  const QString shots = qEnvironmentVariable("TINTORIUM_THEME_SHOTS");
+  QList<QImage> images;
+  for (const QString& name : ThemeNames()) {
+    ASSERT_TRUE(ApplyTheme(name));
+    QApplication::processEvents();
+    images.append(window.grab().toImage());
+    if (!shots.isEmpty()) images.last().save(QDir(shots).filePath("main-" + name + ".png"));
+  }
+  for (int i = 1; i < images.size(); ++i) EXPECT_NE(images[i - 1], images[i]) << i;
 }
 
 }  // namespace
