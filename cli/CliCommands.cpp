@@ -1,6 +1,8 @@
 #include "CliCommand.h"
 
 #include "ConvertCommand.h"
+#include "PaletteCommand.h"
+#include "ScanCommand.h"
 
 #include <array>
 
@@ -10,6 +12,9 @@ std::span<const TCliCommand> CliCommands() {
   static constexpr std::array Commands{
       TCliCommand{"convert", "convert a colour between RGB, HSB, CMYK, Lab and hexadecimal, or stream a batch",
                   RunConvertCommand},
+      TCliCommand{"palette", "show, convert, sort or deduplicate a palette in any importable or exportable format",
+                  RunPaletteCommand},
+      TCliCommand{"scan", "list the #RRGGBB colours of a web page, style sheet or http:// address", RunScanCommand},
   };
   return Commands;
 }

@@ -1,0 +1,319 @@
+#include "PaletteCommand.h"
+
+#include "HeadlessApp.h"
+#include "core/ColorText.h"
+#include "interchange/ExportRules.h"
+#include "interchange/ImportRules.h"
+#include "palette/PaletteDocument.h"
+#include "palette/PaletteFile.h"
+#include "palette/PaletteSort.h"
+
+#include <QFileInfo>
+#include <QString>
+
+#include <optional>
+#include <string>
+
+namespace tintorium::cli {
+namespace {
+
+constexpr const char* Help =
+    "Usage: tintorium-cli palette show FILE [--no-duplicates] [--no-grays]\n"
+    "       tintorium-cli palette convert IN OUT [--per-line N] [--swatch WxH] [--text]\n"
+    "                                            [--no-duplicates] [--no-grays]\n"
+    "       tintorium-cli palette sort FILE KEY ASC|DESC OUT\n"
+    "       tintorium-cli palette dedupe FILE OUT\n"
+    "\n"
+    "Sources (FILE, IN): a palette (.tnp), a swatch file (.aco), a colour table (.act),\n"
+    "a web page or style sheet (.html, .htm, .php, .css: its \"#\" colours), an image\n"
+    "(.bmp, .jpg, .jpeg, .png: up to 256 colours; .gif: its colour table), or an\n"
+    "address containing http:// (fetched, then read by the name it ends in).\n"
+    "\n"
+    "Targets (OUT): .tnp, .aco, .act, .css, .html/.htm/.php (colour chart), .xml,\n"
+    ".txt (colour-set text), .bmp/.png/.jpg/.jpeg/.gif (swatch picture).\n"
+    "\n"
+    "  show       one line per colour: name, model, values, hexadecimal text (tab-separated)\n"
+    "  convert    reads IN and writes its colours to OUT\n"
+    "  sort       orders by KEY, one of the 14 sort values by index (0-13) or name:\n"
+    "             \"System color value\", \"RGB - R value\", ... \"Lab - b value\"; the part\n"
+    "             after \" - \" is enough when it is unique (Hue, Luminance, \"R value\")\n"
+    "  dedupe     drops every colour held in the same model with the same values as an\n"
+    "             earlier one\n"
+    "\n"
+    "  --no-duplicates   skip a colour whose hexadecimal text was already taken\n"
+    "  --no-grays        skip colours whose red, green and blue are equal\n"
+    "  --per-line N      swatches per row in a picture, 1-256 (default 8)\n"
+    "  --swatch WxH      swatch size in pixels, 1-256 each (default 32x32)\n"
+    "  --text            draw each colour's name and values beside its swatch\n"
+    "\n"
+    "Exit status: 0 done, 1 a file could not be read or written, 2 bad arguments.\n";
+
+struct TOptions {
+  std::vector<std::string_view> positional;
+  TImportOptions import;
+  TSwatchImageOptions image;
+};
+
+class TUsageError {
+ public:
+  explicit TUsageError(std::string message) : message_(std::move(message)) {}
+  const std::string& Message() const { return message_; }
+
+ private:
+  std::string message_;
+};
+
+QString Text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+std::string Utf8(const QString& s) { return s.toUtf8().toStdString(); }
+
+int Usage(const TCliIO& io, const std::string& message) {
+  std::fprintf(io.err, "tintorium-cli palette: %s\nTry 'tintorium-cli palette --help'.\n", message.c_str());
+  return ExitUsage;
+}
+
+int Failure(const TCliIO& io, const QString& file, const QString& message) {
+  std::fprintf(io.err, "tintorium-cli palette: %s: %s\n", Utf8(file).c_str(), Utf8(message).c_str());
+  return ExitFailure;
+}
+
+std::optional<int> ParseRange(std::string_view text, int low, int high) {
+  std::int64_t value = 0;
+  if (text.empty() || text.size() > 6) return std::nullopt;
+  for (char c : text) {
+    if (c < '0' || c > '9') return std::nullopt;
+    value = value * 10 + (c - '0');
+  }
+  if (value < low || value > high) return std::nullopt;
+  return static_cast<int>(value);
+}
+
+// "--name value" or "--name=value".
+std::string_view OptionValue(const TCliArgs& args, std::size_t& i, std::string_view name) {
+  const std::string_view arg = args[i];
+  if (arg.size() > name.size() && arg[name.size()] == '=') return arg.substr(name.size() + 1);
+  if (i + 1 >= args.size()) throw TUsageError(std::string(name) + " needs a value");
+  return args[++i];
+}
+
+bool Named(std::string_view arg, std::string_view name) {
+  return arg == name || (arg.size() > name.size() && arg.substr(0, name.size()) == name && arg[name.size()] == '=');
+}
+
+TOptions ParseOptions(const TCliArgs& args) {
+  TOptions options;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string_view arg = args[i];
+    if (arg == "--no-duplicates") {
+      options.import.NoDuplicates = true;
+    } else if (arg == "--no-grays") {
+      options.import.NoGrays = true;
+    } else if (arg == "--text") {
+      options.image.DrawText = true;
+    } else if (Named(arg, "--per-line")) {
+      const auto value = ParseRange(OptionValue(args, i, "--per-line"), 1, 256);
+      if (!value) throw TUsageError("--per-line takes a whole number from 1 to 256");
+      options.image.PerLine = *value;
+    } else if (Named(arg, "--swatch")) {
+      const std::string_view size = OptionValue(args, i, "--swatch");
+      const auto x = size.find_first_of("xX");
+      const auto width = x == std::string_view::npos ? std::nullopt : ParseRange(size.substr(0, x), 1, 256);
+      const auto height = x == std::string_view::npos ? std::nullopt : ParseRange(size.substr(x + 1), 1, 256);
+      if (!width || !height) throw TUsageError("--swatch takes WxH, each from 1 to 256 (for example 32x32)");
+      options.image.SwatchWidth = *width;
+      options.image.SwatchHeight = *height;
+    } else if (arg.size() > 1 && arg[0] == '-') {
+      throw TUsageError("unknown option '" + std::string(arg) + "'");
+    } else {
+      options.positional.push_back(arg);
+    }
+  }
+  return options;
+}
+
+bool IsAddress(const QString& source) { return source.contains(QStringLiteral("http://")); }
+bool IsPaletteFile(const QString& path) { return QFileInfo(path).suffix().compare(u"tnp", Qt::CaseInsensitive) == 0; }
+
+void RequireReadable(const QString& source) {
+  if (IsAddress(source) || IsPaletteFile(source)) return;
+  if (ImportSourceForPath(source) == TImportSource::None) {
+    throw TUsageError("'" + Utf8(source) + "': not a file type colours can be read from");
+  }
+}
+
+void RequireWritable(const QString& target) {
+  if (IsPaletteFile(target)) return;
+  if (ExportWriterForPath(target) == TExportWriter::None) {
+    throw TUsageError("'" + Utf8(target) + "': not a file type colours can be written to");
+  }
+}
+
+// Keeps the rows the import filters would keep, for a palette read with its own models.
+TPaletteEntries Filtered(TPaletteEntries entries, const TImportOptions& options) {
+  if (!options.NoDuplicates && !options.NoGrays) return entries;
+  TPaletteEntries kept;
+  QSet<QString> seen;
+  for (TPaletteEntry& entry : entries) {
+    const TRGBValues rgb = entry.Color.GetRGB();
+    const QString hex = QString::fromStdString(entry.Color.HexText());
+    if (options.NoGrays && rgb.R == rgb.G && rgb.G == rgb.B) continue;
+    if (options.NoDuplicates && seen.contains(hex)) continue;
+    seen.insert(hex);
+    kept.push_back(std::move(entry));
+  }
+  return kept;
+}
+
+TReadResult<TPaletteEntries> ReadEntries(const QString& source, const TImportOptions& options) {
+  TReadResult<TPaletteEntries> result;
+  if (!IsAddress(source) && !QFileInfo::exists(source)) {
+    result.Status = TFileResult::FileNotFound();
+    return result;
+  }
+  if (!IsAddress(source) && IsPaletteFile(source)) {
+    result.Status = ReadPaletteFile(source, result.Value);
+    if (!result.Ok()) result.Value.clear();
+    result.Value = Filtered(std::move(result.Value), options);
+    return result;
+  }
+  const TReadResult<QList<TImportRow>> rows = ImportColorRows(source, options);
+  result.Status = rows.Status;
+  for (const TImportRow& row : rows.Value) {
+    TColorObject color;
+    color.SetRGB(ParseHexColor(row.Hex.toStdString()));
+    result.Value.push_back({row.Caption, color});
+  }
+  return result;
+}
+
+TFileResult WriteEntries(const QString& target, const TPaletteEntries& entries, const TSwatchImageOptions& image) {
+  if (IsPaletteFile(target)) return WritePaletteFile(target, entries);
+  TColors colors;
+  colors.reserve(entries.size());
+  for (const TPaletteEntry& entry : entries) colors.emplace_back(entry.Color, entry.Name.toStdU16String());
+  return ExportColors(target, colors, image).Status;
+}
+
+// One line: tabs and line breaks inside a name would break the columns.
+std::string OneLine(const QString& text) {
+  QString line = text;
+  for (QChar& c : line) {
+    if (c == u'\t' || c == u'\n' || c == u'\r') c = u' ';
+  }
+  return Utf8(line);
+}
+
+std::optional<int> ParseSortKey(std::string_view text) {
+  if (const auto index = ParseRange(text, 0, SortKeyCount - 1)) return index;
+  const QString key = Text(text).trimmed();
+  for (Qt::CaseSensitivity sensitivity : {Qt::CaseSensitive, Qt::CaseInsensitive}) {
+    std::optional<int> found;
+    int matches = 0;
+    for (int i = 0; i < SortKeyCount; ++i) {
+      const QString name = Text(SortKeyNames[static_cast<std::size_t>(i)]);
+      const qsizetype dash = name.indexOf(QStringLiteral(" - "));
+      const QString tail = dash < 0 ? name : name.mid(dash + 3);
+      if (name.compare(key, Qt::CaseInsensitive) == 0) return i;
+      if (tail.compare(key, sensitivity) == 0) {
+        found = i;
+        ++matches;
+      }
+    }
+    if (matches == 1) return found;
+  }
+  return std::nullopt;
+}
+
+std::optional<int> ParseSortOrder(std::string_view text) {
+  const QString order = Text(text).toUpper();
+  if (order == u"ASC" || order == u"ASCENDING") return soAscending;
+  if (order == u"DESC" || order == u"DESCENDING") return soDescending;
+  return std::nullopt;
+}
+
+void RequireCount(const TOptions& options, std::size_t count, const char* usage) {
+  if (options.positional.size() != count) throw TUsageError(std::string("usage: tintorium-cli palette ") + usage);
+}
+
+int Show(const TOptions& options, const TCliIO& io) {
+  RequireCount(options, 2, "show FILE");
+  const QString source = Text(options.positional[1]);
+  RequireReadable(source);
+  const TReadResult<TPaletteEntries> read = ReadEntries(source, options.import);
+  if (!read.Ok()) return Failure(io, source, read.Status.Message());
+  for (const TPaletteEntry& entry : read.Value) {
+    std::string model;
+    ModelName(entry.Color.Model(), model);
+    if (model.empty()) model = "?";
+    std::fprintf(io.out, "%s\t%s\t%s\t%s\n", OneLine(entry.Name).c_str(), model.c_str(),
+                 entry.Color.ValuesText().c_str(), entry.Color.HexText().c_str());
+  }
+  return ExitOk;
+}
+
+int Convert(const TOptions& options, const TCliIO& io) {
+  RequireCount(options, 3, "convert IN OUT [options]");
+  const QString source = Text(options.positional[1]);
+  const QString target = Text(options.positional[2]);
+  RequireReadable(source);
+  RequireWritable(target);
+  const TReadResult<TPaletteEntries> read = ReadEntries(source, options.import);
+  if (!read.Ok()) return Failure(io, source, read.Status.Message());
+  const TFileResult written = WriteEntries(target, read.Value, options.image);
+  return written.Ok() ? ExitOk : Failure(io, target, written.Message());
+}
+
+int Sort(const TOptions& options, const TCliIO& io) {
+  RequireCount(options, 5, "sort FILE KEY ASC|DESC OUT");
+  const QString source = Text(options.positional[1]);
+  const QString target = Text(options.positional[4]);
+  const auto key = ParseSortKey(options.positional[2]);
+  if (!key) throw TUsageError("unknown sort key '" + std::string(options.positional[2]) + "'");
+  const auto order = ParseSortOrder(options.positional[3]);
+  if (!order) throw TUsageError("the order is ASC or DESC, not '" + std::string(options.positional[3]) + "'");
+  RequireReadable(source);
+  RequireWritable(target);
+  TReadResult<TPaletteEntries> read = ReadEntries(source, options.import);
+  if (!read.Ok()) return Failure(io, source, read.Status.Message());
+  SortPalette(read.Value, *key, *order);
+  const TFileResult written = WriteEntries(target, read.Value, options.image);
+  return written.Ok() ? ExitOk : Failure(io, target, written.Message());
+}
+
+int Dedupe(const TOptions& options, const TCliIO& io) {
+  RequireCount(options, 3, "dedupe FILE OUT");
+  const QString source = Text(options.positional[1]);
+  const QString target = Text(options.positional[2]);
+  RequireReadable(source);
+  RequireWritable(target);
+  const TReadResult<TPaletteEntries> read = ReadEntries(source, options.import);
+  if (!read.Ok()) return Failure(io, source, read.Status.Message());
+  TPaletteDocument document;
+  for (const TPaletteEntry& entry : read.Value) document.AddPaletteColor(entry.Name, entry.Color);
+  document.RemoveDuplicateColors();
+  const TFileResult written = WriteEntries(target, document.Entries(), options.image);
+  return written.Ok() ? ExitOk : Failure(io, target, written.Message());
+}
+
+}  // namespace
+
+int RunPaletteCommand(const TCliArgs& args, const TCliIO& io) {
+  if (WantsHelp(args)) {
+    std::fputs(Help, io.out);
+    return ExitOk;
+  }
+  try {
+    const TOptions options = ParseOptions(args);
+    if (options.positional.empty()) return Usage(io, "missing action (show, convert, sort or dedupe)");
+    const THeadlessApp app;
+    const std::string_view action = options.positional[0];
+    if (action == "show") return Show(options, io);
+    if (action == "convert") return Convert(options, io);
+    if (action == "sort") return Sort(options, io);
+    if (action == "dedupe") return Dedupe(options, io);
+    return Usage(io, "unknown action '" + std::string(action) + "'");
+  } catch (const TUsageError& error) {
+    return Usage(io, error.Message());
+  }
+}
+
+}  // namespace tintorium::cli

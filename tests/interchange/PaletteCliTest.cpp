@@ -1,0 +1,149 @@
+// tintorium-cli palette and scan, run as a script would run them.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+
+namespace tintorium {
+namespace {
+
+struct TRun {
+  int status = -1;
+  QByteArray out;
+  QByteArray err;
+};
+
+TRun Cli(const QStringList& args) {
+  QProcess process;
+  process.start(QStringLiteral(TINTORIUM_CLI), args);
+  process.waitForFinished(60000);
+  return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1, process.readAllStandardOutput(),
+          process.readAllStandardError()};
+}
+
+QByteArray ReadAll(const QString& fileName) {
+  QFile file(fileName);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString Corpus(const char* path) { return QStringLiteral(TINTORIUM_CORPUS "/") + QString::fromLatin1(path); }
+
+class PaletteCliTest : public ::testing::Test {
+ protected:
+  QString Path(const char* name) const { return dir_.filePath(QString::fromLatin1(name)); }
+  void Write(const char* name, const QByteArray& bytes) const {
+    QFile file(Path(name));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+  }
+  QTemporaryDir dir_;
+};
+
+TEST_F(PaletteCliTest, ShowListsNameModelValuesAndHex) {
+  Write("page.css", "a{color:#FF8000} b{color:#fff} c{color:#FF8000}");
+  const TRun run = Cli({"palette", "show", Path("page.css")});
+  EXPECT_EQ(run.status, 0) << run.err.toStdString();
+  EXPECT_EQ(run.out, QByteArray("FF8000\tRGB\tR:255 G:128 B:0\tFF8000\n"
+                                "ffffff\tRGB\tR:255 G:255 B:255\tFFFFFF\n"
+                                "FF8000\tRGB\tR:255 G:128 B:0\tFF8000\n"));
+  EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
+  const TRun filtered = Cli({"palette", "show", Path("page.css"), "--no-duplicates", "--no-grays"});
+  EXPECT_EQ(filtered.out, QByteArray("FF8000\tRGB\tR:255 G:128 B:0\tFF8000\n"));
+}
+
+TEST_F(PaletteCliTest, ConvertSortAndDedupeThroughPaletteFiles) {
+  const QString nord = Corpus("swatches/1j01-nord.aco");
+  ASSERT_EQ(Cli({"palette", "convert", nord, Path("nord.tnp")}).status, 0);
+  const TRun shown = Cli({"palette", "show", Path("nord.tnp")});
+  EXPECT_EQ(shown.out, Cli({"palette", "show", nord}).out);
+  EXPECT_EQ(shown.out.count('\n'), 16);
+
+  Write("three.css", "#0a0000 #050000 #0A0000");
+  ASSERT_EQ(Cli({"palette", "sort", Path("three.css"), "RGB - R value", "ASC", Path("asc.tnp")}).status, 0);
+  EXPECT_EQ(Cli({"palette", "show", Path("asc.tnp")}).out,
+            QByteArray("050000\tRGB\tR:5 G:0 B:0\t050000\n0a0000\tRGB\tR:10 G:0 B:0\t0A0000\n"
+                       "0A0000\tRGB\tR:10 G:0 B:0\t0A0000\n"));
+  ASSERT_EQ(Cli({"palette", "sort", Path("three.css"), "1", "desc", Path("desc.css")}).status, 0);
+  EXPECT_EQ(ReadAll(Path("desc.css")).left(8), QByteArray(".\\30 a00"));
+
+  ASSERT_EQ(Cli({"palette", "dedupe", Path("three.css"), Path("once.txt")}).status, 0);
+  EXPECT_EQ(ReadAll(Path("once.txt")).count("R: "), 2);
+}
+
+TEST_F(PaletteCliTest, ConvertWritesSwatchPicturesWithTheOptions) {
+  Write("page.html", "#102030 #405060 #708090");
+  ASSERT_EQ(Cli({"palette", "convert", Path("page.html"), Path("s.png"), "--per-line", "2", "--swatch=10x12"}).status,
+            0);
+  const QImage image(Path("s.png"));
+  EXPECT_EQ(image.size(), QSize(2 * 12, 2 * 14));
+  EXPECT_EQ(image.pixel(3, 3), qRgb(0x10, 0x20, 0x30));
+  ASSERT_EQ(Cli({"palette", "convert", Path("page.html"), Path("t.gif"), "--text"}).status, 0);
+  EXPECT_GT(QImage(Path("t.gif")).width(), 3 * 34);
+}
+
+struct TErrorCase {
+  const char* name;
+  QStringList args;
+  int status;
+  const char* message;
+};
+
+class PaletteCliErrorTest : public ::testing::TestWithParam<TErrorCase> {};
+
+TEST_P(PaletteCliErrorTest, ReportsOnStandardError) {
+  QTemporaryDir dir;
+  QFile cut(dir.filePath("cut.tnp"));
+  ASSERT_TRUE(cut.open(QIODevice::WriteOnly));
+  cut.write(QByteArray("\xFF\xFF\xFF\x7F\x00\x01\x00", 7));  // claims 2,147,483,647 entries
+  cut.close();
+  QStringList args;
+  for (const QString& arg : GetParam().args) args.append(QString(arg).replace("DIR", dir.path()));
+  const TRun run = Cli(args);
+  EXPECT_EQ(run.status, GetParam().status) << run.err.toStdString();
+  EXPECT_TRUE(run.err.contains(GetParam().message)) << run.err.toStdString();
+  EXPECT_TRUE(run.out.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Errors, PaletteCliErrorTest,
+    ::testing::Values(
+        TErrorCase{"MissingAction", {"palette"}, 2, "missing action"},
+        TErrorCase{"UnknownAction", {"palette", "paint", "x"}, 2, "unknown action"},
+        TErrorCase{"ShowWithoutFile", {"palette", "show"}, 2, "usage"},
+        TErrorCase{"UnknownOption", {"palette", "show", "a.css", "--fast"}, 2, "unknown option"},
+        TErrorCase{"PerLineOutOfRange", {"palette", "convert", "a.css", "b.png", "--per-line", "257"}, 2, "1 to 256"},
+        TErrorCase{"BadSwatch", {"palette", "convert", "a.css", "b.png", "--swatch", "10"}, 2, "WxH"},
+        TErrorCase{"UnknownInputType", {"palette", "show", "DIR/a.doc"}, 2, "can be read from"},
+        TErrorCase{"UnknownOutputType", {"palette", "convert", "DIR/cut.tnp", "DIR/b.doc"}, 2, "can be written to"},
+        TErrorCase{"UnknownSortKey", {"palette", "sort", "DIR/a.tnp", "Redness", "ASC", "DIR/b.tnp"}, 2,
+                   "unknown sort key"},
+        TErrorCase{"AmbiguousSortKey", {"palette", "sort", "DIR/a.tnp", "B VALUE", "ASC", "DIR/b.tnp"}, 2,
+                   "unknown sort key"},
+        TErrorCase{"BadOrder", {"palette", "sort", "DIR/a.tnp", "Hue", "UP", "DIR/b.tnp"}, 2, "ASC or DESC"},
+        TErrorCase{"MissingFile", {"palette", "show", "DIR/none.aco"}, 1, "File not found"},
+        TErrorCase{"HostileCount", {"palette", "convert", "DIR/cut.tnp", "DIR/out.css"}, 1, "Could not read file!"},
+        TErrorCase{"ScanMissing", {"scan", "DIR/none.html"}, 1, "File not found"},
+        TErrorCase{"ScanNoArgument", {"scan"}, 2, "expected one FILE"},
+        TErrorCase{"ScanRefused", {"scan", "http://127.0.0.1:1/x.css"}, 1, "Connection failed"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(PaletteCli, UnwritableTargetFailsWithTheSaveMessage) {
+  QTemporaryDir dir;
+  const TRun run = Cli({"palette", "convert", Corpus("swatches/1j01-nord.aco"), dir.filePath("no/out.tnp")});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_TRUE(run.err.contains("Could not save file!")) << run.err.toStdString();
+}
+
+TEST(ScanCli, PrintsOneColourPerLine) {
+  const TRun run = Cli({"scan", Corpus("web/email.html")});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out.count('\n'), 18);
+  EXPECT_TRUE(run.out.startsWith("f4f5f6\n"));
+  EXPECT_EQ(Cli({"scan", "--help"}).status, 0);
+  EXPECT_TRUE(Cli({"palette", "--help"}).out.contains("palette convert IN OUT"));
+}
+
+}  // namespace
+}  // namespace tintorium
