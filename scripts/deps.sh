@@ -5,6 +5,7 @@ TINTORIUM_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   liblcms2-dev libgif-dev libimagequant-dev libjpeg-dev libxml2-utils python3
   xvfb xauth fonts-dejavu-core
+  clang libclang-rt-14-dev
 )
 
 tintorium_install_deps() {
