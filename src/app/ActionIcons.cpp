@@ -19,7 +19,8 @@ namespace {
 // Every picture is drawn on a 32 x 32 grid.
 using TPainterFn = std::function<void(QPainter&)>;
 
-const QColor kInk(52, 58, 64);
+// The line colour of the pictures being drawn: dark on light themes, light on dark ones.
+QColor kInk(52, 58, 64);
 const QColor kPaper(250, 250, 250);
 
 QPixmap Render(const TPainterFn& paint, int size, bool disabled) {
@@ -188,9 +189,9 @@ const std::vector<std::pair<QAction* TMainActions::*, TPainterFn>>& Pictures() {
       {&TMainActions::actToolsContrastTest,
        [](QPainter& p) {
          p.setPen(Ink(1.6));
-         p.setBrush(kPaper);
+         p.setBrush(Qt::white);
          p.drawEllipse(QPointF(16, 16), 12, 12);
-         p.setBrush(kInk);
+         p.setBrush(QColor(30, 30, 30));
          p.drawPie(QRectF(4, 4, 24, 24), 90 * 16, 180 * 16);
        }},
       {&TMainActions::actToolsOptions,
@@ -329,7 +330,8 @@ QIcon ApplicationIcon() {
   return icon;
 }
 
-void SetActionIcons(TMainActions& actions) {
+void SetActionIcons(TMainActions& actions, bool dark) {
+  kInk = dark ? QColor(222, 226, 230) : QColor(52, 58, 64);
   for (const auto& [member, paint] : Pictures()) (actions.*member)->setIcon(MakeIcon(paint));
 }
 

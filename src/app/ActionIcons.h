@@ -7,8 +7,8 @@ namespace tintorium {
 
 class TMainActions;
 
-/// Gives the toolbar and palette commands their icons.
-void SetActionIcons(TMainActions& actions);
+/// Gives the toolbar and palette commands their icons; `dark` draws the lines light, for dark themes.
+void SetActionIcons(TMainActions& actions, bool dark = false);
 /// The program's own icon (the ring of twelve hues, as the installed SVG draws it).
 QIcon ApplicationIcon();
 

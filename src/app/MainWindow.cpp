@@ -438,8 +438,9 @@ void TMainWindow::FillThemeMenu() {
 
 void TMainWindow::ChooseTheme(const QString& name) {
   if (!ApplyTheme(name)) return;
-  options_.Theme = name;
-  for (QAction* item : themeGroup_->actions()) item->setChecked(item->data().toString() == name);
+  options_.Theme = CurrentThemeName();
+  SetActionIcons(*actions_, IsDarkTheme(options_.Theme));
+  for (QAction* item : themeGroup_->actions()) item->setChecked(item->data().toString() == options_.Theme);
 }
 
 void TMainWindow::FillLanguageMenu() {
@@ -475,7 +476,7 @@ void TMainWindow::ReadSettings() {
     ShowMessageBox(Message(sErrLoadThemes), mfWarning);
   } else {
     // A name no theme answers to (a hand-edited setting) falls back to the default look.
-    if (!ThemeNames().contains(options_.Theme)) options_.Theme = TOptions().Theme;
+    if (!ThemeNames().contains(options_.Theme, Qt::CaseInsensitive)) options_.Theme = TOptions().Theme;
     ChooseTheme(options_.Theme);
   }
   FillLanguageMenu();
