@@ -1,12 +1,15 @@
 #include "interchange/ImagePalette.h"
 
+#include "interchange/FileBytes.h"
 #include "interchange/ImageQuantizer.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 
 #include <gif_lib.h>
+
+#include <algorithm>
+#include <cstring>
 
 namespace tintorium {
 namespace {
@@ -19,10 +22,18 @@ QString HexOf(int r, int g, int b) {
       .toUpper();
 }
 
-int ReadFromDevice(GifFileType* gif, GifByteType* buffer, int length) {
-  auto* device = static_cast<QIODevice*>(gif->UserData);
-  const qint64 read = device->read(reinterpret_cast<char*>(buffer), length);
-  return read < 0 ? 0 : static_cast<int>(read);
+struct TGifInput {
+  QByteArrayView data;
+  qsizetype position = 0;
+};
+
+int ReadFromMemory(GifFileType* gif, GifByteType* buffer, int length) {
+  auto* input = static_cast<TGifInput*>(gif->UserData);
+  const qsizetype count = std::min<qsizetype>(length, input->data.size() - input->position);
+  if (count <= 0) return 0;
+  std::memcpy(buffer, input->data.data() + input->position, static_cast<std::size_t>(count));
+  input->position += count;
+  return static_cast<int>(count);
 }
 
 QStringList ColorMapTexts(const ColorMapObject* map) {
@@ -65,13 +76,16 @@ bool FirstLocalColorMap(GifFileType* gif, QStringList& texts) {
 TReadResult<QStringList> ReadGifPalette(const QString& fileName) {
   TReadResult<QStringList> result;
   if (!QFileInfo::exists(fileName)) return result;
-  QFile file(fileName);
-  if (!file.open(QIODevice::ReadOnly)) {
-    result.Status = TFileResult::CantOpen();
-    return result;
-  }
+  TFileBytes bytes;
+  result.Status = bytes.Open(fileName);
+  return result.Ok() ? ParseGifPalette(bytes.Data()) : result;
+}
+
+TReadResult<QStringList> ParseGifPalette(QByteArrayView data) {
+  TReadResult<QStringList> result;
+  TGifInput input{data};
   int error = 0;
-  GifFileType* gif = DGifOpen(&file, ReadFromDevice, &error);
+  GifFileType* gif = DGifOpen(&input, ReadFromMemory, &error);
   if (gif == nullptr) {
     result.Status = TFileResult::CantOpen();
     return result;

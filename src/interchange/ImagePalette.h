@@ -3,6 +3,7 @@
 
 #include "interchange/FileResult.h"
 
+#include <QByteArrayView>
 #include <QStringList>
 
 namespace tintorium {
@@ -11,6 +12,8 @@ namespace tintorium {
 /// Pixels are never decoded, so the picture's claimed size costs nothing. A missing file gives an empty list;
 /// a file that is not a GIF fails with "Could not read file!".
 TReadResult<QStringList> ReadGifPalette(const QString& fileName);
+/// The same over the bytes of a GIF file.
+TReadResult<QStringList> ParseGifPalette(QByteArrayView data);
 
 /// The colours of a BMP, PNG or JPEG picture reduced to at most 256, in the reduced palette's order. A missing
 /// file gives an empty list; a picture that cannot be decoded (or claims more memory than images may take)

@@ -245,6 +245,17 @@ TEST(ReadGifPalette, GlobalOrFirstLocalTableInOrder) {
   EXPECT_TRUE(ReadGifPalette(dir.filePath("missing.gif")).Ok());
 }
 
+TEST(ReadGifPalette, Fixtures) {
+  const auto local = ReadGifPalette(QStringLiteral(TINTORIUM_TEST_DATA "/interchange/local-table.gif"));
+  ASSERT_TRUE(local.Ok());
+  EXPECT_EQ(local.Value, (QStringList{"00F00A", "10EF0A", "20EE0A", "30ED0A"}));
+  const auto written = ReadGifPalette(QStringLiteral(TINTORIUM_TEST_DATA "/interchange/swatches.gif"));
+  ASSERT_TRUE(written.Ok());
+  const QSet<QString> found(written.Value.begin(), written.Value.end());
+  EXPECT_TRUE(found.contains(QSet<QString>{"102030", "405060", "708090", "FFFFFF", "000000"}));
+  EXPECT_EQ(written.Value.size(), 8);
+}
+
 TEST(ReadGifPalette, ReadsWhatTheGifWriterWrote) {
   QTemporaryDir dir;
   const QString path = dir.filePath("s.gif");
