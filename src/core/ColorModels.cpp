@@ -241,6 +241,10 @@ TLabValues RGBToLab(const TRGBValues& rgb) {
   if (InByteRange(rgb) && detail::TryFastRGBToLab(rgb.R, rgb.G, rgb.B, lab)) return lab;
   return XYZToLab(RGBToXYZ(rgb));
 }
+void RGBToLabMany(const TRGBValues* rgb, TLabValues* lab, std::size_t count) {
+  detail::FastRGBToLabMany(rgb, lab, count, RGBToLab);
+}
+
 TRGBValues LabToRGB(const TLabValues& lab) { return XYZToRGB(LabToXYZ(lab)); }
 
 THSBValues CMYKToHSB(const TCMYKValues& cmyk) { return RGBToHSB(CMYKToRGB(cmyk)); }

@@ -4,6 +4,8 @@
 
 #include "ColorTypes.h"
 
+#include <cstddef>
+
 namespace tintorium {
 
 TRGBValues ColorToRGBValues(TColor color);        // resolves system colours first
@@ -19,6 +21,8 @@ TRGBValues XYZToRGB(const TXYZ& xyz);
 TLabValues XYZToLab(const TXYZ& xyz);
 TXYZ LabToXYZ(const TLabValues& lab);
 TLabValues RGBToLab(const TRGBValues& rgb);
+/// RGBToLab of each of `count` colours, the same values several times faster.
+void RGBToLabMany(const TRGBValues* rgb, TLabValues* lab, std::size_t count);
 TRGBValues LabToRGB(const TLabValues& lab);
 
 THSBValues CMYKToHSB(const TCMYKValues& cmyk);

@@ -6,6 +6,7 @@
 #include "ColorTypes.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 namespace tintorium::detail {
@@ -14,9 +15,13 @@ namespace tintorium::detail {
 double SRGBToLinear(std::int32_t value);
 /// SRGBToLinear of 0-255, filled once.
 const std::array<double, 256>& LinearTable();
-/// Cube root good to about 1e-10 relative, for 2^-20 <= t < 2^4 (the Lab range); no division.
+/// Cube root good to 2e-10 relative for 2^-7 <= t < 2 (the fast path's range), the library's elsewhere.
 double ApproxCbrt(double t);
 /// Lab of (r, g, b), each 0-255; false when the exact path must decide.
 bool TryFastRGBToLab(std::int32_t r, std::int32_t g, std::int32_t b, TLabValues& out);
+
+/// Lab of in[0..count) into out, the same values as `exact` gives; `exact` decides whatever the vector path
+/// refuses (channels outside 0-255, results near a rounding boundary) and the last count % 64 colours.
+void FastRGBToLabMany(const TRGBValues* in, TLabValues* out, std::size_t count, TLabValues (*exact)(const TRGBValues&));
 
 }  // namespace tintorium::detail

@@ -1,0 +1,89 @@
+// One base colour change through every view of the main window, and the slider gradient rebuilds.
+#include "app/MainWindow.h"
+#include "workspace/ColorBar.h"
+#include "workspace/Workspace.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace tintorium {
+namespace {
+
+/// The main window at its design size, on throwaway settings and data folders.
+class TBenchWindow {
+ public:
+  TBenchWindow() {
+    qputenv("XDG_DATA_HOME", folder_.filePath(QStringLiteral("data")).toLocal8Bit());
+    store_ = std::make_unique<QSettings>(folder_.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat);
+    window_ = std::make_unique<TMainWindow>(*store_, QStringList());
+    window_->resize(kDesignWidth, kDesignHeight);
+    window_->show();
+    QApplication::processEvents();
+  }
+  TWorkspace& Workspace() { return window_->Workspace(); }
+
+ private:
+  QTemporaryDir folder_;
+  std::unique_ptr<QSettings> store_;
+  std::unique_ptr<TMainWindow> window_;
+};
+
+// Each step is a new colour, so the history records it as a real change would.
+void NextColour(TWorkspace& workspace, int step) {
+  workspace.BaseColor().SetHSB({step % 361, 40 + step % 61, 30 + (step / 361) % 71});
+}
+
+void BM_BaseColorChanged(benchmark::State& state) {
+  TBenchWindow window;
+  TWorkspace& workspace = window.Workspace();
+  int step = 0;
+  for (auto _ : state) {
+    NextColour(workspace, ++step);
+    workspace.BaseColorChanged(nullptr, cmHSB, true, false);
+  }
+}
+BENCHMARK(BM_BaseColorChanged)->Unit(benchmark::kMicrosecond);
+
+// The same change followed by the repaint it causes, as the user sees it.
+void BM_BaseColorChangedAndRepaint(benchmark::State& state) {
+  TBenchWindow window;
+  TWorkspace& workspace = window.Workspace();
+  int step = 0;
+  for (auto _ : state) {
+    NextColour(workspace, ++step);
+    workspace.BaseColorChanged(nullptr, cmHSB, true, false);
+    QApplication::processEvents();
+  }
+}
+BENCHMARK(BM_BaseColorChangedAndRepaint)->Unit(benchmark::kMicrosecond);
+
+void BM_SliderGradientRebuild(benchmark::State& state) {
+  const auto model = static_cast<TColorModel>(state.range(0));
+  TColorBar bar(model, 1);
+  bar.SetValue2(50);
+  bar.SetValue3(50);
+  for (auto _ : state) {
+    bar.RebuildGradient();
+    benchmark::DoNotOptimize(bar.Gradient().constBits());
+  }
+  state.SetLabel(std::string(ColorModelNames[model]));
+}
+BENCHMARK(BM_SliderGradientRebuild)->DenseRange(cmRGB, cmLAB)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace tintorium
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  QApplication::setOrganizationName(QStringLiteral("TintoriumBench"));
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
