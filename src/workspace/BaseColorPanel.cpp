@@ -95,25 +95,31 @@ QPixmap IndicatorPicture(bool onStep) {
   pixmap.fill(Qt::transparent);
   QPainter painter(&pixmap);
   painter.setRenderHint(QPainter::Antialiasing, true);
-  const QRectF circle(1.5, 1.5, IndicatorSize - 3, IndicatorSize - 3);
   if (onStep) {
+    // A green chip with a check: the colour lies on the step.
     painter.setPen(QPen(QColor(0x1E, 0x7A, 0x34), 1));
     painter.setBrush(QColor(0x2E, 0xA0, 0x4A));
-    painter.drawEllipse(circle);
+    painter.drawRoundedRect(QRectF(1.5, 1.5, IndicatorSize - 3, IndicatorSize - 3), 3, 3);
     QPainterPath check;
-    check.moveTo(5, 8.5);
-    check.lineTo(7.5, 11);
-    check.lineTo(12, 5.5);
+    check.moveTo(4.5, 8.5);
+    check.lineTo(7.5, 11.5);
+    check.lineTo(12.5, 5.5);
     painter.setPen(QPen(Qt::white, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.setBrush(Qt::NoBrush);
     painter.drawPath(check);
   } else {
-    painter.setPen(QPen(QColor(0x8A, 0x8A, 0x8A), 1.5));
-    painter.setBrush(QColor(0xF2, 0xF2, 0xF2));
-    painter.drawEllipse(circle);
-    painter.setPen(QPen(QColor(0xB0, 0x30, 0x30), 2, Qt::SolidLine, Qt::RoundCap));
-    painter.drawLine(QPointF(6, 6), QPointF(11, 11));
-    painter.drawLine(QPointF(11, 6), QPointF(6, 11));
+    // An amber warning triangle: it does not.
+    QPainterPath triangle;
+    triangle.moveTo(8.5, 1.5);
+    triangle.lineTo(15.5, 15);
+    triangle.lineTo(1.5, 15);
+    triangle.closeSubpath();
+    painter.setPen(QPen(QColor(0xA8, 0x6A, 0x00), 1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setBrush(QColor(0xF5, 0xB0, 0x1E));
+    painter.drawPath(triangle);
+    painter.setPen(QPen(QColor(0x40, 0x2A, 0x00), 1.6, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(QPointF(8.5, 6), QPointF(8.5, 10));
+    painter.drawPoint(QPointF(8.5, 12.6));
   }
   return pixmap;
 }
@@ -212,6 +218,9 @@ void TBaseColorPanel::BuildSwatchRow() {
 
 void TBaseColorPanel::BuildPages() {
   tsColorModels_ = new QTabBar(this);
+  // All four tabs stay in view: the panel is at least as wide as they are.
+  tsColorModels_->setUsesScrollButtons(false);
+  tsColorModels_->setElideMode(Qt::ElideNone);
   tsColorModels_->setObjectName(QStringLiteral("tsColorModels"));
   tsColorModels_->setExpanding(false);
   tsColorModels_->setDrawBase(false);
@@ -329,6 +338,11 @@ void TBaseColorPanel::AttachActions(TMainActions& actions) {
   pmnu_base_->addAction(actions.actEditMakeWebsafe);
   pmnu_base_->addAction(actions.actEditMakeWebsmart);
   pmnu_base_->addAction(actions.actEditMakeGrayscale);
+  // The indicators are shortcuts for the web commands, whatever they show.
+  QAction* websafe = actions.actEditMakeWebsafe;
+  QAction* websmart = actions.actEditMakeWebsmart;
+  connect(this, &TBaseColorPanel::OnWebSafeClick, websafe, &QAction::trigger);
+  connect(this, &TBaseColorPanel::OnWebSmartClick, websmart, &QAction::trigger);
 }
 
 void TBaseColorPanel::ShowModelValues(TColorModel model, const TChannelValues& values, int exceptPick) {
