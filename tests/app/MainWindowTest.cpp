@@ -7,6 +7,8 @@
 #include "app/MainActions.h"
 #include "app/MainStatusBar.h"
 #include "app/OptionsDialog.h"
+#include "app/Language.h"
+#include "app/Messages.h"
 #include "app/Themes.h"
 #include "palette/PaletteDocument.h"
 #include "tools/ToolPage.h"
@@ -14,7 +16,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QDockWidget>
+#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -290,6 +294,73 @@ TEST_F(MainWindowTest, TheThemeMenuIsARadioGroupAndTheChoicePersists) {
   window = Start();
   EXPECT_EQ(CurrentThemeName(), QStringLiteral("Dream"));
   window->ChooseTheme(QStringLiteral("Mac Style"));
+}
+
+class LanguageMenuTest : public ShellFixture {
+ protected:
+  void SetUp() override {
+    ShellFixture::SetUp();
+    languages = folder.filePath(QStringLiteral("Language"));
+    QDir().mkpath(languages + QStringLiteral("/folder.lng"));  // a directory is no language
+    Write(QStringLiteral("deutsch.lng"),
+          "[Global]\r\nsPalCount=Farben in der Palette: %d\r\n\r\n[MainForm]\r\nactFileExit=Beenden\r\n"
+          "miFile=Datei\r\n");
+    Write(QStringLiteral("zeta.lng"), "[MainForm]\r\nmiEdit=Zeta\r\n");
+    SetLanguageFolder(languages);
+    SetCurrentLanguageName(QString());
+  }
+  void TearDown() override {
+    SetLanguageFolder(QString());
+    SetCurrentLanguageName(QString());
+    ResetMessages();
+    ShellFixture::TearDown();
+  }
+  void Write(const QString& name, const char* text) {
+    QFile file(languages + QLatin1Char('/') + name);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(text);
+  }
+  QAction* Item(TMainWindow& window, const QString& text) {
+    for (QAction* item : window.LanguageMenu()->actions())
+      if (item->text() == text) return item;
+    return nullptr;
+  }
+  QString languages;
+};
+
+TEST_F(LanguageMenuTest, ListsTheDefaultThenEveryLanguageFile) {
+  auto window = Start();
+  QStringList items;
+  for (const QAction* item : window->LanguageMenu()->actions()) {
+    items << (item->isSeparator() ? QStringLiteral("-") : item->text());
+    EXPECT_FALSE(item->isChecked());
+  }
+  EXPECT_EQ(items, QStringList({"Default (reload needed)", "-", "deutsch.lng", "zeta.lng"}));
+}
+
+TEST_F(LanguageMenuTest, ChoosingALanguageTranslatesAtOnceAndIsWritten) {
+  auto window = Start();
+  Item(*window, QStringLiteral("deutsch.lng"))->trigger();
+  EXPECT_EQ(window->Actions().actFileExit->text(), QStringLiteral("Beenden"));
+  EXPECT_EQ(window->findChild<QMenu*>(QStringLiteral("miFile"))->title(), QStringLiteral("Datei"));
+  window->UpdateActions();
+  EXPECT_EQ(window->StatusPanels()->CountText(), QStringLiteral("Farben in der Palette: 0"));
+  EXPECT_EQ(store->value(QStringLiteral("Options/Language")).toString(), QStringLiteral("deutsch.lng"));
+
+  // Texts the next file does not mention keep the previous language.
+  Item(*window, QStringLiteral("zeta.lng"))->trigger();
+  EXPECT_EQ(window->findChild<QMenu*>(QStringLiteral("miEdit"))->title(), QStringLiteral("Zeta"));
+  EXPECT_EQ(window->Actions().actFileExit->text(), QStringLiteral("Beenden"));
+
+  Item(*window, QStringLiteral("Default (reload needed)"))->trigger();
+  EXPECT_EQ(store->value(QStringLiteral("Options/Language")).toString(), QString());
+  EXPECT_EQ(window->Actions().actFileExit->text(), QStringLiteral("Beenden"));
+}
+
+TEST_F(LanguageMenuTest, TheWindowStartsInTheCurrentLanguage) {
+  SetCurrentLanguageName(QStringLiteral("deutsch.lng"));
+  auto window = Start();
+  EXPECT_EQ(window->Actions().actFileExit->text(), QStringLiteral("Beenden"));
 }
 
 TEST_F(MainWindowTest, ASecondRunRestoresPlacementPanelsToolsAndBaseColour) {
