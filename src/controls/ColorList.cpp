@@ -19,11 +19,19 @@ const QColor SelectedBackground(220, 220, 220);
 const QColor ShadowColor(210, 210, 210);
 const QColor TextColor(110, 110, 110);
 
-QFont ItemFont(int pointSize) {
+QFont MakeItemFont(int pointSize) {
   QFont font(QStringLiteral("Verdana"));
   font.setPointSize(pointSize);
   font.setBold(true);
   return font;
+}
+
+/// The two fonts of an item, made once: every visible item is drawn with them on each repaint. Never freed, so
+/// nothing of the font system is touched after the application object is gone.
+const QFont& ItemFont(int pointSize) {
+  static const QFont* const name = new QFont(MakeItemFont(9));
+  static const QFont* const values = new QFont(MakeItemFont(6));
+  return pointSize == 9 ? *name : *values;
 }
 
 /// A rounded rectangle covering x1 .. x2 - 1 and y1 .. y2 - 1, corners of a 5 x 5 ellipse.
