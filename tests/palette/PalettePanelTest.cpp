@@ -1,6 +1,7 @@
 // The palette panel through its real widgets: file commands and the save question, palette commands and their
 // enabling rules, drag and drop into the list, the dialogs, the clipboard copies and the history page.
 #include "app/ActionIcons.h"
+#include "app/Language.h"
 #include "app/MainActions.h"
 #include "app/QtColorAdapter.h"
 #include "controls/ColorList.h"
@@ -23,6 +24,7 @@
 #include <QDir>
 #include <QDropEvent>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -727,6 +729,29 @@ TEST_F(PalettePanelTest, DialogsShowEveryFieldWithinTheirFixedSize) {
   for (int i = 1; i <= 4; ++i) workspace.AssignBaseColor(RGB(i * 50, 255 - i * 40, i * 20), nullptr);
   panel->ShowPage(TPalettePanel::pgHistory);
   Snapshot(*panel, "history.png");
+}
+
+TEST(PaletteDialogsLanguage, EachDialogTakesItsOwnSectionWhenCreated) {
+  QTemporaryDir folder;
+  ASSERT_TRUE(folder.isValid());
+  QFile file(folder.filePath(QStringLiteral("test.lng")));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("[EditColorDialog]\nCaption=Farbe bearbeiten\nlblColorName=Name:\n\n"
+             "[SortColorsDialog]\nCaption=Sortieren\nlstValue1=R-Wert\ncboOrder1=Absteigend\n");
+  file.close();
+  SetLanguageFolder(folder.path());
+  SetCurrentLanguageName(QStringLiteral("test.lng"));
+
+  TEditColorDialog edit;
+  TSortColorsDialog sort;
+  SetCurrentLanguageName(QString());
+  SetLanguageFolder(QString());
+
+  EXPECT_EQ(edit.windowTitle(), QStringLiteral("Farbe bearbeiten"));
+  EXPECT_EQ(edit.findChild<QLabel*>(QStringLiteral("lblColorName"))->text(), QStringLiteral("Name:"));
+  EXPECT_EQ(sort.windowTitle(), QStringLiteral("Sortieren"));
+  EXPECT_EQ(sort.findChild<QListWidget*>(QStringLiteral("lstValue"))->item(1)->text(), QStringLiteral("R-Wert"));
+  EXPECT_EQ(sort.findChild<QComboBox*>(QStringLiteral("cboOrder"))->itemText(1), QStringLiteral("Absteigend"));
 }
 
 }  // namespace
