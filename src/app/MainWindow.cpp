@@ -47,6 +47,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace tintorium {
 namespace {
 
@@ -490,7 +492,12 @@ void TMainWindow::RestorePlacement() {
   }
   const QRect screen = ScreenRect();
   mainSettings_ = settings_.ReadMain(screen);
-  const QRect placed = CorrectPlacement(mainSettings_.Geometry, screen);
+  QRect stored = mainSettings_.Geometry;
+  // A damaged or hand-edited size must not give a window larger than the desktop or smaller than its minimum.
+  stored.setSize(stored.size()
+                     .expandedTo(minimumSize())
+                     .boundedTo(QSize(std::max(screen.width(), kDesignWidth), std::max(screen.height(), kDesignHeight))));
+  const QRect placed = CorrectPlacement(stored, screen);
   resize(placed.size());
   move(placed.topLeft());
   SetAlwaysOnTop(mainSettings_.MFormStyle);

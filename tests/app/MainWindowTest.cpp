@@ -24,6 +24,7 @@
 #include <QMenuBar>
 #include <QStackedWidget>
 #include <QTabBar>
+#include <QScreen>
 #include <QTest>
 #include <QToolBar>
 
@@ -367,7 +368,7 @@ TEST_F(MainWindowTest, ASecondRunRestoresPlacementPanelsToolsAndBaseColour) {
   auto window = Start();
   window->show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-  window->resize(900, 560);
+  window->resize(780, 520);
   window->move(40, 30);
   window->LibraryDock()->close();
   window->addDockWidget(Qt::RightDockWidgetArea, window->BaseColorDock());
@@ -379,7 +380,7 @@ TEST_F(MainWindowTest, ASecondRunRestoresPlacementPanelsToolsAndBaseColour) {
   window = Start();
   window->show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-  EXPECT_EQ(window->size(), QSize(900, 560));
+  EXPECT_EQ(window->size(), QSize(780, 520));
   EXPECT_TRUE(window->LibraryDock()->isHidden());
   EXPECT_EQ(window->dockWidgetArea(window->BaseColorDock()), Qt::RightDockWidgetArea);
   EXPECT_EQ(window->ColorTools().MixerSize, 9);
@@ -388,6 +389,52 @@ TEST_F(MainWindowTest, ASecondRunRestoresPlacementPanelsToolsAndBaseColour) {
   EXPECT_EQ(base.Model(), cmHSB);
   EXPECT_EQ(base.GetColor(), color);
   EXPECT_EQ(base.GetHSB(), (THSBValues{0, 0, 50}));
+}
+
+TEST_F(MainWindowTest, DamagedPlacementValuesStillGiveAUsableWindow) {
+  store->setValue(QStringLiteral("Options/Main/MTop"), QStringLiteral("abc"));
+  store->setValue(QStringLiteral("Options/Main/MLeft"), QStringList{QStringLiteral("1"), QStringLiteral("2")});
+  store->setValue(QStringLiteral("Options/Main/MWidth"), 100000);
+  store->setValue(QStringLiteral("Options/Main/MHeight"), -7);
+  store->setValue(QStringLiteral("Options/Main/baseModel"), 99);
+  store->setValue(QStringLiteral("Options/Main/baseValue"), -1);
+  auto window = Start();
+  const QRect screen = window->screen()->availableGeometry();
+  EXPECT_LE(window->width(), std::max(screen.width(), 820));
+  EXPECT_GE(window->height(), 400);
+  EXPECT_EQ(window->Workspace().BaseColor().Model(), cmRGB);
+  EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(MainWindowTest, TheStatusBarShowsTheColourUnderThePointerAndOffersItsModels) {
+  auto window = Start();
+  window->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+  TMainStatusBar* status = window->StatusPanels();
+  window->Workspace().ShowColorUnderCursor(0x0000FF);
+  EXPECT_EQ(status->ColorText(), QStringLiteral("       R:255 G:0 B:0"));
+  EXPECT_TRUE(status->Swatch()->isVisible());
+  const QImage swatch = status->Swatch()->pixmap().toImage();
+  EXPECT_EQ(swatch.pixelColor(0, 0), QColor(Qt::black));
+  EXPECT_EQ(swatch.pixelColor(8, 8), QColor(Qt::red));
+  window->Workspace().ClearColorUnderCursor();
+  EXPECT_TRUE(status->ColorText().isEmpty());
+  EXPECT_FALSE(status->Swatch()->isVisible());
+
+  QTest::mouseClick(status->ColorPanel(), Qt::LeftButton);
+  auto* menu = window->findChild<QMenu*>(QStringLiteral("pmnu_cucmodel"));
+  ASSERT_NE(menu, nullptr);
+  EXPECT_TRUE(menu->isVisible());
+  QStringList items;
+  for (const QAction* item : menu->actions()) items << item->objectName();
+  EXPECT_EQ(items, QStringList({"actCUCModelRGB", "actCUCModelHSB", "actCUCModelCMYK", "actCUCModelLab"}));
+  menu->hide();
+  window->UpdateActions();
+  window->Actions().actCUCModelLab->trigger();
+  window->UpdateActions();
+  EXPECT_TRUE(window->Actions().actCUCModelLab->isChecked());
+  EXPECT_FALSE(window->Actions().actCUCModelRGB->isChecked());
+  EXPECT_EQ(window->Options().ColorUnCursorModel, 3);
 }
 
 TEST_F(MainWindowTest, AGarbledToolbarLayoutIsIgnored) {
