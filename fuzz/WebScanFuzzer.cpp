@@ -36,9 +36,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string text(reinterpret_cast<const char*>(data), size);
   const QStringList found = tintorium::ScanTextColorsInBytes(QByteArrayView(text.data(), text.size()));
   // Texts with a byte-order mark are decoded first; the plain 8-bit path must match the reference exactly.
+  // The reference copies the text at every "#", so it only checks inputs it can finish quickly.
   const bool marked = text.rfind("\xEF\xBB\xBF", 0) == 0 || text.rfind("\xFF\xFE", 0) == 0 ||
                       text.rfind("\xFE\xFF", 0) == 0;
-  if (!marked && found != Reference(text)) std::abort();
+  if (!marked && size <= 65536 && found != Reference(text)) std::abort();
   for (const QString& color : found) {
     if (color.size() != 6) std::abort();
   }
