@@ -48,6 +48,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <functional>
 
 namespace tintorium {
 namespace {
@@ -104,10 +105,15 @@ TMainWindow::TMainWindow(QSettings& settings, const QStringList& arguments, QWid
 
 TMainWindow::~TMainWindow() {
   WriteSettings();
-  // The panels hold pointers into the workspace and the document: let them go first.
-  delete twPalette_;
-  twPalette_ = nullptr;
+  // Panels and pages hold references to the workspace and the document, which are QObject children created
+  // before them and would otherwise be destroyed first.
   rules_.clear();
+  for (QDockWidget*& dock : {std::ref(twPalette_), std::ref(twLibrary_), std::ref(twBaseColor_)}) {
+    delete dock;
+    dock = nullptr;
+  }
+  delete takeCentralWidget();
+  pages_.clear();
 }
 
 void TMainWindow::ShowAsStored() {
