@@ -86,10 +86,8 @@ bool TBatchConverter::ConvertLine(const char* begin, const char* end) {
   ++lineNumber_;
   std::int64_t values[4] = {};
   if (!ParseValues(begin, end, values)) return false;
-  TColorObject color;
-  SetFromValues(color, from_, values);
   std::int64_t result[4] = {};
-  const int count = GetValues(color, to_, result);
+  const int count = ConvertValues(from_, values, to_, result);
   AppendValues(result, count);
   return true;
 }

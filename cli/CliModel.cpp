@@ -1,5 +1,6 @@
 #include "CliModel.h"
 
+#include "core/ColorModels.h"
 #include "core/SystemColors.h"
 
 #include <algorithm>
@@ -48,6 +49,53 @@ bool InChannelRange(TCliModel model, int index, std::int64_t value) {
   return model == TCliModel::Color && value >= SystemColor(0) && value < SystemColor(SystemColorCount);
 }
 
+namespace {
+
+TRGBValues ToRGB(TCliModel from, const std::int64_t* v) {
+  const auto i = [v](int k) { return static_cast<std::int32_t>(v[k]); };
+  switch (from) {
+    case TCliModel::Rgb: return {i(0), i(1), i(2)};
+    case TCliModel::Hsb: return HSBToRGB({i(0), i(1), i(2)});
+    case TCliModel::Cmyk: return CMYKToRGB({i(0), i(1), i(2), i(3)});
+    case TCliModel::Lab: return LabToRGB({i(0), i(1), i(2)});
+    case TCliModel::Color: return ColorToRGBValues(static_cast<TColor>(v[0]));
+  }
+  return {};
+}
+
+}  // namespace
+
+int ConvertValues(TCliModel from, const std::int64_t* values, TCliModel to, std::int64_t* result) {
+  const int arity = CliModelInfo(to).arity;
+  // A setter stores its record as given.
+  if (from == to && from != TCliModel::Color) {
+    for (int k = 0; k < arity; ++k) result[k] = values[k];
+    return arity;
+  }
+  const TRGBValues rgb = ToRGB(from, values);
+  switch (to) {
+    case TCliModel::Rgb: result[0] = rgb.R, result[1] = rgb.G, result[2] = rgb.B; break;
+    case TCliModel::Hsb: {
+      const THSBValues h = RGBToHSB(rgb);
+      result[0] = h.H, result[1] = h.S, result[2] = h.B;
+      break;
+    }
+    case TCliModel::Cmyk: {
+      const TCMYKValues c = RGBToCMYK(rgb);
+      result[0] = c.C, result[1] = c.M, result[2] = c.Y, result[3] = c.K;
+      break;
+    }
+    case TCliModel::Lab: {
+      const TLabValues l = RGBToLab(rgb);
+      result[0] = l.L, result[1] = l.a, result[2] = l.b;
+      break;
+    }
+    // GetColor converts the authoritative record, which comes to the colour of its RGB form.
+    case TCliModel::Color: result[0] = RGBValuesToColor(rgb); break;
+  }
+  return arity;
+}
+
 void SetFromValues(TColorObject& object, TCliModel model, const std::int64_t* values) {
   // The values passed InChannelRange: each fits 32 bits, a colour fits as unsigned.
   std::int32_t v[4] = {};
@@ -59,33 +107,6 @@ void SetFromValues(TColorObject& object, TCliModel model, const std::int64_t* va
     case TCliModel::Lab: object.SetLab({v[0], v[1], v[2]}); break;
     case TCliModel::Color: object.SetColor(static_cast<TColor>(values[0]), cmRGB); break;
   }
-}
-
-int GetValues(const TColorObject& object, TCliModel model, std::int64_t* v) {
-  switch (model) {
-    case TCliModel::Rgb: {
-      const TRGBValues r = object.GetRGB();
-      v[0] = r.R, v[1] = r.G, v[2] = r.B;
-      return 3;
-    }
-    case TCliModel::Hsb: {
-      const THSBValues h = object.GetHSB();
-      v[0] = h.H, v[1] = h.S, v[2] = h.B;
-      return 3;
-    }
-    case TCliModel::Cmyk: {
-      const TCMYKValues c = object.GetCMYK();
-      v[0] = c.C, v[1] = c.M, v[2] = c.Y, v[3] = c.K;
-      return 4;
-    }
-    case TCliModel::Lab: {
-      const TLabValues l = object.GetLab();
-      v[0] = l.L, v[1] = l.a, v[2] = l.b;
-      return 3;
-    }
-    case TCliModel::Color: v[0] = object.GetColor(); return 1;
-  }
-  return 0;
 }
 
 }  // namespace tintorium::cli

@@ -36,9 +36,11 @@ bool ParseCliInteger(const char* begin, const char* end, std::int64_t& value);
 /// Whether `value` is accepted for channel `index` of `model`; colours also accept the system colours.
 bool InChannelRange(TCliModel model, int index, std::int64_t value);
 
+/// What a colour object set with `from`'s setter from `values` returns for `to` (its record, or GetColor),
+/// computed without deriving the models nobody asked for; returns the count written to `result`.
+int ConvertValues(TCliModel from, const std::int64_t* values, TCliModel to, std::int64_t* result);
+
 /// Sets `object` with the model's setter from `values` (arity of the model).
 void SetFromValues(TColorObject& object, TCliModel model, const std::int64_t* values);
-/// Writes the model's record of `object` (GetRGB ... or GetColor) into `values`; returns the count.
-int GetValues(const TColorObject& object, TCliModel model, std::int64_t* values);
 
 }  // namespace tintorium::cli

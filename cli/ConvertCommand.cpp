@@ -73,7 +73,7 @@ int ConvertHex(const TCliArgs& args, const TCliIO& io) {
   return ExitOk;
 }
 
-int ConvertValues(TCliModel model, const TCliArgs& args, const TCliIO& io) {
+int ConvertOne(TCliModel model, const TCliArgs& args, const TCliIO& io) {
   const TCliModelInfo& info = CliModelInfo(model);
   const auto given = static_cast<int>(args.size()) - 1;
   if (given != info.arity)
@@ -120,7 +120,7 @@ int RunConvertCommand(const TCliArgs& args, const TCliIO& io) {
   const auto model = ParseCliModel(first);
   if (!model || *model == TCliModel::Color)
     return UsageError(io, "unknown model '" + std::string(first) + "' (use rgb, hsb, cmyk, lab or hex)");
-  return ConvertValues(*model, args, io);
+  return ConvertOne(*model, args, io);
 }
 
 }  // namespace tintorium::cli

@@ -1,4 +1,5 @@
 #include "core/ColorModels.h"
+#include "core/ColorObject.h"
 
 #include <gtest/gtest.h>
 
@@ -228,6 +229,57 @@ TEST_F(CliTest, BatchAgreesWithTheLibraryAcrossBufferBoundaries) {
   }
   std::string rest;
   EXPECT_FALSE(labLines >> rest);
+}
+
+// Every FROM and TO: the batch writes what a colour object set with FROM's setter returns for TO.
+TEST_F(CliTest, BatchMatchesTheColourObjectForEveryPairOfModels) {
+  struct Model {
+    const char* name;
+    std::vector<std::vector<std::int64_t>> inputs;
+  };
+  const std::vector<Model> models{
+      {"rgb", {{0, 0, 0}, {255, 0, 238}, {51, 102, 153}, {200, 100, 50}}},
+      {"hsb", {{0, 0, 50}, {360, 100, 100}, {210, 67, 60}, {30, 50, 50}}},
+      {"cmyk", {{0, 0, 0, 50}, {60, 60, 60, 40}, {0, 100, 7, 0}, {100, 100, 100, 100}}},
+      {"lab", {{54, 81, 70}, {0, -128, -128}, {100, 127, 127}, {50, 0, 0}}},
+      {"color", {{0}, {15597823}, {16777215}, {4278190095}}},
+  };
+  auto set = [](TColorObject& o, const std::string& model, const std::vector<std::int64_t>& v) {
+    const auto i = [&](int k) { return static_cast<std::int32_t>(v[k]); };
+    if (model == "rgb") o.SetRGB({i(0), i(1), i(2)});
+    if (model == "hsb") o.SetHSB({i(0), i(1), i(2)});
+    if (model == "cmyk") o.SetCMYK({i(0), i(1), i(2), i(3)});
+    if (model == "lab") o.SetLab({i(0), i(1), i(2)});
+    if (model == "color") o.SetColor(static_cast<TColor>(v[0]), cmRGB);
+  };
+  auto get = [](const TColorObject& o, const std::string& model) {
+    std::ostringstream line;
+    if (model == "rgb") line << o.GetRGB().R << ' ' << o.GetRGB().G << ' ' << o.GetRGB().B;
+    if (model == "hsb") line << o.GetHSB().H << ' ' << o.GetHSB().S << ' ' << o.GetHSB().B;
+    if (model == "cmyk")
+      line << o.GetCMYK().C << ' ' << o.GetCMYK().M << ' ' << o.GetCMYK().Y << ' ' << o.GetCMYK().K;
+    if (model == "lab") line << o.GetLab().L << ' ' << o.GetLab().a << ' ' << o.GetLab().b;
+    if (model == "color") line << o.GetColor();
+    return line.str() + "\n";
+  };
+  for (const Model& from : models) {
+    std::string input;
+    for (const auto& values : from.inputs) {
+      for (std::size_t k = 0; k < values.size(); ++k) input += (k ? " " : "") + std::to_string(values[k]);
+      input += "\n";
+    }
+    for (const Model& to : models) {
+      std::string expected;
+      for (const auto& values : from.inputs) {
+        TColorObject object;
+        set(object, from.name, values);
+        expected += get(object, to.name);
+      }
+      const RunResult r = Run({"convert", "--batch", from.name, to.name}, input);
+      EXPECT_EQ(r.status, 0) << from.name << " -> " << to.name;
+      EXPECT_EQ(r.out, expected) << from.name << " -> " << to.name;
+    }
+  }
 }
 
 }  // namespace
