@@ -20,7 +20,9 @@ struct TChannels {
 
 TColorObject ColorFromChannels(std::uint8_t model, const TChannels& ch) {
   if (model > cmLAB) return TColorObject();  // damaged entry: black in RGB, so every view can show it
-  TColorObject color(0, static_cast<TColorModel>(model));
+  // Each setter makes its model authoritative and derives the other three, so starting from black in the
+  // file's model would only be computed and thrown away.
+  TColorObject color;
   switch (model) {
     case cmRGB: color.SetRGB({ch.c1, ch.c2, ch.c3}); break;
     case cmHSB: color.SetHSB({ch.c1, ch.c2, ch.c3}); break;
