@@ -444,11 +444,12 @@ void TMainWindow::FillThemeMenu() {
   }
 }
 
-void TMainWindow::ChooseTheme(const QString& name) {
-  if (!ApplyTheme(name)) return;
+bool TMainWindow::ChooseTheme(const QString& name) {
+  if (!ApplyTheme(name)) return false;
   options_.Theme = CurrentThemeName();
   SetActionIcons(*actions_, IsDarkTheme(options_.Theme));
   for (QAction* item : themeGroup_->actions()) item->setChecked(item->data().toString() == options_.Theme);
+  return true;
 }
 
 void TMainWindow::FillLanguageMenu() {
@@ -480,13 +481,9 @@ void TMainWindow::ReadSettings() {
   colorTools_ = settings_.ReadColorTools();
 
   FillThemeMenu();
-  if (ThemeNames().isEmpty()) {
-    ShowMessageBox(Message(sErrLoadThemes), mfWarning);
-  } else {
-    // A name no theme answers to (a hand-edited setting) falls back to the default look.
-    if (!ThemeNames().contains(options_.Theme, Qt::CaseInsensitive)) options_.Theme = TOptions().Theme;
-    ChooseTheme(options_.Theme);
-  }
+  // A name no theme answers to (a hand-edited setting) falls back to the default look.
+  if (!ThemeNames().contains(options_.Theme, Qt::CaseInsensitive)) options_.Theme = TOptions().Theme;
+  if (!ChooseTheme(options_.Theme)) ShowMessageBox(Message(sErrLoadThemes), mfWarning);
   FillLanguageMenu();
 }
 

@@ -100,8 +100,9 @@ class TMainWindow final : public QMainWindow {
   /// Shows tool page `index` (0-5); other values are ignored.
   void SelectTool(int index);
 
-  /// Makes `name` the current theme, applies it and checks its menu item; unknown names change nothing.
-  void ChooseTheme(const QString& name);
+  /// Makes `name` the current theme, applies it and checks its menu item; false (nothing changed) when the
+  /// theme cannot be applied.
+  bool ChooseTheme(const QString& name);
 
   /// "Tintorium - [name*]", or with a space instead of "*" when the palette has no unsaved changes.
   QString CaptionText() const;
