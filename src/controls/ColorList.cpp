@@ -19,6 +19,19 @@ const QColor SelectedBackground(220, 220, 220);
 const QColor ShadowColor(210, 210, 210);
 const QColor TextColor(110, 110, 110);
 
+/// The grey text, frame and shadow are made for a light list; on a dark one (a dark theme) they would vanish,
+/// so there the text and frame are light and the shadow a darker shade of the list.
+struct TItemInks {
+  QColor text;
+  QColor frame;
+  QColor shadow;
+};
+
+TItemInks InksFor(const QColor& fill) {
+  if (fill.lightness() >= 128) return {TextColor, Qt::black, ShadowColor};
+  return {QColor(200, 200, 200), QColor(230, 230, 230), fill.darker(170)};
+}
+
 QFont MakeItemFont(int pointSize) {
   QFont font(QStringLiteral("Verdana"));
   font.setPointSize(pointSize);
@@ -64,21 +77,23 @@ void DrawColorListItem(QPainter& painter, const QRect& rect, TColorItemState sta
   painter.setRenderHint(QPainter::TextAntialiasing, true);
   painter.setClipRect(rect);
 
-  painter.fillRect(rect, state.selected ? SelectedBackground : background);
+  const QColor fill = state.selected ? SelectedBackground : background;
+  const TItemInks inks = InksFor(fill);
+  painter.fillRect(rect, fill);
   if (state.focused) {
-    painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+    painter.setPen(QPen(inks.frame, 1, Qt::DotLine));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(rect.adjusted(0, 0, -1, -1));
   }
 
-  painter.setPen(ShadowColor);
-  painter.setBrush(ShadowColor);
+  painter.setPen(inks.shadow);
+  painter.setBrush(inks.shadow);
   RoundRect(painter, left + 4, top + 4, left + height - 2, bottom - 2);
   painter.setPen(Qt::black);
   painter.setBrush(ToQColor(color.GetColor()));
   RoundRect(painter, left + 3, top + 3, left + height - 3, bottom - 3);
 
-  painter.setPen(TextColor);
+  painter.setPen(inks.text);
   const int textLeft = left + height + 6;
   const QString modelText = ModelText(color);
   if (!compact) {

@@ -104,6 +104,26 @@ TEST(ColorListDrawing, TextIsGrey) {
   EXPECT_EQ(darkest, 110);
 }
 
+TEST(ColorListDrawing, OnADarkListTheTextStaysReadable) {
+  QImage image(300, TColorList::ItemHeight, QImage::Format_RGB32);
+  QPainter painter(&image);
+  const QColor dark(0x1d, 0x1a, 0x2e);
+  DrawColorListItem(painter, image.rect(), {}, QStringLiteral("MMMMMMMM"), Rgb(0, 0, 0), false, dark);
+  int lightest = 0;
+  for (int y = 4; y < 20; ++y) {
+    for (int x = 45; x < 250; ++x) lightest = std::max(lightest, qGray(image.pixel(x, y)));
+  }
+  EXPECT_GE(lightest, 180);
+  EXPECT_EQ(image.pixel(298, 20), dark.rgb());
+  // A selected item is light again, with the grey text.
+  DrawColorListItem(painter, image.rect(), {true, false}, QStringLiteral("MMMMMMMM"), Rgb(0, 0, 0), false, dark);
+  int darkest = 255;
+  for (int y = 4; y < 20; ++y) {
+    for (int x = 45; x < 250; ++x) darkest = std::min(darkest, qRed(image.pixel(x, y)));
+  }
+  EXPECT_EQ(darkest, 110);
+}
+
 TEST(ColorListDrawing, ALongNameStopsShortOfTheCompactModelName) {
   const QString longName(200, QLatin1Char('W'));
   const QImage compact = DrawItem({}, true, Rgb(1, 2, 3), longName);
