@@ -137,8 +137,9 @@ void TColorListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
                     value.value<TColorObject>(), compact_, option.palette.color(QPalette::Base));
 }
 
-QSize TColorListDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const {
-  return {option.rect.width(), TColorList::ItemHeight};
+QSize TColorListDelegate::sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const {
+  // The view stretches every item to its width; asking for more would only bring a horizontal scroll bar.
+  return {TColorList::ItemHeight, TColorList::ItemHeight};
 }
 
 TColorList::TColorList(QWidget* parent) : QListView(parent), delegate_(new TColorListDelegate(this)) {
@@ -151,6 +152,7 @@ TColorList::TColorList(QWidget* parent) : QListView(parent), delegate_(new TColo
   setDragDropMode(QAbstractItemView::DragOnly);
   setDefaultDropAction(Qt::CopyAction);
   setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);  // long names are cut short with an ellipsis
 }
 
 bool TColorList::CompactDraw() const { return delegate_->CompactDraw(); }

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QMimeData>
 #include <QPainter>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QStandardItemModel>
 #include <QTest>
@@ -160,9 +161,14 @@ class ColorListTest : public ::testing::Test {
   TColorList list;
 };
 
-TEST_F(ColorListTest, ItemsAre39PixelsHigh) {
+TEST_F(ColorListTest, ItemsAre39PixelsHighAndAsWideAsTheList) {
   EXPECT_EQ(list.visualRect(model.index(0, 0)).height(), 39);
   EXPECT_EQ(list.visualRect(model.index(1, 0)).top(), 39);
+  for (int i = 0; i < 20; ++i) AddItem(QString(80, QLatin1Char('W')), Rgb(i, i, i));  // long names, a scroll bar
+  QApplication::processEvents();
+  EXPECT_TRUE(list.verticalScrollBar()->isVisible());
+  EXPECT_FALSE(list.horizontalScrollBar()->isVisible());
+  EXPECT_EQ(list.visualRect(model.index(0, 0)).width(), list.viewport()->width());
 }
 
 TEST_F(ColorListTest, CompactDrawRepaintsTheList) {
