@@ -133,6 +133,22 @@ TEST_F(StartupTest, ADamagedKeptCopyLeavesAnEmptyPaletteSilently) {
   EXPECT_TRUE(dialogs.messages.empty());
 }
 
+TEST_F(StartupTest, AKeptCopyThatCannotBeWrittenIsReported) {
+  store->setValue(QStringLiteral("Options/SavePalette"), 1);
+  // A file where the folder of the kept copy should be.
+  const QString blocker = QFileInfo(QFileInfo(LastPaletteFile()).absolutePath()).absolutePath();
+  QDir().mkpath(QFileInfo(blocker).absolutePath());
+  QFile file(blocker);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.close();
+  auto window = Start();
+  window->Palette().AddPaletteColor(QStringLiteral("Lost?"), TColorObject(0x0000FF, cmRGB));
+  window->Actions().actFileExit->trigger();
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("Could not save file!"));
+  EXPECT_EQ(dialogs.messages[0].flags, int(mfError));
+}
+
 // --- The close question -----------------------------------------------------------------------------------
 
 class CloseQuestionTest : public ShellFixture {
