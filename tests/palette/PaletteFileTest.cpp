@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 namespace tintorium {
@@ -210,6 +211,17 @@ TEST_F(PaletteFileTest, FilesMadeByteByByteReadAndWriteBackIdentically) {
   EXPECT_EQ(read[3].Color.GetRGB(), Lab(50, -20, 127).GetRGB());
   EXPECT_EQ(read[4].Name, QString());
   EXPECT_EQ(read[5].Name, QString::fromUtf8("Zażółć \xF0\x9F\x98\x80"));
+}
+
+TEST_F(PaletteFileTest, SavingThroughALinkUpdatesTheLinkedFileAndKeepsTheLink) {
+  const QString real = Path("real.tnp");
+  const QString link = Path("link.tnp");
+  WriteRaw(real, EncodePaletteData({}));
+  ASSERT_TRUE(QFile::link(real, link));
+  const TPaletteEntries entries{Entry("FF8000", RGB(255, 128, 0))};
+  ASSERT_TRUE(WritePaletteFile(link, entries));
+  EXPECT_TRUE(QFileInfo(link).isSymLink());
+  EXPECT_EQ(ReadAll(real), EncodePaletteData(entries));
 }
 
 TEST_F(PaletteFileTest, SaveIntoMissingFolderFails) {
