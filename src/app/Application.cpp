@@ -1,6 +1,7 @@
 #include "app/Application.h"
 
 #include "app/ActionIcons.h"
+#include "app/AppInfo.h"
 #include "app/Language.h"
 #include "app/LanguageApplier.h"
 #include "app/MainWindow.h"
@@ -37,6 +38,26 @@ void ApplyLanguageSetting(QSettings& store) {
   ApplyLanguage();
 }
 
+// "--help" and "--version" answer on the terminal without opening a window.
+bool AnswerOnTerminal(int argc, char** argv) {
+  if (argc != 2) return false;
+  const QByteArray option(argv[1]);
+  QTextStream out(stdout);
+  if (option == "--version") {
+    out << ApplicationTitle() << ' ' << ApplicationVersion() << '\n';
+    return true;
+  }
+  if (option == "--help" || option == "-h") {
+    out << "Usage: tintorium [PALETTE.tnp]\n"
+           "       tintorium --screenshot OUT.png [PALETTE.tnp]\n\n"
+           "Opens the palette file when one is given; with none, the palette of the last session when\n"
+           "'Remember last palette between sessions' is on. --screenshot renders the main window as it looks\n"
+           "on a first run into OUT.png and exits.\n";
+    return true;
+  }
+  return false;
+}
+
 int RunScreenshot(const QString& target, const QStringList& arguments) {
   QTemporaryDir folder;
   QSettings store(folder.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat);
@@ -54,6 +75,7 @@ int RunScreenshot(const QString& target, const QStringList& arguments) {
 }  // namespace
 
 int RunTintorium(int argc, char** argv) {
+  if (AnswerOnTerminal(argc, argv)) return 0;
   const bool screenshot = IsScreenshotRun(argc, argv);
   if (screenshot && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);  // takes Qt's own options out of argv

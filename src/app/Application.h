@@ -8,7 +8,7 @@ namespace tintorium {
 ///
 /// Command line: no argument, or one palette file to open. "--screenshot FILE [PALETTE]" renders the main
 /// window as it looks on a first run (settings in a temporary folder, offscreen when no platform is chosen)
-/// into the PNG FILE and exits.
+/// into the PNG FILE and exits. "--help" and "--version" print to standard output.
 int RunTintorium(int argc, char** argv);
 
 }  // namespace tintorium
