@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cmath>
 #include <cstdint>
 
@@ -61,6 +62,48 @@ std::int32_t EncodedChannel(double c) {
 std::int32_t LimitAB(std::int32_t v) { return std::max(std::min(v, 127), -128); }
 
 }  // namespace
+
+namespace detail {
+
+std::int32_t LinearToChannelFormula(double linear) { return EncodedChannel(Compand(linear)); }
+
+namespace {
+
+// The channel is a non-decreasing step function of the linear value, so the 255 places where it steps up,
+// found once by bisection over the doubles with the formula itself, give it exactly.
+struct TChannelSteps {
+  std::array<double, 256> firstOf{};  // firstOf[k]: the least double whose channel is at least k (k = 1-255)
+
+  TChannelSteps() {
+    const auto bitsOf = [](double d) { return std::bit_cast<std::uint64_t>(d); };
+    for (int k = 1; k <= 255; ++k) {
+      std::uint64_t below = bitsOf(0.0), atOrAbove = bitsOf(1.0);
+      while (atOrAbove - below > 1) {
+        const std::uint64_t middle = below + (atOrAbove - below) / 2;
+        (LinearToChannelFormula(std::bit_cast<double>(middle)) >= k ? atOrAbove : below) = middle;
+      }
+      firstOf[k] = std::bit_cast<double>(atOrAbove);
+    }
+  }
+};
+
+}  // namespace
+
+const std::array<double, 256>& ChannelSteps() {
+  static const TChannelSteps steps;
+  return steps.firstOf;
+}
+
+std::int32_t LinearToChannel(double linear) {
+  if (!(linear > 0)) return 0;  // NaN included, as the formula gives
+  const std::array<double, 256>& firstOf = ChannelSteps();
+  int channel = 0;
+  for (int step = 128; step > 0; step /= 2)
+    if (firstOf[channel + step] <= linear) channel += step;
+  return channel;
+}
+
+}  // namespace detail
 
 void ModelName(TColorModel model, std::string& target) {
   if (model < ColorModelCount) target = ColorModelNames[model];
@@ -214,7 +257,7 @@ TRGBValues XYZToRGB(const TXYZ& xyz) {
   const double r = Held(N00 * x + N01 * y + N02 * z);
   const double g = Held(N10 * x + N11 * y + N12 * z);
   const double b = Held(N20 * x + N21 * y + N22 * z);
-  return {EncodedChannel(Compand(r)), EncodedChannel(Compand(g)), EncodedChannel(Compand(b))};
+  return {detail::LinearToChannel(r), detail::LinearToChannel(g), detail::LinearToChannel(b)};
 }
 
 TLabValues XYZToLab(const TXYZ& xyz) {

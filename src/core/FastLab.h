@@ -1,7 +1,7 @@
 #pragma once
-// The fast path of RGB -> Lab for 8-bit channels. It returns exactly what the straightforward formulas return:
-// the linear values come from a table filled by the formula, and any result that lands near a rounding
-// boundary (or the cube-root threshold) is left to the exact path.
+// The fast paths: RGB -> Lab for 8-bit channels, and the companding step of XYZ -> RGB. Both return exactly
+// what the straightforward formulas return. For Lab the linear values come from a table filled by the formula,
+// and any result that lands near a rounding boundary (or the cube-root threshold) is left to the exact path.
 
 #include "ColorTypes.h"
 
@@ -19,6 +19,13 @@ const std::array<double, 256>& LinearTable();
 double ApproxCbrt(double t);
 /// Lab of (r, g, b), each 0-255; false when the exact path must decide.
 bool TryFastRGBToLab(std::int32_t r, std::int32_t g, std::int32_t b, TLabValues& out);
+
+/// Linear sRGB value -> 8-bit channel: the companding formula, rounding and limits of XYZ -> RGB.
+std::int32_t LinearToChannelFormula(double linear);
+/// The same values from the 255 places where the channel steps up; no power function.
+std::int32_t LinearToChannel(double linear);
+/// Those places: element k is the least double whose channel is at least k (k = 1-255).
+const std::array<double, 256>& ChannelSteps();
 
 /// Lab of in[0..count) into out, the same values as `exact` gives; `exact` decides whatever the vector path
 /// refuses (channels outside 0-255, results near a rounding boundary) and the last count % 64 colours.

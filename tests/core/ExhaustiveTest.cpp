@@ -101,6 +101,41 @@ TEST(ExhaustiveTest, RoundTripsThroughHSBAndCMYKStayClose) {
   EXPECT_EQ(failures, 0u);
 }
 
+// XYZ -> RGB reads the channel off the places where it steps up; each place must be exactly where the formula
+// steps, and every Lab record must convert as the formulas say.
+TEST(ExhaustiveTest, ChannelStepsAreWhereTheFormulaSteps) {
+  const auto& firstOf = detail::ChannelSteps();
+  for (int k = 1; k <= 255; ++k) {
+    EXPECT_GE(detail::LinearToChannelFormula(firstOf[k]), k) << k;
+    EXPECT_LT(detail::LinearToChannelFormula(std::nextafter(firstOf[k], 0.0)), k) << k;
+  }
+}
+
+TEST(ExhaustiveTest, LabToRGBEqualsTheFormula) {
+  // The matrix as written, applied here independently of the library.
+  auto linear = [](long double m0, long double m1, long double m2, const TXYZ& xyz) {
+    return static_cast<double>(m0 * xyz.X + m1 * xyz.Y + m2 * xyz.Z);
+  };
+  constexpr std::int32_t LabStride = CubeStride == 1 ? 3 : 29;
+  std::uint64_t mismatches = 0;
+  std::int32_t index = 0;
+  for (std::int32_t l = 0; l <= 100; ++l)
+    for (std::int32_t a = -128; a <= 127; ++a)
+      for (std::int32_t b = -128; b <= 127; ++b) {
+        if (index++ % LabStride != 0) continue;
+        const TXYZ xyz = LabToXYZ({l, a, b});
+        const TRGBValues expected{
+            detail::LinearToChannelFormula(linear(3.1338561, -1.6168667, -0.4906146, xyz)),
+            detail::LinearToChannelFormula(linear(-0.9787684, 1.9161415, 0.0334540, xyz)),
+            detail::LinearToChannelFormula(linear(0.0719453, -0.2289914, 1.4052427, xyz))};
+        const TRGBValues got = LabToRGB({l, a, b});
+        if (got != expected && ++mismatches <= 5)
+          ADD_FAILURE() << "Lab(" << l << "," << a << "," << b << ") " << Describe(got) << " expected "
+                        << Describe(expected);
+      }
+  EXPECT_EQ(mismatches, 0u);
+}
+
 TEST(ExhaustiveTest, LinearTableHoldsTheFormula) {
   for (int v = 0; v < 256; ++v) {
     const long double c = static_cast<double>(v / 255.0L);
