@@ -3,6 +3,8 @@
 #include "app/QtColorAdapter.h"
 #include "core/ColorText.h"
 #include "controls/ColorSwatch.h"
+#include "app/MainActions.h"
+#include "workspace/BaseColorCommands.h"
 #include "workspace/BaseColorPanel.h"
 #include "workspace/ColorBar.h"
 #include "workspace/ColorHistory.h"
@@ -10,7 +12,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QLabel>
+#include <QMenu>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QStackedWidget>
@@ -237,6 +241,33 @@ TEST_F(BaseColorPanelTest, IndicatorClicksAndHoverReadout) {
   QEvent leave(QEvent::Leave);
   QApplication::sendEvent(base, &leave);
   EXPECT_TRUE(workspace.ColorUnderCursorText().isEmpty());
+}
+
+TEST_F(BaseColorPanelTest, IndicatorsRunTheWebCommandsAndTheSwatchMenuHoldsItsCommands) {
+  TMainActions actions;
+  TBaseColorCommands commands(workspace);
+  commands.AttachActions(actions);
+  panel->AttachActions(actions);
+  commands.UpdateActions(actions);
+
+  SetBase(Rgb(25, 26, 128));
+  QTest::mouseClick(panel->WebSafeIndicator(), Qt::LeftButton);
+  EXPECT_EQ(workspace.BaseColor().GetRGB(), (TRGBValues{0, 51, 153}));
+  EXPECT_EQ(panel->WebSafeIndicator()->toolTip(), QStringLiteral("Color is Web Safe"));
+  EXPECT_EQ(panel->WebSmartIndicator()->toolTip(), QStringLiteral("Color is Web Smart"));
+  SetBase(Rgb(20, 30, 40));
+  QTest::mouseClick(panel->WebSmartIndicator(), Qt::LeftButton);
+  EXPECT_EQ(workspace.BaseColor().GetRGB(), (TRGBValues{17, 34, 34}));
+
+  ASSERT_NE(panel->BaseMenu(), nullptr);
+  EXPECT_EQ(panel->BaseMenu()->objectName(), QStringLiteral("pmnu_base"));
+  QStringList items;
+  for (const QAction* action : panel->BaseMenu()->actions()) {
+    items << (action->isSeparator() ? QStringLiteral("-") : action->objectName());
+  }
+  EXPECT_EQ(items, (QStringList{"actPaletteAddBaseColor", "-", "actEditCopyColor", "actEditCopyColorHEX",
+                                "actEditCopyColorDelphi", "actEditCopyColorVSNET", "-", "actEditRandomize",
+                                "actEditMakeWebsafe", "actEditMakeWebsmart", "actEditMakeGrayscale"}));
 }
 
 TEST(BaseColorFieldReading, NumbersAndHex) {
