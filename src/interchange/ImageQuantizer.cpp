@@ -26,6 +26,9 @@ std::optional<TQuantizedImage> QuantizeImage(const QImage& image, int maxColors)
 
   std::unique_ptr<liq_attr, TLiqDeleter> attr(liq_attr_create());
   if (!attr || liq_set_max_colors(attr.get(), std::clamp(maxColors, 2, 256)) != LIQ_OK) return std::nullopt;
+  // Speed 8 of 10 reduces a 12-megapixel photograph about three times faster than the default 4, with a mean
+  // error still below ImageMagick's -colors 256 (bench/InterchangeBench.cpp).
+  liq_set_speed(attr.get(), 8);
   std::vector<const void*> rows(static_cast<std::size_t>(height));
   for (int y = 0; y < height; ++y) rows[static_cast<std::size_t>(y)] = rgba.constScanLine(y);
   std::unique_ptr<liq_image, TLiqDeleter> liqImage(
