@@ -5,6 +5,7 @@
 #include "app/MainActions.h"
 #include "app/QtColorAdapter.h"
 #include "controls/ColorList.h"
+#include "controls/ColorSwatch.h"
 #include "palette/EditColorDialog.h"
 #include "palette/PaletteDocument.h"
 #include "palette/PaletteFile.h"
@@ -488,6 +489,25 @@ TEST_F(PaletteDragTest, TheBaseSwatchDropsACopyOfTheBaseColourObjectItself) {
   mixer.offer.color = 0x123456;
   EXPECT_FALSE(List().DropColor(&mixer, &mime, RowCenter(List(), 0)));
   EXPECT_EQ(document.Count(), 6);
+}
+
+TEST_F(PaletteDragTest, BaseSwatchDropKeepsTheBaseValuesWhereAddBaseColorDerivesThemAgain) {
+  // A CMYK colour whose values do not survive the trip through its TColor.
+  TColorObject& base = workspace.BaseColor();
+  base.SetCMYK({10, 20, 30, 40});
+  ASSERT_NE(TColorObject(base.GetColor(), cmCMYK).GetCMYK(), base.GetCMYK());
+  TColorSwatch shBase;
+  shBase.SetDragObject([this] { return workspace.BaseColor(); });
+  shBase.SetBaseColor(base.GetColor());
+  QMimeData mime;
+  ASSERT_TRUE(List().DropColor(&shBase, &mime, QPoint(20, List().viewport()->height() - 5)));
+  ASSERT_TRUE(Run(actions.actPaletteAddBaseColor));
+  ASSERT_EQ(document.Count(), 7);
+  EXPECT_EQ(document.Entry(5).Color.Model(), cmCMYK);
+  EXPECT_EQ(document.Entry(5).Color.GetCMYK(), (TCMYKValues{10, 20, 30, 40}));
+  EXPECT_EQ(document.Entry(6).Color.Model(), cmCMYK);
+  EXPECT_EQ(document.Entry(6).Color.GetCMYK(), TColorObject(base.GetColor(), cmCMYK).GetCMYK());
+  EXPECT_EQ(document.Entry(5).Name, document.Entry(6).Name);
 }
 
 TEST_F(PaletteDragTest, AHistoryEntryDropsWithItsOwnModelAndText) {
