@@ -18,8 +18,9 @@ struct TQuantizedImage {
   int Height = 0;
 };
 
-/// Reduces `image` to at most `maxColors` (2-256) opaque colours without dithering; a picture with no more
-/// colours than that keeps them exactly. Transparency is dropped. Nothing for a null picture or a failure.
+/// Reduces `image` to at most `maxColors` (2-256) opaque colours without dithering. A picture with no more
+/// colours than that keeps them exactly, in the order they first appear (row by row); others go through
+/// libimagequant. Transparency is dropped. Nothing for a null picture or a failure.
 std::optional<TQuantizedImage> QuantizeImage(const QImage& image, int maxColors = 256);
 
 }  // namespace tintorium
