@@ -278,6 +278,18 @@ void TMainWindow::CreateDocks() {
   AddActionRules(palettePanel);
 }
 
+void TMainWindow::SetToolPage(int index, TToolPage* page) {
+  TToolPage* old = ToolPage(index);
+  if (!old || !page || page == old) return;
+  const bool shown = nbTools_->currentIndex() == index;
+  nbTools_->insertWidget(index, page);
+  nbTools_->removeWidget(old);
+  delete old;
+  pages_[std::size_t(index)] = page;
+  if (shown) nbTools_->setCurrentIndex(index);
+  page->ShowTool(shown);
+}
+
 void TMainWindow::SetBaseColorPanel(QWidget* panel) { twBaseColor_->setWidget(panel); }
 void TMainWindow::SetLibraryPanel(QWidget* panel) { twLibrary_->setWidget(panel); }
 void TMainWindow::SetPalettePanel(QWidget* panel) { twPalette_->setWidget(panel); }

@@ -77,6 +77,9 @@ class TMainWindow final : public QMainWindow {
   QMenu* ThemeMenu() const { return miTheme_; }
   QMenu* LanguageMenu() const { return miLang_; }
 
+  /// Replaces tool page `index` (0-5) by `page` (the window takes ownership; the old page is deleted).
+  void SetToolPage(int index, TToolPage* page);
+
   /// Plug points (the dock takes ownership of the widget).
   void SetBaseColorPanel(QWidget* panel);
   void SetLibraryPanel(QWidget* panel);

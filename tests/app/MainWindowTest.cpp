@@ -193,6 +193,19 @@ TEST_F(MainWindowTest, ClickingATabSelectsItsToolAsTheActionWould) {
   EXPECT_EQ(window->ToolPages()->currentWidget(), window->ToolPage(5));
 }
 
+TEST_F(MainWindowTest, AToolPageCanBeReplacedInPlace) {
+  auto window = Start();
+  window->SelectTool(2);
+  auto* page = new TToolPage;
+  window->SetToolPage(2, page);
+  EXPECT_EQ(window->ToolPage(2), page);
+  EXPECT_EQ(window->ToolPages()->count(), 6);
+  EXPECT_EQ(window->ToolPages()->currentWidget(), page);
+  window->SelectTool(0);
+  window->SelectTool(2);
+  EXPECT_EQ(window->ToolPages()->currentWidget(), page);
+}
+
 TEST_F(MainWindowTest, ViewTogglesMirrorVisibilityAlsoWhenAPanelClosesItself) {
   auto window = Start();
   window->show();
