@@ -200,7 +200,11 @@ void TColorBar::paintEvent(QPaintEvent*) {
   const int x = ColorBarGeometry::MarkerX(s, markerOffset_);
   const int tipY = s.height() - 8;
   const QPolygon marker({QPoint(x, tipY), QPoint(x - 3, tipY + 3), QPoint(x + 3, tipY + 3)});
-  painter.setBrush(Qt::black);
+  // Black, unless a dark theme would hide it.
+  const QColor background = palette().color(backgroundRole());
+  const QColor ink = background.lightness() < 128 ? palette().color(QPalette::WindowText) : QColor(Qt::black);
+  painter.setPen(ink);
+  painter.setBrush(ink);
   painter.drawPolygon(marker);
   if (hasFocus()) {
     // Only a keyboard user needs to see where the focus is; a dotted line under the marker row says it.
