@@ -56,6 +56,17 @@ void DrawText(QPainter& painter, int x, int y, const QString& text) {
   painter.drawText(x, y + painter.fontMetrics().ascent(), text);
 }
 
+/// No item is wide enough to show more than this many characters of a name; shaping a longer one on every
+/// repaint (a file may hold names of any length) would only cost time.
+constexpr int kMaxShownNameLength = 400;
+
+QString ShownName(const QString& name) {
+  if (name.size() <= kMaxShownNameLength) return name;
+  int cut = kMaxShownNameLength;
+  if (name.at(cut - 1).isHighSurrogate()) --cut;  // never split a surrogate pair
+  return name.left(cut) + QChar(0x2026);
+}
+
 QString ModelText(const TColorObject& color) {
   std::string name;
   ModelName(color.Model(), name);
@@ -99,7 +110,7 @@ void DrawColorListItem(QPainter& painter, const QRect& rect, TColorItemState sta
   if (!compact) {
     painter.setFont(ItemFont(9));
     const QFontMetrics nameMetrics = painter.fontMetrics();
-    DrawText(painter, textLeft, top + 4, nameMetrics.elidedText(name, Qt::ElideRight, right - textLeft - 3));
+    DrawText(painter, textLeft, top + 4, nameMetrics.elidedText(ShownName(name), Qt::ElideRight, right - textLeft - 3));
     painter.setFont(ItemFont(6));
     const QString values = modelText + QStringLiteral(": ") + QString::fromStdString(color.ValuesText());
     DrawText(painter, textLeft, bottom - painter.fontMetrics().height() - 4, values);
@@ -113,7 +124,7 @@ void DrawColorListItem(QPainter& painter, const QRect& rect, TColorItemState sta
     // The name gives way to the model name rather than running under it.
     const int nameWidth = modelLeft - textLeft - 6;
     DrawText(painter, textLeft, top + height / 2 - nameMetrics.height() / 2,
-             nameMetrics.elidedText(name, Qt::ElideRight, nameWidth));
+             nameMetrics.elidedText(ShownName(name), Qt::ElideRight, nameWidth));
   }
   painter.restore();
 }
@@ -121,7 +132,7 @@ void DrawColorListItem(QPainter& painter, const QRect& rect, TColorItemState sta
 QString ColorEntryToolTip(const QString& name, const TColorObject& color) {
   // Rich text always, so a name that looks like markup shows as typed.
   QStringList lines;
-  if (!name.isEmpty()) lines << name.toHtmlEscaped();
+  if (!name.isEmpty()) lines << ShownName(name).toHtmlEscaped();
   lines << (ModelText(color) + QStringLiteral(": ") + QString::fromStdString(color.ValuesText())).toHtmlEscaped();
   lines << QStringLiteral("#") + QString::fromStdString(color.HexText());
   return QStringLiteral("<p style='white-space:pre'>") + lines.join(QStringLiteral("<br>")) + QStringLiteral("</p>");

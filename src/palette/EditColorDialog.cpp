@@ -11,6 +11,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <limits>
+
 namespace tintorium {
 
 TEditColorDialog::TEditColorDialog(QWidget* parent)
@@ -34,6 +36,8 @@ TEditColorDialog::TEditColorDialog(QWidget* parent)
   lblColorName_->setBuddy(edName_);
   lblColorSpace_->setBuddy(cboSpace_);
   edName_->setMinimumWidth(220);
+  // Names have no length limit; the field's default one would cut a long name short on OK.
+  edName_->setMaxLength(std::numeric_limits<int>::max());
 
   auto* fields = new QGridLayout;
   fields->addWidget(lblColorName_, 0, 0);

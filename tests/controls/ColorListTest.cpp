@@ -137,6 +137,12 @@ TEST(ColorListDrawing, ALongNameStopsShortOfTheCompactModelName) {
   EXPECT_FALSE(HasInk(compact, QRect(modelLeft - 4, 12, 3, 16), kBackground));
 }
 
+TEST(ColorListDrawing, AHugeNameDrawsLikeItsBeginning) {
+  const QString huge = QString(300, QLatin1Char('W')) + QString(2'000'000, QLatin1Char('x'));
+  EXPECT_EQ(DrawItem({}, false, Rgb(1, 2, 3), huge), DrawItem({}, false, Rgb(1, 2, 3), huge.left(400)));
+  EXPECT_LT(ColorEntryToolTip(huge, Rgb(1, 2, 3)).size(), 1000);
+}
+
 class ColorListTest : public ::testing::Test {
  protected:
   void SetUp() override {

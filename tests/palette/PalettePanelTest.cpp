@@ -369,6 +369,19 @@ TEST_F(PalettePanelTest, EditColorRenamesAndConvertsOnOkOnly) {
   EXPECT_TRUE(document.PaletteModified());
 }
 
+TEST_F(PalettePanelTest, EditColorKeepsALongNameWhole) {
+  const QString longName = QString(40000, QLatin1Char('n')) + QStringLiteral("end");
+  document.AddPaletteColor(longName, RGB(1, 2, 3));
+  ClickRow(0);
+  dialogs.onExec = [](QDialog& dialog) {
+    dialog.findChild<QComboBox*>(QStringLiteral("cboSpace"))->setCurrentIndex(cmHSB);
+    return int(QDialog::Accepted);
+  };
+  ASSERT_TRUE(Run(actions.actPaletteEditColor));
+  EXPECT_EQ(document.Entry(0).Name, longName);
+  EXPECT_EQ(document.Entry(0).Color.Model(), cmHSB);
+}
+
 // --- Sorting ------------------------------------------------------------------------------------------------
 
 /// Scripts the Sort dialog: checks it opens at its defaults, then picks `key` and `order` and presses OK.
