@@ -119,11 +119,11 @@ auto ReadWith(const QString& fileName, Parse parse) -> decltype(parse(QByteArray
 
 }  // namespace
 
-TReadResult<TAcoColors> ParseAcoData(QByteArrayView data) {
-  detail::TByteReader reader(data);
-  std::uint16_t version = 0;
+namespace {
+
+/// One section from its version word on; `version` is already read.
+TReadResult<TAcoColors> ReadAcoSection(detail::TByteReader& reader, std::uint16_t version) {
   std::uint16_t count = 0;
-  if (!reader.ReadU16BE(version)) return {{}, Truncated()};
   if (version >= 3) return {{}, TFileResult::Failure(QString::fromLatin1(kUnsupportedAcoText))};
   if (!reader.ReadU16BE(count)) return {{}, Truncated()};
 
@@ -144,6 +144,28 @@ TReadResult<TAcoColors> ParseAcoData(QByteArrayView data) {
     result.Names.push_back(std::move(name));
   }
   return {std::move(result), {}};
+}
+
+/// Files written by image editors (and by us) follow the nameless section with a named copy of the same
+/// colours; reading only the first would lose every name. A damaged or different second section is ignored.
+void TakeNamesFromSecondSection(detail::TByteReader& reader, TAcoColors& colors) {
+  std::uint16_t version = 0;
+  if (!reader.ReadU16BE(version) || version != 2) return;
+  const TReadResult<TAcoColors> named = ReadAcoSection(reader, version);
+  if (!named.Ok() || named.Value.Names.size() != static_cast<qsizetype>(colors.Colors.size())) return;
+  colors.Names = named.Value.Names;
+  colors.HasNames = true;
+}
+
+}  // namespace
+
+TReadResult<TAcoColors> ParseAcoData(QByteArrayView data) {
+  detail::TByteReader reader(data);
+  std::uint16_t version = 0;
+  if (!reader.ReadU16BE(version)) return {{}, Truncated()};
+  TReadResult<TAcoColors> first = ReadAcoSection(reader, version);
+  if (first.Ok() && version == 1) TakeNamesFromSecondSection(reader, first.Value);
+  return first;
 }
 
 TReadResult<TAcoColors> ReadAcoFile(const QString& fileName) { return ReadWith(fileName, ParseAcoData); }

@@ -38,7 +38,8 @@ struct TAcoColors {
   bool HasNames = false;
 };
 
-/// Reads the first section of a swatch file. Version 1: colours only. Version 2: colours with names (the
+/// Reads the first section of a swatch file. Version 1: colours, with the names of a version-2 section of the
+/// same count that follows it (a damaged or different second section is ignored). Version 2: colours with names (the
 /// 32-bit name length in UTF-16 code units counts the terminating zero; a length of 0 is an empty name with no
 /// terminator). Version 0: like version 2, each name being one length byte n and n bytes, each byte one
 /// character (Latin-1). Version 3 or more: kUnsupportedAcoText. Colour spaces: 0 RGB (high byte), 1 HSB,

@@ -75,7 +75,7 @@ TEST(SwatchFilesFuzzTest, FixturesAreThere) {
   EXPECT_EQ(ActFixtures().size(), 3u);
 }
 
-TEST(SwatchFilesFuzzTest, EveryTruncationFailsUntilTheFirstSectionIsCompleteThenReadsTheSame) {
+TEST(SwatchFilesFuzzTest, EveryTruncationFailsUntilTheFirstSectionIsCompleteThenKeepsItsColours) {
   for (const TFixture& fixture : AcoFixtures()) {
     SCOPED_TRACE(fixture.name.toStdString());
     const auto full = ParseAcoData(fixture.bytes);
@@ -96,7 +96,10 @@ TEST(SwatchFilesFuzzTest, EveryTruncationFailsUntilTheFirstSectionIsCompleteThen
       }
       succeeded = true;
       ASSERT_EQ(read.Value.Colors, full.Value.Colors) << "length " << length;
-      ASSERT_EQ(read.Value.Names, full.Value.Names) << "length " << length;
+      // A named second section counts only once whole: until then the colours come without names.
+      if (!read.Value.Names.isEmpty() || length == size) {
+        ASSERT_EQ(read.Value.Names, full.Value.Names) << "length " << length;
+      }
     }
   }
   for (const TFixture& fixture : ActFixtures()) {

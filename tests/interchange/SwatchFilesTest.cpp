@@ -67,22 +67,19 @@ TEST_P(SwatchCorpusTest, ReadsColoursOfTheFirstSectionAndNamesOfTheSecond) {
   const QString path = kSwatches + QString::fromLatin1(c.file);
   const TReadResult<TAcoColors> read = ReadAcoFile(path);
   ASSERT_TRUE(read.Ok()) << read.Status.Message().toStdString();
-  // Only the first section is read, and every corpus file starts with a version-1 one.
-  EXPECT_FALSE(read.Value.HasNames);
-  EXPECT_TRUE(read.Value.Names.isEmpty());
   ASSERT_EQ(read.Value.Colors.size(), static_cast<std::size_t>(c.count));
   for (const auto& [index, hex] : c.colors) {
     EXPECT_EQ(HexOf(read.Value.Colors[static_cast<std::size_t>(index)]), QString::fromLatin1(hex)) << "colour " << index;
   }
   if (c.names.empty()) return;
-  // The named section starts right after the version-1 records and holds the same colours.
+  // Every corpus file starts with a nameless version-1 section; the names come from the version-2 copy after it.
+  EXPECT_TRUE(read.Value.HasNames);
+  ASSERT_EQ(read.Value.Names.size(), c.count);
+  for (const auto& [index, name] : c.names) EXPECT_EQ(read.Value.Names[index], QString::fromUtf8(name));
   const QByteArray bytes = ReadAll(path);
   const TReadResult<TAcoColors> named = ParseAcoData(QByteArrayView(bytes).sliced(4 + 10 * c.count));
   ASSERT_TRUE(named.Ok()) << named.Status.Message().toStdString();
-  EXPECT_TRUE(named.Value.HasNames);
   EXPECT_EQ(named.Value.Colors, read.Value.Colors);
-  ASSERT_EQ(named.Value.Names.size(), c.count);
-  for (const auto& [index, name] : c.names) EXPECT_EQ(named.Value.Names[index], QString::fromUtf8(name));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -228,6 +225,31 @@ TEST(SwatchVersionTest, VersionZeroNamesAreLengthBytesThenLatin1) {
   EXPECT_EQ(read.Value.Names, (QStringList{QString::fromUtf8("Cét"), ""}));
 }
 
+TEST(SwatchVersionTest, NamedSecondSectionNamesTheFirstOnlyWhenWholeAndOfTheSameCount) {
+  const QByteArray first = Hex("00010002") + Record(0, 0x1111) + Record(0, 0x2222);
+  const QByteArray named = Hex("00020002") + Record(0, 0x1111) + Hex("00000002" "00410000") + Record(0, 0x2222) +
+                           Hex("00000002" "00420000");
+  struct Case {
+    const char* what;
+    QByteArray data;
+    QStringList names;  // empty: no names
+  };
+  const Case cases[] = {
+      {"whole second section", first + named, {"A", "B"}},
+      {"cut in the second section", first + named.left(named.size() - 3), {}},
+      {"second section of another count", first + Hex("00020001") + Record(0, 0) + Hex("00000002" "00410000"), {}},
+      {"something else after the first", first + Hex("0003"), {}},
+  };
+  for (const Case& c : cases) {
+    const auto read = ParseAcoData(c.data);
+    ASSERT_TRUE(read.Ok()) << c.what;
+    EXPECT_EQ(read.Value.Colors.size(), 2u) << c.what;
+    EXPECT_EQ(HexOf(read.Value.Colors[1]), QStringLiteral("220000")) << c.what;
+    EXPECT_EQ(read.Value.HasNames, !c.names.isEmpty()) << c.what;
+    EXPECT_EQ(read.Value.Names, c.names) << c.what;
+  }
+}
+
 TEST(SwatchVersionTest, VersionThreeOrMoreIsNotSupported) {
   for (const char* version : {"0003", "ffff"}) {
     const auto read = ParseAcoData(Hex(version) + Hex("0001") + Record(0, 0));
@@ -264,7 +286,7 @@ TEST_F(SwatchWriterTest, AcoHasAVersionOneAndAVersionTwoSectionWithWordsTimes257
                                "0000" "0000" "0101" "fefe" "0000" "00000001" "0000"));
 }
 
-TEST_F(SwatchWriterTest, WrittenAcoReadsBackTheSameColoursWithoutNames) {
+TEST_F(SwatchWriterTest, WrittenAcoReadsBackTheSameColoursAndNames) {
   TColors colors;
   for (int i = 0; i < 256; ++i) colors.push_back(Named("n", i, 255 - i, (i * 7) % 256));
   TColorObjectFx hsb(TColorObject(RGBValuesToColor({10, 200, 30}), cmHSB), u"hsb");
@@ -273,10 +295,11 @@ TEST_F(SwatchWriterTest, WrittenAcoReadsBackTheSameColoursWithoutNames) {
   ASSERT_TRUE(WriteAcoFile(path, colors));
   const auto read = ReadAcoFile(path);
   ASSERT_TRUE(read.Ok());
-  EXPECT_FALSE(read.Value.HasNames);
+  ASSERT_TRUE(read.Value.HasNames);
   ASSERT_EQ(read.Value.Colors.size(), colors.size());
   for (std::size_t i = 0; i < colors.size(); ++i) {
     EXPECT_EQ(ColorToRGBValues(read.Value.Colors[i]), colors[i].GetRGB()) << i;
+    EXPECT_EQ(read.Value.Names[static_cast<qsizetype>(i)], QString::fromStdU16String(colors[i].Name())) << i;
   }
 }
 
