@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QDragEnterEvent>
 #include <QMimeData>
 #include <QPainter>
 #include <QScrollBar>
@@ -268,6 +269,26 @@ TEST_F(ColorListTest, DropsInsertAtTheRowUnderThePointOrAtTheEnd) {
   junk.setText(QStringLiteral("not a colour"));
   EXPECT_FALSE(list.DropColor(nullptr, &junk, RowCenter(1)));
   EXPECT_EQ(drops.size(), 3u);
+}
+
+TEST_F(ColorListTest, ALineShowsWhereADraggedColourWouldGo) {
+  list.SetColorDropTarget([](const QObject*, const TColorDragOffer&) { return true; },
+                          [](const QObject*, const TColorDragOffer&, int) {});
+  QMimeData mime;
+  mime.setText(QStringLiteral("#336699"));
+  const QRgb highlight = list.palette().color(QPalette::Highlight).rgb();
+  const int lineY = list.visualRect(model.index(1, 0)).top();
+  auto lineShown = [&] { return list.viewport()->grab().toImage().pixel(150, lineY) == highlight; };
+  EXPECT_FALSE(lineShown());
+
+  QDragEnterEvent enter(RowCenter(1), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(list.viewport(), &enter);
+  ASSERT_TRUE(enter.isAccepted());
+  EXPECT_TRUE(lineShown());
+
+  QDragLeaveEvent leave;
+  QApplication::sendEvent(list.viewport(), &leave);
+  EXPECT_FALSE(lineShown());
 }
 
 }  // namespace
