@@ -13,6 +13,9 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QLabel>
 #include <QMenu>
 #include <QLineEdit>
@@ -224,6 +227,25 @@ TEST_F(BaseColorPanelTest, DropsOnTheBaseSwatch) {
   EXPECT_TRUE(base->DropOffer({TColorDragKind::Variation, RGBValuesToColor({0, 0, 255}), cmHSB, std::nullopt}));
   EXPECT_EQ(workspace.BaseColor().Model(), cmHSB);
   EXPECT_EQ(workspace.BaseColor().GetHSB(), (THSBValues{240, 100, 100}));
+}
+
+TEST_F(BaseColorPanelTest, ColourFromAnotherProgramDroppedOnTheSwatchBecomesRgb) {
+  TColorObject lab;
+  lab.SetLab({40, 10, 10});
+  SetBase(lab);
+  const int entries = HistoryCount();
+  QMimeData mime;
+  mime.setText(QStringLiteral("#3366CC"));
+  TColorSwatch* base = panel->BaseSwatch();
+  QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(base, &enter);
+  ASSERT_TRUE(enter.isAccepted());
+  QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(base, &drop);
+  EXPECT_EQ(workspace.BaseColor().Model(), cmRGB);
+  EXPECT_EQ(workspace.BaseColor().GetRGB(), (TRGBValues{0x33, 0x66, 0xCC}));
+  EXPECT_EQ(panel->HexField()->text(), QStringLiteral("3366CC"));
+  EXPECT_EQ(HistoryCount(), entries + 1);
 }
 
 TEST_F(BaseColorPanelTest, IndicatorClicksAndHoverReadout) {
