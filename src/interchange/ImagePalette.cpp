@@ -1,6 +1,6 @@
 #include "interchange/ImagePalette.h"
 
-#include "interchange/FileBytes.h"
+#include "interchange/BoundedRead.h"
 #include "interchange/ImageQuantizer.h"
 
 #include <QFileInfo>
@@ -76,7 +76,7 @@ bool FirstLocalColorMap(GifFileType* gif, QStringList& texts) {
 TReadResult<QStringList> ReadGifPalette(const QString& fileName) {
   TReadResult<QStringList> result;
   if (!QFileInfo::exists(fileName)) return result;
-  TFileBytes bytes;
+  TBoundedBytes bytes;
   result.Status = bytes.Open(fileName);
   return result.Ok() ? ParseGifPalette(bytes.Data()) : result;
 }

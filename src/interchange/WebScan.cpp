@@ -1,6 +1,6 @@
 #include "interchange/WebScan.h"
 
-#include "interchange/FileBytes.h"
+#include "interchange/BoundedRead.h"
 
 #include <QFileInfo>
 #include <QString>
@@ -106,7 +106,7 @@ QStringList ScanTextColorsInBytes(QByteArrayView bytes) {
 TReadResult<QStringList> ScanTextColorsFile(const QString& fileName) {
   TReadResult<QStringList> result;
   if (!QFileInfo::exists(fileName)) return result;
-  TFileBytes bytes;
+  TBoundedBytes bytes;
   result.Status = bytes.Open(fileName);
   if (result.Ok()) result.Value = ScanTextColorsInBytes(bytes.Data());
   return result;

@@ -19,7 +19,8 @@ QStringList ScanTextColors(QStringView text);
 QStringList ScanTextColorsInBytes(QByteArrayView bytes);
 
 /// Scans the file `fileName`. A missing file gives an empty list and success; a file that exists but cannot be
-/// read fails with "Could not read file!".
+/// read fails with "Could not read file!". A source that is no regular file (a pipe, a device) is read up to
+/// 64 MiB; one that goes on beyond that fails the same way.
 TReadResult<QStringList> ScanTextColorsFile(const QString& fileName);
 
 }  // namespace tintorium

@@ -9,6 +9,9 @@
 #include <QTemporaryDir>
 
 #include <random>
+#include <thread>
+
+#include <sys/stat.h>
 #include <string>
 
 namespace tintorium {
@@ -139,6 +142,24 @@ TEST(ScanTextColorsFile, MissingFileIsEmptyAndUnreadableFileFails) {
   const TReadResult<QStringList> unreadable = ScanTextColorsFile(folder);
   EXPECT_FALSE(unreadable.Ok());
   EXPECT_EQ(unreadable.Status.Message(), QStringLiteral("Could not read file!"));
+}
+
+TEST(ScanTextColorsFile, PipesAreReadButEndlessDevicesAreRefused) {
+  QTemporaryDir dir;
+  const QString fifo = dir.filePath(QStringLiteral("page.css"));
+  ASSERT_EQ(::mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+  std::thread writer([&fifo] {
+    QFile pipe(fifo);
+    if (pipe.open(QIODevice::WriteOnly)) pipe.write("a{color:#C0FFEE}");
+  });
+  const TReadResult<QStringList> piped = ScanTextColorsFile(fifo);
+  writer.join();
+  ASSERT_TRUE(piped.Ok());
+  EXPECT_EQ(piped.Value, QStringList{"C0FFEE"});
+
+  const TReadResult<QStringList> endless = ScanTextColorsFile(QStringLiteral("/dev/zero"));
+  EXPECT_FALSE(endless.Ok());
+  EXPECT_TRUE(endless.Value.isEmpty());
 }
 
 // Random bytes weighted toward "#" and hexadecimal digits, against the copying reference.

@@ -1,0 +1,28 @@
+#pragma once
+// Reading a source that may not be a regular file (a pipe, a device) without trusting it to end.
+
+#include "interchange/FileBytes.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+
+namespace tintorium {
+
+/// The most bytes read from a source that is not a regular file.
+inline constexpr qint64 kMaxStreamBytes = qint64(64) * 1024 * 1024;
+
+/// The bytes of `fileName`: a regular file is mapped (TFileBytes); anything else is read up to
+/// kMaxStreamBytes, and one that goes on beyond that fails with "Could not read file!".
+class TBoundedBytes {
+ public:
+  TFileResult Open(const QString& fileName);
+  /// Valid while this object lives.
+  QByteArrayView Data() const { return streamed_ ? QByteArrayView(buffer_) : file_.Data(); }
+
+ private:
+  TFileBytes file_;
+  QByteArray buffer_;
+  bool streamed_ = false;
+};
+
+}  // namespace tintorium
