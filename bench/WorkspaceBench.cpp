@@ -49,6 +49,18 @@ void BM_BaseColorChanged(benchmark::State& state) {
 }
 BENCHMARK(BM_BaseColorChanged)->Unit(benchmark::kMicrosecond);
 
+// Steps 1 to 3 alone: a change that records nothing (as Previous and Next make).
+void BM_BaseColorChangedWithoutRecording(benchmark::State& state) {
+  TBenchWindow window;
+  TWorkspace& workspace = window.Workspace();
+  int step = 0;
+  for (auto _ : state) {
+    NextColour(workspace, ++step);
+    workspace.BaseColorChanged(nullptr, cmHSB, true, true);
+  }
+}
+BENCHMARK(BM_BaseColorChangedWithoutRecording)->Unit(benchmark::kMicrosecond);
+
 // The same change followed by the repaint it causes, as the user sees it.
 void BM_BaseColorChangedAndRepaint(benchmark::State& state) {
   TBenchWindow window;

@@ -20,7 +20,7 @@ void TColorHistory::SetSelectedIndex(int index) {
 
 bool TColorHistory::Record(const TColorObject& color) {
   if (!entries_.empty() && entries_.front().GetColor() == color.GetColor()) return false;
-  entries_.insert(entries_.begin(), TColorObjectFx(color, ToU16(color.HexText())));
+  entries_.emplace_front(color, ToU16(color.HexText()));
   selected_ = 0;
   emit EntryInserted(0);
   emit SelectionChanged(0);

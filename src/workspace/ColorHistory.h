@@ -6,7 +6,7 @@
 
 #include <QObject>
 
-#include <vector>
+#include <deque>
 
 namespace tintorium {
 
@@ -18,7 +18,7 @@ class TColorHistory : public QObject {
 
   int Count() const { return static_cast<int>(entries_.size()); }
   /// Entries newest first; each is a copy of the base colour named by its HexText.
-  const std::vector<TColorObjectFx>& Entries() const { return entries_; }
+  const std::deque<TColorObjectFx>& Entries() const { return entries_; }
   /// 0 <= index < Count().
   const TColorObjectFx& Entry(int index) const { return entries_.at(static_cast<std::size_t>(index)); }
 
@@ -42,7 +42,8 @@ class TColorHistory : public QObject {
   void RepaintRequested();
 
  private:
-  std::vector<TColorObjectFx> entries_;
+  // New entries go in front, and a long session makes many: a deque keeps that constant-time.
+  std::deque<TColorObjectFx> entries_;
   int selected_ = -1;
 };
 
