@@ -239,10 +239,6 @@ double Linear(std::int32_t value) {
   return detail::SRGBToLinear(value);
 }
 
-bool InByteRange(const TRGBValues& rgb) {
-  return (static_cast<std::uint32_t>(rgb.R) | static_cast<std::uint32_t>(rgb.G) | static_cast<std::uint32_t>(rgb.B)) <= 255;
-}
-
 }  // namespace
 
 TXYZ RGBToXYZ(const TRGBValues& rgb) {
@@ -279,11 +275,7 @@ TXYZ LabToXYZ(const TLabValues& lab) {
   return {Held(LabFInverse(fx) * Xn), Held(yr * Yn), Held(LabFInverse(fz) * Zn)};
 }
 
-TLabValues RGBToLab(const TRGBValues& rgb) {
-  TLabValues lab;
-  if (InByteRange(rgb) && detail::TryFastRGBToLab(rgb.R, rgb.G, rgb.B, lab)) return lab;
-  return XYZToLab(RGBToXYZ(rgb));
-}
+// RGBToLab is in FastLab.cpp.
 void RGBToLabMany(const TRGBValues* rgb, TLabValues* lab, std::size_t count) {
   detail::FastRGBToLabMany(rgb, lab, count, RGBToLab);
 }

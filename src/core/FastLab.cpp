@@ -1,5 +1,7 @@
 #include "FastLab.h"
 
+#include "ColorModels.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -73,7 +75,7 @@ struct TFastLabTables {
   }
 };
 
-const TFastLabTables& Tables() {
+[[gnu::always_inline]] inline const TFastLabTables& Tables() {
   static const TFastLabTables tables;
   return tables;
 }
@@ -101,13 +103,32 @@ inline bool LabF(const TCbrtTable& table, double t, double& f) {
   return false;
 }
 
+// For |v| < 1000; the fast path's values stay within (-600, 600), as its f values lie in [0.13, 1.26].
 inline bool RoundAwayFromHalves(double v, std::int32_t& out) {
-  if (!(v > -1000 && v < 1000)) return false;
   const double shifted = v + 1024.5;
   const auto whole = static_cast<std::int32_t>(shifted);  // floor, as shifted > 0
-  const double fraction = shifted - whole;
-  if (fraction < RoundingMargin || fraction > 1 - RoundingMargin) return false;
   out = whole - 1024;
+  return std::abs((shifted - whole) - 0.5) < 0.5 - RoundingMargin;
+}
+
+[[gnu::always_inline]] inline bool FastLab(const TRGBValues& rgb, TLabValues& out) {
+  const auto r = static_cast<std::uint32_t>(rgb.R), g = static_cast<std::uint32_t>(rgb.G),
+             b = static_cast<std::uint32_t>(rgb.B);
+  if ((r | g | b) > 255) return false;
+  const TFastLabTables& tables = Tables();
+  const double lr = tables.linear[r], lg = tables.linear[g], lb = tables.linear[b];
+  const double x = (M00 * lr + M01 * lg + M02 * lb) * (1 / Xn);
+  const double y = M10 * lr + M11 * lg + M12 * lb;
+  const double z = (M20 * lr + M21 * lg + M22 * lb) * (1 / Zn);
+  double fx, fy, fz;
+  if (!LabF(tables.cbrt, x, fx) || !LabF(tables.cbrt, y, fy) || !LabF(tables.cbrt, z, fz)) return false;
+  std::int32_t l, a, bb;
+  if (!RoundAwayFromHalves(116 * fy - 16, l) || !RoundAwayFromHalves(500 * (fx - fy), a) ||
+      !RoundAwayFromHalves(200 * (fy - fz), bb))
+    return false;
+  out.L = std::max(std::min(l, 100), 0);
+  out.a = std::max(std::min(a, 127), -128);
+  out.b = std::max(std::min(bb, 127), -128);
   return true;
 }
 
@@ -126,24 +147,7 @@ double ApproxCbrt(double t) {
   return Cbrt(Tables().cbrt, t, root) ? root : std::cbrt(t);
 }
 
-TINTORIUM_VECTOR_CLONES
-bool TryFastRGBToLab(std::int32_t r, std::int32_t g, std::int32_t b, TLabValues& out) {
-  const TFastLabTables& tables = Tables();
-  const double lr = tables.linear[r], lg = tables.linear[g], lb = tables.linear[b];
-  const double x = (M00 * lr + M01 * lg + M02 * lb) * (1 / Xn);
-  const double y = M10 * lr + M11 * lg + M12 * lb;
-  const double z = (M20 * lr + M21 * lg + M22 * lb) * (1 / Zn);
-  double fx, fy, fz;
-  if (!LabF(tables.cbrt, x, fx) || !LabF(tables.cbrt, y, fy) || !LabF(tables.cbrt, z, fz)) return false;
-  std::int32_t l, a, bb;
-  if (!RoundAwayFromHalves(116 * fy - 16, l) || !RoundAwayFromHalves(500 * (fx - fy), a) ||
-      !RoundAwayFromHalves(200 * (fy - fz), bb))
-    return false;
-  out.L = std::max(std::min(l, 100), 0);
-  out.a = std::max(std::min(a, 127), -128);
-  out.b = std::max(std::min(bb, 127), -128);
-  return true;
-}
+bool TryFastRGBToLab(const TRGBValues& rgb, TLabValues& out) { return FastLab(rgb, out); }
 
 namespace {
 
@@ -246,3 +250,15 @@ void FastRGBToLabMany(const TRGBValues* in, TLabValues* out, std::size_t count, 
 }
 
 }  // namespace tintorium::detail
+
+namespace tintorium {
+
+// Here rather than beside the other conversions, so that the fast path is inlined into it.
+TINTORIUM_VECTOR_CLONES
+TLabValues RGBToLab(const TRGBValues& rgb) {
+  TLabValues lab;
+  if (detail::FastLab(rgb, lab)) return lab;
+  return XYZToLab(RGBToXYZ(rgb));
+}
+
+}  // namespace tintorium

@@ -17,8 +17,9 @@ double SRGBToLinear(std::int32_t value);
 const std::array<double, 256>& LinearTable();
 /// Cube root good to 2e-10 relative for 2^-7 <= t < 2 (the fast path's range), the library's elsewhere.
 double ApproxCbrt(double t);
-/// Lab of (r, g, b), each 0-255; false when the exact path must decide.
-bool TryFastRGBToLab(std::int32_t r, std::int32_t g, std::int32_t b, TLabValues& out);
+/// Lab of an RGB record; false when the exact path must decide (a channel outside 0-255, a result near a
+/// rounding boundary).
+bool TryFastRGBToLab(const TRGBValues& rgb, TLabValues& out);
 
 /// Linear sRGB value -> 8-bit channel: the companding formula, rounding and limits of XYZ -> RGB.
 std::int32_t LinearToChannelFormula(double linear);
