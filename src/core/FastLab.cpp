@@ -164,6 +164,8 @@ struct TChunkWork {
   double f[3][Chunk];
   double refuse[3][Chunk];  // non-zero: the exact path decides
   double lab[3][Chunk];
+  std::int32_t result[3][Chunk];  // L, a, b, limited to their ranges
+  std::int32_t refused[Chunk];
 };
 
 // Each loop is straight-line arithmetic with selects, so that it vectorises; no && or || (they branch).
@@ -216,16 +218,19 @@ void ConvertChunk(const TRGBValues* in, const double* linear, TChunkWork& w) {
     w.lab[1][i] = 500 * (fx - fy);
     w.lab[2][i] = 200 * (fy - fz);
   }
+  constexpr double lowest[3] = {0, -128, -128}, highest[3] = {100, 127, 127};
   for (int c = 0; c < 3; ++c) {
     for (int i = 0; i < Chunk; ++i) {
       const double v = w.lab[c][i];
       const double rounded = (v + Magic) - Magic;
       const double off = v - rounded;
       const bool clear = (off < 0.5 - RoundingMargin) & (off > RoundingMargin - 0.5);
-      w.lab[c][i] = rounded;
       w.refuse[c][i] += clear ? 0.0 : 1.0;
+      // Values here are finite (f lies in [0.13, 1.26]), so the conversion is defined.
+      w.result[c][i] = static_cast<std::int32_t>(std::min(std::max(rounded, lowest[c]), highest[c]));
     }
   }
+  for (int i = 0; i < Chunk; ++i) w.refused[i] = w.refuse[0][i] + w.refuse[1][i] + w.refuse[2][i] != 0;
 }
 
 }  // namespace
@@ -237,13 +242,8 @@ void FastRGBToLabMany(const TRGBValues* in, TLabValues* out, std::size_t count, 
   for (; done + Chunk <= count; done += Chunk) {
     ConvertChunk(in + done, linear, work);
     for (int i = 0; i < Chunk; ++i) {
-      if (work.refuse[0][i] + work.refuse[1][i] + work.refuse[2][i] != 0) {
-        out[done + i] = exact(in[done + i]);
-        continue;
-      }
-      out[done + i] = {std::clamp(static_cast<std::int32_t>(work.lab[0][i]), 0, 100),
-                       std::clamp(static_cast<std::int32_t>(work.lab[1][i]), -128, 127),
-                       std::clamp(static_cast<std::int32_t>(work.lab[2][i]), -128, 127)};
+      out[done + i] = work.refused[i] ? exact(in[done + i])
+                                      : TLabValues{work.result[0][i], work.result[1][i], work.result[2][i]};
     }
   }
   for (; done < count; ++done) out[done] = exact(in[done]);
