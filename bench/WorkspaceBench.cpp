@@ -1,11 +1,14 @@
 // One base colour change through every view of the main window, and the slider gradient rebuilds.
 #include "app/MainWindow.h"
+#include "workspace/BaseColorPanel.h"
 #include "workspace/ColorBar.h"
 #include "workspace/Workspace.h"
 
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QDockWidget>
+#include <QMouseEvent>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -26,6 +29,7 @@ class TBenchWindow {
     QApplication::processEvents();
   }
   TWorkspace& Workspace() { return window_->Workspace(); }
+  TBaseColorPanel* BasePanel() { return window_->BaseColorDock()->findChild<TBaseColorPanel*>(); }
 
  private:
   QTemporaryDir folder_;
@@ -73,6 +77,28 @@ void BM_BaseColorChangedAndRepaint(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_BaseColorChangedAndRepaint)->Unit(benchmark::kMicrosecond);
+
+// One step of a live slider drag (the swatch and the model's other sliders follow), painted.
+void BM_SliderDragStep(benchmark::State& state) {
+  TBenchWindow window;
+  TColorBar* green = window.BasePanel()->Bar(cmRGB, 2);
+  const QPointF start(8, 5);
+  QMouseEvent press(QEvent::MouseButtonPress, start, green->mapToGlobal(start), Qt::LeftButton, Qt::LeftButton,
+                    Qt::NoModifier);
+  QApplication::sendEvent(green, &press);
+  const int span = green->width() - 12;
+  int step = 0;
+  for (auto _ : state) {
+    const QPointF pos(6 + (++step % span), 5);
+    QMouseEvent move(QEvent::MouseMove, pos, green->mapToGlobal(pos), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(green, &move);
+    QApplication::processEvents();
+  }
+  QMouseEvent release(QEvent::MouseButtonRelease, start, green->mapToGlobal(start), Qt::LeftButton, Qt::NoButton,
+                      Qt::NoModifier);
+  QApplication::sendEvent(green, &release);
+}
+BENCHMARK(BM_SliderDragStep)->Unit(benchmark::kMicrosecond);
 
 void BM_SliderGradientRebuild(benchmark::State& state) {
   const auto model = static_cast<TColorModel>(state.range(0));
