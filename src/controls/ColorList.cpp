@@ -8,6 +8,7 @@
 #include <QDropEvent>
 #include <QFontMetrics>
 #include <QKeyEvent>
+#include <QMetaMethod>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
@@ -238,19 +239,18 @@ void TColorList::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void TColorList::keyPressEvent(QKeyEvent* event) {
+  // Only a list whose owner listens takes Enter and Delete; elsewhere they go on (to a dialog's default button).
   if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
-    switch (event->key()) {
-      case Qt::Key_Return:
-      case Qt::Key_Enter:
-        emit OnReturnKey();
-        event->accept();
-        return;
-      case Qt::Key_Delete:
-        emit OnDeleteKey();
-        event->accept();
-        return;
-      default:
-        break;
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && isSignalConnected(QMetaMethod::fromSignal(&TColorList::OnReturnKey))) {
+      emit OnReturnKey();
+      event->accept();
+      return;
+    }
+    if (event->key() == Qt::Key_Delete && isSignalConnected(QMetaMethod::fromSignal(&TColorList::OnDeleteKey))) {
+      emit OnDeleteKey();
+      event->accept();
+      return;
     }
   }
   QListView::keyPressEvent(event);

@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QDialog>
 #include <QImage>
+#include <QPushButton>
 #include <QDragEnterEvent>
 #include <QMimeData>
 #include <QPainter>
@@ -223,6 +225,24 @@ TEST_F(ColorListTest, DoubleClickReturnAndDeleteAreReported) {
   QTest::keyClick(&list, Qt::Key_Delete);
   EXPECT_EQ(ret.count(), 2);
   EXPECT_EQ(del.count(), 1);
+}
+
+TEST(ColorListKeys, EnterReachesTheDialogWhenNobodyListensToTheList) {
+  QDialog dialog;
+  auto* list = new TColorList(&dialog);
+  QStandardItemModel model;
+  auto* item = new QStandardItem(QStringLiteral("A"));
+  item->setData(QVariant::fromValue(Rgb(1, 2, 3)), ColorObjectRole);
+  model.appendRow(item);
+  list->setModel(&model);
+  auto* ok = new QPushButton(QStringLiteral("OK"), &dialog);
+  ok->setDefault(true);
+  QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
+  dialog.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+  list->setFocus();
+  QTest::keyClick(list, Qt::Key_Return);
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
 
 TEST_F(ColorListTest, DragOfferIsACopyOfTheCurrentItemWithItsText) {
