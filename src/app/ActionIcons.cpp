@@ -320,6 +320,9 @@ void HueRing(QPainter& p) {
     p.setBrush(QColor::fromHsv((360 - i * 30) % 360, 210, 240));
     p.drawPath(segment);
   }
+  p.setPen(QPen(QColor(52, 58, 64), 0.75));
+  p.setBrush(QColor(232, 253, 0));
+  p.drawEllipse(QPointF(16, 16), 4.25, 4.25);
 }
 
 }  // namespace
