@@ -109,7 +109,10 @@ TEST_F(LanguageFilesTest, EveryFileHasTheKeysOfEnglishAndEveryMessage) {
   const TLanguageFile english = LoadShipped("english.lng");
   const TLanguageFile german = LoadShipped("deutsch.lng");
   QStringList sections{QLatin1String(kGlobalSection)};
-  for (const TWindowCase& w : Windows()) sections.append(QLatin1String(w.section));
+  for (const char* s : {"MainForm", "OptionsForm", "EditColorDialog", "SortColorsDialog", "ImportForm", "ExportForm",
+                        "ContrastAnalyzeForm", "DesktopPickDialog", "PrintForm"}) {
+    sections.append(QLatin1String(s));
+  }
   for (const QString& section : sections) {
     const auto en = ByFoldedKey(english.Section(section));
     const auto de = ByFoldedKey(german.Section(section));
@@ -135,6 +138,26 @@ TEST_F(LanguageFilesTest, EveryFileHasTheKeysOfEnglishAndEveryMessage) {
       }
       EXPECT_TRUE(found) << name.toStdString();
     }
+  }
+}
+
+// A section starts at the first line containing its name: no line above a header may contain that name,
+// or the section would begin there and lose its entries.
+TEST_F(LanguageFilesTest, EverySectionStartsAtItsOwnHeader) {
+  for (const char* name : {"english.lng", "deutsch.lng"}) {
+    const TLanguageFile file = LoadShipped(name);
+    int headers = 0;
+    for (qsizetype i = 0; i < file.Lines().size(); ++i) {
+      const QString& line = file.Lines()[i];
+      if (!line.startsWith(u'[') || !line.endsWith(u']')) continue;
+      ++headers;
+      const QString section = line.mid(1, line.size() - 2);
+      qsizetype first = 0;
+      while (!file.Lines()[first].contains(section)) ++first;
+      EXPECT_EQ(first, i) << name << " " << section.toStdString();
+      EXPECT_FALSE(file.Section(section).isEmpty()) << name << " " << section.toStdString();
+    }
+    EXPECT_EQ(headers, 10) << name;  // Global and the nine windows
   }
 }
 
