@@ -8,7 +8,7 @@
 namespace tintorium {
 namespace {
 
-struct TActionSpec {
+struct TActionDef {
   QAction* TMainActions::*member;
   const char* name;
   const char* caption;
@@ -23,7 +23,7 @@ constexpr QKeyCombination CtrlAlt(Qt::Key k) { return Qt::CTRL | Qt::ALT | k; }
 constexpr QKeyCombination Alt(Qt::Key k) { return Qt::ALT | k; }
 
 #define TACT(member, caption, shortcut, tag, checkable) \
-  TActionSpec { &TMainActions::member, #member, caption, shortcut, tag, checkable }
+  TActionDef { &TMainActions::member, #member, caption, shortcut, tag, checkable }
 
 const std::array kActions{
     TACT(actFileNew, "New Palette", Ctrl(Qt::Key_N), -1, false),
@@ -117,14 +117,14 @@ const std::array kActions{
 TMainActions::TMainActions(QObject* parent) : QObject(parent) {
   setObjectName(QStringLiteral("alMain"));
   all_.reserve(int(kActions.size()));
-  for (const TActionSpec& spec : kActions) {
-    auto* action = new QAction(QString::fromLatin1(spec.caption), this);
-    action->setObjectName(QString::fromLatin1(spec.name));
-    if (spec.shortcut != kNone) action->setShortcut(QKeySequence(spec.shortcut));
-    if (spec.tag >= 0) action->setData(spec.tag);
-    action->setCheckable(spec.checkable);
+  for (const TActionDef& def : kActions) {
+    auto* action = new QAction(QString::fromLatin1(def.caption), this);
+    action->setObjectName(QString::fromLatin1(def.name));
+    if (def.shortcut != kNone) action->setShortcut(QKeySequence(def.shortcut));
+    if (def.tag >= 0) action->setData(def.tag);
+    action->setCheckable(def.checkable);
     action->setEnabled(false);
-    this->*spec.member = action;
+    this->*def.member = action;
     all_.append(action);
   }
 }

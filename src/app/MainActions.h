@@ -35,7 +35,7 @@ class TMainActions final : public QObject {
   /// The tag of an action (QAction::data as int); -1 when it has none.
   static int Tag(const QAction* action);
 
-  // File (Part of the palette document, import/export, printing, shell)
+  // File: palette document, import and export, printing, exit
   QAction* actFileNew = nullptr;
   QAction* actFileOpen = nullptr;
   QAction* actFileSave = nullptr;
