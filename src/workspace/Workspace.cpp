@@ -17,7 +17,9 @@ void TWorkspace::BaseColorChanged(QObject* sender, TColorModel model, bool refre
     editors_->ShowBaseMarks(base_);
     editors_->ShowBaseValues(base_, model, refreshAll);
   }
-  for (const auto& slot : followers_) {
+  // A copy: a follower may register or remove followers while it recomputes.
+  const auto followers = followers_;
+  for (const auto& slot : followers) {
     for (TBaseColorFollower* follower : slot) {
       if (!follower->SkipsSender(sender)) follower->FollowBaseColor(base_);
     }

@@ -40,7 +40,8 @@ class TWorkspace : public QObject {
 
   /// The editors of steps 1 and 2 (not owned; null: none).
   void SetEditors(TBaseColorEditors* editors) { editors_ = editors; }
-  /// Registers a tool for step 3 (not owned); tools of one slot are called in registration order.
+  /// Registers a tool for step 3 (not owned; remove it before it is destroyed); tools of one slot are called
+  /// in registration order.
   void AddFollower(TFollowerSlot slot, TBaseColorFollower* follower);
   void RemoveFollower(TBaseColorFollower* follower);
 
