@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 #include <QSettings>
@@ -25,7 +26,8 @@
 namespace tintorium {
 namespace {
 
-const QString kLanguageFolder = QStringLiteral(TINTORIUM_TEST_DATA "/../../data/Language/");
+// Collapsed as text: the path must not depend on tests/data existing on disk.
+const QString kLanguageFolder = QDir::cleanPath(QStringLiteral(TINTORIUM_TEST_DATA "/../../data/Language")) + u'/';
 
 struct TWindowCase {
   const char* section;
