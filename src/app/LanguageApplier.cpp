@@ -1,7 +1,6 @@
 #include "app/LanguageApplier.h"
 
 #include "app/Language.h"
-#include "app/Messages.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -29,7 +28,7 @@ namespace {
 // An item key ends in one digit.
 constexpr int kMaxItems = 10;
 
-bool SetCaptionOf(QObject* object, const QString& text) {
+void SetCaptionOf(QObject* object, const QString& text) {
   if (auto* action = qobject_cast<QAction*>(object)) {
     action->setText(text);
   } else if (auto* menu = qobject_cast<QMenu*>(object)) {
@@ -42,13 +41,10 @@ bool SetCaptionOf(QObject* object, const QString& text) {
     group->setTitle(text);
   } else if (qobject_cast<QDockWidget*>(object) || qobject_cast<QToolBar*>(object)) {
     static_cast<QWidget*>(object)->setWindowTitle(text);
-  } else {
-    return false;
   }
-  return true;
 }
 
-// Walks the model in pre-order (a node, then its children) to the node with absolute index `target`.
+// Walks the model in pre-order (a node, then its children) to the node `remaining` steps ahead.
 QModelIndex NodeAt(const QAbstractItemModel& model, const QModelIndex& parent, int& remaining) {
   const int rows = model.rowCount(parent);
   for (int row = 0; row < rows; ++row) {
