@@ -66,7 +66,7 @@ class THttpBody {
   // Whether the body is complete without waiting for the connection to close.
   bool Complete() const { return complete_; }
   // Whether closing the connection now ends a complete answer.
-  bool CompleteAtClose() const { return complete_ || (headerDone_ && !chunked_ && !contentLength_); }
+  bool CompleteAtClose() const { return complete_ || (headerDone_ && !chunked_ && !HasLength()); }
 
  private:
   bool ParseHeader(const QByteArray& header) {
@@ -92,8 +92,8 @@ class THttpBody {
         chunked_ = true;
       }
     }
-    if (chunked_) contentLength_.reset();
-    complete_ = contentLength_ && *contentLength_ == 0;
+    if (chunked_) contentLength_ = -1;
+    complete_ = contentLength_ == 0;
     return true;
   }
 
@@ -105,10 +105,10 @@ class THttpBody {
 
   bool FeedPlain(QByteArray& pending) {
     qint64 take = pending.size();
-    if (contentLength_) take = std::min(take, *contentLength_ - written_);
+    if (HasLength()) take = std::min(take, contentLength_ - written_);
     if (take > 0 && !Write(pending.constData(), take)) return false;
     pending.clear();
-    if (contentLength_ && written_ >= *contentLength_) complete_ = true;
+    if (HasLength() && written_ >= contentLength_) complete_ = true;
     return true;
   }
 
@@ -164,7 +164,9 @@ class THttpBody {
   qint64 written_ = 0;
   bool headerDone_ = false;
   bool chunked_ = false;
-  std::optional<qint64> contentLength_;
+  // -1: no Content-Length (a plain std::optional trips a false uninitialised warning in GCC 12).
+  qint64 contentLength_ = -1;
+  bool HasLength() const { return contentLength_ >= 0; }
   bool complete_ = false;
   qint64 chunkLeft_ = 0;
   bool expectCrLf_ = false;
