@@ -5,7 +5,6 @@
 #include <QTcpSocket>
 #include <QTemporaryDir>
 
-#include <optional>
 
 namespace tintorium {
 namespace {
@@ -164,7 +163,7 @@ class THttpBody {
   qint64 written_ = 0;
   bool headerDone_ = false;
   bool chunked_ = false;
-  // -1: no Content-Length (a plain std::optional trips a false uninitialised warning in GCC 12).
+  // -1: no Content-Length (an optional trips a false uninitialised warning in GCC 12).
   qint64 contentLength_ = -1;
   bool HasLength() const { return contentLength_ >= 0; }
   bool complete_ = false;
