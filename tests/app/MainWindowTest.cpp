@@ -25,7 +25,9 @@
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QScreen>
+#include <QEventLoop>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 
 namespace tintorium::test {
@@ -67,6 +69,21 @@ TEST_F(MainWindowTest, FirstRunShowsTheDesignSizeTheDefaultColourAndANewPalette)
   EXPECT_EQ(window->windowTitle(), QStringLiteral("Tintorium - [noname.tnp ]"));
   EXPECT_EQ(window->StatusPanels()->CountText(), QStringLiteral("Colors in palette: 0"));
   EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(MainWindowTest, CaptionCountAndActionsFollowWhenTheProgramIsIdle) {
+  auto window = Start();
+  window->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+  window->Palette().AddPaletteColor(QStringLiteral("Red"), TColorObject(0x0000FF, cmRGB));
+  window->PaletteDock()->close();
+  // A real event loop, which waits (and so goes idle) between events; no explicit refresh.
+  QEventLoop loop;
+  QTimer::singleShot(50, &loop, &QEventLoop::quit);
+  loop.exec();
+  EXPECT_EQ(window->windowTitle(), QStringLiteral("Tintorium - [noname.tnp*]"));
+  EXPECT_EQ(window->StatusPanels()->CountText(), QStringLiteral("Colors in palette: 1"));
+  EXPECT_FALSE(window->Actions().actViewPalette->isChecked());
 }
 
 TEST_F(MainWindowTest, MenusListTheirCommandsInOrder) {
