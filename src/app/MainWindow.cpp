@@ -108,6 +108,7 @@ TMainWindow::~TMainWindow() {
   // Panels and pages hold references to the workspace and the document, which are QObject children created
   // before them and would otherwise be destroyed first.
   rules_.clear();
+  palettePanel_ = nullptr;
   for (QDockWidget*& dock : {std::ref(twPalette_), std::ref(twLibrary_), std::ref(twBaseColor_)}) {
     delete dock;
     dock = nullptr;
@@ -272,10 +273,10 @@ void TMainWindow::CreateDocks() {
   commands->AttachActions(*actions_);
   AddActionRules(commands);
 
-  auto* palettePanel = new TPalettePanel(*palette_, *workspace_);
-  palettePanel->AttachActions(*actions_);
-  SetPalettePanel(palettePanel);
-  AddActionRules(palettePanel);
+  palettePanel_ = new TPalettePanel(*palette_, *workspace_);
+  palettePanel_->AttachActions(*actions_);
+  SetPalettePanel(palettePanel_);
+  AddActionRules(palettePanel_);
 }
 
 void TMainWindow::SetToolPage(int index, TToolPage* page) {
@@ -438,7 +439,7 @@ void TMainWindow::ApplyOptions(const TOptions& options) {
   workspace_->SetAdjustAmount(options_.cfAdjust);
   workspace_->SetHtmlSharp(options_.HTMLSharp);
   workspace_->SetColorUnderCursorModel(ModelFromInt(options_.ColorUnCursorModel));
-  if (auto* panel = qobject_cast<TPalettePanel*>(twPalette_->widget())) panel->SetCompactDraw(options_.CompactDraw);
+  palettePanel_->SetCompactDraw(options_.CompactDraw);
 }
 
 // --- Themes and languages -------------------------------------------------------------------------------------
@@ -546,8 +547,7 @@ void TMainWindow::OpenStartPalette() {
   if (arguments_.isEmpty()) {
     RestoreLastPalette();
   } else if (arguments_.size() == 1) {
-    if (auto* panel = qobject_cast<TPalettePanel*>(twPalette_->widget()))
-      panel->OpenPalette(QFileInfo(arguments_.front()).absoluteFilePath());
+    palettePanel_->OpenPalette(QFileInfo(arguments_.front()).absoluteFilePath());
   }
 }
 
@@ -555,10 +555,8 @@ void TMainWindow::RestoreLastPalette() {
   if (!options_.SavePalette) return;
   const QString last = settings_.ReadLastFile();
   if (!last.isEmpty() && last != TPaletteDocument::NoName && QFileInfo(last).isFile()) {
-    if (auto* panel = qobject_cast<TPalettePanel*>(twPalette_->widget())) {
-      panel->OpenPalette(last);
-      return;
-    }
+    palettePanel_->OpenPalette(last);
+    return;
   }
   const QString kept = LastPaletteFile();
   if (!QFileInfo(kept).isFile()) return;
@@ -585,9 +583,7 @@ void TMainWindow::ShowFailure(const TFileResult& result) {
 }
 
 bool TMainWindow::AskSaveBeforeClose() {
-  if (exitWithoutQuestion_) return true;
-  if (auto* panel = qobject_cast<TPalettePanel*>(twPalette_->widget())) return panel->AskToSave();
-  return true;
+  return exitWithoutQuestion_ || palettePanel_->AskToSave();
 }
 
 void TMainWindow::closeEvent(QCloseEvent* event) {

@@ -8,8 +8,8 @@
 //   toolbars      "tbMain" (Main Bar), "tbAdjust" (Color Bar), top toolbar area
 //   docks         "twBaseColor" (Base Color, left, above) and "twLibrary" (Swatches, left, below),
 //                 "twPalette" (Palette, right). Each dock may be moved left/right, floated or hidden.
-//                 The window creates the panels and puts them in with SetBaseColorPanel / SetLibraryPanel /
-//                 SetPalettePanel (the dock takes ownership).
+//                 The window creates the Base Color panel (TBaseColorPanel with TBaseColorCommands) and the
+//                 palette panel (TPalettePanel); the library panel comes in through SetLibraryPanel.
 //   centre        "tcMain" tab bar above the stacked pages "nbTools": TColorWheelPage, TVariationsPage,
 //                 TColorMixerPage, TLibraryPage, TSpectrumPage, TColorsFromImagePage (src/tools/), in that order.
 //   status bar    "sbMain" (TMainStatusBar): colour under the pointer, palette count.
@@ -40,6 +40,7 @@ class TFileResult;
 class TMainActions;
 class TMainStatusBar;
 class TPaletteDocument;
+class TPalettePanel;
 class TToolPage;
 class TWorkspace;
 
@@ -80,10 +81,8 @@ class TMainWindow final : public QMainWindow {
   /// Replaces tool page `index` (0-5) by `page` (the window takes ownership; the old page is deleted).
   void SetToolPage(int index, TToolPage* page);
 
-  /// Plug points (the dock takes ownership of the widget).
-  void SetBaseColorPanel(QWidget* panel);
+  /// Puts the library panel into the Swatches dock (which takes ownership).
   void SetLibraryPanel(QWidget* panel);
-  void SetPalettePanel(QWidget* panel);
 
   /// Registers a contributor to the idle refresh (not owned; it must outlive the window or never be called
   /// after its destruction).
@@ -127,6 +126,8 @@ class TMainWindow final : public QMainWindow {
   void CreateToolBars();
   void CreateDocks();
   QDockWidget* CreateDock(const char* name, const QString& title, Qt::DockWidgetArea area);
+  void SetBaseColorPanel(QWidget* panel);
+  void SetPalettePanel(QWidget* panel);
   void CreateToolArea();
   void CreateStatusBar();
   void ConnectShellActions();
@@ -173,6 +174,7 @@ class TMainWindow final : public QMainWindow {
   QStackedWidget* nbTools_ = nullptr;
   std::vector<TToolPage*> pages_;
   TMainStatusBar* sbMain_ = nullptr;
+  TPalettePanel* palettePanel_ = nullptr;
   std::vector<TActionRules*> rules_;
   bool settingsWritten_ = false;
   bool exitWithoutQuestion_ = false;
