@@ -305,6 +305,11 @@ TEST_F(MainWindowTest, AboutBoxClosesOnAClickOnItsPicture) {
   QTest::mouseClick(&about, Qt::LeftButton, {}, QPoint(60, 120));
   EXPECT_EQ(about.result(), int(QDialog::Accepted));
   EXPECT_FALSE(about.isVisible());
+  about.setResult(QDialog::Rejected);
+  about.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&about));
+  QTest::mouseClick(about.VersionLabel(), Qt::LeftButton, {}, about.VersionLabel()->rect().center());
+  EXPECT_FALSE(about.isVisible()) << "a click on the build text is a click on the picture";
 }
 
 TEST_F(MainWindowTest, TheThemeMenuIsARadioGroupAndTheChoicePersists) {
