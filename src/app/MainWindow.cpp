@@ -567,7 +567,7 @@ void TMainWindow::RestoreLastPalette() {
 }
 
 void TMainWindow::SaveLastPalette() {
-  if (!options_.SavePalette) return;
+  if (!options_.SavePalette || KeptPaletteUntouched()) return;
   const QString fileName = palette_->PaletteFileName();
   settings_.WriteLastFile(fileName);
   if (fileName != TPaletteDocument::NoName && QFileInfo(fileName).isFile()) return;
@@ -575,6 +575,13 @@ void TMainWindow::SaveLastPalette() {
   QDir().mkpath(QFileInfo(kept).absolutePath());
   const TFileResult result = WritePaletteFile(kept, palette_->Entries());
   if (!result) ShowFailure(result);
+}
+
+// A start with several arguments skips the kept palette; leaving that session without touching the palette must
+// not replace the kept one with an empty list.
+bool TMainWindow::KeptPaletteUntouched() const {
+  return arguments_.size() >= 2 && palette_->PaletteFileName() == TPaletteDocument::NoName &&
+         palette_->IsEmpty() && !palette_->PaletteModified();
 }
 
 void TMainWindow::ShowFailure(const TFileResult& result) {

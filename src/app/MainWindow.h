@@ -142,6 +142,7 @@ class TMainWindow final : public QMainWindow {
   void OpenStartPalette();
   void RestoreLastPalette();
   void SaveLastPalette();
+  bool KeptPaletteUntouched() const;
   bool AskSaveBeforeClose();
   void SavePaletteBeforeClose();
   void ShowFailure(const TFileResult& result);

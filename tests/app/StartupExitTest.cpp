@@ -63,6 +63,25 @@ TEST_F(StartupTest, TwoArgumentsOpenNothingAndRestoreNothing) {
   EXPECT_TRUE(dialogs.messages.empty());
 }
 
+TEST_F(StartupTest, LeavingATwoArgumentSessionUntouchedKeepsTheKeptPalette) {
+  store->setValue(QStringLiteral("Options/SavePalette"), 1);
+  QDir().mkpath(QFileInfo(LastPaletteFile()).absolutePath());
+  ASSERT_TRUE(WritePaletteFile(LastPaletteFile(), Entries({{"Kept", 0x123456}})).Ok());
+  auto window = Start({QStringLiteral("a"), QStringLiteral("b")});
+  Finish(window);
+  window = Start();
+  EXPECT_EQ(Names(window->Palette()), QStringList({"Kept"}));
+  Finish(window);
+
+  // Colours collected in such a session are kept as usual.
+  window = Start({QStringLiteral("a"), QStringLiteral("b")});
+  window->Palette().AddPaletteColor(QStringLiteral("New"), TColorObject(0x00FF00, cmRGB));
+  window->Actions().actFileExit->trigger();
+  Finish(window);
+  window = Start();
+  EXPECT_EQ(Names(window->Palette()), QStringList({"New"}));
+}
+
 // --- The palette kept between runs ------------------------------------------------------------------------
 
 TEST_F(StartupTest, WithSavePaletteOffNothingIsKeptOrRead) {
