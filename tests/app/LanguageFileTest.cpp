@@ -114,8 +114,8 @@ TEST_P(LanguageKeyRules, Apply) {
 
   std::map<QString, QString> texts;
   std::map<QString, QString> items;
-  auto put = [](std::map<QString, QString>& m, const char* spec) {
-    for (const QString& part : QString(spec).split(u';', Qt::SkipEmptyParts)) {
+  auto put = [](std::map<QString, QString>& m, const char* pairs) {
+    for (const QString& part : QString(pairs).split(u';', Qt::SkipEmptyParts)) {
       m[part.section(u'=', 0, 0)] = part.section(u'=', 1);
     }
   };

@@ -104,7 +104,7 @@ INSTANTIATE_TEST_SUITE_P(
                       TPlaceholderCase{sContrastRatio, "Kontrast = %d : 1", false},
                       TPlaceholderCase{sContrastRatio, "Kontrast = %.20f : 1", false},
                       TPlaceholderCase{sCantOpen, "Nicht lesbar %s", false},
-                      TPlaceholderCase{sCantOpen, "100 % sicher", false},  // "% s" is a printf spec
+                      TPlaceholderCase{sCantOpen, "100 % sicher", false},  // "% s" is a printf conversion
                       TPlaceholderCase{sCantOpen, "100%% sicher", true},
                       TPlaceholderCase{sCantOpen, "", false},
                       TPlaceholderCase{sBrightDiff, "Helligkeitsunterschied = %d (min. 125)", true}));
