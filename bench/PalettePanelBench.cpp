@@ -1,6 +1,6 @@
 // The palette list under load: adding colours one by one to a shown list (as an import does), painting a screen
 // of items, and a sort that refills a list of 100,000 entries.
-#include "app/MainActions.h"
+#include "actions/MainActions.h"
 #include "controls/ColorList.h"
 #include "palette/PaletteDocument.h"
 #include "palette/PalettePanel.h"

@@ -1,11 +1,11 @@
 #include "app/Application.h"
 
-#include "app/ActionIcons.h"
+#include "actions/ActionIcons.h"
 #include "app/AppInfo.h"
-#include "app/Language.h"
-#include "app/LanguageApplier.h"
+#include "language/Language.h"
+#include "language/LanguageApplier.h"
 #include "app/MainWindow.h"
-#include "app/MessageSeam.h"
+#include "language/MessageSeam.h"
 #include "app/Settings.h"
 
 #include <QApplication>

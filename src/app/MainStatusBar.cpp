@@ -1,6 +1,6 @@
 #include "app/MainStatusBar.h"
 
-#include "app/QtColorAdapter.h"
+#include "interchange/QtColorAdapter.h"
 
 #include <QEvent>
 #include <QHBoxLayout>

@@ -1,6 +1,6 @@
 #include "app/OptionsDialog.h"
 
-#include "app/LanguageApplier.h"
+#include "language/LanguageApplier.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #include "controls/ColorDrag.h"
 
-#include "app/QtColorAdapter.h"
+#include "interchange/QtColorAdapter.h"
 #include "core/ColorText.h"
 
 #include <QColor>

@@ -1,6 +1,6 @@
 #include "controls/ColorList.h"
 
-#include "app/QtColorAdapter.h"
+#include "interchange/QtColorAdapter.h"
 #include "controls/ColorDrag.h"
 
 #include <QDrag>

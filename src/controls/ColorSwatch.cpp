@@ -1,6 +1,6 @@
 #include "controls/ColorSwatch.h"
 
-#include "app/QtColorAdapter.h"
+#include "interchange/QtColorAdapter.h"
 #include "core/ColorText.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "controls/CommonColorControl.h"
 
-#include "app/QtColorAdapter.h"
+#include "interchange/QtColorAdapter.h"
 
 #include <QDragEnterEvent>
 #include <QDragMoveEvent>

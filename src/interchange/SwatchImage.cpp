@@ -1,6 +1,6 @@
 #include "interchange/SwatchImage.h"
 
-#include "app/QtColorAdapter.h"
+#include "interchange/QtColorAdapter.h"
 #include "interchange/GifWriter.h"
 #include "interchange/JpegWriter.h"
 

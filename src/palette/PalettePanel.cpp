@@ -1,8 +1,8 @@
 #include "palette/PalettePanel.h"
 
-#include "app/MainActions.h"
-#include "app/MessageSeam.h"
-#include "app/Messages.h"
+#include "actions/MainActions.h"
+#include "language/MessageSeam.h"
+#include "language/Messages.h"
 #include "controls/ColorDrag.h"
 #include "controls/ColorList.h"
 #include "core/ColorText.h"

@@ -2,7 +2,7 @@
 // The Palette panel: the palette and history lists on two tabs, the palette toolbar and pop-up menu, and the
 // file and palette commands on the palette document.
 
-#include "app/ActionRules.h"
+#include "actions/ActionRules.h"
 #include "core/ColorTypes.h"
 
 #include <QWidget>

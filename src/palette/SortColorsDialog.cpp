@@ -1,6 +1,6 @@
 #include "palette/SortColorsDialog.h"
 
-#include "app/LanguageApplier.h"
+#include "language/LanguageApplier.h"
 #include "palette/DialogPlacement.h"
 
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #include "workspace/BaseColorCommands.h"
 
-#include "app/MainActions.h"
+#include "actions/MainActions.h"
 #include "core/ColorAdjust.h"
 #include "core/ColorText.h"
 #include "workspace/Workspace.h"

@@ -1,7 +1,7 @@
 #pragma once
 // The commands on the base colour: history, clipboard copies, step adjustments, web, grey and random.
 
-#include "app/ActionRules.h"
+#include "actions/ActionRules.h"
 
 #include <QObject>
 

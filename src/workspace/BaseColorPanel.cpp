@@ -1,7 +1,7 @@
 #include "workspace/BaseColorPanel.h"
 
-#include "app/MainActions.h"
-#include "app/Messages.h"
+#include "actions/MainActions.h"
+#include "language/Messages.h"
 #include "controls/ColorDrag.h"
 #include "controls/ColorSwatch.h"
 #include "core/ColorAdjust.h"

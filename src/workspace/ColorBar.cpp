@@ -1,6 +1,6 @@
 #include "workspace/ColorBar.h"
 
-#include "app/QtColorAdapter.h"
+#include "interchange/QtColorAdapter.h"
 #include "core/ColorModels.h"
 #include "core/Rounding.h"
 

@@ -2,10 +2,10 @@
 // its built-in English, deutsch.lng has exactly the same keys, and both carry every message key.
 // With TINTORIUM_DUMP_LANG set to a file name, the windows' current texts are written there as a language
 // file (the starting point when windows gain controls).
-#include "app/LanguageApplier.h"
-#include "app/LanguageFile.h"
+#include "language/LanguageApplier.h"
+#include "language/LanguageFile.h"
 #include "app/MainWindow.h"
-#include "app/Messages.h"
+#include "language/Messages.h"
 #include "app/OptionsDialog.h"
 #include "app/Settings.h"
 #include "palette/EditColorDialog.h"

@@ -1,8 +1,8 @@
 // Start-up and exit: the command line, the palette kept between runs, the close question, Options OK.
 #include "ShellTestSupport.h"
 
-#include "app/AppPaths.h"
-#include "app/MainActions.h"
+#include "platform/AppPaths.h"
+#include "actions/MainActions.h"
 #include "app/OptionsDialog.h"
 #include "palette/PaletteDocument.h"
 #include "workspace/Workspace.h"

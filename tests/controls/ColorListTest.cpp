@@ -1,5 +1,5 @@
 // The colour list: item drawing checked on rendered pixels, hover reports, keys, drag offers and drops.
-#include "app/QtColorAdapter.h"
+#include "interchange/QtColorAdapter.h"
 #include "controls/ColorList.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // The swatch control: its picture, its own colour under the pointer, its drag offer and drops on it.
-#include "app/QtColorAdapter.h"
+#include "interchange/QtColorAdapter.h"
 #include "controls/ColorSwatch.h"
 
 #include <gtest/gtest.h>

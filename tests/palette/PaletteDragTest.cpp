@@ -1,6 +1,6 @@
 // A real drag within the palette list, through QDrag and the platform's drag and drop. The offscreen platform
 // has no drag and drop, so this runs under a virtual X display (xvfb-run) and skips elsewhere.
-#include "app/MainActions.h"
+#include "actions/MainActions.h"
 #include "controls/ColorList.h"
 #include "palette/PaletteDocument.h"
 #include "palette/PalettePanel.h"

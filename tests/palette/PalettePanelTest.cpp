@@ -1,9 +1,9 @@
 // The palette panel through its real widgets: file commands and the save question, palette commands and their
 // enabling rules, drag and drop into the list, the dialogs, the clipboard copies and the history page.
-#include "app/ActionIcons.h"
-#include "app/Language.h"
-#include "app/MainActions.h"
-#include "app/QtColorAdapter.h"
+#include "actions/ActionIcons.h"
+#include "language/Language.h"
+#include "actions/MainActions.h"
+#include "interchange/QtColorAdapter.h"
 #include "controls/ColorList.h"
 #include "controls/ColorSwatch.h"
 #include "palette/EditColorDialog.h"

@@ -1,7 +1,7 @@
 #pragma once
 // A dialog seam for tests: records every message and answers from a script, never blocking.
 
-#include "app/MessageSeam.h"
+#include "language/MessageSeam.h"
 
 #include <QDialog>
 #include <QString>

@@ -1,5 +1,5 @@
 // The Edit commands on the base colour, run through the main window's actions.
-#include "app/MainActions.h"
+#include "actions/MainActions.h"
 #include "workspace/BaseColorCommands.h"
 #include "workspace/ColorHistory.h"
 #include "workspace/Workspace.h"

@@ -1,6 +1,6 @@
 // Real drags between the base swatch and the palette area, through QDrag and the platform's drag and drop.
 // The offscreen platform has no drag and drop, so this runs under a virtual X display and skips elsewhere.
-#include "app/MainActions.h"
+#include "actions/MainActions.h"
 #include "controls/ColorList.h"
 #include "controls/ColorSwatch.h"
 #include "palette/PaletteDocument.h"

@@ -1,9 +1,9 @@
 // The Base Color panel driven as a user drives it: sliders, fields, the hexadecimal field, the indicators
 // and drops on the base swatch.
-#include "app/QtColorAdapter.h"
+#include "interchange/QtColorAdapter.h"
 #include "core/ColorText.h"
 #include "controls/ColorSwatch.h"
-#include "app/MainActions.h"
+#include "actions/MainActions.h"
 #include "workspace/BaseColorCommands.h"
 #include "workspace/BaseColorPanel.h"
 #include "workspace/ColorBar.h"

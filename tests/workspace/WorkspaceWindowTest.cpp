@@ -1,6 +1,6 @@
 // The workspace inside the main window: the colour-under-cursor readout and its model menu, and the caption
 // after the base colour is added to the palette.
-#include "app/MainActions.h"
+#include "actions/MainActions.h"
 #include "app/MainStatusBar.h"
 #include "app/MainWindow.h"
 #include "controls/ColorSwatch.h"

@@ -1,6 +1,6 @@
-#include "app/LanguageApplier.h"
+#include "language/LanguageApplier.h"
 
-#include "app/Language.h"
+#include "language/Language.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>

@@ -1,6 +1,6 @@
-#include "app/Messages.h"
+#include "language/Messages.h"
 
-#include "app/LanguageFile.h"
+#include "language/LanguageFile.h"
 
 #include <QLocale>
 

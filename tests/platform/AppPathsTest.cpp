@@ -1,5 +1,5 @@
 // Where the program finds its data: beside itself in a build tree, in ../share/tintorium once installed.
-#include "app/AppPaths.h"
+#include "platform/AppPaths.h"
 
 #include <gtest/gtest.h>
 

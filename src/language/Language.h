@@ -5,7 +5,7 @@
 // or one that names no file, means the built-in English texts. Names are plain file names: anything with
 // a folder in it names no file, so a setting cannot point outside the language folder.
 
-#include "app/LanguageFile.h"
+#include "language/LanguageFile.h"
 
 #include <QString>
 #include <QStringList>

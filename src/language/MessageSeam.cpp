@@ -1,4 +1,4 @@
-#include "app/MessageSeam.h"
+#include "language/MessageSeam.h"
 
 #include <QApplication>
 #include <QDialog>

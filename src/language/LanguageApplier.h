@@ -20,7 +20,7 @@
 //   with the file name. A file item calls SelectLanguage(mainWindow, fileName); the default item calls
 //   SelectLanguage(mainWindow, QString()). Afterwards the caller writes CurrentLanguageName() to `Language`.
 
-#include "app/LanguageFile.h"
+#include "language/LanguageFile.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 // Applying language sections to real widgets, and switching languages back and forth.
-#include "app/Language.h"
-#include "app/LanguageApplier.h"
-#include "app/Messages.h"
+#include "language/Language.h"
+#include "language/LanguageApplier.h"
+#include "language/Messages.h"
 
 #include <gtest/gtest.h>
 

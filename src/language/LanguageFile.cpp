@@ -1,4 +1,4 @@
-#include "app/LanguageFile.h"
+#include "language/LanguageFile.h"
 
 #include <QFile>
 #include <QFileInfo>

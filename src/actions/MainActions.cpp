@@ -1,4 +1,4 @@
-#include "app/MainActions.h"
+#include "actions/MainActions.h"
 
 #include <QAction>
 #include <QKeySequence>

@@ -1,6 +1,6 @@
-#include "app/ActionIcons.h"
+#include "actions/ActionIcons.h"
 
-#include "app/MainActions.h"
+#include "actions/MainActions.h"
 
 #include <QAction>
 #include <QIcon>

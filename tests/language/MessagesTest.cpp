@@ -1,7 +1,7 @@
 // Message texts: defaults, the Global section, hostile placeholders, and the current language file.
-#include "app/Language.h"
-#include "app/LanguageFile.h"
-#include "app/Messages.h"
+#include "language/Language.h"
+#include "language/LanguageFile.h"
+#include "language/Messages.h"
 
 #include <gtest/gtest.h>
 

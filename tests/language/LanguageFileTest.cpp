@@ -1,5 +1,5 @@
 // The language-file reader and the key rules, against a recording target (no widgets).
-#include "app/LanguageFile.h"
+#include "language/LanguageFile.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "app/Language.h"
+#include "language/Language.h"
 
-#include "app/AppPaths.h"
-#include "app/Messages.h"
+#include "platform/AppPaths.h"
+#include "language/Messages.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,0 +1,2 @@
+#include "controls/Swatch.h"
+#include "app/Main.h"

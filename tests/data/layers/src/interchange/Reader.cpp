@@ -1,0 +1,4 @@
+#include "interchange/Reader.h"
+#include "controls/Swatch.h"
+#include <QPrinter>
+#include <QImage>
