@@ -42,40 +42,28 @@ void NextColour(TWorkspace& workspace, int step) {
   workspace.BaseColor().SetHSB({step % 361, 40 + step % 61, 30 + (step / 361) % 71});
 }
 
-void BM_BaseColorChanged(benchmark::State& state) {
+// Base colour changes one after another; `fromHistory` as Previous and Next make them (nothing recorded),
+// `repaint` with the repaint each one causes.
+void TimeBaseColorChanges(benchmark::State& state, bool fromHistory, bool repaint) {
   TBenchWindow window;
   TWorkspace& workspace = window.Workspace();
   int step = 0;
   for (auto _ : state) {
     NextColour(workspace, ++step);
-    workspace.BaseColorChanged(nullptr, cmHSB, true, false);
+    workspace.BaseColorChanged(nullptr, cmHSB, true, fromHistory);
+    if (repaint) QApplication::processEvents();
   }
 }
+
+void BM_BaseColorChanged(benchmark::State& state) { TimeBaseColorChanges(state, false, false); }
 BENCHMARK(BM_BaseColorChanged)->Unit(benchmark::kMicrosecond);
 
-// Steps 1 to 3 alone: a change that records nothing (as Previous and Next make).
-void BM_BaseColorChangedWithoutRecording(benchmark::State& state) {
-  TBenchWindow window;
-  TWorkspace& workspace = window.Workspace();
-  int step = 0;
-  for (auto _ : state) {
-    NextColour(workspace, ++step);
-    workspace.BaseColorChanged(nullptr, cmHSB, true, true);
-  }
-}
+// Steps 1 to 3 alone: a change that records nothing.
+void BM_BaseColorChangedWithoutRecording(benchmark::State& state) { TimeBaseColorChanges(state, true, false); }
 BENCHMARK(BM_BaseColorChangedWithoutRecording)->Unit(benchmark::kMicrosecond);
 
 // The same change followed by the repaint it causes, as the user sees it.
-void BM_BaseColorChangedAndRepaint(benchmark::State& state) {
-  TBenchWindow window;
-  TWorkspace& workspace = window.Workspace();
-  int step = 0;
-  for (auto _ : state) {
-    NextColour(workspace, ++step);
-    workspace.BaseColorChanged(nullptr, cmHSB, true, false);
-    QApplication::processEvents();
-  }
-}
+void BM_BaseColorChangedAndRepaint(benchmark::State& state) { TimeBaseColorChanges(state, false, true); }
 BENCHMARK(BM_BaseColorChangedAndRepaint)->Unit(benchmark::kMicrosecond);
 
 // One step of a live slider drag (the swatch and the model's other sliders follow), painted.

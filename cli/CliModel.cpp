@@ -96,17 +96,21 @@ int ConvertValues(TCliModel from, const std::int64_t* values, TCliModel to, std:
   return arity;
 }
 
+// rgb, hsb, cmyk and lab stand in the colour object's order.
+static_assert(static_cast<int>(TCliModel::Rgb) == cmRGB && static_cast<int>(TCliModel::Hsb) == cmHSB &&
+              static_cast<int>(TCliModel::Cmyk) == cmCMYK && static_cast<int>(TCliModel::Lab) == cmLAB);
+
 void SetFromValues(TColorObject& object, TCliModel model, const std::int64_t* values) {
-  // The values passed InChannelRange: each fits 32 bits, a colour fits as unsigned.
-  std::int32_t v[4] = {};
-  for (int i = 0; i < CliModelInfo(model).arity; ++i) v[i] = static_cast<std::int32_t>(values[i]);
-  switch (model) {
-    case TCliModel::Rgb: object.SetRGB({v[0], v[1], v[2]}); break;
-    case TCliModel::Hsb: object.SetHSB({v[0], v[1], v[2]}); break;
-    case TCliModel::Cmyk: object.SetCMYK({v[0], v[1], v[2], v[3]}); break;
-    case TCliModel::Lab: object.SetLab({v[0], v[1], v[2]}); break;
-    case TCliModel::Color: object.SetColor(static_cast<TColor>(values[0]), cmRGB); break;
+  if (model == TCliModel::Color) {
+    object.SetColor(static_cast<TColor>(values[0]), cmRGB);
+    return;
   }
+  // The values passed InChannelRange: each fits 32 bits.
+  TChannelValues v{};
+  for (std::size_t i = 0; i < static_cast<std::size_t>(CliModelInfo(model).arity); ++i) {
+    v[i] = static_cast<std::int32_t>(values[i]);
+  }
+  SetChannelValues(object, static_cast<TColorModel>(model), v);
 }
 
 }  // namespace tintorium::cli

@@ -250,48 +250,42 @@ int Show(const TOptions& options, const TCliIO& io) {
   return ExitOk;
 }
 
-int Convert(const TOptions& options, const TCliIO& io) {
-  RequireCount(options, 3, "convert IN OUT [options]");
-  const QString source = Text(options.positional[1]);
-  const QString target = Text(options.positional[2]);
-  RequireReadable(source);
-  RequireWritable(target);
-  const TReadResult<TPaletteEntries> read = ReadEntries(source, options.import);
-  if (!read.Ok()) return Failure(io, source, read.Status.Message());
-  const TFileResult written = WriteEntries(target, read.Value, options.image);
-  return written.Ok() ? ExitOk : Failure(io, target, written.Message());
-}
-
-int Sort(const TOptions& options, const TCliIO& io) {
-  RequireCount(options, 5, "sort FILE KEY ASC|DESC OUT");
-  const QString source = Text(options.positional[1]);
-  const QString target = Text(options.positional[4]);
-  const auto key = ParseSortKey(options.positional[2]);
-  if (!key) throw TUsageError("unknown sort key '" + std::string(options.positional[2]) + "'");
-  const auto order = ParseSortOrder(options.positional[3]);
-  if (!order) throw TUsageError("the order is ASC or DESC, not '" + std::string(options.positional[3]) + "'");
+// Reads `source`, lets `rework` change its entries, and writes them to `target`.
+template <typename TRework>
+int Rewrite(const TOptions& options, const TCliIO& io, const QString& source, const QString& target,
+            const TRework& rework) {
   RequireReadable(source);
   RequireWritable(target);
   TReadResult<TPaletteEntries> read = ReadEntries(source, options.import);
   if (!read.Ok()) return Failure(io, source, read.Status.Message());
-  SortPalette(read.Value, *key, *order);
+  rework(read.Value);
   const TFileResult written = WriteEntries(target, read.Value, options.image);
   return written.Ok() ? ExitOk : Failure(io, target, written.Message());
 }
 
+int Convert(const TOptions& options, const TCliIO& io) {
+  RequireCount(options, 3, "convert IN OUT [options]");
+  return Rewrite(options, io, Text(options.positional[1]), Text(options.positional[2]), [](TPaletteEntries&) {});
+}
+
+int Sort(const TOptions& options, const TCliIO& io) {
+  RequireCount(options, 5, "sort FILE KEY ASC|DESC OUT");
+  const auto key = ParseSortKey(options.positional[2]);
+  if (!key) throw TUsageError("unknown sort key '" + std::string(options.positional[2]) + "'");
+  const auto order = ParseSortOrder(options.positional[3]);
+  if (!order) throw TUsageError("the order is ASC or DESC, not '" + std::string(options.positional[3]) + "'");
+  return Rewrite(options, io, Text(options.positional[1]), Text(options.positional[4]),
+                 [&](TPaletteEntries& entries) { SortPalette(entries, *key, *order); });
+}
+
 int Dedupe(const TOptions& options, const TCliIO& io) {
   RequireCount(options, 3, "dedupe FILE OUT");
-  const QString source = Text(options.positional[1]);
-  const QString target = Text(options.positional[2]);
-  RequireReadable(source);
-  RequireWritable(target);
-  const TReadResult<TPaletteEntries> read = ReadEntries(source, options.import);
-  if (!read.Ok()) return Failure(io, source, read.Status.Message());
-  TPaletteDocument document;
-  for (const TPaletteEntry& entry : read.Value) document.AddPaletteColor(entry.Name, entry.Color);
-  document.RemoveDuplicateColors();
-  const TFileResult written = WriteEntries(target, document.Entries(), options.image);
-  return written.Ok() ? ExitOk : Failure(io, target, written.Message());
+  return Rewrite(options, io, Text(options.positional[1]), Text(options.positional[2]), [](TPaletteEntries& entries) {
+    TPaletteDocument document;
+    for (const TPaletteEntry& entry : entries) document.AddPaletteColor(entry.Name, entry.Color);
+    document.RemoveDuplicateColors();
+    entries = document.Entries();
+  });
 }
 
 }  // namespace

@@ -78,6 +78,21 @@ void Swatches(QPainter& p, double x, double y, double cell) {
   }
 }
 
+// The colours import fills in and export sends out: swatches in a frame, bottom left.
+void FramedSwatches(QPainter& p) {
+  Swatches(p, 3, 17, 5.5);
+  p.setPen(Ink(1.6));
+  p.setBrush(Qt::NoBrush);
+  p.drawRect(QRectF(2, 15, 14, 14));
+}
+
+// The palette entry a command acts on, top left; the command's own mark goes bottom right.
+void EntryChip(QPainter& p, const QColor& fill) {
+  p.setPen(Ink(1.6));
+  p.setBrush(fill);
+  p.drawRoundedRect(QRectF(3, 3, 18, 18), 3, 3);
+}
+
 void Arrow(QPainter& p, QPointF from, QPointF to, const QColor& color) {
   p.setPen(QPen(color, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
   p.drawLine(from, to);
@@ -161,18 +176,12 @@ const std::vector<std::pair<QAction* TMainActions::*, TPainterFn>>& Pictures() {
       {&TMainActions::actEditRedo, [](QPainter& p) { Arrow(p, QPointF(6, 16), QPointF(23, 16), kInk); }},
       {&TMainActions::actImportColors,
        [](QPainter& p) {
-         Swatches(p, 3, 17, 5.5);
-         p.setPen(Ink(1.6));
-         p.setBrush(Qt::NoBrush);
-         p.drawRect(QRectF(2, 15, 14, 14));
+         FramedSwatches(p);
          Arrow(p, QPointF(28, 4), QPointF(15, 15), QColor(42, 157, 143));
        }},
       {&TMainActions::actExportColors,
        [](QPainter& p) {
-         Swatches(p, 3, 17, 5.5);
-         p.setPen(Ink(1.6));
-         p.setBrush(Qt::NoBrush);
-         p.drawRect(QRectF(2, 15, 14, 14));
+         FramedSwatches(p);
          Arrow(p, QPointF(14, 16), QPointF(26, 5), QColor(230, 57, 70));
        }},
       {&TMainActions::actToolsScreenPick,
@@ -267,18 +276,14 @@ const std::vector<std::pair<QAction* TMainActions::*, TPainterFn>>& Pictures() {
       {&TMainActions::actEditDesaturate, [](QPainter& p) { Drop(p, QColor(214, 170, 178)); Sign(p, false, {16, 20}); }},
       {&TMainActions::actPaletteAddBaseColor,
        [](QPainter& p) {
-         p.setPen(Ink(1.6));
-         p.setBrush(QColor(232, 253, 0));
-         p.drawRoundedRect(QRectF(3, 3, 18, 18), 3, 3);
+         EntryChip(p, QColor(232, 253, 0));
          p.setPen(QPen(QColor(42, 157, 143), 3.2, Qt::SolidLine, Qt::RoundCap));
          p.drawLine(QPointF(24, 17), QPointF(24, 29));
          p.drawLine(QPointF(18, 23), QPointF(30, 23));
        }},
       {&TMainActions::actPaletteEditColor,
        [](QPainter& p) {
-         p.setPen(Ink(1.6));
-         p.setBrush(QColor(69, 123, 157));
-         p.drawRoundedRect(QRectF(3, 3, 18, 18), 3, 3);
+         EntryChip(p, QColor(69, 123, 157));
          p.setPen(QPen(kInk, 4, Qt::SolidLine, Qt::RoundCap));
          p.drawLine(QPointF(15, 27), QPointF(28, 14));
          p.setPen(QPen(QColor(244, 162, 97), 2.4, Qt::SolidLine, Qt::RoundCap));
@@ -286,9 +291,7 @@ const std::vector<std::pair<QAction* TMainActions::*, TPainterFn>>& Pictures() {
        }},
       {&TMainActions::actPaletteDeleteColor,
        [](QPainter& p) {
-         p.setPen(Ink(1.6));
-         p.setBrush(QColor(244, 162, 97));
-         p.drawRoundedRect(QRectF(3, 3, 18, 18), 3, 3);
+         EntryChip(p, QColor(244, 162, 97));
          p.setPen(QPen(QColor(200, 30, 40), 3.2, Qt::SolidLine, Qt::RoundCap));
          p.drawLine(QPointF(18, 18), QPointF(28, 28));
          p.drawLine(QPointF(28, 18), QPointF(18, 28));

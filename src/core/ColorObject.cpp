@@ -104,6 +104,37 @@ void TColorObject::Assign(const TColorObject& source) {
   hsb_ = source.hsb_;
 }
 
+TChannelValues ChannelValuesOf(const TColorObject& color, TColorModel model) {
+  switch (model) {
+    case cmRGB: {
+      const TRGBValues v = color.GetRGB();
+      return {v.R, v.G, v.B, 0};
+    }
+    case cmHSB: {
+      const THSBValues v = color.GetHSB();
+      return {v.H, v.S, v.B, 0};
+    }
+    case cmCMYK: {
+      const TCMYKValues v = color.GetCMYK();
+      return {v.C, v.M, v.Y, v.K};
+    }
+    case cmLAB: {
+      const TLabValues v = color.GetLab();
+      return {v.L, v.a, v.b, 0};
+    }
+  }
+  return {0, 0, 0, 0};
+}
+
+void SetChannelValues(TColorObject& color, TColorModel model, const TChannelValues& v) {
+  switch (model) {
+    case cmRGB: color.SetRGB({v[0], v[1], v[2]}); break;
+    case cmHSB: color.SetHSB({v[0], v[1], v[2]}); break;
+    case cmCMYK: color.SetCMYK({v[0], v[1], v[2], v[3]}); break;
+    case cmLAB: color.SetLab({v[0], v[1], v[2]}); break;
+  }
+}
+
 bool SameColor(const TColorObject& a, const TColorObject& b) {
   if (a.Model() != b.Model()) return false;
   switch (a.Model()) {

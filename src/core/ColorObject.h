@@ -68,6 +68,12 @@ class TColorObjectFx : public TColorObject {
 /// An ordered list of named colours: what the export writers take.
 using TColors = std::vector<TColorObjectFx>;
 
+/// `model`'s record of `color` as channel values; the unused fourth is 0, and so is all of a model outside 0-3.
+TChannelValues ChannelValuesOf(const TColorObject& color, TColorModel model);
+/// Sets `color` with `model`'s setter from `values` (stored as given, no clamping); a model outside 0-3 leaves
+/// `color` as it was.
+void SetChannelValues(TColorObject& color, TColorModel model, const TChannelValues& values);
+
 /// False when the models differ; otherwise whether the authoritative records are equal.
 bool SameColor(const TColorObject& a, const TColorObject& b);
 

@@ -49,6 +49,10 @@ struct TLabValues {
   std::int32_t L = 0, a = 0, b = 0;
   friend constexpr bool operator==(const TLabValues&, const TLabValues&) = default;
 };
+/// The values of one model's channels in record order (R, G, B; H, S, B; C, M, Y, K; L, a, b); only CMYK uses
+/// the fourth.
+using TChannelValues = std::array<std::int32_t, 4>;
+
 /// CIE XYZ relative to D50; the reference white has Y = 1.0.
 struct TXYZ {
   double X = 0, Y = 0, Z = 0;

@@ -23,12 +23,7 @@ TColorObject ColorFromChannels(std::uint8_t model, const TChannels& ch) {
   // Each setter makes its model authoritative and derives the other three, so starting from black in the
   // file's model would only be computed and thrown away.
   TColorObject color;
-  switch (model) {
-    case cmRGB: color.SetRGB({ch.c1, ch.c2, ch.c3}); break;
-    case cmHSB: color.SetHSB({ch.c1, ch.c2, ch.c3}); break;
-    case cmCMYK: color.SetCMYK({ch.c1, ch.c2, ch.c3, ch.c4}); break;
-    default: color.SetLab({ch.c1, ch.c2, ch.c3}); break;
-  }
+  SetChannelValues(color, static_cast<TColorModel>(model), {ch.c1, ch.c2, ch.c3, ch.c4});
   return color;
 }
 

@@ -6,6 +6,7 @@
 #include "controls/ColorSwatch.h"
 #include "core/ColorAdjust.h"
 #include "core/ColorModels.h"
+#include "core/ColorObject.h"
 #include "core/ColorText.h"
 #include "workspace/ColorBar.h"
 #include "workspace/Workspace.h"
@@ -53,28 +54,6 @@ constexpr std::array<TModelLayout, 4> ModelLayouts{{
 }};
 
 constexpr std::array<const char*, 4> ModelTabTexts{"RGB", "HSB", "CMYK", "CIE L*ab"};
-
-TChannelValues ValuesOf(const TColorObject& color, TColorModel model) {
-  switch (model) {
-    case cmRGB: {
-      const TRGBValues v = color.GetRGB();
-      return {v.R, v.G, v.B, 0};
-    }
-    case cmHSB: {
-      const THSBValues v = color.GetHSB();
-      return {v.H, v.S, v.B, 0};
-    }
-    case cmCMYK: {
-      const TCMYKValues v = color.GetCMYK();
-      return {v.C, v.M, v.Y, v.K};
-    }
-    case cmLAB: {
-      const TLabValues v = color.GetLab();
-      return {v.L, v.a, v.b, 0};
-    }
-  }
-  return {0, 0, 0, 0};
-}
 
 TColor ColorOfValues(TColorModel model, const TChannelValues& v) {
   switch (model) {
@@ -377,7 +356,7 @@ void TBaseColorPanel::ShowBaseMarks(const TColorObject& base) {
 void TBaseColorPanel::ShowBaseValues(const TColorObject& base, TColorModel model, bool refreshAll) {
   for (int m = cmRGB; m <= cmLAB; ++m) {
     const auto each = static_cast<TColorModel>(m);
-    if (refreshAll || each != model) ShowModelValues(each, ValuesOf(base, each), 0);
+    if (refreshAll || each != model) ShowModelValues(each, ChannelValuesOf(base, each), 0);
   }
 }
 
@@ -388,24 +367,6 @@ TChannelValues TBaseColorPanel::SliderValues(TColorModel model) const {
   return values;
 }
 
-void TBaseColorPanel::StoreInBase(TColorModel model, const TChannelValues& v) {
-  TColorObject& base = workspace_.BaseColor();
-  switch (model) {
-    case cmRGB:
-      base.SetRGB({v[0], v[1], v[2]});
-      break;
-    case cmHSB:
-      base.SetHSB({v[0], v[1], v[2]});
-      break;
-    case cmCMYK:
-      base.SetCMYK({v[0], v[1], v[2], v[3]});
-      break;
-    case cmLAB:
-      base.SetLab({v[0], v[1], v[2]});
-      break;
-  }
-}
-
 void TBaseColorPanel::SliderTracked(TColorModel model, TColorBar* bar) {
   const TChannelValues values = SliderValues(model);
   shBase_->SetBaseColor(ColorOfValues(model, values));
@@ -413,7 +374,7 @@ void TBaseColorPanel::SliderTracked(TColorModel model, TColorBar* bar) {
 }
 
 void TBaseColorPanel::SliderCommitted(TColorModel model, TColorBar* bar) {
-  StoreInBase(model, SliderValues(model));
+  SetChannelValues(workspace_.BaseColor(), model, SliderValues(model));
   workspace_.BaseColorChanged(bar, model, false, false);
 }
 
@@ -422,7 +383,7 @@ void TBaseColorPanel::FieldsEntered(TColorModel model, QObject* field) {
   const auto& fields = editors_[model].fields;
   for (std::size_t i = 0; i < fields.size(); ++i) values[i] = ReadFieldNumber(fields[i]->text());
   ShowModelValues(model, values, 0);
-  StoreInBase(model, SliderValues(model));
+  SetChannelValues(workspace_.BaseColor(), model, SliderValues(model));
   workspace_.BaseColorChanged(field, model, false, false);
 }
 

@@ -26,9 +26,6 @@ class TMainActions;
 class TWorkspace;
 struct TColorDragOffer;
 
-/// The values of one model's channels in record order (R, G, B; H, S, B; C, M, Y, K; L, a, b).
-using TChannelValues = std::array<int, 4>;
-
 /// The place of the sliders and fields on a page of the given width: the R slider runs from its left edge to
 /// the page width minus the field width minus 13; the field sits 6 pixels to its right.
 struct TChannelRowGeometry {
@@ -105,7 +102,6 @@ class TBaseColorPanel final : public QWidget, public TBaseColorEditors {
   void LayoutPages();
   void SetTexts();
   TChannelValues SliderValues(TColorModel model) const;
-  void StoreInBase(TColorModel model, const TChannelValues& values);
   void SliderTracked(TColorModel model, TColorBar* bar);
   void SliderCommitted(TColorModel model, TColorBar* bar);
   void FieldsEntered(TColorModel model, QObject* field);

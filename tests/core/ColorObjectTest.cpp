@@ -53,6 +53,39 @@ TEST(ColorObjectTest, SettersStoreExactlyAsGivenAndDeriveTheRest) {
   EXPECT_EQ(o.GetColor(), RGBValuesToColor({300, -4, 17}));
 }
 
+// Each model's channel order, the unused fourth value and out-of-range values that must not be clamped.
+TEST(ColorObjectTest, ChannelValuesGoToTheModelsSetterAndBack) {
+  struct TCase {
+    TColorModel model;
+    TChannelValues values;
+    TColorObject expected;
+  };
+  const auto made = [](auto set) {
+    TColorObject o;
+    set(o);
+    return o;
+  };
+  const TCase cases[] = {
+      {cmRGB, {300, 20, -1, 0}, made([](TColorObject& o) { o.SetRGB({300, 20, -1}); })},
+      {cmHSB, {200, 50, 75, 0}, made([](TColorObject& o) { o.SetHSB({200, 50, 75}); })},
+      {cmCMYK, {10, 20, 30, 40}, made([](TColorObject& o) { o.SetCMYK({10, 20, 30, 40}); })},
+      {cmLAB, {60, -128, 127, 0}, made([](TColorObject& o) { o.SetLab({60, -128, 127}); })},
+  };
+  for (const TCase& c : cases) {
+    TColorObject o(0x123456, cmRGB);
+    SetChannelValues(o, c.model, c.values);
+    EXPECT_EQ(o.Model(), c.model);
+    EXPECT_TRUE(SameColor(o, c.expected)) << ColorModelNames[c.model];
+    EXPECT_EQ(o.GetRGB(), c.expected.GetRGB()) << ColorModelNames[c.model];
+    EXPECT_EQ(ChannelValuesOf(o, c.model), c.values) << ColorModelNames[c.model];
+  }
+
+  TColorObject kept(0x123456, cmHSB);
+  SetChannelValues(kept, static_cast<TColorModel>(4), {1, 2, 3, 4});
+  EXPECT_TRUE(SameColor(kept, TColorObject(0x123456, cmHSB)));
+  EXPECT_EQ(ChannelValuesOf(kept, static_cast<TColorModel>(4)), (TChannelValues{0, 0, 0, 0}));
+}
+
 TEST(ColorObjectTest, ModelIsABareTag) {
   TColorObject o;
   o.SetRGB({200, 100, 50});

@@ -20,21 +20,7 @@ class BaseColorCommandsTest : public ::testing::Test {
     commands.UpdateActions(actions);
   }
   void Set(TColorModel model, std::array<int, 4> v) {
-    TColorObject& base = workspace.BaseColor();
-    switch (model) {
-      case cmRGB:
-        base.SetRGB({v[0], v[1], v[2]});
-        break;
-      case cmHSB:
-        base.SetHSB({v[0], v[1], v[2]});
-        break;
-      case cmCMYK:
-        base.SetCMYK({v[0], v[1], v[2], v[3]});
-        break;
-      case cmLAB:
-        base.SetLab({v[0], v[1], v[2]});
-        break;
-    }
+    SetChannelValues(workspace.BaseColor(), model, v);
     workspace.BaseColorChanged(nullptr, model, true, false);
   }
   void Trigger(QAction* action) {
