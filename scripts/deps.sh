@@ -3,7 +3,7 @@ TINTORIUM_PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  liblcms2-dev libgif-dev libimagequant-dev libjpeg-dev libxml2-utils python3 ripgrep imagemagick
+  liblcms2-dev libgif-dev libimagequant-dev libjpeg-dev libxml2-utils desktop-file-utils python3 ripgrep imagemagick
   xvfb xauth fonts-dejavu-core
   clang libclang-rt-14-dev
 )
