@@ -52,10 +52,10 @@ int RunScanCommand(const TCliArgs& args, const TCliIO& io) {
   } else if (!QFileInfo::exists(file)) {
     return Failure(io, source, QString::fromLatin1(kFileNotFoundText));
   }
-  const TReadResult<QStringList> colors = ScanTextColorsFile(file);
-  if (!colors.Ok()) return Failure(io, source, colors.Status.Message());
-  for (const QString& color : colors.Value) std::fprintf(io.out, "%s\n", color.toLatin1().constData());
-  return ExitOk;
+  // Printed as found, so a file of any size takes no more memory than one block.
+  const TFileResult scanned = ScanTextColorsFile(
+      file, [&io](const QString& color) { std::fprintf(io.out, "%s\n", color.toLatin1().constData()); });
+  return scanned.Ok() ? ExitOk : Failure(io, source, scanned.Message());
 }
 
 }  // namespace tintorium::cli

@@ -1,6 +1,9 @@
 // tintorium-cli palette and scan, run as a script would run them.
+#include "interchange/WebScan.h"
+
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QProcess>
@@ -143,6 +146,30 @@ TEST(ScanCli, PrintsOneColourPerLine) {
   EXPECT_TRUE(run.out.startsWith("f4f5f6\n"));
   EXPECT_EQ(Cli({"scan", "--help"}).status, 0);
   EXPECT_TRUE(Cli({"palette", "--help"}).out.contains("palette convert IN OUT"));
+}
+
+// Printed block by block as found: the same lines as the whole-file scan, for every real page and for one of
+// many blocks (the pages again and again, each time shifted by a byte, so block ends fall all over them).
+TEST(ScanCli, PrintsWhatTheWholeFileScanFinds) {
+  const auto expectSameAsWhole = [](const QString& path) {
+    const TRun run = Cli({"scan", path});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    const QStringList whole = ScanTextColorsInBytes(ReadAll(path));
+    EXPECT_EQ(run.out, whole.isEmpty() ? QByteArray() : (whole.join(u'\n') + u'\n').toLatin1()) << path.toStdString();
+  };
+  QByteArray large;
+  for (const QString& name : QDir(Corpus("web")).entryList(QDir::Files)) {
+    expectSameAsWhole(Corpus("web/") + name);
+    const QByteArray page = ReadAll(Corpus("web/") + name);
+    for (int shift = 0; shift < 7; ++shift) large.append(page).append(QByteArray(shift + 1, ' '));
+  }
+  ASSERT_GT(large.size(), 4 * kScanBlockSize);
+  QTemporaryDir dir;
+  QFile file(dir.filePath(QStringLiteral("large.css")));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(large);
+  file.close();
+  expectSameAsWhole(file.fileName());
 }
 
 }  // namespace

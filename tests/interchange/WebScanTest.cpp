@@ -192,5 +192,127 @@ TEST(ScanTextColorsFuzz, EveryPrefixOfARealPageAgreesWithTheReference) {
   }
 }
 
+// The colours a stream finds when the bytes arrive cut at the given offsets.
+QStringList StreamScan(const QByteArray& bytes, const std::vector<qsizetype>& cuts) {
+  QStringList colors;
+  TWebColorStream stream([&colors](const QString& color) { colors.append(color); });
+  qsizetype from = 0;
+  for (qsizetype cut : cuts) {
+    stream.Feed(QByteArrayView(bytes).sliced(from, cut - from));
+    from = cut;
+  }
+  stream.Feed(QByteArrayView(bytes).sliced(from));
+  stream.Finish();
+  return colors;
+}
+
+QByteArray Utf16(std::u16string_view text, bool littleEndian) {
+  QByteArray bytes(littleEndian ? "\xFF\xFE" : "\xFE\xFF", 2);
+  for (char16_t c : text) {
+    const char lo = static_cast<char>(c & 0xFF);
+    const char hi = static_cast<char>(c >> 8);
+    bytes.append(littleEndian ? lo : hi).append(littleEndian ? hi : lo);
+  }
+  return bytes;
+}
+
+struct TBoundaryCase {
+  const char* name;
+  QByteArray bytes;
+  QStringList expected;
+};
+
+class StreamBoundaryTest : public ::testing::TestWithParam<TBoundaryCase> {};
+
+// Every offset of one block end, then every block size from 1 byte: each colour is found once, none is added.
+TEST_P(StreamBoundaryTest, AColourCutByABlockEndIsFoundOnce) {
+  const TBoundaryCase& c = GetParam();
+  ASSERT_EQ(ScanTextColorsInBytes(c.bytes), c.expected);
+  for (qsizetype cut = 0; cut <= c.bytes.size(); ++cut) {
+    EXPECT_EQ(StreamScan(c.bytes, {cut}), c.expected) << "block end at " << cut;
+  }
+  for (qsizetype block = 1; block <= 9; ++block) {
+    std::vector<qsizetype> cuts;
+    for (qsizetype cut = block; cut < c.bytes.size(); cut += block) cuts.push_back(cut);
+    EXPECT_EQ(StreamScan(c.bytes, cuts), c.expected) << "blocks of " << block;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Notations, StreamBoundaryTest,
+    ::testing::Values(
+        TBoundaryCase{"SixDigits", "a{color:#C0FFEE}", {"C0FFEE"}},
+        TBoundaryCase{"ThreeDigits", "b{c:#FaB;}", {"FFaaBB"}},
+        TBoundaryCase{"ThreeAtTheEnd", "x#ABC", {"AABBCC"}},
+        TBoundaryCase{"FiveDigitsAtTheEnd", "x#12345", {"112233"}},
+        TBoundaryCase{"HashInsideConsumed", "#a#fff #123", {"112233"}},
+        TBoundaryCase{"RescanAfterFourth", "#123456#abc", {"123456", "aabbcc"}},
+        TBoundaryCase{"AdjacentShortForms", "#abc#def#", {"aabbcc", "ddeeff"}},
+        // "é" and "€" are one character each here, so the first "#" consumes the second.
+        TBoundaryCase{"Utf8Mark", "\xEF\xBB\xBF#\xC3\xA9" "a#fff \xE2\x82\xAC#abc", {"aabbcc"}},
+        // A sequence cut by the block end and broken by the next byte must not take that byte with it.
+        TBoundaryCase{"Utf8BrokenSequences", "\xEF\xBB\xBF\xE2\x82#abc \xF0#123456", {"aabbcc", "123456"}},
+        TBoundaryCase{"Utf8LongRun", QByteArray("\xEF\xBB\xBF#12") + QByteArray("\xC3\xA9").repeated(30) + "#abc",
+                      {"aabbcc"}},
+        TBoundaryCase{"Utf16LittleEndian", Utf16(u"x:#0aF;\u20AC#Fe8012#1", true), {"00aaFF", "Fe8012"}},
+        TBoundaryCase{"Utf16BigEndian", Utf16(u"x:#0aF;\u20AC#Fe8012#1", false), {"00aaFF", "Fe8012"}},
+        TBoundaryCase{"MarkAloneIsEmptyText", "\xFF\xFE", {}},
+        TBoundaryCase{"ShortTextWithoutMark", "#a", {}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The text a byte-order mark announces, decoded in one piece as the whole-file scan always did.
+std::u16string WholeText(const QByteArray& bytes) {
+  if (bytes.startsWith("\xEF\xBB\xBF")) return QString::fromUtf8(bytes.sliced(3)).toStdU16String();
+  const bool le = bytes.startsWith("\xFF\xFE");
+  if (!le && !bytes.startsWith("\xFE\xFF")) return QString::fromLatin1(bytes).toStdU16String();
+  std::u16string text;
+  for (qsizetype i = 2; i + 1 < bytes.size(); i += 2) {
+    const auto a = static_cast<unsigned char>(bytes[i]);
+    const auto b = static_cast<unsigned char>(bytes[i + 1]);
+    text.push_back(static_cast<char16_t>(le ? a | (b << 8) : (a << 8) | b));
+  }
+  return text;
+}
+
+// Random bytes in random blocks, in each encoding, against the copying reference over the decoded whole; broken
+// UTF-8 sequences cut by block ends included.
+TEST(WebColorStreamFuzz, RandomBlocksAgreeWithTheReference) {
+  std::mt19937 random(20261211);
+  // The second alphabet makes long runs without an ASCII character.
+  const std::string alphabets[] = {"####0123456789abcdefABCDEFxy; \xC3\xA9\xE2\x82\xAC\xF0\x9F\x8E\xA8\xFF\x80",
+                                   "#a1\xC3\xA9\xE2\x82\xAC\xF0\x9F\x8E\xA8\xFF\x80\xBF\xE2\x82\xF0\x9F\xC3\xA9"};
+  std::uniform_int_distribution<int> length(0, 400);
+  std::uniform_int_distribution<qsizetype> block(1, 40);
+  const char* marks[] = {"", "\xEF\xBB\xBF", "\xEF\xBB\xBF\xEF\xBB\xBF", "\xFF\xFE", "\xFE\xFF"};
+  for (int round = 0; round < 1000; ++round) {
+    QByteArray bytes(marks[round % 5]);
+    const std::string& alphabet = alphabets[(round / 5) % 2];
+    std::uniform_int_distribution<std::size_t> pick(0, alphabet.size() - 1);
+    for (int i = length(random); i > 0; --i) bytes.append(alphabet[pick(random)]);
+    std::vector<qsizetype> cuts;
+    for (qsizetype cut = block(random); cut < bytes.size(); cut += block(random)) cuts.push_back(cut);
+    const QStringList expected = ReferenceScan(WholeText(bytes));
+    ASSERT_EQ(StreamScan(bytes, cuts), expected) << "round " << round;
+    ASSERT_EQ(ScanTextColorsInBytes(bytes), expected) << "round " << round;
+  }
+}
+
+// The file scan with small blocks injected finds what the whole scan finds, in every real page.
+TEST(ScanTextColorsFile, SmallBlocksFindWhatTheWholeFileHolds) {
+  for (const QString& name : QDir(QStringLiteral(TINTORIUM_CORPUS "/web")).entryList(QDir::Files)) {
+    const QString path = QStringLiteral(TINTORIUM_CORPUS "/web/") + name;
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QStringList whole = ScanTextColorsInBytes(file.readAll());
+    for (qsizetype blockSize : {1, 7, 4096}) {
+      QStringList found;
+      const TFileResult status =
+          ScanTextColorsFile(path, [&found](const QString& color) { found.append(color); }, blockSize);
+      ASSERT_TRUE(status.Ok()) << name.toStdString();
+      EXPECT_EQ(found, whole) << name.toStdString() << " in blocks of " << blockSize;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace tintorium
