@@ -145,24 +145,40 @@ TINTORIUM_CUBE_BENCHMARK(BM_CMYKToLab);
 TINTORIUM_CUBE_BENCHMARK(BM_LabToHSB);
 TINTORIUM_CUBE_BENCHMARK(BM_LabToCMYK);
 
-// Remembers each benchmark's rate so that the comparison can be printed after the table.
+// Remembers each benchmark's rate so that the comparison can be printed after the table: with repetitions, the
+// mean over them (the "mean" row when it is reported, else the mean of the rows seen), never a median, spread
+// or coefficient of variation row.
 class TRateReporter : public benchmark::ConsoleReporter {
  public:
   void ReportRuns(const std::vector<Run>& runs) override {
     for (const Run& run : runs) {
       const auto it = run.counters.find("items_per_second");
-      if (it != run.counters.end()) rates_[run.benchmark_name()] = it->second.value;
+      if (run.error_occurred || it == run.counters.end()) continue;
+      TRates& rates = rates_[run.run_name.str()];
+      if (run.run_type == Run::RT_Aggregate) {
+        if (run.aggregate_name == "mean") rates.mean = it->second.value;
+      } else {
+        rates.sum += it->second.value;
+        ++rates.count;
+      }
     }
     ConsoleReporter::ReportRuns(runs);
   }
+  /// The rate of the first benchmark whose name starts with `prefix`; 0 when none ran.
   double Rate(const std::string& prefix) const {
-    for (const auto& [name, rate] : rates_)
-      if (name.rfind(prefix, 0) == 0) return rate;
+    for (const auto& [name, rates] : rates_)
+      if (name.rfind(prefix, 0) == 0) return rates.Mean();
     return 0;
   }
 
  private:
-  std::map<std::string, double> rates_;
+  struct TRates {
+    double mean = -1;  // the reported "mean" row, when there is one
+    double sum = 0;
+    int count = 0;
+    double Mean() const { return mean >= 0 ? mean : count > 0 ? sum / count : 0; }
+  };
+  std::map<std::string, TRates> rates_;
 };
 
 void PrintComparison(const TRateReporter& reporter) {
