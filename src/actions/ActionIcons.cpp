@@ -93,6 +93,13 @@ void EntryChip(QPainter& p, const QColor& fill) {
   p.drawRoundedRect(QRectF(3, 3, 18, 18), 3, 3);
 }
 
+// A mark of two bold strokes beside the entry: the plus of adding, the cross of deleting.
+void EntryMark(QPainter& p, const QColor& color, const QLineF& first, const QLineF& second) {
+  p.setPen(QPen(color, 3.2, Qt::SolidLine, Qt::RoundCap));
+  p.drawLine(first);
+  p.drawLine(second);
+}
+
 void Arrow(QPainter& p, QPointF from, QPointF to, const QColor& color) {
   p.setPen(QPen(color, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
   p.drawLine(from, to);
@@ -277,9 +284,7 @@ const std::vector<std::pair<QAction* TMainActions::*, TPainterFn>>& Pictures() {
       {&TMainActions::actPaletteAddBaseColor,
        [](QPainter& p) {
          EntryChip(p, QColor(232, 253, 0));
-         p.setPen(QPen(QColor(42, 157, 143), 3.2, Qt::SolidLine, Qt::RoundCap));
-         p.drawLine(QPointF(24, 17), QPointF(24, 29));
-         p.drawLine(QPointF(18, 23), QPointF(30, 23));
+         EntryMark(p, QColor(42, 157, 143), QLineF(24, 17, 24, 29), QLineF(18, 23, 30, 23));
        }},
       {&TMainActions::actPaletteEditColor,
        [](QPainter& p) {
@@ -292,9 +297,7 @@ const std::vector<std::pair<QAction* TMainActions::*, TPainterFn>>& Pictures() {
       {&TMainActions::actPaletteDeleteColor,
        [](QPainter& p) {
          EntryChip(p, QColor(244, 162, 97));
-         p.setPen(QPen(QColor(200, 30, 40), 3.2, Qt::SolidLine, Qt::RoundCap));
-         p.drawLine(QPointF(18, 18), QPointF(28, 28));
-         p.drawLine(QPointF(28, 18), QPointF(18, 28));
+         EntryMark(p, QColor(200, 30, 40), QLineF(18, 18, 28, 28), QLineF(28, 18, 18, 28));
        }},
       {&TMainActions::actPaletteSortColor,
        [](QPainter& p) {
