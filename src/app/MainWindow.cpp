@@ -199,6 +199,8 @@ void TMainWindow::CreateViewMenu() {
 void TMainWindow::CreatePaletteMenu() {
   const TMainActions& a = *actions_;
   QMenu* menu = AddMenu(menuBar(), "miPalette", QStringLiteral("Palette"));
+  AddActions(menu, {a.actPaletteUndo, a.actPaletteRedo});
+  menu->addSeparator();
   AddActions(menu, {a.actPaletteAddBaseColor, a.actPaletteEditColor, a.actPaletteDeleteColor,
                     a.actPaletteRemoveDuplicates, a.actPaletteSelectAll});
   menu->addSeparator();
