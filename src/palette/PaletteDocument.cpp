@@ -88,7 +88,8 @@ TPaletteDocument::TPaletteDocument(QObject* parent) : QObject(parent), undoStack
 }
 
 TPaletteDocument::~TPaletteDocument() {
-  // The steps refer to the document; they go before the entries do.
+  // The stack clears itself on the way out, which would report a clean state to listeners already gone.
+  undoStack_->blockSignals(true);
   delete undoStack_;
   undoStack_ = nullptr;
 }
