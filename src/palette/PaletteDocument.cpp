@@ -221,20 +221,22 @@ TPaletteEntries TPaletteDocument::TakeEntries(const std::vector<int>& indexes) {
     }
     return taken;
   }
-  TPaletteEntries kept;
-  kept.reserve(entries_.size() - indexes.size());
+  // Compacted in place: the block keeps its size, so putting the entries back needs no new one.
+  emit EntriesAboutToBeReset();
   auto next = indexes.begin();
   auto slot = taken.begin();
-  for (int i = 0; i < Count(); ++i) {
-    TPaletteEntry& entry = entries_[static_cast<std::size_t>(i)];
-    if (next != indexes.end() && *next == i) {
+  std::size_t kept = 0;
+  for (std::size_t i = 0; i < entries_.size(); ++i) {
+    if (next != indexes.end() && *next == static_cast<int>(i)) {
       ++next;
-      *slot++ = std::move(entry);
+      *slot++ = std::move(entries_[i]);
     } else {
-      kept.push_back(std::move(entry));
+      if (kept != i) entries_[kept] = std::move(entries_[i]);
+      ++kept;
     }
   }
-  ReplaceEntries(std::move(kept));
+  entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(kept), entries_.end());
+  emit EntriesReset();
   return taken;
 }
 
@@ -251,23 +253,20 @@ void TPaletteDocument::PutBackEntries(const std::vector<int>& indexes, TPaletteE
     entries.clear();
     return;
   }
-  TPaletteEntries merged;
-  merged.reserve(entries_.size() + entries.size());
-  auto next = indexes.begin();
-  auto restored = entries.begin();
-  auto kept = entries_.begin();
-  while (restored != entries.end() || kept != entries_.end()) {
-    const bool takeRestored =
-        restored != entries.end() && (kept == entries_.end() || *next == static_cast<int>(merged.size()));
-    if (takeRestored) {
-      ++next;
-      merged.push_back(std::move(*restored++));
+  // Merged in place from the back, so no entry is overwritten before it has moved.
+  emit EntriesAboutToBeReset();
+  std::size_t kept = entries_.size();
+  std::size_t restored = entries.size();
+  entries_.resize(kept + restored);
+  for (std::size_t at = entries_.size(); restored > 0 && at-- > 0;) {
+    if (indexes[restored - 1] == static_cast<int>(at)) {
+      entries_[at] = std::move(entries[--restored]);
     } else {
-      merged.push_back(std::move(*kept++));
+      entries_[at] = std::move(entries_[--kept]);
     }
   }
   entries.clear();
-  ReplaceEntries(std::move(merged));
+  emit EntriesReset();
 }
 
 void TPaletteDocument::SwapEntry(int index, TPaletteEntry& other) {
@@ -298,16 +297,30 @@ void TPaletteDocument::MoveEntry(int from, int to) {
 }
 
 void TPaletteDocument::Permute(const std::vector<int>& order, bool inverse) {
-  TPaletteEntries result(entries_.size());
-  for (std::size_t i = 0; i < order.size(); ++i) {
-    const auto from = static_cast<std::size_t>(order[i]);
-    if (inverse) {
-      result[from] = std::move(entries_[i]);
-    } else {
-      result[i] = std::move(entries_[from]);
+  // Cycle by cycle in place: a bit per entry instead of a second palette.
+  emit EntriesAboutToBeReset();
+  std::vector<bool> placed(order.size());
+  const auto at = [&order](std::size_t i) { return static_cast<std::size_t>(order[i]); };
+  for (std::size_t start = 0; start < order.size(); ++start) {
+    if (placed[start]) continue;
+    placed[start] = true;
+    TPaletteEntry carried = std::move(entries_[start]);
+    std::size_t hole = start;
+    if (inverse) {  // the entry at i belongs at order[i]
+      for (std::size_t i = at(start); i != start; i = at(i)) {
+        std::swap(carried, entries_[i]);
+        placed[i] = true;
+      }
+    } else {  // position i takes the entry at order[i]
+      for (std::size_t i = at(start); i != start; i = at(i)) {
+        entries_[hole] = std::move(entries_[i]);
+        placed[i] = true;
+        hole = i;
+      }
     }
+    entries_[hole] = std::move(carried);
   }
-  ReplaceEntries(std::move(result));
+  emit EntriesReset();
 }
 
 void TPaletteDocument::ReplaceEntries(TPaletteEntries entries) {
