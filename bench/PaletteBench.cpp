@@ -1,5 +1,7 @@
 // Palette operations on 100,000 entries: reading and writing the .tnp file, sorting, removing duplicates,
 // and the swatch file writer and reader at their 65,535-colour limit. Target: each well under 100 ms.
+// Sort and Remove duplicate colors of the document also run as undo steps: undoing one must take no longer
+// than the step itself.
 #include "interchange/SwatchFiles.h"
 #include "palette/PaletteDocument.h"
 #include "palette/PaletteFile.h"
@@ -8,7 +10,9 @@
 #include <benchmark/benchmark.h>
 
 #include <QTemporaryDir>
+#include <QUndoStack>
 
+#include <memory>
 #include <random>
 
 namespace tintorium {
@@ -78,6 +82,44 @@ void BM_RemoveDuplicateColors(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_RemoveDuplicateColors)->Unit(benchmark::kMillisecond);
+
+/// A document holding `entries`, with an empty history.
+std::unique_ptr<TPaletteDocument> MakeDocument(const TPaletteEntries& entries) {
+  auto doc = std::make_unique<TPaletteDocument>();
+  doc->ImportPaletteColors(entries);
+  doc->UndoStack().clear();
+  return doc;
+}
+
+enum TUndoCase : int { ucSort, ucUndoSort, ucDedupe, ucUndoDedupe };
+
+/// Times one of: the document's sort step, its undo, the duplicate removal step, its undo.
+void BM_DocumentStep(benchmark::State& state) {
+  const auto which = static_cast<TUndoCase>(state.range(0));
+  const TPaletteEntries entries = MakeEntries(kEntries);
+  std::unique_ptr<TPaletteDocument> doc;
+  for (auto _ : state) {
+    state.PauseTiming();
+    doc = MakeDocument(entries);  // the previous one is freed here, untimed
+    const bool timeUndo = which == ucUndoSort || which == ucUndoDedupe;
+    if (!timeUndo) state.ResumeTiming();
+    if (which == ucSort || which == ucUndoSort) {
+      doc->SortPaletteColors(skHSB_Hue, soDescending);
+    } else {
+      doc->RemoveDuplicateColors();
+    }
+    if (timeUndo) {
+      state.ResumeTiming();
+      doc->UndoStack().undo();
+    }
+    state.PauseTiming();
+    if (doc->Count() != kEntries && timeUndo) state.SkipWithError("undo did not restore the palette");
+    state.ResumeTiming();
+  }
+  static const char* const kLabels[] = {"sort by hue", "undo sort", "remove duplicates", "undo remove duplicates"};
+  state.SetLabel(kLabels[which]);
+}
+BENCHMARK(BM_DocumentStep)->DenseRange(ucSort, ucUndoDedupe)->Unit(benchmark::kMillisecond);
 
 TColors MakeSwatches(int count) {
   TColors colors;

@@ -312,6 +312,47 @@ const std::vector<std::pair<QAction* TMainActions::*, TPainterFn>>& Pictures() {
   return pictures;
 }
 
+// --- Palette undo and redo: a curved arrow over a palette's rows (kept apart from the pictures above) ------
+
+void PaletteRows(QPainter& p) {
+  const QColor rows[] = {QColor(230, 57, 70), QColor(244, 162, 97), QColor(42, 157, 143)};
+  for (int i = 0; i < 3; ++i) {
+    p.setPen(QPen(kInk, 1.2));
+    p.setBrush(rows[i]);
+    p.drawRoundedRect(QRectF(4, 17 + i * 4.5, 7, 3.6), 1, 1);
+    p.setPen(QPen(kInk, 1.6, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(14, 18.8 + i * 4.5), QPointF(27, 18.8 + i * 4.5));
+  }
+}
+
+/// Half a turn over the rows, the head on the left for undo and on the right for redo.
+void TurnArrow(QPainter& p, bool back) {
+  p.save();
+  if (!back) {
+    p.translate(32, 0);
+    p.scale(-1, 1);
+  }
+  QPainterPath turn;
+  turn.moveTo(8, 9);
+  turn.cubicTo(13, 2, 25, 2, 27, 9);
+  turn.cubicTo(28, 12, 26, 14, 24, 15);
+  p.setPen(QPen(QColor(69, 123, 157), 2.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  p.setBrush(Qt::NoBrush);
+  p.drawPath(turn);
+  p.setPen(QPen(QColor(69, 123, 157), 1.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  p.setBrush(QColor(69, 123, 157));
+  p.drawPolygon(QPolygonF{QPointF(3.5, 12), QPointF(7, 3.5), QPointF(12.5, 10.5)});
+  p.restore();
+}
+
+const std::vector<std::pair<QAction* TMainActions::*, TPainterFn>>& PaletteUndoPictures() {
+  static const std::vector<std::pair<QAction* TMainActions::*, TPainterFn>> pictures{
+      {&TMainActions::actPaletteUndo, [](QPainter& p) { PaletteRows(p); TurnArrow(p, true); }},
+      {&TMainActions::actPaletteRedo, [](QPainter& p) { PaletteRows(p); TurnArrow(p, false); }},
+  };
+  return pictures;
+}
+
 void HueRing(QPainter& p) {
   const QRectF outer(1, 1, 30, 30);
   const QRectF inner(10, 10, 12, 12);
@@ -342,6 +383,7 @@ QIcon ApplicationIcon() {
 void SetActionIcons(TMainActions& actions, bool dark) {
   kInk = dark ? QColor(222, 226, 230) : QColor(52, 58, 64);
   for (const auto& [member, paint] : Pictures()) (actions.*member)->setIcon(MakeIcon(paint));
+  for (const auto& [member, paint] : PaletteUndoPictures()) (actions.*member)->setIcon(MakeIcon(paint));
 }
 
 }  // namespace tintorium

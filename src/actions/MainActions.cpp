@@ -21,6 +21,7 @@ constexpr QKeyCombination kNone{};
 constexpr QKeyCombination Ctrl(Qt::Key k) { return Qt::CTRL | k; }
 constexpr QKeyCombination CtrlAlt(Qt::Key k) { return Qt::CTRL | Qt::ALT | k; }
 constexpr QKeyCombination Alt(Qt::Key k) { return Qt::ALT | k; }
+constexpr QKeyCombination AltShift(Qt::Key k) { return Qt::ALT | Qt::SHIFT | k; }
 
 #define TACT(member, caption, shortcut, tag, checkable) \
   TActionDef { &TMainActions::member, #member, caption, shortcut, tag, checkable }
@@ -83,6 +84,9 @@ const std::array kActions{
     TACT(actPaletteCopyColorHEX, "Copy color - HTML value", kNone, -1, false),
     TACT(actPaletteCopyColorDelphi, "Copy color - Delphi style", kNone, -1, false),
     TACT(actPaletteCopyColorVSNET, "Copy color - Visual Studio style", kNone, -1, false),
+    // Ctrl+Z and Ctrl+Alt+Z belong to the base colour's Previous and Next; these are the other common pair.
+    TACT(actPaletteUndo, "Undo", Alt(Qt::Key_Backspace), -1, false),
+    TACT(actPaletteRedo, "Redo", AltShift(Qt::Key_Backspace), -1, false),
 
     TACT(actCWSetBase, "Set as Base", kNone, -1, false),
     TACT(actCWAddToPal, "Add to Palette", kNone, -1, false),

@@ -97,6 +97,8 @@ class TMainActions final : public QObject {
   QAction* actPaletteCopyColorHEX = nullptr;
   QAction* actPaletteCopyColorDelphi = nullptr;
   QAction* actPaletteCopyColorVSNET = nullptr;
+  QAction* actPaletteUndo = nullptr;  // the text names the step: "Undo Sort Palette"
+  QAction* actPaletteRedo = nullptr;
 
   // Tool pages: wheel (also used by the mixer and variation popups), mixer, colours from image
   QAction* actCWSetBase = nullptr;

@@ -199,6 +199,8 @@ void TMainWindow::CreateViewMenu() {
 void TMainWindow::CreatePaletteMenu() {
   const TMainActions& a = *actions_;
   QMenu* menu = AddMenu(menuBar(), "miPalette", QStringLiteral("Palette"));
+  AddActions(menu, {a.actPaletteUndo, a.actPaletteRedo});
+  menu->addSeparator();
   AddActions(menu, {a.actPaletteAddBaseColor, a.actPaletteEditColor, a.actPaletteDeleteColor,
                     a.actPaletteRemoveDuplicates, a.actPaletteSelectAll});
   menu->addSeparator();
@@ -503,7 +505,7 @@ void TMainWindow::ReadSettings() {
 void TMainWindow::RestorePlacement() {
   if (!restoreState(settings_.ReadToolbars())) {
     // First run (or an unreadable layout): the tool area gets the room, the panels their natural width.
-    resizeDocks({twBaseColor_, twPalette_}, {190, 210}, Qt::Horizontal);
+    resizeDocks({twBaseColor_, twPalette_}, {190, 240}, Qt::Horizontal);  // the palette toolbar fits whole
     resizeDocks({twBaseColor_, twLibrary_}, {260, 140}, Qt::Vertical);
   }
   const QRect screen = ScreenRect();

@@ -1,19 +1,24 @@
 #pragma once
 // The palette document: the ordered entries, the file name and the modified flag, with the commands on them.
 // It holds no view state (selection, current item); a view follows it through the signals below.
+// Every entry command is a step of its undo stack, so each can be undone and redone exactly.
 
 #include "core/ColorTypes.h"
 #include "interchange/FileResult.h"
 #include "palette/PaletteEntry.h"
 
+#include <QList>
 #include <QObject>
 #include <QString>
 
 #include <vector>
 
+class QUndoStack;
+
 namespace tintorium {
 
 class TColorObject;
+class TPaletteEdit;
 
 class TPaletteDocument : public QObject {
   Q_OBJECT
@@ -36,14 +41,27 @@ class TPaletteDocument : public QObject {
 
   const QString& PaletteFileName() const { return fileName_; }
   void SetPaletteFileName(const QString& fileName);
+  /// Follows the undo stack: set by every entry command, cleared again by undoing back to the state last
+  /// saved, opened or created. Clearing it marks the present state as that state.
   bool PaletteModified() const { return modified_; }
   void SetPaletteModified(bool modified);
 
-  // --- Entry commands: each sets PaletteModified --------------------------------------------------------------
+  /// The steps of the entry commands below (owned by the document). Undo and redo restore names, models,
+  /// every model's values and the order exactly. Step texts are message key names (Messages.h), so a view
+  /// shows them in the current language. New and Open clear it; saving marks it clean.
+  QUndoStack& UndoStack() const { return *undoStack_; }
+  /// The most steps kept; older ones are dropped.
+  static constexpr int UndoLimit = 100;
+
+  // --- Entry commands: each is one undo step and sets PaletteModified ------------------------------------------
   /// Appends a copy of `color` named `name`; returns its index.
   int AddPaletteColor(const QString& name, const TColorObject& color);
-  /// Inserts a copy at `index`, limited to 0 .. Count(); returns the index used.
+  /// A drop: inserts a copy at `index`, limited to 0 .. Count(); returns the index used.
   int InsertPaletteColor(int index, const QString& name, const TColorObject& color);
+  /// Appends all `entries` as one step (a command adding several colours); nothing for an empty list.
+  void AppendPaletteColors(TPaletteEntries entries);
+  /// The import wizard's result: appends all `entries` as one step; nothing for an empty list.
+  void ImportPaletteColors(TPaletteEntries entries);
   /// Edit Color: the name becomes `name` (any text) and the colour gets ConvertTo(model). No-op for a bad index.
   void EditPaletteColor(int index, const QString& name, TColorModel model);
   /// Removes every listed entry (order and repeats do not matter; indexes out of range are ignored).
@@ -62,10 +80,11 @@ class TPaletteDocument : public QObject {
   void SortPaletteColors(int key, int order);
 
   // --- File commands (the questions and file choosers belong to the window) -------------------------------------
-  /// New: empties the palette, file name "noname.tnp", flag cleared.
+  /// New: empties the palette, file name "noname.tnp", flag cleared, no steps to undo or redo.
   void NewPalette();
-  /// Open: reads `fileName`; on success it becomes the file name and the flag is cleared. On failure the
-  /// palette is reset as by New (the partly read entries are dropped) and the read's failure is returned.
+  /// Open: reads `fileName`; on success it becomes the file name, the flag is cleared and the undo stack
+  /// emptied. On failure the palette is reset as by New (the partly read entries are dropped) and the read's
+  /// failure is returned.
   TFileResult OpenPalette(const QString& fileName);
   /// Save / Save As to `fileName`: on success it becomes the file name and the flag is cleared; on failure
   /// both keep their values.
@@ -90,17 +109,43 @@ class TPaletteDocument : public QObject {
   /// Everything may have changed (sort, many removals, open, new): the view reloads.
   void EntriesAboutToBeReset();
   void EntriesReset();
+  /// After an undo or redo (never after the command itself): the rows it touched that the palette holds
+  /// now, ascending, for a view to select. Empty when it removed what it touched or reordered or retagged
+  /// the whole palette.
+  void StepReplayed(const QList<int>& rows);
 
   void ModifiedChanged(bool modified);
   void FileNameChanged(const QString& fileName);
 
  private:
+  friend class TPaletteEdit;  // the steps change the entries through the primitives below
+
+  void Push(TPaletteEdit* edit);
+  void SetModifiedFlag(bool modified);
   void ReplaceEntries(TPaletteEntries entries);
-  void RemoveRun(int first, int last);
+  /// Moves entries first .. last out to `into`, reporting the removal.
+  void TakeRun(int first, int last, TPaletteEntries::iterator into);
+
+  // Primitives of the steps; each keeps the signals above right. Index lists are ascending and unique.
+  /// Moves `entries` in at `index` (0 .. Count()).
+  void InsertRun(int index, TPaletteEntries& entries);
+  /// Removes the entries at `indexes` (in range) and returns them in that order.
+  TPaletteEntries TakeEntries(const std::vector<int>& indexes);
+  /// The inverse of TakeEntries: puts `entries` back so that they stand at `indexes` again.
+  void PutBackEntries(const std::vector<int>& indexes, TPaletteEntries& entries);
+  /// Exchanges entry `index` with `other`.
+  void SwapEntry(int index, TPaletteEntry& other);
+  /// Exchanges every entry's Model tag with `models` (one per entry).
+  void SwapModels(std::vector<TColorModel>& models);
+  /// Removes entry `from` and inserts it at `to` (both in range).
+  void MoveEntry(int from, int to);
+  /// Reorders so that the entry at `order[i]` comes to i; `inverse` undoes that.
+  void Permute(const std::vector<int>& order, bool inverse);
 
   TPaletteEntries entries_;
   QString fileName_ = NoName;
   bool modified_ = false;
+  QUndoStack* undoStack_;
 };
 
 }  // namespace tintorium

@@ -28,6 +28,7 @@
 #include <QTabBar>
 #include <QToolBar>
 #include <QToolButton>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 namespace tintorium {
@@ -160,6 +161,7 @@ void TPalettePanel::ConnectLists() {
             if (current.isValid()) workspace_.History().SetSelectedIndex(current.row());
           });
   SyncHistorySelection();
+  connect(&document_, &TPaletteDocument::StepReplayed, this, &TPalettePanel::SelectStepRows);
 }
 
 void TPalettePanel::SyncHistorySelection() {
@@ -212,6 +214,7 @@ void TPalettePanel::AttachActions(TMainActions& actions) {
   pmnu_palette_->addAction(actions.actPaletteSelectAll);
   pmnu_palette_->addSeparator();
   for (const auto& copy : copies) pmnu_palette_->addAction(copy.first);
+  AttachUndoActions(actions);
   UpdateActions(actions);
 }
 
@@ -400,6 +403,60 @@ void TPalettePanel::UpdateActions(TMainActions& actions) {
                           actions.actPaletteCopyColorDelphi, actions.actPaletteCopyColorVSNET}) {
     action->setEnabled(shownHasCurrent);
   }
+  UpdateUndoActions(actions);
+}
+
+// --- Undo and redo ----------------------------------------------------------------------------------------
+
+namespace {
+
+/// "Undo Sort Palette": the step's name from its text (a message key name), in the current language.
+QString StepCaption(TMessageKey caption, const QString& stepText) {
+  const TMessageKey step = FindMessageKey(stepText);
+  return step == kMessageCount ? QString() : FormatMessage(caption, {Message(step)});
+}
+
+/// A language file may rename the action at any time; its caption is kept for when no step is named.
+void ShowStepCaption(QAction* action, QString& base, QString& shown, const QString& named) {
+  if (action->text() != shown) base = action->text();
+  shown = named.isEmpty() ? base : named;
+  if (action->text() != shown) action->setText(shown);
+}
+
+}  // namespace
+
+void TPalettePanel::AttachUndoActions(TMainActions& actions) {
+  QUndoStack& stack = document_.UndoStack();
+  connect(actions.actPaletteUndo, &QAction::triggered, &stack, &QUndoStack::undo);
+  connect(actions.actPaletteRedo, &QAction::triggered, &stack, &QUndoStack::redo);
+  tbPalBar_->addSeparator();
+  tbPalBar_->addAction(actions.actPaletteUndo);
+  tbPalBar_->addAction(actions.actPaletteRedo);
+}
+
+void TPalettePanel::UpdateUndoActions(TMainActions& actions) {
+  const QUndoStack& stack = document_.UndoStack();
+  actions.actPaletteUndo->setEnabled(stack.canUndo());
+  actions.actPaletteRedo->setEnabled(stack.canRedo());
+  ShowStepCaption(actions.actPaletteUndo, undoCaption_.base, undoCaption_.shown,
+                  stack.canUndo() ? StepCaption(sPalUndo, stack.undoText()) : QString());
+  ShowStepCaption(actions.actPaletteRedo, redoCaption_.base, redoCaption_.shown,
+                  stack.canRedo() ? StepCaption(sPalRedo, stack.redoText()) : QString());
+}
+
+void TPalettePanel::SelectStepRows(const QList<int>& rows) {
+  if (rows.isEmpty()) return;
+  QItemSelection selection;
+  int first = rows.front();
+  for (qsizetype i = 1; i <= rows.size(); ++i) {
+    if (i < rows.size() && rows[i] == rows[i - 1] + 1) continue;
+    selection.select(paletteModel_->index(first), paletteModel_->index(rows[i - 1]));
+    if (i < rows.size()) first = rows[i];
+  }
+  QItemSelectionModel* selected = lstPalette_->selectionModel();
+  selected->setCurrentIndex(paletteModel_->index(rows.front()), QItemSelectionModel::NoUpdate);
+  selected->select(selection, QItemSelectionModel::ClearAndSelect);
+  lstPalette_->scrollTo(paletteModel_->index(rows.front()));
 }
 
 }  // namespace tintorium

@@ -5,6 +5,8 @@
 #include "actions/ActionRules.h"
 #include "core/ColorTypes.h"
 
+#include <QList>
+#include <QString>
 #include <QWidget>
 
 class QAction;
@@ -80,6 +82,17 @@ class TPalettePanel final : public QWidget, public TActionRules {
   void UpdateActions(TMainActions& actions) override;
 
  private:
+  /// An action's caption from the language (shown while there is no step to name) and the text last shown.
+  struct TStepCaption {
+    QString base;
+    QString shown;
+  };
+
+  // Undo and redo of the palette's steps.
+  void AttachUndoActions(TMainActions& actions);
+  void UpdateUndoActions(TMainActions& actions);
+  void SelectStepRows(const QList<int>& rows);
+
   void BuildLayout();
   void ConnectLists();
   void SyncHistorySelection();
@@ -103,6 +116,8 @@ class TPalettePanel final : public QWidget, public TActionRules {
   QMenu* pmnu_palette_;
   TPaletteListModel* paletteModel_;
   THistoryListModel* historyModel_;
+  TStepCaption undoCaption_;
+  TStepCaption redoCaption_;
 };
 
 }  // namespace tintorium

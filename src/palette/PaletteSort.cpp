@@ -3,6 +3,7 @@
 #include "core/ColorObject.h"
 
 #include <algorithm>
+#include <numeric>
 #include <utility>
 
 namespace tintorium {
@@ -27,21 +28,31 @@ std::int32_t SortKeyValue(const TColorObject& color, int key) {
   }
 }
 
-void SortPalette(TPaletteEntries& entries, int key, int order) {
-  if (entries.size() < 2 || key < 0 || key >= SortKeyCount) return;
+std::vector<int> SortOrder(const TPaletteEntries& entries, int key, int order) {
+  std::vector<int> positions(entries.size());
+  std::iota(positions.begin(), positions.end(), 0);
+  if (entries.size() < 2 || key < 0 || key >= SortKeyCount) return positions;
   // Each key is computed once; the original position breaks ties, which keeps equal keys in their order in
   // both directions, as the repeated "first smallest / first largest" selection does.
-  std::vector<std::pair<std::int32_t, std::size_t>> keys;
+  std::vector<std::pair<std::int32_t, int>> keys;
   keys.reserve(entries.size());
-  for (std::size_t i = 0; i < entries.size(); ++i) keys.emplace_back(SortKeyValue(entries[i].Color, key), i);
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    keys.emplace_back(SortKeyValue(entries[i].Color, key), static_cast<int>(i));
+  }
   const bool descending = order != soAscending;
   std::sort(keys.begin(), keys.end(), [descending](const auto& x, const auto& y) {
     if (x.first != y.first) return descending ? x.first > y.first : x.first < y.first;
     return x.second < y.second;
   });
+  for (std::size_t i = 0; i < keys.size(); ++i) positions[i] = keys[i].second;
+  return positions;
+}
+
+void SortPalette(TPaletteEntries& entries, int key, int order) {
+  const std::vector<int> positions = SortOrder(entries, key, order);
   TPaletteEntries sorted;
   sorted.reserve(entries.size());
-  for (const auto& k : keys) sorted.push_back(std::move(entries[k.second]));
+  for (int position : positions) sorted.push_back(std::move(entries[static_cast<std::size_t>(position)]));
   entries = std::move(sorted);
 }
 

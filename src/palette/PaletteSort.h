@@ -43,6 +43,9 @@ inline constexpr std::array<std::string_view, 2> SortOrderNames{"Ascending", "De
 /// object's own model); 0 for a key index outside 0-13.
 std::int32_t SortKeyValue(const TColorObject& color, int key);
 
+/// The order SortPalette gives, as a permutation: the entry at position result[i] comes to i. O(n log n).
+std::vector<int> SortOrder(const TPaletteEntries& entries, int key, int order);
+
 /// Stable sort by the key value: entries with equal keys keep their relative order in both directions.
 /// `order` 0 is ascending, any other value descending. A key index outside 0-13 leaves the order unchanged.
 /// Names stay with their colours. O(n log n).

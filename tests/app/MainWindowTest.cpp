@@ -105,7 +105,8 @@ TEST_F(MainWindowTest, MenusListTheirCommandsInOrder) {
                          "actViewColorWheel", "actViewVariations", "actViewColorMixer", "actViewLibrary",
                          "actViewSpectrum", "actViewPhotoScheme"}));
   EXPECT_EQ(Items(MenuNamed(*window, "miPalette")),
-            QStringList({"actPaletteAddBaseColor", "actPaletteEditColor", "actPaletteDeleteColor",
+            QStringList({"actPaletteUndo", "actPaletteRedo", "-", "actPaletteAddBaseColor", "actPaletteEditColor",
+                         "actPaletteDeleteColor",
                          "actPaletteRemoveDuplicates", "actPaletteSelectAll", "-", "actPaletteSortColor",
                          ">miConvert"}));
   EXPECT_EQ(Items(MenuNamed(*window, "miConvert")),

@@ -676,9 +676,11 @@ TEST_F(PalettePanelTest, ToolbarAndPopupHoldTheirCommandsInOrder) {
   for (QAction* action : panel->PaletteToolBar()->actions()) {
     bar << (action->isSeparator() ? QStringLiteral("|") : action->objectName());
   }
-  ASSERT_EQ(bar.size(), 6);
+  ASSERT_EQ(bar.size(), 9);
   EXPECT_EQ(bar.mid(0, 5), (QStringList{"actPaletteAddBaseColor", "actPaletteEditColor", "actPaletteDeleteColor",
                                         "|", "actPaletteSortColor"}));
+  // bar[5] holds the Convert button.
+  EXPECT_EQ(bar.mid(6), (QStringList{"|", "actPaletteUndo", "actPaletteRedo"}));
   QStringList popup;
   for (QAction* action : panel->PopupMenu()->actions()) {
     popup << (action->isSeparator() ? QStringLiteral("|") : action->objectName());
