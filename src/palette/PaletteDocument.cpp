@@ -1,5 +1,6 @@
 #include "palette/PaletteDocument.h"
 
+#include "palette/ForeignPalette.h"
 #include "palette/PaletteFile.h"
 #include "palette/PaletteSort.h"
 
@@ -216,7 +217,7 @@ void TPaletteDocument::NewPalette() {
 
 TFileResult TPaletteDocument::OpenPalette(const QString& fileName) {
   TPaletteEntries read;
-  TFileResult result = ReadPaletteFile(fileName, read);
+  TFileResult result = ReadAnyPaletteFile(fileName, read);
   if (!result) {
     NewPalette();
     return result;
@@ -236,7 +237,9 @@ TFileResult TPaletteDocument::SavePalette(const QString& fileName) {
   return result;
 }
 
-bool TPaletteDocument::NeedsSaveAs() const { return fileName_ == NoName || !QFileInfo::exists(fileName_); }
+bool TPaletteDocument::NeedsSaveAs() const {
+  return fileName_ == NoName || IsForeignPaletteFile(fileName_) || !QFileInfo::exists(fileName_);
+}
 
 QString TPaletteDocument::WithPaletteExtension(const QString& fileName) {
   if (fileName.endsWith(QStringLiteral(".tnp"), Qt::CaseInsensitive)) return fileName;
