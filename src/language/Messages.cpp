@@ -45,6 +45,12 @@ constexpr std::array<TMessageDef, kMessageCount> kMessages = {{
     {"sContrastRatio", "Contrast ratio = %f : 1"},
     {"sLibCount", "Count: %d"},
     {"sPalCount", "Colors in palette: %d"},
+    {"sFilterAllPalettes", "All supported palettes"},
+    {"sFilterPalette", "Tintorium Palette"},
+    {"sFilterAco", "Adobe Photoshop Color Palette"},
+    {"sFilterAct", "Adobe Color Table"},
+    {"sFilterGpl", "GIMP Palette"},
+    {"sFilterAse", "Adobe Swatch Exchange"},
     {nullptr, "Filename: %s"},
     {nullptr, "Fail to load this type of image, because of incorrect file format or unknown file type."},
 }};
