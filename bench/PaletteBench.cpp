@@ -2,6 +2,9 @@
 // and the swatch file writer and reader at their 65,535-colour limit. Target: each well under 100 ms.
 // Sort and Remove duplicate colors of the document also run as undo steps: undoing one must take no longer
 // than the step itself.
+// GIMP palettes and swatch exchange files of 1 MB and 4 MB: reading stays linear in the size.
+#include "interchange/GimpPaletteFile.h"
+#include "interchange/SwatchExchangeFile.h"
 #include "interchange/SwatchFiles.h"
 #include "palette/PaletteDocument.h"
 #include "palette/PaletteFile.h"
@@ -140,6 +143,33 @@ void BM_ParseAco(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(ParseAcoData(named).Value.Colors.data());
 }
 BENCHMARK(BM_ParseAco)->Unit(benchmark::kMillisecond);
+
+/// Colours until the encoded file reaches `megabytes`; grouped names in .ase, every sixth row unnamed in .gpl.
+template <typename Encode>
+QByteArray FileOfSize(int megabytes, Encode encode) {
+  const QByteArray sample = encode(MakeSwatches(1000));
+  const int count = static_cast<int>(1000LL * megabytes * 1024 * 1024 / sample.size()) + 1;
+  TColors colors = MakeSwatches(count);
+  for (int i = 0; i < count; i += 6) colors[static_cast<std::size_t>(i)].SetName(i % 12 ? u"" : u"Group / named");
+  return encode(colors);
+}
+
+// Reading to named colour objects, as the palette's Open and the library do; 1 MB and 4 MB show it is linear.
+void BM_ReadGpl(benchmark::State& state) {
+  const QByteArray bytes = FileOfSize(static_cast<int>(state.range(0)), [](const TColors& c) {
+    return EncodeGplData(c, QStringLiteral("bench"));
+  });
+  for (auto _ : state) benchmark::DoNotOptimize(GplColorObjects(ParseGplData(bytes).Value).data());
+  state.SetBytesProcessed(state.iterations() * bytes.size());
+}
+BENCHMARK(BM_ReadGpl)->Arg(1)->Arg(4)->Unit(benchmark::kMillisecond);
+
+void BM_ReadAse(benchmark::State& state) {
+  const QByteArray bytes = FileOfSize(static_cast<int>(state.range(0)), EncodeAseData);
+  for (auto _ : state) benchmark::DoNotOptimize(AseColorObjects(ParseAseData(bytes).Value).data());
+  state.SetBytesProcessed(state.iterations() * bytes.size());
+}
+BENCHMARK(BM_ReadAse)->Arg(1)->Arg(4)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace tintorium

@@ -4,6 +4,7 @@
 #include "core/ColorText.h"
 #include "interchange/ExportRules.h"
 #include "interchange/ImportRules.h"
+#include "palette/ForeignPalette.h"
 #include "palette/PaletteDocument.h"
 #include "palette/PaletteFile.h"
 #include "palette/PaletteSort.h"
@@ -25,12 +26,14 @@ constexpr const char* Help =
     "       tintorium-cli palette dedupe FILE OUT\n"
     "\n"
     "Sources (FILE, IN): a palette (.tnp), a swatch file (.aco), a colour table (.act),\n"
-    "a web page or style sheet (.html, .htm, .php, .css: its \"#\" colours), an image\n"
-    "(.bmp, .jpg, .jpeg, .png: up to 256 colours; .gif: its colour table), or an\n"
-    "address containing http:// (fetched, then read by the name it ends in).\n"
+    "a GIMP palette (.gpl), an Adobe Swatch Exchange file (.ase: a colour in a group is\n"
+    "named \"group / name\"), a web page or style sheet (.html, .htm, .php, .css: its\n"
+    "\"#\" colours), an image (.bmp, .jpg, .jpeg, .png: up to 256 colours; .gif: its\n"
+    "colour table), or an address containing http:// (fetched, then read by the name\n"
+    "it ends in).\n"
     "\n"
-    "Targets (OUT): .tnp, .aco, .act, .css, .html/.htm/.php (colour chart), .xml,\n"
-    ".txt (colour-set text), .bmp/.png/.jpg/.jpeg/.gif (swatch picture).\n"
+    "Targets (OUT): .tnp, .aco, .act, .gpl, .ase (RGB), .css, .html/.htm/.php (colour\n"
+    "chart), .xml, .txt (colour-set text), .bmp/.png/.jpg/.jpeg/.gif (swatch picture).\n"
     "\n"
     "  show       one line per colour: name, model, values, hexadecimal text (tab-separated)\n"
     "  convert    reads IN and writes its colours to OUT\n"
@@ -169,8 +172,9 @@ TReadResult<TPaletteEntries> ReadEntries(const QString& source, const TImportOpt
     result.Status = TFileResult::FileNotFound();
     return result;
   }
-  if (!IsAddress(source) && IsPaletteFile(source)) {
-    result.Status = ReadPaletteFile(source, result.Value);
+  if (!IsAddress(source) && (IsPaletteFile(source) || IsForeignPaletteFile(source))) {
+    // Swatch files keep their names and the models they give (an .ase Lab colour stays Lab).
+    result.Status = ReadAnyPaletteFile(source, result.Value);
     if (!result.Ok()) result.Value.clear();
     result.Value = Filtered(std::move(result.Value), options);
     return result;

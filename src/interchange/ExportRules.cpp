@@ -1,6 +1,8 @@
 #include "interchange/ExportRules.h"
 
 #include "interchange/ExportWriters.h"
+#include "interchange/GimpPaletteFile.h"
+#include "interchange/SwatchExchangeFile.h"
 #include "interchange/SwatchFiles.h"
 
 #include <QFileInfo>
@@ -13,6 +15,8 @@ TFileResult Write(TExportWriter writer, const QString& path, const TColors& colo
   switch (writer) {
     case TExportWriter::Aco: return WriteAcoFile(path, colors);
     case TExportWriter::Act: return WriteActFile(path, colors);
+    case TExportWriter::Gpl: return WriteGplFile(path, colors);
+    case TExportWriter::Ase: return WriteAseFile(path, colors);
     case TExportWriter::Css: return WriteCssFile(path, colors);
     case TExportWriter::Html: return WriteHtmlChart(path, colors);
     case TExportWriter::Xml: return WriteXmlFile(path, colors);
@@ -32,6 +36,8 @@ TExportWriter ExportWriterForPath(const QString& path) {
   const QString ext = QFileInfo(path).suffix().toLower();
   if (ext == u"aco") return TExportWriter::Aco;
   if (ext == u"act") return TExportWriter::Act;
+  if (ext == u"gpl") return TExportWriter::Gpl;
+  if (ext == u"ase") return TExportWriter::Ase;
   if (ext == u"css") return TExportWriter::Css;
   if (ext == u"htm" || ext == u"html" || ext == u"php") return TExportWriter::Html;
   if (SwatchImageFormatForExtension(ext)) return TExportWriter::SwatchImage;

@@ -14,6 +14,8 @@ enum class TExportWriter : std::uint8_t {
   None,         // any other extension: nothing is written
   Aco,          // .aco
   Act,          // .act
+  Gpl,          // .gpl: GIMP palette named after the file
+  Ase,          // .ase: Adobe Swatch Exchange, RGB
   Css,          // .css
   Html,         // .htm .html .php
   SwatchImage,  // .bmp .gif .jpg .jpeg .png

@@ -3,6 +3,7 @@
 #include "core/ColorModels.h"
 #include "core/ColorText.h"
 #include "interchange/ImagePalette.h"
+#include "interchange/SwatchColors.h"
 #include "interchange/SwatchFiles.h"
 #include "interchange/WebScan.h"
 
@@ -37,10 +38,23 @@ TReadResult<TFoundColors> FromTexts(const TReadResult<QStringList>& texts) {
   return found;
 }
 
+// Formats that always carry names: an unnamed colour is already named by its hexadecimal text.
+TReadResult<TFoundColors> FromNamedColors(const TReadResult<TColors>& colors) {
+  TReadResult<TFoundColors> found;
+  found.Status = colors.Status;
+  for (const TColorObjectFx& color : colors.Value) {
+    found.Value.Hex.append(QString::fromStdString(color.HexText()));
+    found.Value.Names.append(QString::fromStdU16String(color.Name()));
+  }
+  return found;
+}
+
 TReadResult<TFoundColors> ReadSource(const QString& path) {
   switch (ImportSourceForPath(path)) {
     case TImportSource::Aco: return FromAco(path);
     case TImportSource::Act: return FromTexts(ReadActFile(path));
+    case TImportSource::Gpl:
+    case TImportSource::Ase: return FromNamedColors(ReadSwatchColors(path));
     case TImportSource::Image: return FromTexts(ReadImagePalette(path));
     case TImportSource::Gif: return FromTexts(ReadGifPalette(path));
     case TImportSource::WebText: return FromTexts(ScanTextColorsFile(path));
@@ -73,6 +87,8 @@ TImportSource ImportSourceForPath(const QString& path) {
   const QString ext = QFileInfo(path).suffix().toLower();
   if (ext == u"aco") return TImportSource::Aco;
   if (ext == u"act") return TImportSource::Act;
+  if (ext == u"gpl") return TImportSource::Gpl;
+  if (ext == u"ase") return TImportSource::Ase;
   if (ext == u"bmp" || ext == u"jpg" || ext == u"jpeg" || ext == u"png") return TImportSource::Image;
   if (ext == u"gif") return TImportSource::Gif;
   if (ext == u"css" || ext == u"htm" || ext == u"html" || ext == u"php") return TImportSource::WebText;

@@ -14,6 +14,8 @@ enum class TImportSource : std::uint8_t {
   None,      // any other extension: nothing is imported
   Aco,       // .aco
   Act,       // .act
+  Gpl,       // .gpl: GIMP palette, with names
+  Ase,       // .ase: Adobe Swatch Exchange, with names ("group / name" inside a group)
   Image,     // .bmp .jpg .jpeg .png: the picture reduced to at most 256 colours
   Gif,       // .gif: the colour table
   WebText,   // .css .htm .html .php: the "#" notations

@@ -57,6 +57,12 @@ constexpr std::array<TMessageDef, kMessageCount> kMessages = {{
     {"sPalEditConvert", "Convert Values"},
     {"sPalEditMove", "Move Color"},
     {"sPalEditSort", "Sort Palette"},
+    {"sFilterAllPalettes", "All supported palettes"},
+    {"sFilterPalette", "Tintorium Palette"},
+    {"sFilterAco", "Adobe Photoshop Color Palette"},
+    {"sFilterAct", "Adobe Color Table"},
+    {"sFilterGpl", "GIMP Palette"},
+    {"sFilterAse", "Adobe Swatch Exchange"},
     {nullptr, "Filename: %s"},
     {nullptr, "Fail to load this type of image, because of incorrect file format or unknown file type."},
 }};

@@ -59,6 +59,13 @@ enum TMessageKey : int {
   sPalEditConvert,
   sPalEditMove,
   sPalEditSort,
+  // File dialog filters: the description only; the patterns are added by the program.
+  sFilterAllPalettes,
+  sFilterPalette,
+  sFilterAco,
+  sFilterAct,
+  sFilterGpl,
+  sFilterAse,
   // These two have no key: no language file can change them.
   sCFIFileName,
   sCFILoadFail,

@@ -1,6 +1,7 @@
 #include "palette/PaletteDocument.h"
 
 #include "palette/PaletteEdit.h"
+#include "palette/ForeignPalette.h"
 #include "palette/PaletteFile.h"
 #include "palette/PaletteSort.h"
 
@@ -338,7 +339,7 @@ void TPaletteDocument::NewPalette() {
 
 TFileResult TPaletteDocument::OpenPalette(const QString& fileName) {
   TPaletteEntries read;
-  TFileResult result = ReadPaletteFile(fileName, read);
+  TFileResult result = ReadAnyPaletteFile(fileName, read);
   if (!result) {
     NewPalette();
     return result;
@@ -359,7 +360,9 @@ TFileResult TPaletteDocument::SavePalette(const QString& fileName) {
   return result;
 }
 
-bool TPaletteDocument::NeedsSaveAs() const { return fileName_ == NoName || !QFileInfo::exists(fileName_); }
+bool TPaletteDocument::NeedsSaveAs() const {
+  return fileName_ == NoName || IsForeignPaletteFile(fileName_) || !QFileInfo::exists(fileName_);
+}
 
 QString TPaletteDocument::WithPaletteExtension(const QString& fileName) {
   if (fileName.endsWith(QStringLiteral(".tnp"), Qt::CaseInsensitive)) return fileName;

@@ -82,14 +82,15 @@ class TPaletteDocument : public QObject {
   // --- File commands (the questions and file choosers belong to the window) -------------------------------------
   /// New: empties the palette, file name "noname.tnp", flag cleared, no steps to undo or redo.
   void NewPalette();
-  /// Open: reads `fileName`; on success it becomes the file name, the flag is cleared and the undo stack
-  /// emptied. On failure the palette is reset as by New (the partly read entries are dropped) and the read's
-  /// failure is returned.
+  /// Open: reads `fileName` (a palette file, or another program's swatch file: ReadAnyPaletteFile); on
+  /// success it becomes the file name, the flag is cleared and the undo stack emptied. On failure the palette is reset as by New (the
+  /// partly read entries are dropped) and the read's failure is returned.
   TFileResult OpenPalette(const QString& fileName);
   /// Save / Save As to `fileName`: on success it becomes the file name and the flag is cleared; on failure
   /// both keep their values.
   TFileResult SavePalette(const QString& fileName);
-  /// True when Save must go through Save As: never saved ("noname.tnp", compared exactly) or the file is gone.
+  /// True when Save must go through Save As: never saved ("noname.tnp", compared exactly), opened from another
+  /// program's swatch file (never overwritten with palette bytes), or the file is gone.
   bool NeedsSaveAs() const;
   /// Save As's naming rule: appends ".tnp" unless the name already ends in ".tnp" (any case).
   static QString WithPaletteExtension(const QString& fileName);

@@ -7,6 +7,7 @@
 #include "controls/ColorList.h"
 #include "core/ColorText.h"
 #include "palette/EditColorDialog.h"
+#include "palette/ForeignPalette.h"
 #include "palette/HistoryListModel.h"
 #include "palette/PaletteDocument.h"
 #include "palette/PaletteListModel.h"
@@ -34,7 +35,27 @@
 namespace tintorium {
 namespace {
 
-QString PaletteFilter() { return QObject::tr("Tintorium Palette (*.tnp)"); }
+/// "Description (patterns)"; the patterns stay out of the language files, so no translation can break them.
+QString Filter(TMessageKey description, const char* patterns) {
+  return QStringLiteral("%1 (%2)").arg(Message(description), QLatin1String(patterns));
+}
+
+QString PaletteFilter() { return Filter(sFilterPalette, "*.tnp"); }
+
+/// Open reads other programs' swatch files too: all of them first, then one filter per format.
+QString OpenPaletteFilter() {
+  const std::pair<TMessageKey, const char*> formats[] = {{sFilterPalette, "*.tnp"}, {sFilterAco, "*.aco"},
+                                                         {sFilterAct, "*.act"},     {sFilterGpl, "*.gpl"},
+                                                         {sFilterAse, "*.ase"}};
+  QStringList filters{Filter(sFilterAllPalettes, "*.tnp *.aco *.act *.gpl *.ase")};
+  for (const auto& [description, patterns] : formats) filters << Filter(description, patterns);
+  return filters.join(QStringLiteral(";;"));
+}
+
+/// Save As for a palette opened from a swatch file proposes that file's name as a palette; otherwise nothing.
+QString ProposedSaveName(const QString& fileName) {
+  return IsForeignPaletteFile(fileName) ? PaletteFileNameFor(fileName) : QString();
+}
 
 /// A failed file operation's message, in the current language when the text has a key.
 void ReportFailure(const TFileResult& result) {
@@ -251,7 +272,7 @@ bool TPalettePanel::NewPaletteCommand() {
 
 bool TPalettePanel::OpenPaletteCommand() {
   if (!AskToSave()) return false;
-  const QString path = Dialogs().GetOpenFileName(this, tr("Open"), DialogFolder(), PaletteFilter());
+  const QString path = Dialogs().GetOpenFileName(this, tr("Open"), DialogFolder(), OpenPaletteFilter());
   if (path.isEmpty()) return false;
   return OpenPalette(path);
 }
@@ -263,8 +284,9 @@ bool TPalettePanel::SaveCommand() {
 
 bool TPalettePanel::SaveAsCommand() {
   QString selectedFilter;
-  const QString chosen =
-      Dialogs().GetSaveFileName(this, tr("Save As"), DialogFolder(), PaletteFilter(), &selectedFilter);
+  const QString proposed = ProposedSaveName(document_.PaletteFileName());
+  const QString chosen = Dialogs().GetSaveFileName(this, tr("Save As"), proposed.isEmpty() ? DialogFolder() : proposed,
+                                                   PaletteFilter(), &selectedFilter);
   if (chosen.isEmpty()) return false;
   return WritePalette(TPaletteDocument::WithPaletteExtension(chosen));
 }

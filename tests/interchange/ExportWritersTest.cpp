@@ -148,6 +148,8 @@ TEST_P(ExportRulesTest, TheExtensionChoosesTheWriter) {
 INSTANTIATE_TEST_SUITE_P(Paths, ExportRulesTest,
                          ::testing::Values(TExportCase{"a.aco", TExportWriter::Aco, "\x00\x01\x00\x01", 4},
                                            TExportCase{"a.ACT", TExportWriter::Act, "\xFF\x80\x00\x00", 4},
+                                           TExportCase{"a.gpl", TExportWriter::Gpl, "GIMP Palette\nName: a\n"},
+                                           TExportCase{"a.Ase", TExportWriter::Ase, "ASEF\x00\x01\x00\x00", 8},
                                            TExportCase{"a.css", TExportWriter::Css, ".Accent {"},
                                            TExportCase{"a.htm", TExportWriter::Html, "<!DOCTYPE"},
                                            TExportCase{"a.html", TExportWriter::Html, "<!DOCTYPE"},

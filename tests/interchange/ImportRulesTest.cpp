@@ -70,6 +70,8 @@ TEST_P(ImportSourceTest, ExtensionPicksTheReader) {
 INSTANTIATE_TEST_SUITE_P(Paths, ImportSourceTest,
                          ::testing::Values(TSourceCase{"a.aco", TImportSource::Aco},
                                            TSourceCase{"a.ACT", TImportSource::Act},
+                                           TSourceCase{"a.gpl", TImportSource::Gpl},
+                                           TSourceCase{"a.ASE", TImportSource::Ase},
                                            TSourceCase{"a.bmp", TImportSource::Image},
                                            TSourceCase{"a.jpg", TImportSource::Image},
                                            TSourceCase{"a.JPEG", TImportSource::Image},
@@ -99,6 +101,22 @@ TEST(ImportColorRows, SwatchNamesBecomeCaptions) {
   const auto distinct = ImportColorRows(QStringLiteral(TINTORIUM_CORPUS "/swatches/solarized-solarized.act"),
                                         {true, false});
   EXPECT_LT(distinct.Value.size(), 256);
+}
+
+TEST(ImportColorRows, GimpAndSwatchExchangeNamesBecomeCaptionsAndUnnamedColoursTheirHex) {
+  QTemporaryDir dir;
+  const auto gpl = ImportColorRows(WriteFile(dir, "p.gpl", "GIMP Palette\n255 128 0 Orange\n0 0 0\n255 128 0 Again\n"), {});
+  ASSERT_TRUE(gpl.Ok()) << gpl.Status.Message().toStdString();
+  EXPECT_EQ(gpl.Value, (QList<TImportRow>{{"Orange", "FF8000"}, {"000000", "000000"}, {"Again", "FF8000"}}));
+  const auto filtered = ImportColorRows(dir.filePath("p.gpl"), {true, true});
+  EXPECT_EQ(filtered.Value, (QList<TImportRow>{{"Orange", "FF8000"}}));
+
+  const auto ase = ImportColorRows(QStringLiteral(TINTORIUM_CORPUS "/swatches/dagronf-control.ase"), {});
+  ASSERT_TRUE(ase.Ok());
+  EXPECT_EQ(ase.Value, (QList<TImportRow>{{"Simple / White", "FFFFFF"}, {"Simple / Black", "000000"}}));
+  const auto old = ImportColorRows(QStringLiteral(TINTORIUM_CORPUS "/swatches/dagronf-unsupported_version.ase"), {});
+  EXPECT_FALSE(old.Ok());
+  EXPECT_TRUE(old.Value.isEmpty());
 }
 
 TEST(ImportColorRows, ImagesAndFailures) {

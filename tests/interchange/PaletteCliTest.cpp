@@ -75,6 +75,53 @@ TEST_F(PaletteCliTest, ConvertSortAndDedupeThroughPaletteFiles) {
   EXPECT_EQ(ReadAll(Path("once.txt")).count("R: "), 2);
 }
 
+/// Name and hexadecimal text of each line "palette show" prints.
+QList<QByteArrayList> NamesAndHex(const QByteArray& shown) {
+  QList<QByteArrayList> rows;
+  for (const QByteArray& line : shown.split('\n')) {
+    const QByteArrayList fields = line.split('\t');
+    if (fields.size() == 4) rows.append({fields[0], fields[3]});
+  }
+  return rows;
+}
+
+TEST_F(PaletteCliTest, ShowsGimpAndSwatchExchangeColoursWithNamesAndModels) {
+  const TRun ase = Cli({"palette", "show", Corpus("swatches/dagronf-palette_complex.ase")});
+  EXPECT_EQ(ase.status, 0) << ase.err.toStdString();
+  const QByteArrayList lines = ase.out.split('\n');
+  ASSERT_EQ(lines.size(), 22);  // and the empty piece after the last line break
+  EXPECT_EQ(lines[0], QByteArray("GMX RGB / Black RGB\tRGB\tR:0 G:0 B:0\t000000"));
+  EXPECT_TRUE(lines[10].startsWith("GMX CMYK / Hunter CMYK\tCMYK\tC:93 M:24 Y:85 K:68\t")) << lines[10].toStdString();
+  EXPECT_TRUE(lines[15].startsWith("GMX PANTONE / PANTONE 656 C\tLab\tL:91 a:-1 b:-5\t")) << lines[15].toStdString();
+
+  const TRun gpl = Cli({"palette", "show", Corpus("swatches/gimp-data-Ega.gpl"), "--no-duplicates"});
+  EXPECT_EQ(gpl.status, 0);
+  EXPECT_TRUE(gpl.out.startsWith("grey0\tRGB\tR:0 G:0 B:0\t000000\nA800A8\tRGB\tR:168 G:0 B:168\tA800A8\n"));
+
+  const TRun old = Cli({"palette", "show", Corpus("swatches/dagronf-unsupported_version.ase")});
+  EXPECT_EQ(old.status, 1);
+  EXPECT_TRUE(old.err.contains("version 0.1 is not supported")) << old.err.toStdString();
+  EXPECT_TRUE(old.out.isEmpty());
+}
+
+TEST_F(PaletteCliTest, GimpAndSwatchExchangeFilesRoundTripThroughConvertWithNamesAndColours) {
+  const char* const sources[] = {"swatches/dagronf-palette_complex.ase", "swatches/dagronf-argyle-socks.ase",
+                                 "swatches/gimp-data-Ega.gpl", "swatches/inkscape-svg.gpl"};
+  for (const char* source : sources) {
+    SCOPED_TRACE(source);
+    const QList<QByteArrayList> original = NamesAndHex(Cli({"palette", "show", Corpus(source)}).out);
+    ASSERT_FALSE(original.isEmpty());
+    // Each of our exports, then an export of that export, and a palette file in between.
+    QString previous = Corpus(source);
+    for (const char* target : {"a.ase", "b.gpl", "c.tnp", "d.ase"}) {
+      ASSERT_EQ(Cli({"palette", "convert", previous, Path(target)}).status, 0) << target;
+      EXPECT_EQ(NamesAndHex(Cli({"palette", "show", Path(target)}).out), original) << target;
+      previous = Path(target);
+    }
+  }
+  EXPECT_TRUE(ReadAll(Path("b.gpl")).startsWith("GIMP Palette\nName: b\nColumns: 0\n#\n  0   0   0\tblack (#000000)\n"));
+}
+
 TEST_F(PaletteCliTest, ConvertWritesSwatchPicturesWithTheOptions) {
   Write("page.html", "#102030 #405060 #708090");
   ASSERT_EQ(Cli({"palette", "convert", Path("page.html"), Path("s.png"), "--per-line", "2", "--swatch=10x12"}).status,
@@ -145,7 +192,10 @@ TEST(ScanCli, PrintsOneColourPerLine) {
   EXPECT_EQ(run.out.count('\n'), 18);
   EXPECT_TRUE(run.out.startsWith("f4f5f6\n"));
   EXPECT_EQ(Cli({"scan", "--help"}).status, 0);
-  EXPECT_TRUE(Cli({"palette", "--help"}).out.contains("palette convert IN OUT"));
+  const QByteArray help = Cli({"palette", "--help"}).out;
+  EXPECT_TRUE(help.contains("palette convert IN OUT"));
+  EXPECT_TRUE(help.contains("a GIMP palette (.gpl)"));
+  EXPECT_TRUE(help.contains(".gpl, .ase (RGB)"));
 }
 
 // Printed block by block as found: the same lines as the whole-file scan, for every real page and for one of

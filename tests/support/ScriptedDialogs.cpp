@@ -18,13 +18,15 @@ int TScriptedDialogs::ShowMessageBox(const QString& text, int flags) {
   return TakeFront(answers, flags == mfQuestion ? int(mrCancel) : int(mrOK));
 }
 
-QString TScriptedDialogs::GetOpenFileName(QWidget*, const QString&, const QString&, const QString&) {
+QString TScriptedDialogs::GetOpenFileName(QWidget*, const QString&, const QString&, const QString& filter) {
+  openFilters << filter;
   return TakeFront(openPaths, QString());
 }
 
-QString TScriptedDialogs::GetSaveFileName(QWidget*, const QString&, const QString&, const QString& filter,
+QString TScriptedDialogs::GetSaveFileName(QWidget*, const QString&, const QString& dir, const QString& filter,
                                           QString* selectedFilter) {
   saveFilters << filter;
+  saveStarts << dir;
   QString path = TakeFront(savePaths, QString());
   if (selectedFilter && selectedFilter->isEmpty()) *selectedFilter = filter.section(QStringLiteral(";;"), 0, 0);
   return path;

@@ -32,6 +32,8 @@ class TScriptedDialogs final : public TDialogSeam {
 
   std::vector<Message> messages;
   QStringList saveFilters;  // the filter list each save chooser was shown
+  QStringList saveStarts;   // where each save chooser started (a folder or a proposed file)
+  QStringList openFilters;  // the filter list each open chooser was shown
 
   int ShowMessageBox(const QString& text, int flags) override;
   QString GetOpenFileName(QWidget*, const QString&, const QString&, const QString&) override;

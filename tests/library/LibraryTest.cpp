@@ -1,0 +1,112 @@
+// The library folder listing and the loading of one library file of any format, on a temporary folder.
+#include "library/LibraryFile.h"
+#include "library/LibraryFolder.h"
+
+#include "palette/PaletteFile.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace tintorium {
+namespace {
+
+const QString kSwatches = QStringLiteral(TINTORIUM_CORPUS "/swatches/");
+
+class LibraryFolderTest : public ::testing::Test {
+ protected:
+  void Touch(const QString& name, const QByteArray& bytes = {}) {
+    QFile file(dir.filePath(name));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << name.toStdString();
+    file.write(bytes);
+  }
+  QTemporaryDir dir;
+};
+
+TEST_F(LibraryFolderTest, ListsEachExtensionInTurnSortedWithoutRegardToCase) {
+  for (const char* name : {"b.aco", "a.act", "c.tnp", "Web Hues.aco", "web safe.ACO", "Z.gpl", ".hidden.gpl", "y.ase",
+                           "X.ase", "notes.txt", "aco", "palette.aco.bak"}) {
+    Touch(QString::fromLatin1(name));
+  }
+  ASSERT_TRUE(QDir(dir.path()).mkdir("folder.aco"));
+  EXPECT_EQ(ListLibraries(dir.path()), (QStringList{"b.aco", "Web Hues.aco", "web safe.ACO", "a.act", "c.tnp",
+                                                    ".hidden.gpl", "Z.gpl", "X.ase", "y.ase"}));
+}
+
+TEST_F(LibraryFolderTest, TheSpecExampleAndAMissingOrEmptyFolder) {
+  for (const char* name : {"c.tnp", "a.act", "b.aco"}) Touch(QString::fromLatin1(name));
+  EXPECT_EQ(ListLibraries(dir.path()), (QStringList{"b.aco", "a.act", "c.tnp"}));
+  EXPECT_TRUE(ListLibraries(dir.filePath("missing")).isEmpty());
+  EXPECT_TRUE(ListLibraries(QString()).isEmpty());
+}
+
+struct TLoadCase {
+  const char* file;
+  int count;
+  int index;
+  const char* name;
+  TColorModel model;
+  TRGBValues rgb;
+};
+
+TEST_F(LibraryFolderTest, LoadsEveryFormatIntoNamedColourObjects) {
+  const TPaletteEntries entries{{QStringLiteral("Lab one"), TColorObject(0x336699, cmLAB)},
+                                {QStringLiteral("RGB two"), TColorObject(0x010203, cmRGB)}};
+  ASSERT_TRUE(WritePaletteFile(dir.filePath("mine.TNP"), entries));
+  const TLoadCase cases[] = {
+      {"1j01-nord.aco", 16, 0, "nord0", cmRGB, {0x2E, 0x34, 0x40}},
+      {"dagronf-Zeldman-v1.aco", 6, 0, "553300", cmRGB, {0x55, 0x33, 0x00}},
+      {"solarized-solarized.act", 256, 255, "000000", cmRGB, {0, 0, 0}},
+      {"gimp-data-Tango.gpl", 27, 0, "Butter 1", cmRGB, {252, 233, 79}},
+      {"dagronf-palette_complex.ase", 21, 15, "GMX PANTONE / PANTONE 656 C", cmLAB, {}},  // Lab: checked below
+  };
+  for (const TLoadCase& c : cases) {
+    SCOPED_TRACE(c.file);
+    const QString path = dir.filePath(QString::fromLatin1(c.file));
+    ASSERT_TRUE(QFile::copy(kSwatches + QString::fromLatin1(c.file), path));
+    const TReadResult<TColors> read = LoadLibraryFile(path);
+    ASSERT_TRUE(read.Ok()) << read.Status.Message().toStdString();
+    ASSERT_EQ(read.Value.size(), static_cast<std::size_t>(c.count));
+    const TColorObjectFx& color = read.Value[static_cast<std::size_t>(c.index)];
+    EXPECT_EQ(color.Name(), QString::fromUtf8(c.name).toStdU16String());
+    EXPECT_EQ(color.Model(), c.model);
+    if (c.model == cmLAB) {
+      EXPECT_EQ(color.GetLab(), (TLabValues{91, -1, -5}));
+    } else {
+      EXPECT_EQ(color.GetRGB(), c.rgb);
+    }
+  }
+  const TReadResult<TColors> mine = LoadLibraryFile(dir.filePath("mine.TNP"));
+  ASSERT_TRUE(mine.Ok());
+  ASSERT_EQ(mine.Value.size(), 2u);
+  EXPECT_EQ(mine.Value[0].Name(), u"Lab one");
+  EXPECT_EQ(mine.Value[0].Model(), cmLAB);
+  EXPECT_EQ(mine.Value[0].GetLab(), entries[0].Color.GetLab());
+  EXPECT_EQ(mine.Value[1].Name(), u"RGB two");
+  EXPECT_EQ(ListLibraries(dir.path()), (QStringList{"1j01-nord.aco", "dagronf-Zeldman-v1.aco", "solarized-solarized.act",
+                                                    "mine.TNP", "gimp-data-Tango.gpl", "dagronf-palette_complex.ase"}));
+}
+
+TEST_F(LibraryFolderTest, FailuresSayWhyAndADamagedPaletteKeepsWhatWasRead) {
+  EXPECT_EQ(LoadLibraryFile(dir.filePath("none.aco")).Status.MessageKey(), QStringLiteral("sFileNotFound"));
+  Touch(QStringLiteral("odd.cqp"), "whatever");
+  const TReadResult<TColors> odd = LoadLibraryFile(dir.filePath("odd.cqp"));
+  EXPECT_EQ(odd.Status.Message(), QStringLiteral("Could not read file!"));
+  EXPECT_TRUE(odd.Value.empty());
+  Touch(QStringLiteral("bad.gpl"), "GIMP Palette\n1 2 3 fine\n1 2 300 too bright\n");
+  const TReadResult<TColors> gpl = LoadLibraryFile(dir.filePath("bad.gpl"));
+  EXPECT_TRUE(gpl.Status.Message().startsWith(QStringLiteral("Line 3 ")));
+  EXPECT_TRUE(gpl.Value.empty());
+
+  const QByteArray full = EncodePaletteData({{QStringLiteral("A"), TColorObject()}, {QStringLiteral("B"), TColorObject()}});
+  Touch(QStringLiteral("cut.tnp"), full.left(full.size() - 2));
+  const TReadResult<TColors> cut = LoadLibraryFile(dir.filePath("cut.tnp"));
+  EXPECT_EQ(cut.Status.MessageKey(), QStringLiteral("sCantOpen"));
+  ASSERT_EQ(cut.Value.size(), 1u);
+  EXPECT_EQ(cut.Value[0].Name(), u"A");
+}
+
+}  // namespace
+}  // namespace tintorium
