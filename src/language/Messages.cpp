@@ -45,6 +45,11 @@ constexpr std::array<TMessageDef, kMessageCount> kMessages = {{
     {"sContrastRatio", "Contrast ratio = %f : 1"},
     {"sLibCount", "Count: %d"},
     {"sPalCount", "Colors in palette: %d"},
+    {"sOverwritePrompt", "%s already exists. Do you want to replace it?"},
+    {"sKeptPaletteDamaged",
+     "The palette kept from the last session could not be read. It was set aside as %s and a new palette is "
+     "open."},
+    {"sFilterPalette", "Tintorium Palette"},
     {nullptr, "Filename: %s"},
     {nullptr, "Fail to load this type of image, because of incorrect file format or unknown file type."},
 }};
@@ -108,6 +113,10 @@ QString Fill(const QString& text, std::initializer_list<TMessageArg> args) {
 }
 
 }  // namespace
+
+QString FilterText(TMessageKey key, const QString& patterns) {
+  return QStringLiteral("%1 (%2)").arg(Message(key), patterns);
+}
 
 QString MessageKeyName(TMessageKey key) {
   return ValidKey(key) && kMessages[key].key ? QString::fromLatin1(kMessages[key].key) : QString();

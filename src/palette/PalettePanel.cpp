@@ -33,7 +33,7 @@
 namespace tintorium {
 namespace {
 
-QString PaletteFilter() { return QObject::tr("Tintorium Palette (*.tnp)"); }
+QString PaletteFilter() { return FilterText(sFilterPalette, QStringLiteral("*.tnp")); }
 
 /// A failed file operation's message, in the current language when the text has a key.
 void ReportFailure(const TFileResult& result) {
@@ -259,11 +259,16 @@ bool TPalettePanel::SaveCommand() {
 }
 
 bool TPalettePanel::SaveAsCommand() {
-  QString selectedFilter;
-  const QString chosen =
-      Dialogs().GetSaveFileName(this, tr("Save As"), DialogFolder(), PaletteFilter(), &selectedFilter);
-  if (chosen.isEmpty()) return false;
-  return WritePalette(TPaletteDocument::WithPaletteExtension(chosen));
+  QString folder = DialogFolder();
+  for (;;) {
+    QString selectedFilter;
+    const QString chosen = Dialogs().GetSaveFileName(this, tr("Save As"), folder, PaletteFilter(), &selectedFilter);
+    if (chosen.isEmpty()) return false;
+    // The question is about the name actually written, extension included; No offers the chooser again.
+    const QString fileName = TPaletteDocument::WithPaletteExtension(chosen);
+    if (ConfirmOverwrite(fileName)) return WritePalette(fileName);
+    folder = fileName;
+  }
 }
 
 bool TPalettePanel::WritePalette(const QString& fileName) {
