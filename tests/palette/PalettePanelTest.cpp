@@ -625,6 +625,32 @@ TEST_F(PalettePanelTest, HoveringAnEntryFeedsTheColourUnderCursorReadout) {
   EXPECT_TRUE(workspace.ColorUnderCursorText().isEmpty());
 }
 
+// A dialog opened from the list blocks the window; whatever the pointer does meanwhile, the list hears nothing
+// more, so the readout ends when the window is blocked and the next hover starts it again.
+TEST_F(PalettePanelTest, TheReadoutEndsWhenADialogBlocksTheList) {
+  Add("A", RGB(12, 34, 56));
+  Add("B", RGB(1, 2, 3));
+  List().SetCurrentRow(0);
+  QTest::mouseMove(List().viewport(), RowCenter(List(), 1));
+  QTest::mouseMove(List().viewport(), RowCenter(List(), 0));
+  ASSERT_FALSE(workspace.ColorUnderCursorText().isEmpty());
+  bool clearedWhileOpen = false;
+  dialogs.onExec = [this, &clearedWhileOpen](QDialog& dialog) {
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.move(panel->geometry().topRight() + QPoint(40, 0));
+    dialog.show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    clearedWhileOpen = workspace.ColorUnderCursorText().isEmpty();
+    dialog.hide();
+    return int(QDialog::Rejected);
+  };
+  Run(actions.actPaletteEditColor);
+  EXPECT_TRUE(clearedWhileOpen);
+  EXPECT_TRUE(workspace.ColorUnderCursorText().isEmpty());
+  QTest::mouseMove(List().viewport(), RowCenter(List(), 1));
+  EXPECT_EQ(workspace.ColorUnderCursorText(), QStringLiteral("       R:1 G:2 B:3"));
+}
+
 // --- Clipboard ------------------------------------------------------------------------------------------------
 
 struct TCopyCase {
