@@ -86,6 +86,7 @@ TMainWindow::TMainWindow(QSettings& settings, const QStringList& arguments, QWid
   SetActionIcons(*actions_);
 
   CreateMenus();
+  FillLanguageMenu();  // before the language is applied, so its default entry is translated too
   CreateToolBars();
   CreateDocks();
   CreateToolArea();
@@ -499,7 +500,6 @@ void TMainWindow::ReadSettings() {
   // A name no theme answers to (a hand-edited setting) falls back to the default look.
   if (!ThemeNames().contains(options_.Theme, Qt::CaseInsensitive)) options_.Theme = TOptions().Theme;
   if (!ChooseTheme(options_.Theme)) ShowMessageBox(Message(sErrLoadThemes), mfWarning);
-  FillLanguageMenu();
 }
 
 void TMainWindow::RestorePlacement() {

@@ -556,6 +556,7 @@ void TBaseColorPanel::resizeEvent(QResizeEvent* event) {
 
 void TBaseColorPanel::changeEvent(QEvent* event) {
   if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) LayoutPages();
+  if (event->type() == QEvent::LanguageChange) ShowBaseMarks(workspace_.BaseColor());  // the tooltips
   QWidget::changeEvent(event);
 }
 
