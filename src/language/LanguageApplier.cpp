@@ -37,6 +37,8 @@ void SetCaptionOf(QObject* object, const QString& text) {
   } else if (auto* label = qobject_cast<QLabel*>(object)) {
     label->setText(text);
   } else if (auto* button = qobject_cast<QAbstractButton*>(object)) {
+    // A tooltip that repeats the caption (an icon-only button) follows it.
+    if (button->toolTip() == button->text()) button->setToolTip(text);
     button->setText(text);
   } else if (auto* group = qobject_cast<QGroupBox*>(object)) {
     group->setTitle(text);
