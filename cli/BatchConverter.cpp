@@ -84,6 +84,11 @@ int TBatchConverter::Run() {
 
 bool TBatchConverter::ConvertLine(const char* begin, const char* end) {
   ++lineNumber_;
+  // A blank line answers with a blank line, so output line n still belongs to input line n.
+  if (std::all_of(begin, end, IsBlank)) {
+    output_[outputUsed_++] = '\n';
+    return true;
+  }
   std::int64_t values[4] = {};
   if (!ParseValues(begin, end, values)) return false;
   std::int64_t result[4] = {};

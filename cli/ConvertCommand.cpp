@@ -29,8 +29,9 @@ constexpr const char* Help =
     "--batch FROM TO   reads one tuple of whitespace-separated integers per line from\n"
     "                  standard input, sets the colour in FROM and writes its values\n"
     "                  in TO to standard output, separated by one space, one line per\n"
-    "                  input line. FROM and TO are rgb, hsb, cmyk, lab or color (the\n"
-    "                  decimal colour value 0x00BBGGRR, 0-16777215). A malformed line\n"
+    "                  input line; a blank line gives a blank line. FROM and TO are\n"
+    "                  rgb, hsb, cmyk, lab or color (the decimal colour value\n"
+    "                  0x00BBGGRR, 0-16777215). A malformed line\n"
     "                  stops the run with \"line N: <what is wrong>\" on standard error\n"
     "                  and exit status 2.\n";
 

@@ -34,6 +34,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QDockWidget>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
@@ -85,6 +86,7 @@ TMainWindow::TMainWindow(QSettings& settings, const QStringList& arguments, QWid
   SetActionIcons(*actions_);
 
   CreateMenus();
+  FillLanguageMenu();  // before the language is applied, so its default entry is translated too
   CreateToolBars();
   CreateDocks();
   CreateToolArea();
@@ -351,7 +353,7 @@ TToolPage* TMainWindow::ToolPage(int index) const {
 
 void TMainWindow::ConnectShellActions() {
   const TMainActions& a = *actions_;
-  connect(a.actFileExit, &QAction::triggered, this, &TMainWindow::ExitWithoutQuestion);
+  connect(a.actFileExit, &QAction::triggered, this, &TMainWindow::Exit);
   for (QAction* tool : {a.actViewColorWheel, a.actViewVariations, a.actViewColorMixer, a.actViewLibrary,
                         a.actViewSpectrum, a.actViewPhotoScheme}) {
     connect(tool, &QAction::triggered, this, [this, tool] { SelectTool(TMainActions::Tag(tool)); });
@@ -383,8 +385,9 @@ void TMainWindow::ConnectViewToggles() {
   }
 }
 
-void TMainWindow::ExitWithoutQuestion() {
-  exitWithoutQuestion_ = true;
+void TMainWindow::Exit() {
+  // Only a palette the next start brings back may go without the question; other changes would be lost.
+  exitWithoutQuestion_ = PaletteKeptAtExit();
   close();
 }
 
@@ -499,7 +502,6 @@ void TMainWindow::ReadSettings() {
   // A name no theme answers to (a hand-edited setting) falls back to the default look.
   if (!ThemeNames().contains(options_.Theme, Qt::CaseInsensitive)) options_.Theme = TOptions().Theme;
   if (!ChooseTheme(options_.Theme)) ShowMessageBox(Message(sErrLoadThemes), mfWarning);
-  FillLanguageMenu();
 }
 
 void TMainWindow::RestorePlacement() {
@@ -562,21 +564,44 @@ void TMainWindow::RestoreLastPalette() {
   }
   const QString kept = LastPaletteFile();
   if (!QFileInfo(kept).isFile()) return;
-  // Silent: a damaged copy leaves a new, empty palette.
-  if (!palette_->OpenPalette(kept)) palette_->NewPalette();
+  if (!palette_->OpenPalette(kept)) {
+    palette_->NewPalette();
+    SetDamagedKeptPaletteAside(kept);
+  }
   palette_->SetPaletteFileName(TPaletteDocument::NoName);
   palette_->SetPaletteModified(false);
 }
 
+// The damaged copy would be overwritten at exit; it moves aside, so whatever can still be got out of it is kept.
+void TMainWindow::SetDamagedKeptPaletteAside(const QString& kept) {
+  const QFileInfo info(kept);
+  QString aside;
+  for (int n = 1; aside.isEmpty() || QFileInfo::exists(aside); ++n) {
+    const QString suffix = n == 1 ? QString() : QStringLiteral("-%1").arg(n);
+    aside = info.dir().filePath(info.completeBaseName() + QStringLiteral(".damaged") + suffix + QStringLiteral(".tnp"));
+  }
+  if (!QFile::rename(kept, aside) && !QFile::copy(kept, aside)) {
+    keepDamagedPalette_ = true;  // nowhere to put it: leave it where it is, untouched
+    aside = kept;
+  }
+  ShowMessageBox(FormatMessage(sKeptPaletteDamaged, {QDir::toNativeSeparators(aside)}), mfWarning);
+}
+
 void TMainWindow::SaveLastPalette() {
   if (!options_.SavePalette || KeptPaletteUntouched()) return;
-  const QString fileName = palette_->PaletteFileName();
-  settings_.WriteLastFile(fileName);
-  if (fileName != TPaletteDocument::NoName && QFileInfo(fileName).isFile()) return;
+  settings_.WriteLastFile(palette_->PaletteFileName());
+  if (!PaletteKeptAtExit() || keepDamagedPalette_) return;
   const QString kept = LastPaletteFile();
   QDir().mkpath(QFileInfo(kept).absolutePath());
   const TFileResult result = WritePaletteFile(kept, palette_->Entries());
   if (!result) ShowFailure(result);
+}
+
+// A palette without a file of its own is written to the kept copy at exit; one with a file is not written again.
+bool TMainWindow::PaletteKeptAtExit() const {
+  if (!options_.SavePalette) return false;
+  const QString& fileName = palette_->PaletteFileName();
+  return fileName == TPaletteDocument::NoName || !QFileInfo(fileName).isFile();
 }
 
 // A start with several arguments skips the kept palette; leaving that session without touching the palette must

@@ -109,8 +109,9 @@ class TMainWindow final : public QMainWindow {
   /// "Tintorium - [name*]", or with a space instead of "*" when the palette has no unsaved changes.
   QString CaptionText() const;
 
-  /// File > Exit: ends the program without the unsaved-changes question.
-  void ExitWithoutQuestion();
+  /// File > Exit: ends the program. Unsaved palette changes that would not be kept between runs get the same
+  /// question as the close button.
+  void Exit();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -141,7 +142,9 @@ class TMainWindow final : public QMainWindow {
   TMainSettings CurrentMainSettings() const;
   void OpenStartPalette();
   void RestoreLastPalette();
+  void SetDamagedKeptPaletteAside(const QString& kept);
   void SaveLastPalette();
+  bool PaletteKeptAtExit() const;
   bool KeptPaletteUntouched() const;
   bool AskSaveBeforeClose();
   void SavePaletteBeforeClose();
@@ -179,6 +182,7 @@ class TMainWindow final : public QMainWindow {
   std::vector<TActionRules*> rules_;
   bool settingsWritten_ = false;
   bool exitWithoutQuestion_ = false;
+  bool keepDamagedPalette_ = false;
   bool refreshing_ = false;
 };
 

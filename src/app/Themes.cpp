@@ -141,6 +141,9 @@ QPushButton:default { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0
   border-color: #a48bf7; color: white; }
 QPushButton:disabled { color: #6d6590; border-color: #3b3358; }
 QDockWidget { color: #e4defa; }
+QDockWidget::close-button, QDockWidget::float-button { background: #d9d1f7; border: 1px solid #7c5cf0;
+  border-radius: 3px; }
+QDockWidget::close-button:hover, QDockWidget::float-button:hover { background: #ffffff; }
 QDockWidget::title { background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #2f2850, stop:1 #3a2a5a);
   padding: 4px 6px; border-bottom: 1px solid #4a4070; }
 QTabBar::tab { background: #262140; border: 1px solid #3d355e; border-bottom: none; padding: 3px 8px;
@@ -185,9 +188,12 @@ QPushButton:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #
 QPushButton:pressed { background: #fe9e5b; }
 QPushButton:default { border: 2px solid #002d96; }
 QPushButton:disabled { color: #8d8d8d; border-color: #a9c1e6; }
-QDockWidget::title { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #7aa1e6, stop:1 #3b6cc9);
+QDockWidget::title { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #3d6dc8, stop:1 #24519f);
   color: white; padding: 4px 6px; }
 QDockWidget { color: white; }
+QDockWidget::close-button, QDockWidget::float-button { background: #f3f8ff; border: 1px solid #000080;
+  border-radius: 2px; }
+QDockWidget::close-button:hover, QDockWidget::float-button:hover { background: #ffd091; }
 QTabBar::tab { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #f3f8ff, stop:1 #c4dafa);
   border: 1px solid #6f9ddf; border-bottom: none; padding: 3px 8px; margin-right: 1px;
   border-top-left-radius: 3px; border-top-right-radius: 3px; color: #0b2c6e; }

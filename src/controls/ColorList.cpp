@@ -226,9 +226,10 @@ void TColorList::mouseMoveEvent(QMouseEvent* event) {
   const int row = RowAt(event->position().toPoint());
   const std::optional<TColorObject> color = ColorAt(row);
   if (color) {
+    WatchWindowWhileHovering();
     emit OnColorHover(color->GetColor());
   } else {
-    emit OnColorHoverEnd();
+    EndHover();
   }
   QListView::mouseMoveEvent(event);
 }
@@ -257,8 +258,37 @@ void TColorList::keyPressEvent(QKeyEvent* event) {
 }
 
 bool TColorList::viewportEvent(QEvent* event) {
-  if (event->type() == QEvent::Leave) emit OnColorHoverEnd();
+  if (event->type() == QEvent::Leave || event->type() == QEvent::Hide) EndHover();
   return QListView::viewportEvent(event);
+}
+
+// A modal dialog blocks the window, and pointer moves over a blocked window reach no widget: the list would never
+// hear the pointer leave. So while it shows a hover it ends it itself when its window is blocked, left or hidden.
+void TColorList::WatchWindowWhileHovering() {
+  QWidget* top = window();
+  if (watchedWindow_ == top) return;
+  if (watchedWindow_) watchedWindow_->removeEventFilter(this);
+  watchedWindow_ = top;
+  top->installEventFilter(this);
+}
+
+void TColorList::EndHover() {
+  if (watchedWindow_) watchedWindow_->removeEventFilter(this);
+  watchedWindow_ = nullptr;
+  emit OnColorHoverEnd();
+}
+
+bool TColorList::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == watchedWindow_) {
+    switch (event->type()) {
+      case QEvent::WindowBlocked:
+      case QEvent::WindowDeactivate:
+      case QEvent::Leave:
+      case QEvent::Hide: EndHover(); break;
+      default: break;
+    }
+  }
+  return QListView::eventFilter(watched, event);
 }
 
 void TColorList::startDrag(Qt::DropActions) {

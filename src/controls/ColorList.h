@@ -5,6 +5,7 @@
 #include "core/ColorObject.h"
 
 #include <QListView>
+#include <QPointer>
 #include <QMetaType>
 #include <QStyledItemDelegate>
 
@@ -108,6 +109,7 @@ class TColorList : public QListView, public TColorDragSource {
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   bool viewportEvent(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void startDrag(Qt::DropActions supportedActions) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dragMoveEvent(QDragMoveEvent* event) override;
@@ -118,12 +120,15 @@ class TColorList : public QListView, public TColorDragSource {
  private:
   bool AcceptsDrag(const QDropEvent* event) const;
   void SetDropMarker(int row);
+  void WatchWindowWhileHovering();
+  void EndHover();
 
   TColorListDelegate* delegate_;
   TColorDragKind dragKind_ = TColorDragKind::List;
   TDropAccepts dropAccepts_;
   TDropApply dropApply_;
   int dropMarker_ = -1;  // insertion row shown while a drag is over the list
+  QPointer<QWidget> watchedWindow_;  // the window watched while a hover is shown
 };
 
 }  // namespace tintorium

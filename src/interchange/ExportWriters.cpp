@@ -1,6 +1,8 @@
 #include "interchange/ExportWriters.h"
 
+#include "core/ColorText.h"
 #include "interchange/SafeSave.h"
+#include "interchange/ShownColor.h"
 
 #include <QList>
 
@@ -30,8 +32,7 @@ class TTextPieces {
 };
 
 QString Name(const TColorObjectFx& color) { return QString::fromStdU16String(color.Name()); }
-QString Hex(const TColorObjectFx& color) { return QString::fromStdString(color.HexText()); }
-int Channel(std::int32_t value) { return std::clamp(value, 0, 255); }
+QString Hex(const TColorObjectFx& color) { return QString::fromStdString(HexText(ShownRGB(color))); }
 
 QString EscapeMarkup(const QString& text) {
   QString out;
@@ -151,10 +152,10 @@ QByteArray XmlText(const TColors& colors) {
   text.Add(QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>"));
   text.Add(QStringLiteral("<scheme>"));
   for (const TColorObjectFx& color : colors) {
-    const TRGBValues rgb = color.GetRGB();
+    const TRGBValues rgb = ShownRGB(color);
     text.Add(QString::fromLatin1(kXmlColor)
-                 .arg(XmlName(Name(color)), Hex(color), QString::number(Channel(rgb.R)),
-                      QString::number(Channel(rgb.G)), QString::number(Channel(rgb.B))));
+                 .arg(XmlName(Name(color)), Hex(color), QString::number(rgb.R), QString::number(rgb.G),
+                      QString::number(rgb.B)));
   }
   text.Add(QStringLiteral("</scheme>"));
   return text.Bytes();
@@ -164,9 +165,8 @@ QByteArray PainterColorSetText(const TColors& colors) {
   TTextPieces text;
   text.Add(QStringLiteral("ROWS 12\r\nCOLS 22\r\nWIDTH 16\r\nHEIGHT 16\r\nTEXTHEIGHT 0\r\nSPACING 1"));
   for (const TColorObjectFx& color : colors) {
-    const TRGBValues rgb = color.GetRGB();
-    text.Add(QStringLiteral("R: %1, G:%2, B:%3 ")
-                 .arg(Padded(Channel(rgb.R)), Padded(Channel(rgb.G)), Padded(Channel(rgb.B))));
+    const TRGBValues rgb = ShownRGB(color);
+    text.Add(QStringLiteral("R: %1, G:%2, B:%3 ").arg(Padded(rgb.R), Padded(rgb.G), Padded(rgb.B)));
   }
   return text.Bytes();
 }

@@ -4,6 +4,7 @@
 #include "core/ColorText.h"
 #include "core/Rounding.h"
 #include "interchange/ByteReader.h"
+#include "interchange/ShownColor.h"
 #include "interchange/ByteWriter.h"
 #include "interchange/FileBytes.h"
 #include "interchange/SafeSave.h"
@@ -94,8 +95,8 @@ bool ReadByteName(detail::TByteReader& reader, QString& name) {
 }
 
 std::array<std::uint16_t, 3> AcoWords(const TColorObject& color) {
-  const TRGBValues v = color.GetRGB();
-  auto word = [](std::int32_t c) { return static_cast<std::uint16_t>(std::clamp(c, 0, 255) * 257); };
+  const TRGBValues v = ShownRGB(color);
+  auto word = [](std::int32_t c) { return static_cast<std::uint16_t>(c * 257); };
   return {word(v.R), word(v.G), word(v.B)};
 }
 
@@ -105,7 +106,6 @@ void WriteAcoRecord(detail::TByteWriter& writer, const TColorObject& color) {
   writer.U16BE(0);
 }
 
-std::uint8_t ActChannel(std::int32_t c) { return static_cast<std::uint8_t>(std::clamp(c, 0, 255)); }
 
 QString HexOf(TColor color) { return QString::fromStdString(HexText(ColorToRGBValues(color))); }
 
@@ -217,10 +217,10 @@ QByteArray EncodeActData(const TColors& colors) {
   QByteArray bytes(kActSize, '\0');  // missing entries stay black
   const std::size_t written = std::min<std::size_t>(colors.size(), kActEntries);
   for (std::size_t i = 0; i < written; ++i) {
-    const TRGBValues v = colors[i].GetRGB();
-    bytes[static_cast<qsizetype>(3 * i)] = static_cast<char>(ActChannel(v.R));
-    bytes[static_cast<qsizetype>(3 * i + 1)] = static_cast<char>(ActChannel(v.G));
-    bytes[static_cast<qsizetype>(3 * i + 2)] = static_cast<char>(ActChannel(v.B));
+    const TRGBValues v = ShownRGB(colors[i]);
+    bytes[static_cast<qsizetype>(3 * i)] = static_cast<char>(v.R);
+    bytes[static_cast<qsizetype>(3 * i + 1)] = static_cast<char>(v.G);
+    bytes[static_cast<qsizetype>(3 * i + 2)] = static_cast<char>(v.B);
   }
   return bytes;
 }

@@ -1,6 +1,7 @@
 #include "interchange/SwatchImage.h"
 
 #include "interchange/QtColorAdapter.h"
+#include "interchange/ShownColor.h"
 #include "interchange/GifWriter.h"
 #include "interchange/JpegWriter.h"
 
@@ -120,7 +121,7 @@ QImage DrawSwatchImage(const TColors& colors, const TSwatchImageOptions& options
   int x = 0;
   int y = 0;
   for (const TColorObjectFx& color : colors) {
-    DrawSwatch(painter, x + 2, y + 2, x + o.SwatchWidth - 2, y + o.SwatchHeight - 2, ToQRgb(color.GetRGB()));
+    DrawSwatch(painter, x + 2, y + 2, x + o.SwatchWidth - 2, y + o.SwatchHeight - 2, ToQRgb(ShownRGB(color)));
     if (o.DrawText) DrawTexts(painter, color, x + o.SwatchWidth + 4, y + 2);
     x += cell.width() + 2;
     if (size.width() < x + 1) {

@@ -2,6 +2,7 @@
 
 #include "platform/AppPaths.h"
 #include "language/Messages.h"
+#include "language/QtTranslations.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -59,7 +60,13 @@ QStringList AvailableLanguages() {
 bool ApplyGlobalLanguage() {
   const auto file = LoadCurrentLanguage();
   if (!file) return false;
-  ApplyMessageEntries(file->Section(QLatin1String(kGlobalSection)));
+  const QList<TLanguageEntry> global = file->Section(QLatin1String(kGlobalSection));
+  ApplyMessageEntries(global);
+  QString qtLocale;
+  for (const TLanguageEntry& entry : global) {
+    if (entry.key == QLatin1String(kQtLocaleKey)) qtLocale = entry.value.trimmed();
+  }
+  UseQtTranslations(qtLocale);
   return true;
 }
 

@@ -30,7 +30,8 @@ std::optional<TLanguageFile> LoadCurrentLanguage();
 /// The *.lng files of the language folder (files only), as the Language menu lists them: by name.
 QStringList AvailableLanguages();
 
-/// Applies the current language's Global section to the message texts; false when there is no file.
+/// Applies the current language's Global section to the message texts and takes Qt's own translations for the
+/// Qt locale it names (QtTranslations.h); false when there is no file.
 bool ApplyGlobalLanguage();
 
 }  // namespace tintorium

@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QDockWidget>
 #include <QGroupBox>
@@ -25,8 +26,8 @@
 namespace tintorium {
 namespace {
 
-// An item key ends in one digit.
-constexpr int kMaxItems = 10;
+// Item keys take up to kMaxItemIndexDigits digits.
+constexpr int kMaxItems = 10000;
 
 void SetCaptionOf(QObject* object, const QString& text) {
   if (auto* action = qobject_cast<QAction*>(object)) {
@@ -36,6 +37,8 @@ void SetCaptionOf(QObject* object, const QString& text) {
   } else if (auto* label = qobject_cast<QLabel*>(object)) {
     label->setText(text);
   } else if (auto* button = qobject_cast<QAbstractButton*>(object)) {
+    // A tooltip that repeats the caption (an icon-only button) follows it.
+    if (button->toolTip() == button->text()) button->setToolTip(text);
     button->setText(text);
   } else if (auto* group = qobject_cast<QGroupBox*>(object)) {
     group->setTitle(text);
@@ -204,6 +207,12 @@ void SelectLanguage(QWidget* mainWindow, const QString& fileName) {
   if (fileName.isEmpty()) return;
   ApplyLanguage(mainWindow, QLatin1String(kMainFormSection));
   ApplyLanguage();
+  // Texts that depend on the state (a tooltip that says whether the colour is web safe) are built from the
+  // messages; every widget hears at once that they changed.
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    QEvent changed(QEvent::LanguageChange);
+    QCoreApplication::sendEvent(window, &changed);
+  }
 }
 
 }  // namespace tintorium

@@ -11,7 +11,7 @@
 //   QAction text (menus and tool buttons bound to it follow); QMenu title; QLabel, QAbstractButton (push,
 //   tool, check, radio buttons), QGroupBox title, QDockWidget and QToolBar window title.
 //   "Caption": the window title.   "VarAddAll" (MainForm only): the six variation "Add to palette" buttons.
-//   name + digit N: item N of that component: QTabBar / QTabWidget tab, QComboBox item, QListWidget (or any
+//   name + index N (its trailing digits): item N of that component: QTabBar / QTabWidget tab, QComboBox item, QListWidget (or any
 //   QListView) row, column title of a list view (a QTreeView/QTreeWidget with a visible header, a
 //   QTableView/QTableWidget), or tree node N in pre-order of a QTreeView/QTreeWidget whose header is hidden.
 //
@@ -37,11 +37,12 @@ bool ApplyLanguage();
 void ApplyLanguageSection(QWidget* window, const TLanguageFile& file, const QString& section);
 
 /// The entries that would give `window` the texts it shows now, in the order of its components: "Caption",
-/// then each named component's caption and its first ten items (by the rules above). Language files are
+/// then each named component's caption and its items (by the rules above). Language files are
 /// written from these, and tests check them against the files.
 QList<TLanguageEntry> CollectLanguageEntries(QWidget* window);
 
-/// Makes `fileName` the current language and applies it to the main window (MainForm) and the messages.
+/// Makes `fileName` the current language and applies it to the main window (MainForm) and the messages, then
+/// sends every window QEvent::LanguageChange so texts built from messages are made again.
 /// An empty name selects the built-in texts, which take effect at the next start.
 void SelectLanguage(QWidget* mainWindow, const QString& fileName);
 

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <array>
 
 namespace tintorium {
@@ -54,6 +55,20 @@ const std::array<const char*, 6> kVariationAddButtons = {"sbVarWarm",   "sbVarCo
 
 bool IsAsciiDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 
+// "name" + index: the index is the key's trailing digits, as few as name a component. One digit is tried first,
+// so a component whose own name ends in a digit (Label1) keeps its single-digit items as before.
+void ApplyItemEntry(const TLanguageEntry& entry, TLanguageTarget& target) {
+  const QString& key = entry.key;
+  int digits = 0;
+  while (digits < key.size() - 1 && IsAsciiDigit(key[key.size() - 1 - digits])) ++digits;
+  for (int taken = 1; taken <= std::min(digits, kMaxItemIndexDigits); ++taken) {
+    const QString name = key.chopped(taken);
+    if (!target.HasComponent(name)) continue;
+    target.SetItemText(name, key.right(taken).toInt(), entry.value);
+    return;
+  }
+}
+
 void ApplyEntry(const TLanguageEntry& entry, const QString& section, TLanguageTarget& target) {
   const QString& key = entry.key;
   if (target.HasComponent(key)) {
@@ -66,9 +81,8 @@ void ApplyEntry(const TLanguageEntry& entry, const QString& section, TLanguageTa
       const QString button = QString::fromLatin1(name);
       if (target.HasComponent(button)) target.SetComponentText(button, entry.value);
     }
-  } else if (key.size() >= 2 && IsAsciiDigit(key.back())) {
-    const QString name = key.chopped(1);
-    if (target.HasComponent(name)) target.SetItemText(name, key.back().unicode() - u'0', entry.value);
+  } else {
+    ApplyItemEntry(entry, target);
   }
 }
 

@@ -31,7 +31,8 @@ class TLanguageTarget {
   virtual void SetComponentText(const QString& name, const QString& value) = 0;
   /// The window's own title.
   virtual void SetCaption(const QString& value) = 0;
-  /// Item `index` (0-9) of the named components: list-view column, tab, combo or list item, tree node.
+  /// Item `index` (0 or more; an index past the last item is ignored) of the named components: list-view
+  /// column, tab, combo or list item, tree node.
   virtual void SetItemText(const QString& name, int index, const QString& value) = 0;
 };
 
@@ -56,13 +57,18 @@ class TLanguageFile {
   QStringList lines_;
 };
 
+/// Item indices have at most this many digits.
+inline constexpr int kMaxItemIndexDigits = 4;
+
 /// The section of the message texts.
 inline constexpr char kGlobalSection[] = "Global";
 /// The main window's section: the only one where VarAddAll means something.
 inline constexpr char kMainFormSection[] = "MainForm";
 
 /// Applies a window section's entries to `target` by the key rules: a component of that name; else
-/// "Caption"; else "VarAddAll" (main window only); else a component name followed by an item index digit.
+/// "Caption"; else "VarAddAll" (main window only); else a component name followed by an item index: the key's
+/// trailing digits, taking as few as name a component (one first, so files written for one-digit indices keep
+/// their meaning).
 void ApplyLanguageEntries(const QList<TLanguageEntry>& entries, const QString& section, TLanguageTarget& target);
 
 }  // namespace tintorium

@@ -63,6 +63,10 @@ constexpr std::array<TMessageDef, kMessageCount> kMessages = {{
     {"sFilterAct", "Adobe Color Table"},
     {"sFilterGpl", "GIMP Palette"},
     {"sFilterAse", "Adobe Swatch Exchange"},
+    {"sOverwritePrompt", "%s already exists. Do you want to replace it?"},
+    {"sKeptPaletteDamaged",
+     "The palette kept from the last session could not be read. It was set aside as %s and a new palette is "
+     "open."},
     {nullptr, "Filename: %s"},
     {nullptr, "Fail to load this type of image, because of incorrect file format or unknown file type."},
 }};
@@ -126,6 +130,10 @@ QString Fill(const QString& text, std::initializer_list<TMessageArg> args) {
 }
 
 }  // namespace
+
+QString FilterText(TMessageKey key, const QString& patterns) {
+  return QStringLiteral("%1 (%2)").arg(Message(key), patterns);
+}
 
 QString MessageKeyName(TMessageKey key) {
   return ValidKey(key) && kMessages[key].key ? QString::fromLatin1(kMessages[key].key) : QString();

@@ -66,6 +66,8 @@ enum TMessageKey : int {
   sFilterAct,
   sFilterGpl,
   sFilterAse,
+  sOverwritePrompt,
+  sKeptPaletteDamaged,
   // These two have no key: no language file can change them.
   sCFIFileName,
   sCFILoadFail,
@@ -93,6 +95,10 @@ class TMessageArg {
 QString Message(TMessageKey key);
 /// The current text with its placeholders filled from `args` in order (a missing argument shows nothing).
 QString FormatMessage(TMessageKey key, std::initializer_list<TMessageArg> args);
+
+/// A file chooser's filter: the (translatable) description `key` with `patterns` ("*.tnp") in brackets after
+/// it. Patterns are never taken from a language file, so a translation cannot change what the chooser lists.
+QString FilterText(TMessageKey key, const QString& patterns);
 
 /// The language-file key ("" for the two fixed texts) and the built-in English text.
 QString MessageKeyName(TMessageKey key);

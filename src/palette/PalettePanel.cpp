@@ -37,7 +37,7 @@ namespace {
 
 /// "Description (patterns)"; the patterns stay out of the language files, so no translation can break them.
 QString Filter(TMessageKey description, const char* patterns) {
-  return QStringLiteral("%1 (%2)").arg(Message(description), QLatin1String(patterns));
+  return FilterText(description, QLatin1String(patterns));
 }
 
 QString PaletteFilter() { return Filter(sFilterPalette, "*.tnp"); }
@@ -283,12 +283,17 @@ bool TPalettePanel::SaveCommand() {
 }
 
 bool TPalettePanel::SaveAsCommand() {
-  QString selectedFilter;
   const QString proposed = ProposedSaveName(document_.PaletteFileName());
-  const QString chosen = Dialogs().GetSaveFileName(this, tr("Save As"), proposed.isEmpty() ? DialogFolder() : proposed,
-                                                   PaletteFilter(), &selectedFilter);
-  if (chosen.isEmpty()) return false;
-  return WritePalette(TPaletteDocument::WithPaletteExtension(chosen));
+  QString folder = proposed.isEmpty() ? DialogFolder() : proposed;
+  for (;;) {
+    QString selectedFilter;
+    const QString chosen = Dialogs().GetSaveFileName(this, tr("Save As"), folder, PaletteFilter(), &selectedFilter);
+    if (chosen.isEmpty()) return false;
+    // The question is about the name actually written, extension included; No offers the chooser again.
+    const QString fileName = TPaletteDocument::WithPaletteExtension(chosen);
+    if (ConfirmOverwrite(fileName)) return WritePalette(fileName);
+    folder = fileName;
+  }
 }
 
 bool TPalettePanel::WritePalette(const QString& fileName) {

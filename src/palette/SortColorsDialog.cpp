@@ -37,11 +37,8 @@ QPixmap SortPicture() {
 QWidget* Band(QWidget* parent) {
   auto* band = new QFrame(parent);
   band->setObjectName(QStringLiteral("pnlTop"));
-  band->setAutoFillBackground(true);
-  QPalette palette = band->palette();
-  palette.setColor(QPalette::Window, Qt::white);
-  palette.setColor(QPalette::WindowText, Qt::black);
-  band->setPalette(palette);
+  // Black on white whatever the theme: a theme's style sheet would otherwise give the text its own colour.
+  band->setStyleSheet(QStringLiteral("QFrame#pnlTop { background: white; } QFrame#pnlTop QLabel { color: black; }"));
   auto* picture = new QLabel(band);
   picture->setObjectName(QStringLiteral("imgSort"));
   picture->setPixmap(SortPicture());

@@ -19,6 +19,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QDropEvent>
+#include <QValidator>
 #include <QPainter>
 #include <QPainterPath>
 #include <QStackedWidget>
@@ -104,6 +106,43 @@ QPixmap IndicatorPicture(bool onStep) {
 }
 
 bool IsEnterKey(const QKeyEvent* event) { return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter; }
+
+// Whatever reaches a number field (typing, pasting, dropping text) keeps only the characters typing accepts.
+class TFieldFilter final : public QValidator {
+ public:
+  TFieldFilter(TColorModel model, QObject* parent) : QValidator(parent), model_(model) {}
+  State validate(QString& input, int& pos) const override {
+    QString kept;
+    kept.reserve(input.size());
+    int keptBeforeCursor = 0;
+    for (int i = 0; i < input.size(); ++i) {
+      if (!FieldAcceptsText(model_, QString(input.at(i)))) continue;
+      kept.append(input.at(i));
+      if (i < pos) ++keptBeforeCursor;
+    }
+    input = kept;
+    pos = keptBeforeCursor;
+    return Acceptable;
+  }
+
+ private:
+  TColorModel model_;
+};
+
+// A key chord (with Ctrl, Alt or Meta) that an enabled command of `field`'s window answers to.
+bool IsWindowCommand(const QWidget* field, const QKeyEvent* event) {
+  if (!(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) return false;
+  const QKeySequence chord(event->keyCombination());
+  for (const QWidget* holder = field; holder; holder = holder->parentWidget()) {
+    for (const QAction* action : holder->actions()) {
+      if (!action->isEnabled()) continue;
+      for (const QKeySequence& shortcut : action->shortcuts()) {
+        if (shortcut.matches(chord) == QKeySequence::ExactMatch) return true;
+      }
+    }
+  }
+  return false;
+}
 
 }  // namespace
 
@@ -232,6 +271,7 @@ void TBaseColorPanel::BuildPage(TColorModel model) {
     auto* field = new QLineEdit(editors.page);
     field->setObjectName(QStringLiteral("ed") + suffix);
     field->setAlignment(Qt::AlignRight);
+    field->setValidator(new TFieldFilter(model, field));
     field->installEventFilter(this);
     editors.labels.push_back(label);
     editors.bars.push_back(bar);
@@ -408,13 +448,41 @@ bool TBaseColorPanel::FilterFieldKey(TColorModel model, QKeyEvent* event, QObjec
     return true;
   }
   if (event->key() == Qt::Key_Backspace) return false;
-  if (event->matches(QKeySequence::Paste)) return true;
+  // Chords are commands (copy, select all), never typed text, whatever text the platform gives them.
+  if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
   const QString text = event->text();
   if (text.isEmpty() || !text.at(0).isPrint()) return false;  // navigation and shortcuts
   return !FieldAcceptsText(model, text);
 }
 
+bool TBaseColorPanel::IsEditorField(const QObject* object) const {
+  if (object == nullptr) return false;
+  if (object == edHEX_) return true;
+  return std::any_of(editors_.begin(), editors_.end(), [object](const TModelEditors& editors) {
+    return std::find(editors.fields.begin(), editors.fields.end(), object) != editors.fields.end();
+  });
+}
+
+// A colour dragged onto a field is meant for the base colour, not typed into the field as text.
+bool TBaseColorPanel::FilterFieldDrag(QEvent* event) {
+  auto* drop = static_cast<QDropEvent*>(event);
+  const std::optional<TColorDragOffer> offer = ColorDrag::OfferFromDrop(drop->source(), drop->mimeData());
+  if (!offer || !ColorDrag::BaseSwatchAccepts(offer->kind)) return false;
+  drop->acceptProposedAction();
+  if (event->type() == QEvent::Drop) DropOnBase(*offer);
+  return true;
+}
+
 bool TBaseColorPanel::eventFilter(QObject* watched, QEvent* event) {
+  const QEvent::Type type = event->type();
+  if ((type == QEvent::DragEnter || type == QEvent::DragMove || type == QEvent::Drop) && IsEditorField(watched)) {
+    if (FilterFieldDrag(event)) return true;
+  } else if (type == QEvent::ShortcutOverride && IsEditorField(watched)) {
+    // A field takes Ctrl+Z, Ctrl+C and the like for itself; the window's command wins unless text is selected.
+    // Leaving the override unaccepted lets the shortcut run.
+    const auto* field = static_cast<QLineEdit*>(watched);
+    if (!field->hasSelectedText() && IsWindowCommand(field, static_cast<QKeyEvent*>(event))) return true;
+  }
   if (event->type() == QEvent::Resize) {
     for (const TModelEditors& editors : editors_) {
       if (watched == editors.page) LayoutPages();
@@ -449,6 +517,7 @@ void TBaseColorPanel::resizeEvent(QResizeEvent* event) {
 
 void TBaseColorPanel::changeEvent(QEvent* event) {
   if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) LayoutPages();
+  if (event->type() == QEvent::LanguageChange) ShowBaseMarks(workspace_.BaseColor());  // the tooltips
   QWidget::changeEvent(event);
 }
 

@@ -107,6 +107,8 @@ class TBaseColorPanel final : public QWidget, public TBaseColorEditors {
   void FieldsEntered(TColorModel model, QObject* field);
   void HexEntered();
   bool FilterFieldKey(TColorModel model, QKeyEvent* event, QObject* field);
+  bool IsEditorField(const QObject* object) const;
+  bool FilterFieldDrag(QEvent* event);
   void DropOnBase(const TColorDragOffer& offer);
 
   TWorkspace& workspace_;

@@ -3,8 +3,11 @@
 // With TINTORIUM_DUMP_LANG set to a file name, the windows' current texts are written there as a language
 // file (the starting point when windows gain controls).
 #include "language/LanguageApplier.h"
+#include "language/Language.h"
 #include "language/LanguageFile.h"
+#include "language/QtTranslations.h"
 #include "app/MainWindow.h"
+#include "app/Themes.h"
 #include "language/Messages.h"
 #include "app/OptionsDialog.h"
 #include "app/Settings.h"
@@ -14,7 +17,18 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
+#include <QAction>
+#include <QComboBox>
 #include <QDir>
+#include <QDockWidget>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QTabBar>
+#include <QToolBar>
+#include <QTreeWidget>
 #include <QFile>
 #include <QRegularExpression>
 #include <QSettings>
@@ -182,6 +196,94 @@ TEST_F(LanguageFilesTest, GermanReachesEveryWindow) {
     }
     EXPECT_GT(changed, before.size() / 3) << w.section;
   }
+}
+
+// Every text a window shows, keyed by where it is (the object names down from the window, and what it is):
+// window titles, every widget's and action's captions, tooltips and items.
+QMap<QString, QString> ShownTexts(QWidget* window) {
+  QMap<QString, QString> texts{{QStringLiteral("title"), window->windowTitle()}};
+  for (QObject* object : window->findChildren<QObject*>()) {
+    if (object->objectName().startsWith(QLatin1String("qt_"))) continue;
+    QString path;
+    for (QObject* o = object; o && o != window; o = o->parent()) {
+      path.prepend((o->objectName().isEmpty() ? QString::fromLatin1(o->metaObject()->className()) : o->objectName()) +
+                   u'/');
+    }
+    const auto add = [&](const char* what, const QString& text) { texts.insert(path + QLatin1String(what), text); };
+    const auto items = [&](const char* what, int count, const std::function<QString(int)>& text) {
+      for (int i = 0; i < count; ++i) add((QByteArray(what) + QByteArray::number(i)).constData(), text(i));
+    };
+    if (auto* action = qobject_cast<QAction*>(object)) {
+      add("text", action->text());
+      add("tip", action->toolTip());
+    } else if (auto* menu = qobject_cast<QMenu*>(object)) {
+      add("title", menu->title());
+    } else if (auto* widget = qobject_cast<QWidget*>(object)) {
+      add("tip", widget->toolTip());
+      if (auto* label = qobject_cast<QLabel*>(widget)) add("text", label->text());
+      if (auto* button = qobject_cast<QAbstractButton*>(widget)) add("text", button->text());
+      if (auto* group = qobject_cast<QGroupBox*>(widget)) add("title", group->title());
+      if (qobject_cast<QDockWidget*>(widget) || qobject_cast<QToolBar*>(widget)) add("title", widget->windowTitle());
+      if (auto* bar = qobject_cast<QTabBar*>(widget)) items("tab", bar->count(), [bar](int i) { return bar->tabText(i); });
+      if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+        items("item", combo->count(), [combo](int i) { return combo->itemText(i); });
+      }
+      if (auto* list = qobject_cast<QListWidget*>(widget)) {
+        items("item", list->count(), [list](int i) { return list->item(i)->text(); });
+      }
+      if (auto* tree = qobject_cast<QTreeWidget*>(widget)) {
+        int i = 0;
+        for (QTreeWidgetItemIterator it(tree); *it; ++it) add(("node" + QByteArray::number(i++)).constData(), (*it)->text(0));
+      }
+    }
+  }
+  return texts;
+}
+
+// Words that are the same in both languages, names (themes, the program, files) and texts that are no words at all
+// (numbers, symbols, "%").
+bool SameInBothLanguages(const QString& text) {
+  static const QStringList kShared = QStringList{"RGB", "HSB", "CMYK", "Lab", "OK", "CIE L*ab", "HEX #", "Tintorium",
+                                                 "Palette"} + ThemeNames();
+  if (text.contains(QLatin1String(".tnp"))) return true;  // the caption names the palette file
+  static const QRegularExpression kNoWords(QStringLiteral("^[^A-Za-z]*$|^[A-Za-z]$|^[RGBHSCMYKLab]:?$"));
+  const QString plain = QString(text).remove(u'&').trimmed();
+  return plain.isEmpty() || kShared.contains(plain) || kNoWords.match(plain).hasMatch();
+}
+
+// Runs the program's windows in German as a user would (the language chosen, then the windows made) and lists
+// every text still equal to its English default.
+TEST_F(LanguageFilesTest, InGermanNoEnglishTextIsLeft) {
+  QList<QMap<QString, QString>> englishTexts;
+  for (const TWindowCase& w : Windows()) englishTexts << ShownTexts(w.make(*store_).get());
+  SetLanguageFolder(kLanguageFolder);
+  SetCurrentLanguageName(QStringLiteral("deutsch.lng"));
+  ApplyLanguage();
+  QStringList left;
+  int index = 0;
+  for (const TWindowCase& w : Windows()) {
+    const auto window = w.make(*store_);
+    const QMap<QString, QString> german = ShownTexts(window.get());
+    const QMap<QString, QString>& before = englishTexts[index++];
+    for (auto it = german.cbegin(); it != german.cend(); ++it) {
+      if (before.value(it.key()) == it.value() && !SameInBothLanguages(it.value())) {
+        left << QStringLiteral("%1 %2: %3").arg(w.section, it.key(), it.value());
+      }
+    }
+  }
+  for (int i = 0; i < kMessageCount; ++i) {
+    const auto key = static_cast<TMessageKey>(i);
+    if (MessageKeyName(key).isEmpty()) continue;
+    if (MessageTemplate(key) == DefaultMessageText(key) && !SameInBothLanguages(MessageTemplate(key))) {
+      left << QStringLiteral("Global: %1").arg(MessageTemplate(key));
+    }
+  }
+  SetCurrentLanguageName(QString());
+  SetLanguageFolder(QString());
+  ResetMessages();
+  UseQtTranslations(QString());
+  left.removeDuplicates();
+  EXPECT_EQ(left.join(u'\n').toStdString(), "");
 }
 
 }  // namespace

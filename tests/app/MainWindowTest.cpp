@@ -8,6 +8,8 @@
 #include "app/MainStatusBar.h"
 #include "app/OptionsDialog.h"
 #include "language/Language.h"
+#include "language/LanguageApplier.h"
+#include "language/QtTranslations.h"
 #include "language/Messages.h"
 #include "app/Themes.h"
 #include "palette/PaletteDocument.h"
@@ -19,6 +21,8 @@
 #include <QDir>
 #include <QDockWidget>
 #include <QFile>
+#include <QFileInfo>
+#include <QLibraryInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -392,6 +396,40 @@ TEST_F(LanguageMenuTest, ChoosingALanguageTranslatesAtOnceAndIsWritten) {
   Item(*window, QStringLiteral("Default (reload needed)"))->trigger();
   EXPECT_EQ(store->value(QStringLiteral("Options/Language")).toString(), QString());
   EXPECT_EQ(window->Actions().actFileExit->text(), QStringLiteral("Beenden"));
+}
+
+// The whole interface follows: the Language menu's own default entry at start, texts that depend on the state at
+// once, the file choosers' filters, and Qt's own texts where the file names a Qt locale.
+TEST_F(LanguageMenuTest, EverythingFollowsTheChosenLanguage) {
+  Write(QStringLiteral("deutsch.lng"),
+        "[Global]\r\nQtLocale=de\r\nsColorIsWS=Farbe ist websicher\r\nsColorNoWS=Farbe ist nicht websicher!\r\n"
+        "sFilterPalette=Tintorium-Palette\r\n\r\n[MainForm]\r\nmiLangDefault=Standard (Neustart n\xc3\xb6tig)\r\n");
+  SetCurrentLanguageName(QStringLiteral("deutsch.lng"));
+  ApplyLanguage();
+  auto window = Start();
+  EXPECT_EQ(window->findChild<QAction*>(QStringLiteral("miLangDefault"))->text(),
+            QString::fromUtf8("Standard (Neustart n\xc3\xb6tig)"));
+  SetCurrentLanguageName(QString());
+  ResetMessages();
+  UseQtTranslations(QString());
+
+  window = Start();
+  auto* webSafe = window->findChild<QLabel*>(QStringLiteral("imgWebSafe"));
+  ASSERT_NE(webSafe, nullptr);
+  EXPECT_TRUE(webSafe->toolTip().startsWith(QStringLiteral("Color is")));
+  Item(*window, QStringLiteral("deutsch.lng"))->trigger();
+  EXPECT_TRUE(webSafe->toolTip().startsWith(QStringLiteral("Farbe ist"))) << webSafe->toolTip().toStdString();
+
+  window->Actions().actFileSaveAs->trigger();
+  ASSERT_EQ(dialogs.saveFilters.size(), 1);
+  EXPECT_EQ(dialogs.saveFilters[0], QStringLiteral("Tintorium-Palette (*.tnp)"));
+
+  if (!QFileInfo::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_de.qm"))) {
+    GTEST_SKIP() << "Qt's German translations are not installed (qt6-translations-l10n)";
+  }
+  EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
+  UseQtTranslations(QString());
+  EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
 }
 
 TEST_F(LanguageMenuTest, TheWindowStartsInTheCurrentLanguage) {

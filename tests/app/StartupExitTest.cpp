@@ -140,16 +140,52 @@ TEST_F(StartupTest, AVanishedLastFileFallsBackToTheKeptCopySilently) {
   EXPECT_TRUE(dialogs.messages.empty());
 }
 
-TEST_F(StartupTest, ADamagedKeptCopyLeavesAnEmptyPaletteSilently) {
+TEST_F(StartupTest, ADamagedKeptCopyIsReportedOnceAndSetAsideUntouched) {
   store->setValue(QStringLiteral("Options/SavePalette"), 1);
   QDir().mkpath(QFileInfo(LastPaletteFile()).absolutePath());
+  const QByteArray damaged("\xff\xff\xff\x7f\x00", 5);
   QFile kept(LastPaletteFile());
   ASSERT_TRUE(kept.open(QIODevice::WriteOnly));
-  kept.write(QByteArray("\xff\xff\xff\x7f\x00", 5));
+  kept.write(damaged);
   kept.close();
   auto window = Start();
   EXPECT_EQ(window->Palette().Count(), 0);
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].flags, int(mfWarning));
+  const QString aside = QFileInfo(LastPaletteFile()).dir().filePath(QStringLiteral("lastcolors.damaged.tnp"));
+  EXPECT_TRUE(dialogs.messages[0].text.contains(QDir::toNativeSeparators(aside))) << dialogs.messages[0].text.toStdString();
+  QFile moved(aside);
+  ASSERT_TRUE(moved.open(QIODevice::ReadOnly));
+  EXPECT_EQ(moved.readAll(), damaged);
+
+  // The new session's colours are kept as usual; the damaged file stays aside and nothing is said again.
+  window->Palette().AddPaletteColor(QStringLiteral("New"), TColorObject(0x00FF00, cmRGB));
+  window->Actions().actFileExit->trigger();
+  Finish(window);
+  dialogs.messages.clear();
+  window = Start();
+  EXPECT_EQ(Names(window->Palette()), QStringList({"New"}));
   EXPECT_TRUE(dialogs.messages.empty());
+  EXPECT_TRUE(QFileInfo::exists(aside));
+}
+
+TEST_F(StartupTest, ASecondDamagedKeptCopyDoesNotReplaceTheFirstOneSetAside) {
+  store->setValue(QStringLiteral("Options/SavePalette"), 1);
+  const QDir folder = QFileInfo(LastPaletteFile()).dir();
+  QDir().mkpath(folder.path());
+  for (const char* name : {"lastcolors.damaged.tnp", "lastcolors.tnp"}) {
+    QFile file(folder.filePath(QString::fromLatin1(name)));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(name);
+  }
+  auto window = Start();
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  const QString second = folder.filePath(QStringLiteral("lastcolors.damaged-2.tnp"));
+  EXPECT_TRUE(dialogs.messages[0].text.contains(QDir::toNativeSeparators(second)));
+  QFile first(folder.filePath(QStringLiteral("lastcolors.damaged.tnp")));
+  ASSERT_TRUE(first.open(QIODevice::ReadOnly));
+  EXPECT_EQ(first.readAll(), QByteArray("lastcolors.damaged.tnp"));
+  EXPECT_TRUE(QFileInfo::exists(second));
 }
 
 TEST_F(StartupTest, AKeptCopyThatCannotBeWrittenIsReported) {
@@ -220,7 +256,7 @@ TEST_F(CloseQuestionTest, AnUnchangedPaletteClosesWithoutAsking) {
   EXPECT_TRUE(dialogs.messages.empty());
 }
 
-TEST_F(CloseQuestionTest, ExitNeverAsksButStillKeepsThePalette) {
+TEST_F(CloseQuestionTest, ExitDoesNotAskWhenTheNewPaletteIsKept) {
   store->setValue(QStringLiteral("Options/SavePalette"), 1);
   auto window = ModifiedWindow();
   window->UpdateActions();
@@ -228,6 +264,39 @@ TEST_F(CloseQuestionTest, ExitNeverAsksButStillKeepsThePalette) {
   EXPECT_TRUE(dialogs.messages.empty());
   EXPECT_FALSE(window->isVisible());
   EXPECT_TRUE(QFileInfo::exists(LastPaletteFile()));
+}
+
+// Exit asks the close button's question whenever the changes would not come back at the next start.
+TEST_F(CloseQuestionTest, ExitAsksWhenUnsavedChangesWouldBeLost) {
+  struct Case {
+    const char* what;
+    bool savePalette;
+    bool hasFile;
+  };
+  const Case cases[] = {
+      {"a new palette, nothing kept between runs", false, false},
+      {"a palette with its own file, kept on", true, true},
+      {"a palette with its own file, kept off", false, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    store->setValue(QStringLiteral("Options/SavePalette"), c.savePalette ? 1 : 0);
+    const QString path = WritePalette(QStringLiteral("mine.tnp"), Entries({{"Red", 0x0000FF}}));
+    auto window = c.hasFile ? Start({path}) : Start();
+    window->Palette().AddPaletteColor(QStringLiteral("New"), TColorObject(0x0080FF, cmRGB));
+    dialogs.messages.clear();
+    dialogs.answers = {mrCancel};
+    window->show();
+    window->Actions().actFileExit->trigger();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("File was modified. Save changes?"));
+    EXPECT_TRUE(window->isVisible()) << "Cancel keeps the program running";
+
+    dialogs.answers = {mrNo};
+    window->Actions().actFileExit->trigger();
+    EXPECT_FALSE(window->isVisible());
+    window.reset();
+  }
 }
 
 TEST_F(CloseQuestionTest, ACancelledCloseDoesNotTurnTheNextCloseIntoExit) {

@@ -1,6 +1,10 @@
 // The interface themes: each applies, looks different from the others, and keeps text readable.
 // With TINTORIUM_THEME_SHOTS set to a folder, every theme's sample window is also saved there as a PNG.
+#include "actions/MainActions.h"
 #include "app/MainWindow.h"
+#include "app/OptionsDialog.h"
+#include "palette/EditColorDialog.h"
+#include "palette/SortColorsDialog.h"
 #include "app/Themes.h"
 #include "support/ScriptedDialogs.h"
 
@@ -13,6 +17,12 @@
 #include <QDockWidget>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHash>
+#include <QIcon>
+#include <QTabBar>
+#include <QTest>
+#include <QToolButton>
+#include <QAbstractButton>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -126,7 +136,117 @@ QImage RenderSample() {
   return out;
 }
 
+
+// --- Contrast -------------------------------------------------------------------------------------------------
+
+// WCAG 2 relative luminance and contrast ratio.
+double RelativeLuminance(QRgb c) {
+  auto channel = [](int v) {
+    const double s = v / 255.0;
+    return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * channel(qRed(c)) + 0.7152 * channel(qGreen(c)) + 0.0722 * channel(qBlue(c));
+}
+
+double ContrastRatio(QRgb a, QRgb b) {
+  const double la = RelativeLuminance(a);
+  const double lb = RelativeLuminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+/// What is drawn in an area: its background (the commonest colour), the strongest contrast of any pixel against
+/// it (antialiased glyphs still have a core in the ink colour) and how far the drawing stands out on average.
+struct TInk {
+  QRgb background = 0;
+  double contrast = 1.0;
+  double meanContrast = 1.0;
+};
+
+TInk MeasureInk(const QImage& area) {
+  QHash<QRgb, int> counts;
+  for (int y = 0; y < area.height(); ++y) {
+    for (int x = 0; x < area.width(); ++x) ++counts[area.pixel(x, y) | 0xFF000000u];
+  }
+  TInk ink;
+  int most = 0;
+  for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+    if (it.value() > most) {
+      most = it.value();
+      ink.background = it.key();
+    }
+  }
+  double sum = 0;
+  int drawn = 0;
+  for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+    if (it.key() == ink.background) continue;
+    const double ratio = ContrastRatio(it.key(), ink.background);
+    ink.contrast = std::max(ink.contrast, ratio);
+    sum += ratio * it.value();
+    drawn += it.value();
+  }
+  if (drawn > 0) ink.meanContrast = sum / drawn;
+  return ink;
+}
+
+QRect RectIn(const QWidget* window, const QWidget* widget, const QRect& rect) {
+  return QRect(widget->mapTo(window, rect.topLeft()), rect.size());
+}
+
+/// Every text the window shows (labels, buttons, check boxes, tabs, dock titles) with too little contrast against
+/// what is behind it, as "name: ratio" lines; empty when all pass WCAG's 4.5:1.
+QStringList LowContrastTexts(QWidget* window) {
+  const QImage shot = window->grab().toImage();
+  QStringList faults;
+  const auto check = [&](const QString& what, const QRect& rect) {
+    const QRect area = rect.intersected(shot.rect());
+    if (area.width() < 4 || area.height() < 4) return;
+    const TInk ink = MeasureInk(shot.copy(area));
+    if (ink.contrast < 4.5) faults << QStringLiteral("%1: %2").arg(what).arg(ink.contrast, 0, 'f', 2);
+  };
+  for (QWidget* widget : window->findChildren<QWidget*>()) {
+    if (!widget->isVisibleTo(window) || widget->objectName().startsWith(QLatin1String("qt_"))) continue;
+    const QString name = widget->objectName().isEmpty() ? QString::fromLatin1(widget->metaObject()->className())
+                                                        : widget->objectName();
+    if (auto* label = qobject_cast<QLabel*>(widget); label && !label->text().isEmpty()) {
+      check(name, RectIn(window, label, label->contentsRect()));
+    } else if (auto* button = qobject_cast<QAbstractButton*>(widget); button && !button->text().isEmpty() &&
+                                                                      !qobject_cast<QToolButton*>(widget)) {
+      check(name, RectIn(window, button, button->rect()));
+    } else if (auto* tabs = qobject_cast<QTabBar*>(widget)) {
+      for (int i = 0; i < tabs->count(); ++i) {
+        // A tab scrolled out of view shows nothing to measure.
+        if (tabs->rect().contains(tabs->tabRect(i))) check(name + u'/' + tabs->tabText(i), RectIn(window, tabs, tabs->tabRect(i)));
+      }
+    } else if (auto* dock = qobject_cast<QDockWidget*>(widget); dock && dock->widget()) {
+      const int titleHeight = dock->widget()->geometry().top();
+      check(name + QStringLiteral(" title"), RectIn(window, dock, QRect(0, 0, dock->width() / 2, titleHeight)));
+    }
+  }
+  return faults;
+}
+
+/// The dock's float and close buttons, each against its own background: WCAG asks 3:1 of such symbols, and a
+/// symbol is all ink, so its drawing on average must reach that, not only its darkest pixel.
+QStringList LowContrastDockButtons(QWidget* window) {
+  const QImage shot = window->grab().toImage();
+  QStringList faults;
+  for (QDockWidget* dock : window->findChildren<QDockWidget*>()) {
+    if (!dock->isVisibleTo(window)) continue;
+    for (QAbstractButton* button : dock->findChildren<QAbstractButton*>(QString(), Qt::FindDirectChildrenOnly)) {
+      if (!button->isVisibleTo(window)) continue;
+      const TInk ink = MeasureInk(shot.copy(RectIn(window, button, button->rect())));
+      if (ink.meanContrast < 3.0) {
+        faults << QStringLiteral("%1/%2: %3").arg(dock->objectName(), button->objectName()).arg(ink.meanContrast, 0, 'f', 2);
+      }
+    }
+  }
+  return faults;
+}
+
 double Luminance(QRgb c) { return 0.2126 * qRed(c) + 0.7152 * qGreen(c) + 0.0722 * qBlue(c); }
+
+/// The theme as the Theme menu applies it, icons included.
+bool ChooseThemeOn(TMainWindow& window, const QString& name) { return window.ChooseTheme(name); }
 
 class ThemesTest : public ::testing::Test {
  protected:
@@ -187,6 +307,51 @@ TEST_F(ThemesTest, SwitchingThemesRestylesTheMainWindow) {
     if (!shots.isEmpty()) images.last().save(QDir(shots).filePath("main-" + name + ".png"));
   }
   for (int i = 1; i < images.size(); ++i) EXPECT_NE(images[i - 1], images[i]) << i;
+}
+
+// Every theme is checked on the windows as drawn: text against what is behind it, the dock buttons, and disabled
+// toolbar icons, which must stand out visibly less than enabled ones.
+TEST_F(ThemesTest, EveryThemePassesTheContrastCheckOnEveryWindow) {
+  QTemporaryDir folder;
+  ASSERT_TRUE(folder.isValid());
+  QSettings store(folder.filePath("settings.ini"), QSettings::IniFormat);
+  test::TScriptedDialogs dialogs;
+  TMainWindow window(store, {"-", "-"});
+  window.resize(900, 560);
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  for (const QString& name : ThemeNames()) {
+    SCOPED_TRACE(name.toStdString());
+    ASSERT_TRUE(ChooseThemeOn(window, name));
+    QApplication::processEvents();
+    window.UpdateActions();
+    QApplication::processEvents();
+    EXPECT_EQ(LowContrastTexts(&window).join(u'\n').toStdString(), "");
+    EXPECT_EQ(LowContrastDockButtons(&window).join(u'\n').toStdString(), "");
+
+    TSortColorsDialog sort(&window);
+    TOptionsDialog options(TOptions(), &window);
+    TEditColorDialog edit(&window);
+    for (QDialog* dialog : std::initializer_list<QDialog*>{&sort, &options, &edit}) {
+      dialog->show();
+      ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
+      EXPECT_EQ(LowContrastTexts(dialog).join(u'\n').toStdString(), "") << dialog->metaObject()->className();
+      dialog->hide();
+    }
+
+    // The same toolbar button drawn enabled and disabled.
+    QAction* save = window.Actions().actFileSave;
+    QWidget* button = window.MainToolBar()->widgetForAction(save);
+    ASSERT_NE(button, nullptr);
+    const auto drawn = [&](bool enabled) {
+      save->setEnabled(enabled);
+      QApplication::processEvents();
+      return MeasureInk(button->grab().toImage()).meanContrast;
+    };
+    const double enabled = drawn(true);
+    const double disabled = drawn(false);
+    EXPECT_LT(disabled - 1.0, 0.6 * (enabled - 1.0)) << "enabled " << enabled << ", disabled " << disabled;
+  }
 }
 
 }  // namespace

@@ -167,6 +167,10 @@ TEST_F(CliTest, BatchConvertsLineByLine) {
       {"color", "rgb", "4278190095\n", "212 208 200\n"},  // button face, a system colour
       {"hsb", "color", "0 0 50\n", "8421504\n"},
       {"rgb", "cmyk", "", ""},
+      // Blank lines give blank lines, so output line n is input line n: inside, trailing, blanks only, CRLF.
+      {"rgb", "lab", "\n255 0 0\n\n0 0 0\n\n", "\n54 81 70\n\n0 0 0\n\n"},
+      {"rgb", "lab", "255 0 0\n \t \r\n\r\n0 0 0", "54 81 70\n\n\n0 0 0\n"},
+      {"rgb", "lab", "\n", "\n"},
   };
   for (const BatchCase& c : cases) {
     const RunResult r = Run({"convert", "--batch", c.from, c.to}, c.input);
@@ -182,7 +186,6 @@ TEST_F(CliTest, MalformedLineStopsAfterTheGoodLines) {
       {"rgb", "lab", "255 0 0\n0 0 0\n1 2 3 4\n5 5 5\n", "line 3: too many values (rgb takes 3)\n"},
       {"rgb", "lab", "255 0 0\n0 0 0\n1 2 x\n", "line 3: 'x' is not an integer\n"},
       {"rgb", "lab", "255 0 0\n0 0 0\n1 2 256\n", "line 3: '256' is out of range for B (0 to 255)\n"},
-      {"rgb", "lab", "255 0 0\n0 0 0\n\n", "line 3: expected 3 integers for rgb, found 0\n"},
       {"rgb", "lab", "255 0 0\n0 0 0\n1 2 99999999999999999999999\n",
        "line 3: '99999999999999999999999' is out of range for B (0 to 255)\n"},
   };
@@ -192,6 +195,11 @@ TEST_F(CliTest, MalformedLineStopsAfterTheGoodLines) {
     EXPECT_EQ(r.out, "54 81 70\n0 0 0\n");
     EXPECT_EQ(r.err, c.output);
   }
+  // A blank line before the bad one is answered and counted.
+  const RunResult blank = Run({"convert", "--batch", "rgb", "lab"}, "255 0 0\n \t\n1\n");
+  EXPECT_EQ(blank.status, 2);
+  EXPECT_EQ(blank.out, "54 81 70\n\n");
+  EXPECT_EQ(blank.err, "line 3: expected 3 integers for rgb, found 1\n");
   const RunResult color = Run({"convert", "--batch", "color", "rgb"}, "16777216\n");
   EXPECT_EQ(color.status, 2);
   EXPECT_EQ(color.err, "line 1: '16777216' is out of range for color (0 to 16777215)\n");

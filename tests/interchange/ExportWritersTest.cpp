@@ -1,6 +1,8 @@
 // The text exports: exact bytes, escaping, and well-formed files for real parsers.
 #include "interchange/ExportRules.h"
 #include "interchange/ExportWriters.h"
+#include "interchange/SwatchFiles.h"
+#include "interchange/ShownColor.h"
 
 #include <gtest/gtest.h>
 
@@ -171,6 +173,37 @@ TEST(ExportFiles, AFailedWriteReportsAndCreatesNothing) {
   EXPECT_EQ(result.Outcome, TExportOutcome::Failed);
   EXPECT_EQ(result.Status.Message(), QStringLiteral("Could not save file!"));
   EXPECT_FALSE(QFileInfo::exists(path));
+}
+
+}  // namespace
+}  // namespace tintorium
+
+namespace tintorium {
+namespace {
+
+// An entry held as RGB outside 0-255 (a hand-edited palette) is shown with each channel's low byte; every
+// writer writes that same colour, never a clamped one the user did not see.
+TEST(ExportText, EveryWriterWritesTheColourTheListShows) {
+  const TColors colors = {Rgb(300, -1, 128, u"odd")};
+  const TRGBValues shown = ColorToRGBValues(colors[0].GetColor());
+  ASSERT_EQ(shown, (TRGBValues{44, 255, 128}));
+  EXPECT_EQ(ShownRGB(colors[0]), shown);
+
+  const QByteArray hex = "2CFF80";
+  EXPECT_TRUE(HtmlChartText(colors).contains(hex));
+  EXPECT_TRUE(CssText(colors).contains("#" + hex));
+  const QByteArray xml = XmlText(colors);
+  EXPECT_TRUE(xml.contains("<hex>" + hex + "</hex>"));
+  EXPECT_TRUE(xml.contains("<red>44</red>") && xml.contains("<green>255</green>") && xml.contains("<blue>128</blue>"))
+      << xml.constData();
+  EXPECT_TRUE(PainterColorSetText(colors).contains("R: 044, G:255, B:128")) << PainterColorSetText(colors).constData();
+
+  const QByteArray act = EncodeActData(colors);
+  EXPECT_EQ(act.left(3), QByteArray::fromHex(hex));
+  const TReadResult<QByteArray> aco = EncodeAcoData(colors);
+  ASSERT_TRUE(aco);
+  // Version 1 header (4 bytes), then the colour space word and the channel words, each channel times 257.
+  EXPECT_EQ(aco.Value.mid(6, 6), QByteArray::fromHex("2C2CFFFF8080"));
 }
 
 }  // namespace

@@ -150,7 +150,11 @@ INSTANTIATE_TEST_SUITE_P(
         // An existing component takes the entry itself (its kind decides); no other rule is tried.
         TKeyCase{"tsColorModels=x", "Form", "tsColorModels=x", "", ""},
         TKeyCase{"tsColorModelsX=x", "Form", "", "", ""},
-        TKeyCase{"tsColorModels12=x", "Form", "", "", ""},
+        // Indices of any length: the trailing digits, as few as name a component, one digit first.
+        TKeyCase{"tsColorModels12=x", "Form", "", "tsColorModels12=x", ""},
+        TKeyCase{"tsColorModels0013=x", "Form", "", "tsColorModels13=x", ""},
+        TKeyCase{"Label12=x", "Form", "", "Label12=x", ""},  // item 2 of Label1, as before
+        TKeyCase{"tsColorModels12345=x", "Form", "", "", ""},
         TKeyCase{"5=x", "Form", "", "", ""},
         TKeyCase{"=x", "Form", "", "", ""}));
 

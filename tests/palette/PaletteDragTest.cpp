@@ -4,11 +4,18 @@
 #include "controls/ColorList.h"
 #include "palette/PaletteDocument.h"
 #include "palette/PalettePanel.h"
+#include "support/ScriptedDialogs.h"
 #include "workspace/Workspace.h"
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QCursor>
+#include <QDialog>
 #include <QGuiApplication>
+#include <QMenu>
+#include <QTabBar>
 #include <QTest>
 #include <QTimer>
 
@@ -69,6 +76,58 @@ TEST_F(PaletteRealDrag, TheThirdEntryDroppedOnTheFirstMovesToTheFront) {
   TColorList& list = *panel.PaletteList();
   Drag(2, list.visualRect(list.model()->index(0, 0)).center());
   EXPECT_EQ(Names(document), (QStringList{"C", "A", "B", "D", "E"}));
+}
+
+// A dialog opened from the list blocks the window: pointer moves over it are dropped, so the list never hears the
+// pointer leave. Once the dialog is gone and the pointer is elsewhere, the readout must not still show the entry.
+TEST_F(PaletteRealDrag, TheReadoutClearsAfterADialogOpenedFromTheListWhateverHappenedInBetween) {
+  TColorList& list = *panel.PaletteList();
+  list.SetCurrentRow(0);
+  const QPoint row = list.viewport()->mapToGlobal(list.visualRect(list.model()->index(0, 0)).center());
+  const QPoint tabs = panel.Tabs()->mapToGlobal(panel.Tabs()->rect().center());
+  struct Case {
+    const char* what;
+    QPoint dialogAt;   // top left of the dialog
+    QPoint whileOpen;  // where the pointer goes while it is open
+  };
+  const QPoint beside = panel.mapToGlobal(QPoint(panel.width() + 20, 0));
+  const Case cases[] = {
+      {"the pointer moves within the blocked window", beside, tabs},
+      {"the pointer moves onto the dialog", beside, beside + QPoint(30, 30)},
+      {"the dialog opens under the pointer", row - QPoint(60, 40), tabs},
+  };
+  // Through the list's own pop-up menu, as a user opens the dialog from an entry.
+  const auto openFromMenu = [&] {
+    QContextMenuEvent click(QContextMenuEvent::Mouse, list.viewport()->mapFromGlobal(row), row);
+    QApplication::sendEvent(list.viewport(), &click);
+    QMenu* menu = panel.PopupMenu();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
+    const QPoint item = menu->actionGeometry(actions.actPaletteEditColor).center();
+    QCursor::setPos(menu->mapToGlobal(item));
+    QTest::qWait(50);
+    QTest::mouseClick(menu, Qt::LeftButton, {}, item);
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    QCursor::setPos(row + QPoint(3, 0));
+    QCursor::setPos(row);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !workspace.ColorUnderCursorText().isEmpty(); }, 2000));
+    test::TScriptedDialogs dialogs;
+    dialogs.onExec = [&c](QDialog& dialog) {
+      dialog.setWindowModality(Qt::ApplicationModal);
+      dialog.setGeometry(QRect(c.dialogAt, QSize(160, 100)));
+      dialog.show();
+      EXPECT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+      QCursor::setPos(c.whileOpen);
+      QTest::qWait(150);
+      dialog.hide();
+      return int(QDialog::Rejected);
+    };
+    openFromMenu();
+    QCursor::setPos(tabs + QPoint(4, 0));
+    EXPECT_TRUE(QTest::qWaitFor([this] { return workspace.ColorUnderCursorText().isEmpty(); }, 1500))
+        << workspace.ColorUnderCursorText().toStdString();
+  }
 }
 
 }  // namespace

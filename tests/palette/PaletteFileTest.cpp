@@ -9,7 +9,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QTemporaryDir>
+
+#include <unistd.h>
 
 namespace tintorium {
 namespace {
@@ -222,6 +225,49 @@ TEST_F(PaletteFileTest, SavingThroughALinkUpdatesTheLinkedFileAndKeepsTheLink) {
   ASSERT_TRUE(WritePaletteFile(link, entries));
   EXPECT_TRUE(QFileInfo(link).isSymLink());
   EXPECT_EQ(ReadAll(real), EncodePaletteData(entries));
+}
+
+// A folder that refuses new files while its files stay writable. The superuser ignores permissions, so it seals
+// the folder with the immutable attribute instead; where neither works the test is skipped.
+class TSealedFolder {
+ public:
+  explicit TSealedFolder(const QString& path) : path_(path) {
+    if (::geteuid() == 0) {
+      immutable_ = QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), path_}) == 0;
+    } else {
+      QFile::setPermissions(path_, QFile::ReadOwner | QFile::ExeOwner);
+    }
+    QFile probe(QDir(path_).filePath(QStringLiteral("probe")));
+    sealed_ = !probe.open(QIODevice::WriteOnly);
+  }
+  ~TSealedFolder() {
+    if (immutable_) QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), path_});
+    QFile::setPermissions(path_, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  }
+  bool Sealed() const { return sealed_; }
+
+ private:
+  QString path_;
+  bool immutable_ = false;
+  bool sealed_ = false;
+};
+
+TEST_F(PaletteFileTest, AFolderThatTakesNoNewFileStillSavesIntoItsWritableFile) {
+  const QString path = Path("shared.tnp");
+  WriteRaw(path, EncodePaletteData({Entry("old", RGB(1, 2, 3))}));
+  const TPaletteEntries entries{Entry("new", RGB(255, 128, 0))};
+  TFileResult saved;
+  TFileResult created;
+  {
+    TSealedFolder sealed(dir_.path());
+    if (!sealed.Sealed()) GTEST_SKIP() << "cannot seal a folder here";
+    saved = WritePaletteFile(path, entries);
+    created = WritePaletteFile(Path("brand-new.tnp"), entries);
+  }
+  EXPECT_TRUE(saved) << saved.Message().toStdString();
+  EXPECT_EQ(ReadAll(path), EncodePaletteData(entries));
+  EXPECT_EQ(created.MessageKey(), QStringLiteral("sCantSave")) << "nothing to write in place";
+  EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList{QStringLiteral("shared.tnp")});
 }
 
 TEST_F(PaletteFileTest, SaveIntoMissingFolderFails) {

@@ -36,6 +36,7 @@
 #include <QTest>
 #include <QToolBar>
 
+#include <deque>
 #include <memory>
 
 namespace tintorium {
@@ -231,6 +232,51 @@ INSTANTIATE_TEST_SUITE_P(Names, SaveAsNaming,
                          ::testing::Values(TSaveAsCase{"palette.TNP", "palette.TNP"},
                                            TSaveAsCase{"palette", "palette.tnp"},
                                            TSaveAsCase{"colors.txt", "colors.txt.tnp"}));
+
+// Whatever the user typed, the question is about the file that would be replaced: the name with its extension.
+TEST_F(PalettePanelTest, SaveAsAsksWheneverTheFinalNameExists) {
+  struct Case {
+    const char* typed;
+    const char* existing;  // a file there before, with one entry
+    std::deque<int> answers;
+    std::deque<const char*> chosen;  // what the chooser returns, in order
+    int questions;
+    const char* writtenTo;  // nullptr: nothing written
+  };
+  const Case cases[] = {
+      {"palette", "palette.tnp", {mrYes}, {"palette"}, 1, "palette.tnp"},
+      {"palette.tnp", "palette.tnp", {mrYes}, {"palette.tnp"}, 1, "palette.tnp"},
+      {"palette", "palette.tnp", {mrNo}, {"palette", "other"}, 1, "other.tnp"},
+      {"palette", "palette.tnp", {mrNo}, {"palette"}, 1, nullptr},
+      {"colors.txt", "colors.txt", {}, {"colors.txt"}, 0, "colors.txt.tnp"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.typed);
+    QDir(dir.path()).removeRecursively();
+    QDir().mkpath(dir.path());
+    ASSERT_TRUE(WritePaletteFile(Path(QString::fromLatin1(c.existing)), {{"Old", RGB(9, 9, 9)}}).Ok());
+    document.NewPalette();
+    Add("A", RGB(1, 2, 3));
+    Add("B", RGB(4, 5, 6));
+    dialogs.messages.clear();
+    dialogs.answers = c.answers;
+    dialogs.savePaths.clear();
+    for (const char* name : c.chosen) dialogs.savePaths.push_back(Path(QString::fromLatin1(name)));
+    Run(actions.actFileSaveAs);
+    ASSERT_EQ(int(dialogs.messages.size()), c.questions);
+    if (c.questions > 0) {
+      EXPECT_EQ(dialogs.messages[0].flags, mfYesNoQuestion);
+      EXPECT_TRUE(dialogs.messages[0].text.contains(QDir::toNativeSeparators(Path(QString::fromLatin1(c.existing)))));
+    }
+    if (c.writtenTo) {
+      EXPECT_EQ(EntriesInFile(Path(QString::fromLatin1(c.writtenTo))), 2);
+      EXPECT_EQ(document.PaletteFileName(), Path(QString::fromLatin1(c.writtenTo)));
+    }
+    if (!c.writtenTo || QString::fromLatin1(c.writtenTo) != QString::fromLatin1(c.existing)) {
+      EXPECT_EQ(EntriesInFile(Path(QString::fromLatin1(c.existing))), 1) << "the existing file is untouched";
+    }
+  }
+}
 
 TEST_F(PalettePanelTest, AFailedSaveSaysSoAndKeepsNameAndFlag) {
   ModifiedSavedPalette();
@@ -577,6 +623,32 @@ TEST_F(PalettePanelTest, HoveringAnEntryFeedsTheColourUnderCursorReadout) {
   QEvent leave(QEvent::Leave);
   QApplication::sendEvent(List().viewport(), &leave);
   EXPECT_TRUE(workspace.ColorUnderCursorText().isEmpty());
+}
+
+// A dialog opened from the list blocks the window; whatever the pointer does meanwhile, the list hears nothing
+// more, so the readout ends when the window is blocked and the next hover starts it again.
+TEST_F(PalettePanelTest, TheReadoutEndsWhenADialogBlocksTheList) {
+  Add("A", RGB(12, 34, 56));
+  Add("B", RGB(1, 2, 3));
+  List().SetCurrentRow(0);
+  QTest::mouseMove(List().viewport(), RowCenter(List(), 1));
+  QTest::mouseMove(List().viewport(), RowCenter(List(), 0));
+  ASSERT_FALSE(workspace.ColorUnderCursorText().isEmpty());
+  bool clearedWhileOpen = false;
+  dialogs.onExec = [this, &clearedWhileOpen](QDialog& dialog) {
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.move(panel->geometry().topRight() + QPoint(40, 0));
+    dialog.show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    clearedWhileOpen = workspace.ColorUnderCursorText().isEmpty();
+    dialog.hide();
+    return int(QDialog::Rejected);
+  };
+  Run(actions.actPaletteEditColor);
+  EXPECT_TRUE(clearedWhileOpen);
+  EXPECT_TRUE(workspace.ColorUnderCursorText().isEmpty());
+  QTest::mouseMove(List().viewport(), RowCenter(List(), 1));
+  EXPECT_EQ(workspace.ColorUnderCursorText(), QStringLiteral("       R:1 G:2 B:3"));
 }
 
 // --- Clipboard ------------------------------------------------------------------------------------------------

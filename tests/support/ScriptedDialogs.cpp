@@ -15,7 +15,8 @@ T TakeFront(std::deque<T>& queue, T fallback) {
 
 int TScriptedDialogs::ShowMessageBox(const QString& text, int flags) {
   messages.push_back({text, flags});
-  return TakeFront(answers, flags == mfQuestion ? int(mrCancel) : int(mrOK));
+  const int unanswered = flags == mfQuestion ? int(mrCancel) : flags == mfYesNoQuestion ? int(mrNo) : int(mrOK);
+  return TakeFront(answers, unanswered);
 }
 
 QString TScriptedDialogs::GetOpenFileName(QWidget*, const QString&, const QString&, const QString& filter) {

@@ -22,7 +22,8 @@ class TScriptedDialogs final : public TDialogSeam {
   TScriptedDialogs() { SetDialogs(this); }
   ~TScriptedDialogs() override { SetDialogs(nullptr); }
 
-  /// Answers for the next message boxes, in order; once used up, boxes answer OK (or Cancel for questions).
+  /// Answers for the next message boxes, in order; once used up, boxes answer OK (Cancel for questions, No for
+  /// Yes/No questions).
   std::deque<int> answers;
   /// Paths for the next open/save choosers, in order; once used up, choosers are cancelled (empty).
   std::deque<QString> openPaths;
