@@ -289,6 +289,10 @@ void TMainWindow::SetToolPage(int index, TToolPage* page) {
   const bool shown = nbTools_->currentIndex() == index;
   nbTools_->insertWidget(index, page);
   nbTools_->removeWidget(old);
+  if (old == mixerPage_) {
+    std::erase(rules_, static_cast<TActionRules*>(mixerPage_));
+    mixerPage_ = nullptr;
+  }
   delete old;
   pages_[std::size_t(index)] = page;
   if (shown) nbTools_->setCurrentIndex(index);
@@ -317,7 +321,7 @@ void TMainWindow::CreateToolArea() {
   const std::pair<TToolPage*, QString> pages[] = {
       {new TColorWheelPage(nbTools_), QStringLiteral("Color Wheel")},
       {new TVariationsPage(nbTools_), QStringLiteral("Variations")},
-      {new TColorMixerPage(nbTools_), QStringLiteral("Color Mixer")},
+      {CreateMixerPage(), QStringLiteral("Color Mixer")},
       {new TLibraryPage(nbTools_), QStringLiteral("Library")},
       {new TSpectrumPage(nbTools_), QStringLiteral("Spectrum")},
       {new TColorsFromImagePage(nbTools_), QStringLiteral("Colors from Image")},
@@ -343,6 +347,13 @@ void TMainWindow::CreateStatusBar() {
   sbMain_->SetModelMenu(models);
   connect(workspace_, &TWorkspace::ColorUnderCursorShown, sbMain_, &TMainStatusBar::ShowColorUnderCursor);
   connect(workspace_, &TWorkspace::ColorUnderCursorCleared, sbMain_, &TMainStatusBar::ClearColorUnderCursor);
+}
+
+TToolPage* TMainWindow::CreateMixerPage() {
+  mixerPage_ = new TColorMixerPage(*workspace_, nbTools_);
+  mixerPage_->AttachActions(*actions_);
+  AddActionRules(mixerPage_);
+  return mixerPage_;
 }
 
 TToolPage* TMainWindow::ToolPage(int index) const {
@@ -497,6 +508,11 @@ void TMainWindow::ReadSettings() {
 
   ApplyOptions(settings_.ReadOptions());
   colorTools_ = settings_.ReadColorTools();
+  if (mixerPage_ != nullptr)
+    mixerPage_->LoadSettings({colorTools_.MixerModel,
+                              {colorTools_.MixerColor1, colorTools_.MixerColor2, colorTools_.MixerColor3,
+                               colorTools_.MixerColor4},
+                              colorTools_.MixerSize});
 
   FillThemeMenu();
   // A name no theme answers to (a hand-edited setting) falls back to the default look.
@@ -541,6 +557,15 @@ void TMainWindow::WriteSettings() {
   SyncOptionsFromViews();
   settings_.WriteOptions(options_);
   SaveLastPalette();
+  if (mixerPage_ != nullptr) {
+    const TMixerSettings mixer = mixerPage_->StoreSettings();
+    colorTools_.MixerModel = mixer.model;
+    colorTools_.MixerColor1 = mixer.colors[0];
+    colorTools_.MixerColor2 = mixer.colors[1];
+    colorTools_.MixerColor3 = mixer.colors[2];
+    colorTools_.MixerColor4 = mixer.colors[3];
+    colorTools_.MixerSize = mixer.size;
+  }
   settings_.WriteColorTools(colorTools_);
   settings_.Store().sync();
 }

@@ -42,6 +42,7 @@ class TMainStatusBar;
 class TPaletteDocument;
 class TPalettePanel;
 class TToolPage;
+class TColorMixerPage;
 class TWorkspace;
 
 class TMainWindow final : public QMainWindow {
@@ -130,6 +131,7 @@ class TMainWindow final : public QMainWindow {
   void SetBaseColorPanel(QWidget* panel);
   void SetPalettePanel(QWidget* panel);
   void CreateToolArea();
+  TToolPage* CreateMixerPage();
   void CreateStatusBar();
   void ConnectShellActions();
   void ConnectViewToggles();
@@ -177,6 +179,7 @@ class TMainWindow final : public QMainWindow {
   QTabBar* tcMain_ = nullptr;
   QStackedWidget* nbTools_ = nullptr;
   std::vector<TToolPage*> pages_;
+  TColorMixerPage* mixerPage_ = nullptr;
   TMainStatusBar* sbMain_ = nullptr;
   TPalettePanel* palettePanel_ = nullptr;
   std::vector<TActionRules*> rules_;

@@ -86,6 +86,8 @@ class TWorkspace : public QObject {
   void ColorUnderCursorShown(tintorium::TColor color, const QString& text);
   /// The readout is emptied and its image hidden.
   void ColorUnderCursorCleared();
+  /// The base swatch shows `color` for a moment (a drag over a grid); the base colour itself is unchanged.
+  void BaseColorPreviewed(tintorium::TColor color);
 
  private:
   TColorObject base_;

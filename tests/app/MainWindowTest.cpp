@@ -12,6 +12,11 @@
 #include "language/QtTranslations.h"
 #include "language/Messages.h"
 #include "app/Themes.h"
+#include "controls/ColorMixer.h"
+#include "controls/ColorPickerButton.h"
+#include "tools/ColorMixerPage.h"
+
+#include <QSpinBox>
 #include "palette/PaletteDocument.h"
 #include "tools/ToolPage.h"
 #include "workspace/Workspace.h"
@@ -446,7 +451,10 @@ TEST_F(MainWindowTest, ASecondRunRestoresPlacementPanelsToolsAndBaseColour) {
   window->move(40, 30);
   window->LibraryDock()->close();
   window->addDockWidget(Qt::RightDockWidgetArea, window->BaseColorDock());
-  window->ColorTools().MixerSize = 9;
+  auto* mixerPage = dynamic_cast<TColorMixerPage*>(window->ToolPage(2));
+  ASSERT_NE(mixerPage, nullptr);
+  mixerPage->SizeBox()->setValue(9);  // the Mixer page owns its settings and writes them at exit
+  mixerPage->CornerButton(2)->SetSelectionColor(0x123456);
   window->Workspace().BaseColor().SetHSB({200, 0, 50});
   const TColor color = window->Workspace().BaseColor().GetColor();
   Finish(window);
@@ -458,6 +466,13 @@ TEST_F(MainWindowTest, ASecondRunRestoresPlacementPanelsToolsAndBaseColour) {
   EXPECT_TRUE(window->LibraryDock()->isHidden());
   EXPECT_EQ(window->dockWidgetArea(window->BaseColorDock()), Qt::RightDockWidgetArea);
   EXPECT_EQ(window->ColorTools().MixerSize, 9);
+  mixerPage = dynamic_cast<TColorMixerPage*>(window->ToolPage(2));
+  ASSERT_NE(mixerPage, nullptr);
+  EXPECT_EQ(mixerPage->Mixer()->Size(), 9);
+  EXPECT_EQ(mixerPage->SizeBox()->value(), 9);
+  EXPECT_EQ(mixerPage->Mixer()->Value2(), 0x123456u);
+  EXPECT_EQ(mixerPage->CornerButton(2)->SelectionColor(), 0x123456u);
+  EXPECT_EQ(mixerPage->Mixer()->Value4(), 8388608u) << "the stored default corner, navy";
   // A colour held in HSB comes back as the HSB conversion of its TColor: the grey's hue is lost.
   const TColorObject& base = window->Workspace().BaseColor();
   EXPECT_EQ(base.Model(), cmHSB);

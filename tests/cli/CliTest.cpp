@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -289,6 +290,60 @@ TEST_F(CliTest, BatchMatchesTheColourObjectForEveryPairOfModels) {
       EXPECT_EQ(r.out, expected) << from.name << " -> " << to.name;
     }
   }
+}
+
+TEST_F(CliTest, MixPrintsTheGridTopRowFirst) {
+  const RunResult grid3 = Run({"mix", "FF0000", "#0000ff", "000000", "000000", "--size", "3"});
+  EXPECT_EQ(grid3.status, 0);
+  EXPECT_EQ(grid3.err, "");
+  EXPECT_EQ(grid3.out,
+            "FF0000 7F007F 0000FF\n"
+            "7F0000 3F003F 00007F\n"
+            "000000 000000 000000\n");
+
+  const RunResult defaults = Run({"mix", "FF0000", "00FF00", "FFFF00", "0000FF"});
+  EXPECT_EQ(defaults.status, 0);
+  std::istringstream lines(defaults.out);
+  std::string line;
+  std::vector<std::string> rows;
+  while (std::getline(lines, line)) rows.push_back(line);
+  ASSERT_EQ(rows.size(), 5u);  // the default size
+  EXPECT_EQ(rows.front().substr(0, 6), "FF0000");
+  EXPECT_EQ(rows.front().substr(rows.front().size() - 6), "00FF00");
+  EXPECT_EQ(rows.back().substr(0, 6), "0000FF");
+  EXPECT_EQ(rows.back().substr(rows.back().size() - 6), "FFFF00");
+  for (const std::string& row : rows) EXPECT_EQ(row.size(), 5 * 7 - 1u) << row;
+
+  const RunResult big = Run({"mix", "--size", "128", "000000", "FFFFFF", "FFFFFF", "000000"});
+  EXPECT_EQ(big.status, 0);
+  EXPECT_EQ(std::count(big.out.begin(), big.out.end(), '\n'), 128);
+  EXPECT_EQ(big.out.size(), std::size_t(128 * (128 * 7)));
+}
+
+TEST_F(CliTest, MixRefusesBadArgumentsWithStatus2) {
+  const std::vector<BadArgsCase> cases{
+      {{"mix"}, "four corner colours are needed, 0 given"},
+      {{"mix", "FF0000", "00FF00", "0000FF"}, "four corner colours are needed, 3 given"},
+      {{"mix", "FF0000", "00FF00", "0000FF", "000000", "FFFFFF"}, "too many colours"},
+      {{"mix", "FF0000", "00FF00", "0000FF", "GG0000"}, "'GG0000' is not a six-digit hexadecimal colour"},
+      {{"mix", "FF0000", "00FF00", "0000FF", "FFF"}, "'FFF' is not a six-digit hexadecimal colour"},
+      {{"mix", "FF0000", "00FF00", "0000FF", "000000", "--size"}, "--size needs a number"},
+      {{"mix", "FF0000", "00FF00", "0000FF", "000000", "--size", "x"}, "'x' is not an integer"},
+      {{"mix", "FF0000", "00FF00", "0000FF", "000000", "--size", "1"}, "out of range (2 to 128)"},
+      {{"mix", "FF0000", "00FF00", "0000FF", "000000", "--size", "129"}, "out of range (2 to 128)"},
+      {{"mix", "FF0000", "00FF00", "0000FF", "000000", "--size", "99999999999999999999"}, "out of range (2 to 128)"},
+      {{"mix", "FF0000", "00FF00", "0000FF", "000000", "--style", "rgb"}, "unknown option '--style'"},
+  };
+  for (const BadArgsCase& c : cases) {
+    const RunResult r = Run(c.args);
+    EXPECT_EQ(r.status, 2) << c.message;
+    EXPECT_EQ(r.out, "") << c.message;
+    EXPECT_NE(r.err.find(c.message), std::string::npos) << c.message << ": " << r.err;
+    EXPECT_NE(r.err.find("tintorium-cli mix --help"), std::string::npos) << c.message;
+  }
+  const RunResult help = Run({"mix", "--help"});
+  EXPECT_EQ(help.status, 0);
+  EXPECT_NE(help.out.find("Usage: tintorium-cli mix C1 C2 C3 C4 [--size N]"), std::string::npos);
 }
 
 }  // namespace
