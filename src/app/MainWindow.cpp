@@ -24,6 +24,7 @@
 #include "tools/LibraryPage.h"
 #include "tools/SpectrumPage.h"
 #include "tools/VariationsPage.h"
+#include "controls/ColorVariation.h"
 #include "workspace/BaseColorCommands.h"
 #include "workspace/BaseColorPanel.h"
 #include "workspace/Workspace.h"
@@ -312,10 +313,10 @@ void TMainWindow::CreateToolArea() {
 
   const std::pair<TToolPage*, QString> pages[] = {
       {new TColorWheelPage(nbTools_), QStringLiteral("Color Wheel")},
-      {new TVariationsPage(nbTools_), QStringLiteral("Variations")},
+      {variationsPage_ = new TVariationsPage(*workspace_, nbTools_), QStringLiteral("Variations")},
       {new TColorMixerPage(nbTools_), QStringLiteral("Color Mixer")},
       {new TLibraryPage(nbTools_), QStringLiteral("Library")},
-      {new TSpectrumPage(nbTools_), QStringLiteral("Spectrum")},
+      {spectrumPage_ = new TSpectrumPage(*workspace_, nbTools_), QStringLiteral("Spectrum")},
       {new TColorsFromImagePage(nbTools_), QStringLiteral("Colors from Image")},
   };
   for (const auto& [page, title] : pages) {
@@ -492,6 +493,7 @@ void TMainWindow::ReadSettings() {
 
   ApplyOptions(settings_.ReadOptions());
   colorTools_ = settings_.ReadColorTools();
+  ApplyToolSettings();
 
   FillThemeMenu();
   // A name no theme answers to (a hand-edited setting) falls back to the default look.
@@ -529,6 +531,20 @@ TMainSettings TMainWindow::CurrentMainSettings() const {
   return m;
 }
 
+void TMainWindow::ApplyToolSettings() {
+  variationsPage_->SetResultModel(colorTools_.VariationsModel);
+  variationsPage_->SetSwatchCount(colorTools_.VariationsSize);
+  spectrumPage_->SetSpecType(colorTools_.SpecType);
+  spectrumPage_->SetResultModel(colorTools_.SpecModel);
+}
+
+void TMainWindow::CollectToolSettings() {
+  colorTools_.VariationsModel = variationsPage_->ResultModel();
+  colorTools_.VariationsSize = variationsPage_->Strip(vtWarm)->Size();
+  colorTools_.SpecType = spectrumPage_->SpecType();
+  colorTools_.SpecModel = spectrumPage_->ResultModel();
+}
+
 void TMainWindow::WriteSettings() {
   if (settingsWritten_) return;
   settingsWritten_ = true;
@@ -537,6 +553,7 @@ void TMainWindow::WriteSettings() {
   SyncOptionsFromViews();
   settings_.WriteOptions(options_);
   SaveLastPalette();
+  CollectToolSettings();
   settings_.WriteColorTools(colorTools_);
   settings_.Store().sync();
 }

@@ -41,7 +41,9 @@ class TMainActions;
 class TMainStatusBar;
 class TPaletteDocument;
 class TPalettePanel;
+class TSpectrumPage;
 class TToolPage;
+class TVariationsPage;
 class TWorkspace;
 
 class TMainWindow final : public QMainWindow {
@@ -138,6 +140,9 @@ class TMainWindow final : public QMainWindow {
   void ReadSettings();
   void RestorePlacement();
   void WriteSettings();
+  /// The tool pages take their "Color Tools" settings, and give them back at exit.
+  void ApplyToolSettings();
+  void CollectToolSettings();
   TMainSettings CurrentMainSettings() const;
   void OpenStartPalette();
   void RestoreLastPalette();
@@ -174,6 +179,8 @@ class TMainWindow final : public QMainWindow {
   QTabBar* tcMain_ = nullptr;
   QStackedWidget* nbTools_ = nullptr;
   std::vector<TToolPage*> pages_;
+  TVariationsPage* variationsPage_ = nullptr;
+  TSpectrumPage* spectrumPage_ = nullptr;
   TMainStatusBar* sbMain_ = nullptr;
   TPalettePanel* palettePanel_ = nullptr;
   std::vector<TActionRules*> rules_;

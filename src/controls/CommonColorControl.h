@@ -56,6 +56,8 @@ class TCommonColorControl : public QWidget {
   virtual QImage DisplayImage() const;
   /// Sets HoverColor from the pixel at `pos`. Descendants handling moves themselves call this first.
   void TrackHover(QPoint pos);
+  /// Sets HoverColor directly (a table takes the colour of the cell under a press, even outside the grid).
+  void SetHoverColor(TColor color) { hoverColor_ = color; }
 
   void mouseMoveEvent(QMouseEvent* event) override;
   void leaveEvent(QEvent* event) override;

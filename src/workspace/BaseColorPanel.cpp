@@ -197,6 +197,7 @@ void TBaseColorPanel::BuildSwatchRow() {
     if (pmnu_base_ != nullptr) pmnu_base_->popup(shBase_->mapToGlobal(pos));
   });
   workspace_.WatchColorUnderCursor(shBase_);
+  connect(&workspace_, &TWorkspace::BasePreviewRequested, shBase_, &TColorSwatch::SetBaseColor);
   row->addWidget(shBase_, 1);
 
   auto* marks = new QVBoxLayout;
