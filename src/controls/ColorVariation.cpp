@@ -137,6 +137,8 @@ void TColorVariation::changeEvent(QEvent* event) {
 
 void TColorVariation::mousePressEvent(QMouseEvent* event) {
   event->accept();
+  // What the press is over, even when no move came before it.
+  TrackHover(event->position().toPoint());
   emit OnMouseDown(event->button(), event->position().toPoint());
 }
 
