@@ -20,11 +20,11 @@ TColor RgbCell(const TRGBValues& held, int fixed, int across, int down) {
   }
 }
 
-THSBValues HsbCell(const THSBValues& held, int fixed, int i, int j, int n) {
+THSBValues HsbCell(const THSBValues& held, int fixed, int across, int down) {
   switch (fixed) {
-    case 1: return {held.H, HsbRamp(100, i, n), HsbRamp(100, j, n)};
-    case 2: return {HsbRamp(360, i, n), held.S, HsbRamp(100, j, n)};
-    default: return {HsbRamp(360, i, n), HsbRamp(100, j, n), held.B};
+    case 1: return {held.H, across, down};
+    case 2: return {across, held.S, down};
+    default: return {across, down, held.B};
   }
 }
 
@@ -36,14 +36,26 @@ std::vector<TColor> SpectrumCells(const TColorObject& current, TColorModel model
   const int n = size;
   const int fixed = std::clamp(activeValue, 1, 3);
   cells.resize(std::size_t(n) * std::size_t(n));
+  // The ramps depend on the position only: work them out once per side.
+  const std::size_t count = static_cast<std::size_t>(n);
+  std::vector<int> ramp255(count), ramp100(count), ramp360(count);
+  for (int i = 0; i < n; ++i) {
+    ramp255[std::size_t(i)] = RgbRamp(i, n);
+    ramp100[std::size_t(i)] = HsbRamp(100, i, n);
+    ramp360[std::size_t(i)] = HsbRamp(360, i, n);
+  }
   if (model == cmHSB) {
     const THSBValues held = current.GetHSB();
+    const std::vector<int>& across = fixed == 1 ? ramp100 : ramp360;
+    const std::vector<int>& down = ramp100;
     for (int i = 0; i < n; ++i)
-      for (int j = 0; j < n; ++j) cells[std::size_t(i) * n + j] = HSBToColor(HsbCell(held, fixed, i, j, n));
+      for (int j = 0; j < n; ++j)
+        cells[std::size_t(i) * n + j] = HSBToColor(HsbCell(held, fixed, across[std::size_t(i)], down[std::size_t(j)]));
   } else {
     const TRGBValues held = current.GetRGB();
     for (int i = 0; i < n; ++i)
-      for (int j = 0; j < n; ++j) cells[std::size_t(i) * n + j] = RgbCell(held, fixed, RgbRamp(i, n), RgbRamp(j, n));
+      for (int j = 0; j < n; ++j)
+        cells[std::size_t(i) * n + j] = RgbCell(held, fixed, ramp255[std::size_t(i)], ramp255[std::size_t(j)]);
   }
   return cells;
 }
