@@ -4,6 +4,8 @@
 #include "MixCommand.h"
 #include "PaletteCommand.h"
 #include "ScanCommand.h"
+#include "SpectrumCommand.h"
+#include "VariationsCommand.h"
 
 #include <array>
 
@@ -17,6 +19,9 @@ std::span<const TCliCommand> CliCommands() {
       TCliCommand{"palette", "show, convert, sort or deduplicate a palette in any importable or exportable format",
                   RunPaletteCommand},
       TCliCommand{"scan", "list the #RRGGBB colours of a web page, style sheet or http:// address", RunScanCommand},
+      TCliCommand{"variations", "the swatches of a variation strip (warmer, cooler, darker, ...), or a batch",
+                  RunVariationsCommand},
+      TCliCommand{"spectrum", "the cells of a spectrum slice through an RGB or HSB colour", RunSpectrumCommand},
   };
   return Commands;
 }

@@ -24,6 +24,7 @@
 #include "tools/LibraryPage.h"
 #include "tools/SpectrumPage.h"
 #include "tools/VariationsPage.h"
+#include "controls/ColorVariation.h"
 #include "workspace/BaseColorCommands.h"
 #include "workspace/BaseColorPanel.h"
 #include "workspace/Workspace.h"
@@ -320,10 +321,10 @@ void TMainWindow::CreateToolArea() {
 
   const std::pair<TToolPage*, QString> pages[] = {
       {new TColorWheelPage(nbTools_), QStringLiteral("Color Wheel")},
-      {new TVariationsPage(nbTools_), QStringLiteral("Variations")},
+      {variationsPage_ = new TVariationsPage(*workspace_, nbTools_), QStringLiteral("Variations")},
       {CreateMixerPage(), QStringLiteral("Color Mixer")},
       {new TLibraryPage(nbTools_), QStringLiteral("Library")},
-      {new TSpectrumPage(nbTools_), QStringLiteral("Spectrum")},
+      {spectrumPage_ = new TSpectrumPage(*workspace_, nbTools_), QStringLiteral("Spectrum")},
       {new TColorsFromImagePage(nbTools_), QStringLiteral("Colors from Image")},
   };
   for (const auto& [page, title] : pages) {
@@ -508,11 +509,7 @@ void TMainWindow::ReadSettings() {
 
   ApplyOptions(settings_.ReadOptions());
   colorTools_ = settings_.ReadColorTools();
-  if (mixerPage_ != nullptr)
-    mixerPage_->LoadSettings({colorTools_.MixerModel,
-                              {colorTools_.MixerColor1, colorTools_.MixerColor2, colorTools_.MixerColor3,
-                               colorTools_.MixerColor4},
-                              colorTools_.MixerSize});
+  ApplyToolSettings();
 
   FillThemeMenu();
   // A name no theme answers to (a hand-edited setting) falls back to the default look.
@@ -549,6 +546,31 @@ TMainSettings TMainWindow::CurrentMainSettings() const {
   return m;
 }
 
+void TMainWindow::ApplyToolSettings() {
+  variationsPage_->SetResultModel(colorTools_.VariationsModel);
+  variationsPage_->SetSwatchCount(colorTools_.VariationsSize);
+  spectrumPage_->SetSpecType(colorTools_.SpecType);
+  spectrumPage_->SetResultModel(colorTools_.SpecModel);
+  mixerPage_->LoadSettings({colorTools_.MixerModel,
+                            {colorTools_.MixerColor1, colorTools_.MixerColor2, colorTools_.MixerColor3,
+                             colorTools_.MixerColor4},
+                            colorTools_.MixerSize});
+}
+
+void TMainWindow::CollectToolSettings() {
+  colorTools_.VariationsModel = variationsPage_->ResultModel();
+  colorTools_.VariationsSize = variationsPage_->Strip(vtWarm)->Size();
+  colorTools_.SpecType = spectrumPage_->SpecType();
+  colorTools_.SpecModel = spectrumPage_->ResultModel();
+  const TMixerSettings mixer = mixerPage_->StoreSettings();
+  colorTools_.MixerModel = mixer.model;
+  colorTools_.MixerColor1 = mixer.colors[0];
+  colorTools_.MixerColor2 = mixer.colors[1];
+  colorTools_.MixerColor3 = mixer.colors[2];
+  colorTools_.MixerColor4 = mixer.colors[3];
+  colorTools_.MixerSize = mixer.size;
+}
+
 void TMainWindow::WriteSettings() {
   if (settingsWritten_) return;
   settingsWritten_ = true;
@@ -557,15 +579,7 @@ void TMainWindow::WriteSettings() {
   SyncOptionsFromViews();
   settings_.WriteOptions(options_);
   SaveLastPalette();
-  if (mixerPage_ != nullptr) {
-    const TMixerSettings mixer = mixerPage_->StoreSettings();
-    colorTools_.MixerModel = mixer.model;
-    colorTools_.MixerColor1 = mixer.colors[0];
-    colorTools_.MixerColor2 = mixer.colors[1];
-    colorTools_.MixerColor3 = mixer.colors[2];
-    colorTools_.MixerColor4 = mixer.colors[3];
-    colorTools_.MixerSize = mixer.size;
-  }
+  CollectToolSettings();
   settings_.WriteColorTools(colorTools_);
   settings_.Store().sync();
 }

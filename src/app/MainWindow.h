@@ -41,8 +41,10 @@ class TMainActions;
 class TMainStatusBar;
 class TPaletteDocument;
 class TPalettePanel;
+class TSpectrumPage;
 class TToolPage;
 class TColorMixerPage;
+class TVariationsPage;
 class TWorkspace;
 
 class TMainWindow final : public QMainWindow {
@@ -141,6 +143,9 @@ class TMainWindow final : public QMainWindow {
   void ReadSettings();
   void RestorePlacement();
   void WriteSettings();
+  /// The tool pages take their "Color Tools" settings, and give them back at exit.
+  void ApplyToolSettings();
+  void CollectToolSettings();
   TMainSettings CurrentMainSettings() const;
   void OpenStartPalette();
   void RestoreLastPalette();
@@ -180,6 +185,8 @@ class TMainWindow final : public QMainWindow {
   QStackedWidget* nbTools_ = nullptr;
   std::vector<TToolPage*> pages_;
   TColorMixerPage* mixerPage_ = nullptr;
+  TVariationsPage* variationsPage_ = nullptr;
+  TSpectrumPage* spectrumPage_ = nullptr;
   TMainStatusBar* sbMain_ = nullptr;
   TPalettePanel* palettePanel_ = nullptr;
   std::vector<TActionRules*> rules_;

@@ -56,7 +56,7 @@ class TCommonColorControl : public QWidget {
   virtual QImage DisplayImage() const;
   /// Sets HoverColor from the pixel at `pos`. Descendants handling moves themselves call this first.
   void TrackHover(QPoint pos);
-  /// Sets HoverColor directly (a table sets it to the pressed cell's colour).
+  /// Sets HoverColor directly (a table takes the colour of the cell under a press, even outside the grid).
   void SetHoverColor(TColor color) { hoverColor_ = color; }
 
   void mouseMoveEvent(QMouseEvent* event) override;

@@ -179,7 +179,7 @@ void TColorMixerPage::MixerChanged() {
 
 void TColorMixerPage::MixerMouseMove(Qt::MouseButtons buttons) {
   const std::optional<TColor> color = cMixer_->GetHoverColor();
-  if (color && buttons.testFlag(Qt::LeftButton)) emit workspace_.BaseColorPreviewed(*color);
+  if (color && buttons.testFlag(Qt::LeftButton)) workspace_.PreviewBaseColor(*color);
 }
 
 void TColorMixerPage::MixerMouseDown(Qt::MouseButton button, QPoint pos) {

@@ -62,6 +62,9 @@ class TWorkspace : public QObject {
   void SetColorUnderCursorModel(TColorModel model);
   /// Text of status panel 0: empty, or seven spaces and the ValuesText of the colour under the pointer.
   QString ColorUnderCursorText() const { return cursorText_; }
+  /// Shows `color` in the base swatch only (a grid previewing the cell under a held button); the base colour
+  /// is unchanged and the next BaseColorChanged paints the swatch again.
+  void PreviewBaseColor(TColor color) { emit BaseColorPreviewed(color); }
   /// Feeds the readout from a colour control: own colours under the pointer are shown, others clear it;
   /// leaving the control clears it.
   void WatchColorUnderCursor(TCommonColorControl* control);

@@ -1,5 +1,8 @@
 #include "core/ColorModels.h"
 #include "core/ColorObject.h"
+#include "core/ColorText.h"
+#include "schemes/SpectrumCells.h"
+#include "schemes/VariationStrip.h"
 
 #include <gtest/gtest.h>
 
@@ -344,6 +347,122 @@ TEST_F(CliTest, MixRefusesBadArgumentsWithStatus2) {
   const RunResult help = Run({"mix", "--help"});
   EXPECT_EQ(help.status, 0);
   EXPECT_NE(help.out.find("Usage: tintorium-cli mix C1 C2 C3 C4 [--size N]"), std::string::npos);
+}
+
+// --- Scheme tools -----------------------------------------------------------------------------------------------
+
+std::string Hex(TColor c) { return HexText(ColorToRGBValues(c)); }
+
+TEST_F(CliTest, VariationsPrintsTheStripFirstToLast) {
+  const struct {
+    std::vector<std::string> args;
+    std::string expected;
+  } cases[] = {
+      {{"variations", "FF0000", "--type", "cool"}, "FF0000 FF0040 FF0080 FF00C0 FF00FF C000FF 8000FF 4000FF\n"},
+      {{"variations", "#ff0000", "--type", "dark", "--size", "3"}, "FF0000 AB0000 570000\n"},
+      {{"variations", "--size", "1", "0000FF", "--type", "warm"}, "0000FF\n"},
+      {{"variations", "0000FF", "--type", "cool", "--size", "4"}, "0000FF 0000FF 0000FF 0000FF\n"},
+  };
+  for (const auto& c : cases) {
+    const RunResult r = Run(c.args);
+    EXPECT_EQ(r.status, 0) << c.args[1];
+    EXPECT_EQ(r.out, c.expected) << c.args[1];
+    EXPECT_EQ(r.err, "");
+  }
+}
+
+TEST_F(CliTest, VariationsBatchAgreesWithTheLibrary) {
+  std::string input, expected;
+  std::mt19937 random(7);
+  for (int i = 0; i < 300; ++i) {
+    const TColor base = random() & 0xFFFFFF;
+    const auto type = static_cast<TVariationType>(random() % VariationTypeCount);
+    const int size = 1 + int(random() % 48);
+    input += Hex(base) + " " + std::string(VariationTypeNames[type]) + " " + std::to_string(size) + (i % 2 ? "\r\n" : "\n");
+    std::string line;
+    for (const TColor c : VariationSwatches(base, type, size)) line += (line.empty() ? "" : " ") + Hex(c);
+    expected += line + "\n";
+  }
+  const RunResult r = Run({"variations", "--batch"}, input);
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out, expected);
+}
+
+TEST_F(CliTest, VariationsBatchStopsAtTheFirstMalformedLine) {
+  const struct {
+    std::string bad;
+    std::string message;
+  } cases[] = {
+      {"GG0000 warm 3", "line 2: 'GG0000' is not a colour RRGGBB"},
+      {"FF0000 warmer 3", "line 2: 'warmer' is not a type"},
+      {"FF0000 warm 0", "line 2: '0' is not a size from 1 to 1000"},
+      {"FF0000 warm 3 4", "line 2: expected RRGGBB TYPE SIZE"},
+      {"", "line 2: expected RRGGBB TYPE SIZE"},
+      {std::string(5000, 'A'), "line 2: line too long"},
+  };
+  for (const auto& c : cases) {
+    const RunResult r = Run({"variations", "--batch"}, "FF0000 dark 2\n" + c.bad + "\n00FF00 dark 2\n");
+    EXPECT_EQ(r.status, 2) << c.bad;
+    EXPECT_EQ(r.out, "FF0000 800000\n") << c.bad;
+    EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
+  }
+}
+
+TEST_F(CliTest, SpectrumPrintsRowsTopFirst) {
+  const RunResult small = Run({"spectrum", "rgb", "200", "0", "0", "--size", "3"});
+  EXPECT_EQ(small.status, 0);
+  EXPECT_EQ(small.out, "C80000 C87F00 C8FF00\nC8007F C87F7F C8FF7F\nC800FF C87FFF C8FFFF\n");
+
+  // The default 101 cells, checked against the library with the colour set by the model's own setter.
+  for (const auto& [model, fixed] : {std::pair{std::string("hsb"), 2}, std::pair{std::string("rgb"), 3}}) {
+    const RunResult r = Run({"spectrum", model, "200", "40", "90", "--fixed", std::to_string(fixed)});
+    ASSERT_EQ(r.status, 0) << r.err;
+    TColorObject current;
+    if (model == "hsb") current.SetHSB({200, 40, 90}); else current.SetRGB({200, 40, 90});
+    const std::vector<TColor> cells = SpectrumCells(current, model == "hsb" ? cmHSB : cmRGB, fixed, 101);
+    std::string expected;
+    for (int row = 0; row < 101; ++row)
+      for (int column = 0; column < 101; ++column)
+        expected += Hex(cells[std::size_t(column) * 101 + std::size_t(row)]) + (column == 100 ? "\n" : " ");
+    EXPECT_EQ(r.out, expected) << model;
+  }
+}
+
+TEST_F(CliTest, SchemeCommandsRefuseBadArguments) {
+  const std::vector<std::vector<std::string>> cases{
+      {"variations"},
+      {"variations", "FF0000"},
+      {"variations", "FF00", "--type", "warm"},
+      {"variations", "FF0000", "--type", "hot"},
+      {"variations", "FF0000", "--type", "warm", "--size", "0"},
+      {"variations", "FF0000", "--type", "warm", "--size", "x"},
+      {"variations", "FF0000", "--type"},
+      {"variations", "FF0000", "00FF00", "--type", "warm"},
+      {"variations", "--batch", "extra"},
+      {"spectrum"},
+      {"spectrum", "cmyk", "1", "2", "3"},
+      {"spectrum", "rgb", "1", "2"},
+      {"spectrum", "rgb", "256", "0", "0"},
+      {"spectrum", "hsb", "0", "101", "0"},
+      {"spectrum", "hsb", "-1", "0", "0"},
+      {"spectrum", "rgb", "1", "2", "3", "--fixed", "4"},
+      {"spectrum", "rgb", "1", "2", "3", "--size", "1"},
+      {"spectrum", "rgb", "1", "2", "3", "--size"},
+      {"spectrum", "rgb", "1", "2", "3", "4"},
+  };
+  for (const auto& args : cases) {
+    const RunResult r = Run(args);
+    std::string joined;
+    for (const std::string& a : args) joined += a + " ";
+    EXPECT_EQ(r.status, 2) << joined;
+    EXPECT_EQ(r.out, "") << joined;
+    EXPECT_EQ(r.err.rfind("tintorium-cli " + args[0] + ": ", 0), 0u) << joined << r.err;
+  }
+  for (const char* command : {"variations", "spectrum"}) {
+    const RunResult help = Run({command, "--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.out.rfind(std::string("Usage: tintorium-cli ") + command, 0), 0u);
+  }
 }
 
 }  // namespace
