@@ -120,7 +120,7 @@ TEST(RybBrightnessStep, DarkensIntoYellowGreenAndBrightensBackIntoRed) {
 TEST(PaleColor, TakesAThirdOfTheSaturationAndHalfAsBrightAgain) {
   EXPECT_EQ(HexOf(PaleColor(Hex("808080"))), "BFBFBF");  // B 50 -> 75
   EXPECT_EQ(ColorToHSB(PaleColor(RGBValuesToColor({122, 122, 255}))), (THSBValues{240, 17, 100}));
-  EXPECT_EQ(HexOf(PaleColor(Hex("800000"))), "BF8080");  // HSB (0, 33, 75)
+  EXPECT_EQ(PaleColor(Hex("800000")), HSBToColor({0, 33, 75}));
   EXPECT_EQ(PaleColor(Hex("000000")), Hex("000000"));
   EXPECT_EQ(PaleColor(Hex("FFFFFF")), Hex("FFFFFF"));  // brightness is clamped at 100
 }
