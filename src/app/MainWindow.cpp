@@ -19,6 +19,7 @@
 #include "palette/PaletteFile.h"
 #include "palette/PalettePanel.h"
 #include "tools/ColorMixerPage.h"
+#include "tools/ColorToolPopup.h"
 #include "tools/ColorWheelPage.h"
 #include "tools/ColorsFromImagePage.h"
 #include "tools/LibraryPage.h"
@@ -83,6 +84,8 @@ TMainWindow::TMainWindow(QSettings& settings, const QStringList& arguments, QWid
   workspace_->SetPalette(palette_);
   actions_ = new TMainActions(this);
   SetActionIcons(*actions_);
+  toolPopup_ = new TColorToolPopup(*workspace_, *actions_, this);
+  AddActionRules(toolPopup_);
 
   CreateMenus();
   CreateToolBars();
@@ -285,14 +288,21 @@ void TMainWindow::SetToolPage(int index, TToolPage* page) {
   const bool shown = nbTools_->currentIndex() == index;
   nbTools_->insertWidget(index, page);
   nbTools_->removeWidget(old);
+  if (auto* rules = dynamic_cast<TActionRules*>(old)) rules_.erase(std::remove(rules_.begin(), rules_.end(), rules), rules_.end());
   delete old;
+  if (auto* rules = dynamic_cast<TActionRules*>(page)) AddActionRules(rules);
+  // The window's texts were applied when it was built; a page plugged in later gets them now.
+  ApplyLanguageToPart(page, QLatin1String(kMainFormSection));
   pages_[std::size_t(index)] = page;
   if (shown) nbTools_->setCurrentIndex(index);
   page->ShowTool(shown);
 }
 
 void TMainWindow::SetBaseColorPanel(QWidget* panel) { twBaseColor_->setWidget(panel); }
-void TMainWindow::SetLibraryPanel(QWidget* panel) { twLibrary_->setWidget(panel); }
+void TMainWindow::SetLibraryPanel(QWidget* panel) {
+  twLibrary_->setWidget(panel);
+  ApplyLanguageToPart(panel, QLatin1String(kMainFormSection));
+}
 void TMainWindow::SetPalettePanel(QWidget* panel) { twPalette_->setWidget(panel); }
 
 void TMainWindow::CreateToolArea() {
@@ -311,7 +321,7 @@ void TMainWindow::CreateToolArea() {
   nbTools_->setFrameShape(QFrame::StyledPanel);
 
   const std::pair<TToolPage*, QString> pages[] = {
-      {new TColorWheelPage(nbTools_), QStringLiteral("Color Wheel")},
+      {new TColorWheelPage(*workspace_, *toolPopup_, *actions_, nbTools_), QStringLiteral("Color Wheel")},
       {new TVariationsPage(nbTools_), QStringLiteral("Variations")},
       {new TColorMixerPage(nbTools_), QStringLiteral("Color Mixer")},
       {new TLibraryPage(nbTools_), QStringLiteral("Library")},
@@ -322,6 +332,7 @@ void TMainWindow::CreateToolArea() {
     tcMain_->addTab(title);
     nbTools_->addWidget(page);
     pages_.push_back(page);
+    if (auto* rules = dynamic_cast<TActionRules*>(page)) AddActionRules(rules);
   }
   layout->addWidget(tcMain_);
   layout->addWidget(nbTools_, 1);
@@ -492,12 +503,27 @@ void TMainWindow::ReadSettings() {
 
   ApplyOptions(settings_.ReadOptions());
   colorTools_ = settings_.ReadColorTools();
+  RestoreToolSettings();
 
   FillThemeMenu();
   // A name no theme answers to (a hand-edited setting) falls back to the default look.
   if (!ThemeNames().contains(options_.Theme, Qt::CaseInsensitive)) options_.Theme = TOptions().Theme;
   if (!ChooseTheme(options_.Theme)) ShowMessageBox(Message(sErrLoadThemes), mfWarning);
   FillLanguageMenu();
+}
+
+void TMainWindow::RestoreToolSettings() {
+  if (auto* wheel = qobject_cast<TColorWheelPage*>(ToolPage(0)))
+    wheel->RestoreSettings({colorTools_.CWStyle, colorTools_.CWHar, colorTools_.CWModel});
+}
+
+void TMainWindow::CollectToolSettings() {
+  if (auto* wheel = qobject_cast<TColorWheelPage*>(ToolPage(0))) {
+    const TWheelPageSettings current = wheel->CurrentSettings();
+    colorTools_.CWStyle = current.CWStyle;
+    colorTools_.CWHar = current.CWHar;
+    colorTools_.CWModel = current.CWModel;
+  }
 }
 
 void TMainWindow::RestorePlacement() {
@@ -537,6 +563,7 @@ void TMainWindow::WriteSettings() {
   SyncOptionsFromViews();
   settings_.WriteOptions(options_);
   SaveLastPalette();
+  CollectToolSettings();
   settings_.WriteColorTools(colorTools_);
   settings_.Store().sync();
 }

@@ -48,6 +48,8 @@ class TCommonColorControl : public QWidget {
  signals:
   /// After HoverColor was updated for a move to `pos`.
   void OnMouseMove(Qt::MouseButtons buttons, QPoint pos);
+  /// The ordinary mouse-down notification (after a descendant's own press handling); drives the tool popup.
+  void OnMouseDown(Qt::MouseButton button, QPoint pos);
   void OnMouseLeave();
 
  protected:
@@ -57,6 +59,7 @@ class TCommonColorControl : public QWidget {
   /// Sets HoverColor from the pixel at `pos`. Descendants handling moves themselves call this first.
   void TrackHover(QPoint pos);
 
+  void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void leaveEvent(QEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
