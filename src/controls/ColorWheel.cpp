@@ -144,6 +144,8 @@ void TColorWheel::mouseReleaseEvent(QMouseEvent* event) {
   const TColor released = DisplayedColorAt(event->position().toPoint());
   if (!IsOwnColor(released) || released != dragColor_) return;
   const bool changed = released != baseColor_;
+  // A repaint still owed to an earlier outside colour must not fire again now that the pick is set.
+  colorChanged_ = false;
   pickedByClick_ = true;
   baseColor_ = released;
   RecomputeSegments();
