@@ -3,6 +3,7 @@
 #include "ConvertCommand.h"
 #include "PaletteCommand.h"
 #include "ScanCommand.h"
+#include "WheelCommand.h"
 
 #include <array>
 
@@ -15,6 +16,8 @@ std::span<const TCliCommand> CliCommands() {
       TCliCommand{"palette", "show, convert, sort or deduplicate a palette in any importable or exportable format",
                   RunPaletteCommand},
       TCliCommand{"scan", "list the #RRGGBB colours of a web page, style sheet or http:// address", RunScanCommand},
+      TCliCommand{"wheel", "the colour wheel's twelve segments and pale colours, or a harmony's members",
+                  RunWheelCommand},
   };
   return Commands;
 }
