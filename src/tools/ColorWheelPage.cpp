@@ -58,17 +58,21 @@ void TColorWheelPage::CreateControls() {
   cwRGB_->setObjectName(QStringLiteral("cwRGB"));
   cwRGB_->setMinimumSize(120, 120);
 
+  // Each label above its box, so the three fit side by side on a narrow page.
   auto* layout = new QGridLayout(this);
   layout->setContentsMargins(8, 8, 8, 8);
-  layout->addWidget(lblCWStyle_, 0, 0);
-  layout->addWidget(cboCWStyle_, 0, 1);
-  layout->addWidget(lblCWHarmony_, 0, 2);
-  layout->addWidget(cboCWHarmony_, 0, 3);
-  layout->addWidget(lblCWResultSpace_, 0, 4);
-  layout->addWidget(cboCWModel_, 0, 5);
-  layout->setColumnStretch(6, 1);
-  layout->addWidget(cwRGB_, 1, 0, 1, 7);
-  layout->setRowStretch(1, 1);
+  layout->setVerticalSpacing(2);
+  const std::pair<QLabel*, QComboBox*> columns[] = {
+      {lblCWStyle_, cboCWStyle_}, {lblCWHarmony_, cboCWHarmony_}, {lblCWResultSpace_, cboCWModel_}};
+  int column = 0;
+  for (const auto& [label, box] : columns) {
+    layout->addWidget(label, 0, column);
+    layout->addWidget(box, 1, column);
+    ++column;
+  }
+  layout->setColumnStretch(column, 1);
+  layout->addWidget(cwRGB_, 2, 0, 1, column + 1);
+  layout->setRowStretch(2, 1);
 }
 
 void TColorWheelPage::ConnectControls() {
