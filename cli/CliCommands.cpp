@@ -6,6 +6,7 @@
 #include "ScanCommand.h"
 #include "SpectrumCommand.h"
 #include "VariationsCommand.h"
+#include "WheelCommand.h"
 
 #include <array>
 
@@ -22,6 +23,8 @@ std::span<const TCliCommand> CliCommands() {
       TCliCommand{"variations", "the swatches of a variation strip (warmer, cooler, darker, ...), or a batch",
                   RunVariationsCommand},
       TCliCommand{"spectrum", "the cells of a spectrum slice through an RGB or HSB colour", RunSpectrumCommand},
+      TCliCommand{"wheel", "the colour wheel's twelve segments and pale colours, or a harmony's members",
+                  RunWheelCommand},
   };
   return Commands;
 }

@@ -19,6 +19,7 @@
 #include "palette/PaletteFile.h"
 #include "palette/PalettePanel.h"
 #include "tools/ColorMixerPage.h"
+#include "tools/ColorToolPopup.h"
 #include "tools/ColorWheelPage.h"
 #include "tools/ColorsFromImagePage.h"
 #include "tools/LibraryPage.h"
@@ -85,6 +86,8 @@ TMainWindow::TMainWindow(QSettings& settings, const QStringList& arguments, QWid
   workspace_->SetPalette(palette_);
   actions_ = new TMainActions(this);
   SetActionIcons(*actions_);
+  toolPopup_ = new TColorToolPopup(*workspace_, *actions_, this);
+  AddActionRules(toolPopup_);
 
   CreateMenus();
   FillLanguageMenu();  // before the language is applied, so its default entry is translated too
@@ -290,18 +293,24 @@ void TMainWindow::SetToolPage(int index, TToolPage* page) {
   const bool shown = nbTools_->currentIndex() == index;
   nbTools_->insertWidget(index, page);
   nbTools_->removeWidget(old);
-  if (old == mixerPage_) {
-    std::erase(rules_, static_cast<TActionRules*>(mixerPage_));
-    mixerPage_ = nullptr;
-  }
+  if (auto* rules = dynamic_cast<TActionRules*>(old)) std::erase(rules_, rules);
+  if (old == mixerPage_) mixerPage_ = nullptr;
+  if (old == variationsPage_) variationsPage_ = nullptr;
+  if (old == spectrumPage_) spectrumPage_ = nullptr;
   delete old;
+  if (auto* rules = dynamic_cast<TActionRules*>(page)) AddActionRules(rules);
+  // The window's texts were applied when it was built; a page plugged in later gets them now.
+  ApplyLanguageToPart(page, QLatin1String(kMainFormSection));
   pages_[std::size_t(index)] = page;
   if (shown) nbTools_->setCurrentIndex(index);
   page->ShowTool(shown);
 }
 
 void TMainWindow::SetBaseColorPanel(QWidget* panel) { twBaseColor_->setWidget(panel); }
-void TMainWindow::SetLibraryPanel(QWidget* panel) { twLibrary_->setWidget(panel); }
+void TMainWindow::SetLibraryPanel(QWidget* panel) {
+  twLibrary_->setWidget(panel);
+  ApplyLanguageToPart(panel, QLatin1String(kMainFormSection));
+}
 void TMainWindow::SetPalettePanel(QWidget* panel) { twPalette_->setWidget(panel); }
 
 void TMainWindow::CreateToolArea() {
@@ -320,7 +329,7 @@ void TMainWindow::CreateToolArea() {
   nbTools_->setFrameShape(QFrame::StyledPanel);
 
   const std::pair<TToolPage*, QString> pages[] = {
-      {new TColorWheelPage(nbTools_), QStringLiteral("Color Wheel")},
+      {new TColorWheelPage(*workspace_, *toolPopup_, *actions_, nbTools_), QStringLiteral("Color Wheel")},
       {variationsPage_ = new TVariationsPage(*workspace_, nbTools_), QStringLiteral("Variations")},
       {CreateMixerPage(), QStringLiteral("Color Mixer")},
       {new TLibraryPage(nbTools_), QStringLiteral("Library")},
@@ -331,6 +340,7 @@ void TMainWindow::CreateToolArea() {
     tcMain_->addTab(title);
     nbTools_->addWidget(page);
     pages_.push_back(page);
+    if (auto* rules = dynamic_cast<TActionRules*>(page)) AddActionRules(rules);
   }
   layout->addWidget(tcMain_);
   layout->addWidget(nbTools_, 1);
@@ -546,29 +556,49 @@ TMainSettings TMainWindow::CurrentMainSettings() const {
   return m;
 }
 
+// Pages replaced through SetToolPage (tests, later plug-ins) keep their own settings.
 void TMainWindow::ApplyToolSettings() {
-  variationsPage_->SetResultModel(colorTools_.VariationsModel);
-  variationsPage_->SetSwatchCount(colorTools_.VariationsSize);
-  spectrumPage_->SetSpecType(colorTools_.SpecType);
-  spectrumPage_->SetResultModel(colorTools_.SpecModel);
-  mixerPage_->LoadSettings({colorTools_.MixerModel,
-                            {colorTools_.MixerColor1, colorTools_.MixerColor2, colorTools_.MixerColor3,
-                             colorTools_.MixerColor4},
-                            colorTools_.MixerSize});
+  if (auto* wheel = qobject_cast<TColorWheelPage*>(ToolPage(0)))
+    wheel->RestoreSettings({colorTools_.CWStyle, colorTools_.CWHar, colorTools_.CWModel});
+  if (variationsPage_ != nullptr) {
+    variationsPage_->SetResultModel(colorTools_.VariationsModel);
+    variationsPage_->SetSwatchCount(colorTools_.VariationsSize);
+  }
+  if (spectrumPage_ != nullptr) {
+    spectrumPage_->SetSpecType(colorTools_.SpecType);
+    spectrumPage_->SetResultModel(colorTools_.SpecModel);
+  }
+  if (mixerPage_ != nullptr)
+    mixerPage_->LoadSettings({colorTools_.MixerModel,
+                              {colorTools_.MixerColor1, colorTools_.MixerColor2, colorTools_.MixerColor3,
+                               colorTools_.MixerColor4},
+                              colorTools_.MixerSize});
 }
 
 void TMainWindow::CollectToolSettings() {
-  colorTools_.VariationsModel = variationsPage_->ResultModel();
-  colorTools_.VariationsSize = variationsPage_->Strip(vtWarm)->Size();
-  colorTools_.SpecType = spectrumPage_->SpecType();
-  colorTools_.SpecModel = spectrumPage_->ResultModel();
-  const TMixerSettings mixer = mixerPage_->StoreSettings();
-  colorTools_.MixerModel = mixer.model;
-  colorTools_.MixerColor1 = mixer.colors[0];
-  colorTools_.MixerColor2 = mixer.colors[1];
-  colorTools_.MixerColor3 = mixer.colors[2];
-  colorTools_.MixerColor4 = mixer.colors[3];
-  colorTools_.MixerSize = mixer.size;
+  if (auto* wheel = qobject_cast<TColorWheelPage*>(ToolPage(0))) {
+    const TWheelPageSettings current = wheel->CurrentSettings();
+    colorTools_.CWStyle = current.CWStyle;
+    colorTools_.CWHar = current.CWHar;
+    colorTools_.CWModel = current.CWModel;
+  }
+  if (variationsPage_ != nullptr) {
+    colorTools_.VariationsModel = variationsPage_->ResultModel();
+    colorTools_.VariationsSize = variationsPage_->Strip(vtWarm)->Size();
+  }
+  if (spectrumPage_ != nullptr) {
+    colorTools_.SpecType = spectrumPage_->SpecType();
+    colorTools_.SpecModel = spectrumPage_->ResultModel();
+  }
+  if (mixerPage_ != nullptr) {
+    const TMixerSettings mixer = mixerPage_->StoreSettings();
+    colorTools_.MixerModel = mixer.model;
+    colorTools_.MixerColor1 = mixer.colors[0];
+    colorTools_.MixerColor2 = mixer.colors[1];
+    colorTools_.MixerColor3 = mixer.colors[2];
+    colorTools_.MixerColor4 = mixer.colors[3];
+    colorTools_.MixerSize = mixer.size;
+  }
 }
 
 void TMainWindow::WriteSettings() {

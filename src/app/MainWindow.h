@@ -36,6 +36,7 @@ class QToolBar;
 namespace tintorium {
 
 class TActionRules;
+class TColorToolPopup;
 class TFileResult;
 class TMainActions;
 class TMainStatusBar;
@@ -80,8 +81,11 @@ class TMainWindow final : public QMainWindow {
   TMainStatusBar* StatusPanels() const { return sbMain_; }
   QMenu* ThemeMenu() const { return miTheme_; }
   QMenu* LanguageMenu() const { return miLang_; }
+  /// The right-click menu of the tool controls and the tool colour it acts on.
+  TColorToolPopup& ToolPopup() { return *toolPopup_; }
 
-  /// Replaces tool page `index` (0-5) by `page` (the window takes ownership; the old page is deleted).
+  /// Replaces tool page `index` (0-5) by `page` (the window takes ownership; the old page is deleted). The page
+  /// gets the current language's texts, and takes part in the idle refresh when it owns actions.
   void SetToolPage(int index, TToolPage* page);
 
   /// Puts the library panel into the Swatches dock (which takes ownership).
@@ -173,6 +177,7 @@ class TMainWindow final : public QMainWindow {
   TMainActions* actions_ = nullptr;
   TPaletteDocument* palette_ = nullptr;
   TWorkspace* workspace_ = nullptr;
+  TColorToolPopup* toolPopup_ = nullptr;
   QMenu* miTheme_ = nullptr;
   QMenu* miLang_ = nullptr;
   QActionGroup* themeGroup_ = nullptr;

@@ -44,6 +44,11 @@ QImage TCommonColorControl::DisplayImage() const { return const_cast<TCommonColo
 
 void TCommonColorControl::TrackHover(QPoint pos) { hoverColor_ = DisplayedColorAt(pos); }
 
+void TCommonColorControl::mousePressEvent(QMouseEvent* event) {
+  emit OnMouseDown(event->button(), event->position().toPoint());
+  QWidget::mousePressEvent(event);
+}
+
 void TCommonColorControl::mouseMoveEvent(QMouseEvent* event) {
   TrackHover(event->position().toPoint());
   emit OnMouseMove(event->buttons(), event->position().toPoint());

@@ -48,6 +48,8 @@ class TCommonColorControl : public QWidget {
  signals:
   /// After HoverColor was updated for a move to `pos`.
   void OnMouseMove(Qt::MouseButtons buttons, QPoint pos);
+  /// The ordinary mouse-down notification (after a descendant's own press handling); drives the tool popup.
+  void OnMouseDown(Qt::MouseButton button, QPoint pos);
   void OnMouseLeave();
 
  protected:
@@ -59,6 +61,7 @@ class TCommonColorControl : public QWidget {
   /// Sets HoverColor directly (a table takes the colour of the cell under a press, even outside the grid).
   void SetHoverColor(TColor color) { hoverColor_ = color; }
 
+  void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void leaveEvent(QEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;

@@ -143,7 +143,10 @@ QStringList ItemTextsOf(QObject* object) {
 
 class TWidgetLanguageTarget final : public TLanguageTarget {
  public:
-  explicit TWidgetLanguageTarget(QWidget* window) : window_(window) {
+  /// `part`: the widget is a piece of a window; it answers to its own name too, and the window's caption is
+  /// not its to change.
+  explicit TWidgetLanguageTarget(QWidget* window, bool part = false) : window_(part ? nullptr : window) {
+    if (part && !window->objectName().isEmpty()) byName_.insert(window->objectName().toCaseFolded(), window);
     const auto children = window->findChildren<QObject*>();
     for (QObject* child : children) {
       if (!child->objectName().isEmpty()) byName_.insert(child->objectName().toCaseFolded(), child);
@@ -156,7 +159,9 @@ class TWidgetLanguageTarget final : public TLanguageTarget {
   void SetComponentText(const QString& name, const QString& value) override {
     for (QObject* object : byName_.values(name.toCaseFolded())) SetCaptionOf(object, value);
   }
-  void SetCaption(const QString& value) override { window_->setWindowTitle(value); }
+  void SetCaption(const QString& value) override {
+    if (window_) window_->setWindowTitle(value);
+  }
   void SetItemText(const QString& name, int index, const QString& value) override {
     for (QObject* object : byName_.values(name.toCaseFolded())) SetItemOf(object, index, value);
   }
@@ -197,6 +202,15 @@ bool ApplyLanguage(QWidget* window, const QString& section) {
   const auto file = LoadCurrentLanguage();
   if (!file) return false;
   ApplyLanguageSection(window, *file, section);
+  return true;
+}
+
+bool ApplyLanguageToPart(QWidget* part, const QString& section) {
+  if (!part) return false;
+  const auto file = LoadCurrentLanguage();
+  if (!file) return false;
+  TWidgetLanguageTarget target(part, true);
+  ApplyLanguageEntries(file->Section(section), section, target);
   return true;
 }
 

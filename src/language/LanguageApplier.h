@@ -31,6 +31,10 @@ namespace tintorium {
 /// The current language's section `section` applied to `window`; false (and nothing changes) when the
 /// current language names no readable file.
 bool ApplyLanguage(QWidget* window, const QString& section);
+/// The current language's section `section` applied to `part` and its children, a piece plugged into a window
+/// after the window's texts were applied (a tool page, a panel). The section's "Caption" is left alone. False
+/// (nothing changes) when the current language names no readable file.
+bool ApplyLanguageToPart(QWidget* part, const QString& section);
 /// The current language's Global section applied to the message texts.
 bool ApplyLanguage();
 /// `file`'s section `section` applied to `window`.

@@ -18,6 +18,8 @@
 
 #include <QSpinBox>
 #include "palette/PaletteDocument.h"
+#include "controls/ColorWheel.h"
+#include "tools/ColorWheelPage.h"
 #include "tools/ToolPage.h"
 #include "workspace/Workspace.h"
 
@@ -35,6 +37,7 @@
 #include <QTabBar>
 #include <QScreen>
 #include <QEventLoop>
+#include <QComboBox>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
@@ -531,6 +534,47 @@ TEST_F(MainWindowTest, AGarbledToolbarLayoutIsIgnored) {
   auto window = Start();
   EXPECT_FALSE(window->MainToolBar()->isHidden());
   EXPECT_EQ(window->dockWidgetArea(window->PaletteDock()), Qt::RightDockWidgetArea);
+}
+
+
+TEST_F(LanguageMenuTest, APagePluggedInAfterStartShowsTheCurrentLanguage) {
+  Write(QStringLiteral("plug.lng"), "[MainForm]\r\nlblCWStyle=Farbkreis-Art:\r\ncboCWHarmony1=Prim\xc3\xa4r\r\n");
+  SetCurrentLanguageName(QStringLiteral("plug.lng"));
+  auto window = Start();
+  auto* builtIn = window->ToolPage(0)->findChild<QLabel*>(QStringLiteral("lblCWStyle"));
+  ASSERT_NE(builtIn, nullptr);
+  EXPECT_EQ(builtIn->text(), QStringLiteral("Farbkreis-Art:"));
+
+  auto* page = new TToolPage;
+  auto* label = new QLabel(QStringLiteral("Color wheel style:"), page);
+  label->setObjectName(QStringLiteral("lblCWStyle"));
+  auto* box = new QComboBox(page);
+  box->setObjectName(QStringLiteral("cboCWHarmony"));
+  box->addItems({QStringLiteral("None"), QStringLiteral("Primary")});
+  const QString caption = window->windowTitle();
+  window->SetToolPage(1, page);
+  EXPECT_EQ(label->text(), QStringLiteral("Farbkreis-Art:"));
+  EXPECT_EQ(box->itemText(1), QString::fromUtf8("Prim\xc3\xa4r"));
+  EXPECT_EQ(window->windowTitle(), caption);
+}
+
+TEST_F(MainWindowTest, TheWheelSettingsComeBackAtTheNextStart) {
+  auto window = Start();
+  auto* wheel = qobject_cast<TColorWheelPage*>(window->ToolPage(0));
+  ASSERT_NE(wheel, nullptr);
+  wheel->StyleBox()->setCurrentIndex(1);
+  wheel->HarmonyBox()->setCurrentIndex(5);
+  wheel->ModelBox()->setCurrentIndex(2);
+  Finish(window);
+  EXPECT_EQ(store->value(QStringLiteral("Options/Color Tools/CWHar")).toInt(), 5);
+
+  window = Start();
+  wheel = qobject_cast<TColorWheelPage*>(window->ToolPage(0));
+  EXPECT_EQ(wheel->Wheel()->WheelStyle(), wsRYB);
+  EXPECT_EQ(wheel->Wheel()->Harmony(), chTriad);
+  EXPECT_EQ(wheel->ModelBox()->currentIndex(), 2);
+  // The wheel shows the restored base colour from the start.
+  EXPECT_EQ(wheel->Wheel()->BaseColor(), window->Workspace().BaseColor().GetColor());
 }
 
 }  // namespace

@@ -465,5 +465,59 @@ TEST_F(CliTest, SchemeCommandsRefuseBadArguments) {
   }
 }
 
+TEST_F(CliTest, WheelPrintsTheTwelveSegmentsWithTheirPaleColours) {
+  const RunResult result = Run({"wheel", "#FF0000", "--style", "ryb"});
+  ASSERT_EQ(result.status, 0) << result.err;
+  std::istringstream lines(result.out);
+  std::vector<std::string> segments;
+  int index = 0;
+  std::string segment, pale;
+  while (lines >> index >> segment >> pale) segments.push_back(segment);
+  EXPECT_EQ(segments, (std::vector<std::string>{"FF0000", "F700FF", "6800E6", "0015CC", "007BCC", "00CCAE",
+                                                "00CC3E", "42E600", "FFFF00", "FFCC00", "FF9100", "FF4900"}));
+  EXPECT_NE(result.out.find(" 0 FF0000 FFABAB\n"), std::string::npos);
+}
+
+TEST_F(CliTest, WheelListsAHarmonyInAddAllOrder) {
+  EXPECT_EQ(Run({"wheel", "ff0000", "--harmony", "Square"}).out, "FF0000\n80FF00\n00FFFF\n8000FF\n");
+  EXPECT_EQ(Run({"wheel", "808080", "--harmony", "complementary"}).out, "808080\n808080\n");
+}
+
+TEST_F(CliTest, WheelBatchWritesTwentyFourColoursPerLine) {
+  const RunResult result = Run({"wheel", "--batch", "--style", "ryb"}, "FFFFFF\r\n  #000000\n");
+  ASSERT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(result.out,
+            "FFFFFF E6E6E6 E6E6E6 E6E6E6 E6E6E6 E6E6E6 E6E6E6 E6E6E6 FFFFFF FFFFFF FFFFFF FFFFFF "
+            "FFFFFF FFFFFF FFFFFF FFFFFF FFFFFF FFFFFF FFFFFF FFFFFF FFFFFF FFFFFF FFFFFF FFFFFF\n"
+            "000000 000000 000000 000000 000000 000000 000000 000000 000000 000000 000000 000000 "
+            "000000 000000 000000 000000 000000 000000 000000 000000 000000 000000 000000 000000\n");
+}
+
+TEST_F(CliTest, WheelRefusesBadArgumentsWithStatusTwo) {
+  const std::vector<std::vector<std::string>> cases = {
+      {"wheel"},
+      {"wheel", "FF00"},
+      {"wheel", "GG0000"},
+      {"wheel", "FF0000", "--style"},
+      {"wheel", "FF0000", "--style", "hsv"},
+      {"wheel", "FF0000", "--harmony", "pentagon"},
+      {"wheel", "FF0000", "00FF00"},
+      {"wheel", "FF0000", "--frobnicate"},
+      {"wheel", "--batch", "FF0000"},
+      {"wheel", "--batch", "--harmony", "square"},
+  };
+  for (const auto& args : cases) {
+    const RunResult result = Run(args);
+    EXPECT_EQ(result.status, 2) << args.back();
+    EXPECT_NE(result.err.find("tintorium-cli wheel: "), std::string::npos) << args.back();
+    EXPECT_TRUE(result.out.empty()) << args.back();
+  }
+  const RunResult batch = Run({"wheel", "--batch"}, "FF0000\nnot a colour\n00FF00\n");
+  EXPECT_EQ(batch.status, 2);
+  EXPECT_NE(batch.err.find("line 2: "), std::string::npos) << batch.err;
+  EXPECT_EQ(std::count(batch.out.begin(), batch.out.end(), '\n'), 1);
+  EXPECT_EQ(Run({"wheel", "--help"}).status, 0);
+}
+
 }  // namespace
 }  // namespace tintorium
