@@ -243,7 +243,7 @@ QMap<QString, QString> ShownTexts(QWidget* window) {
 // Words that are the same in both languages, names (themes, the program, files) and texts that are no words at all
 // (numbers, symbols, "%").
 bool SameInBothLanguages(const QString& text) {
-  static const QStringList kShared = QStringList{"RGB", "HSB", "CMYK", "Lab", "OK", "CIE L*ab", "HEX #", "Tintorium",
+  static const QStringList kShared = QStringList{"RGB", "RYB", "HSB", "CMYK", "Lab", "OK", "CIE L*ab", "HEX #", "Tintorium",
                                                  "Palette"} + ThemeNames();
   if (text.contains(QLatin1String(".tnp"))) return true;  // the caption names the palette file
   static const QRegularExpression kNoWords(QStringLiteral("^[^A-Za-z]*$|^[A-Za-z]$|^[RGBHSCMYKLab]:?$"));

@@ -63,10 +63,11 @@ class WheelRealDrag : public ::testing::Test {
     QTest::qWait(900);
   }
 
-  QWidget window;
   TWorkspace workspace;
   TPaletteDocument document;
   TMainActions actions;
+  // After the workspace: the panels in the window still talk to it while the window closes.
+  QWidget window;
   TColorToolPopup popup{workspace, actions, &window};
   TBaseColorPanel* basePanel = new TBaseColorPanel(workspace);
   TColorWheelPage* page = new TColorWheelPage(workspace, popup, actions);
