@@ -330,8 +330,9 @@ void TMainWindow::CreateToolArea() {
 
   const std::pair<TToolPage*, QString> pages[] = {
       {new TColorWheelPage(*workspace_, *toolPopup_, *actions_, nbTools_), QStringLiteral("Color Wheel")},
-      {variationsPage_ = new TVariationsPage(*workspace_, nbTools_), QStringLiteral("Variations")},
-      {CreateMixerPage(), QStringLiteral("Color Mixer")},
+      {variationsPage_ = new TVariationsPage(*workspace_, *toolPopup_, nbTools_), QStringLiteral("Variations")},
+      {mixerPage_ = new TColorMixerPage(*workspace_, *toolPopup_, *actions_, nbTools_),
+       QStringLiteral("Color Mixer")},
       {new TLibraryPage(nbTools_), QStringLiteral("Library")},
       {spectrumPage_ = new TSpectrumPage(*workspace_, nbTools_), QStringLiteral("Spectrum")},
       {new TColorsFromImagePage(nbTools_), QStringLiteral("Colors from Image")},
@@ -358,13 +359,6 @@ void TMainWindow::CreateStatusBar() {
   sbMain_->SetModelMenu(models);
   connect(workspace_, &TWorkspace::ColorUnderCursorShown, sbMain_, &TMainStatusBar::ShowColorUnderCursor);
   connect(workspace_, &TWorkspace::ColorUnderCursorCleared, sbMain_, &TMainStatusBar::ClearColorUnderCursor);
-}
-
-TToolPage* TMainWindow::CreateMixerPage() {
-  mixerPage_ = new TColorMixerPage(*workspace_, nbTools_);
-  mixerPage_->AttachActions(*actions_);
-  AddActionRules(mixerPage_);
-  return mixerPage_;
 }
 
 TToolPage* TMainWindow::ToolPage(int index) const {

@@ -137,7 +137,6 @@ class TMainWindow final : public QMainWindow {
   void SetBaseColorPanel(QWidget* panel);
   void SetPalettePanel(QWidget* panel);
   void CreateToolArea();
-  TToolPage* CreateMixerPage();
   void CreateStatusBar();
   void ConnectShellActions();
   void ConnectViewToggles();

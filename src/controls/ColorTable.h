@@ -70,8 +70,6 @@ class TColorTable : public TCommonColorControl {
  signals:
   /// After a paint that follows a user selection or a change of content.
   void OnChange();
-  /// A mouse button went down at `pos` (HoverColor is already the colour shown there).
-  void OnMouseDown(Qt::MouseButton button, QPoint pos);
 
  protected:
   /// Fills `cells` with Size() x Size() colours, column by column, each from top to bottom.

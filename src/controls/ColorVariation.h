@@ -51,10 +51,6 @@ class TColorVariation : public TCommonColorControl, public TColorDragSource {
   /// The side of one swatch: min(Trunc((W - 6) / count), H - 3) - 3.
   static int SwatchSide(QSize size, int count);
 
- signals:
-  /// A mouse button went down at `pos` (the page opens its tool menu on the right button).
-  void OnMouseDown(Qt::MouseButton button, QPoint pos);
-
  protected:
   QImage DisplayImage() const override;
   void paintEvent(QPaintEvent* event) override;

@@ -67,6 +67,7 @@ constexpr std::array<TMessageDef, kMessageCount> kMessages = {{
     {"sKeptPaletteDamaged",
      "The palette kept from the last session could not be read. It was set aside as %s and a new palette is "
      "open."},
+    {"sCornerBaseColor", "Base Color"},
     {nullptr, "Filename: %s"},
     {nullptr, "Fail to load this type of image, because of incorrect file format or unknown file type."},
 }};

@@ -68,6 +68,8 @@ enum TMessageKey : int {
   sFilterAse,
   sOverwritePrompt,
   sKeptPaletteDamaged,
+  // The default cell of the mixer's corner pickers.
+  sCornerBaseColor,
   // These two have no key: no language file can change them.
   sCFIFileName,
   sCFILoadFail,

@@ -3,16 +3,18 @@
 #include "actions/MainActions.h"
 #include "controls/ColorMixer.h"
 #include "controls/ColorPickerButton.h"
+#include "language/Messages.h"
+#include "tools/ColorToolPopup.h"
 #include "workspace/Workspace.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QSignalBlocker>
 #include <QSpinBox>
 
@@ -33,11 +35,13 @@ QString HexName(const TColorObject& color) { return QString::fromStdString(color
 
 }  // namespace
 
-TColorMixerPage::TColorMixerPage(TWorkspace& workspace, QWidget* parent) : TToolPage(parent), workspace_(workspace) {
+TColorMixerPage::TColorMixerPage(TWorkspace& workspace, TColorToolPopup& popup, TMainActions& actions,
+                                 QWidget* parent)
+    : TToolPage(parent), workspace_(workspace) {
   setObjectName(QStringLiteral("tsColorMixer"));
   CreateControls();
   Retranslate();
-  ConnectControls();
+  ConnectControls(popup, actions);
 }
 
 TColorMixerPage::~TColorMixerPage() = default;
@@ -74,9 +78,6 @@ void TColorMixerPage::CreateControls() {
     cpbMV_[std::size_t(tag - 1)] = button;
   }
 
-  pmnu_CM_ = new QMenu(this);
-  pmnu_CM_->setObjectName(QStringLiteral("pmnu_CM"));
-
   auto* top = new QHBoxLayout;
   top->addWidget(lblMixerSize_);
   top->addWidget(seMixerSize_);
@@ -108,20 +109,30 @@ void TColorMixerPage::Retranslate() {
   lblMixerSpace_->setText(QStringLiteral("Result space:"));
   const QString models[] = {QStringLiteral("RGB"), QStringLiteral("HSB"), QStringLiteral("CMYK"), QStringLiteral("Lab")};
   for (int i = 0; i < 4; ++i) cboMixerModel_->setItemText(i, models[i]);
-  for (TColorPickerButton* button : cpbMV_) button->SetDefaultText(QStringLiteral("Base Color"));
+  RetranslateCorners();
 }
 
-void TColorMixerPage::ConnectControls() {
+void TColorMixerPage::RetranslateCorners() {
+  // The default cell is no component a language file can name, so its text is a message.
+  for (TColorPickerButton* button : cpbMV_) button->SetDefaultText(Message(sCornerBaseColor));
+}
+
+void TColorMixerPage::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) RetranslateCorners();
+  TToolPage::changeEvent(event);
+}
+
+void TColorMixerPage::ConnectControls(TColorToolPopup& popup, TMainActions& actions) {
   connect(cMixer_, &TColorTable::OnChange, this, &TColorMixerPage::MixerChanged);
   connect(cMixer_, &TCommonColorControl::OnMouseMove, this,
           [this](Qt::MouseButtons buttons, QPoint) { MixerMouseMove(buttons); });
-  connect(cMixer_, &TColorTable::OnMouseDown, this, &TColorMixerPage::MixerMouseDown);
+  popup.ConnectTool(*cMixer_, popup.pmnu_CM(), [this] { return ResultModel(); });
+  connect(actions.actCMAddAll, &QAction::triggered, this, &TColorMixerPage::AddAllToPalette);
   connect(seMixerSize_, &QSpinBox::valueChanged, this, &TColorMixerPage::SizeChanged);
   connect(cboMixerModel_, &QComboBox::currentIndexChanged, this, [this] {
     cMixer_->SetResultModel(ResultModel());
     MixerChanged();
   });
-  connect(pmnu_CM_, &QMenu::triggered, this, &TColorMixerPage::ToolMenuTriggered);
   for (int tag = 1; tag <= 4; ++tag) {
     TColorPickerButton* button = cpbMV_[std::size_t(tag - 1)];
     connect(button, &TColorPickerButton::OnChange, this, [this, tag] { CornerChanged(tag); });
@@ -135,29 +146,7 @@ void TColorMixerPage::ConnectControls() {
   }
 }
 
-void TColorMixerPage::AttachActions(TMainActions& actions) {
-  actions_ = &actions;
-  pmnu_CM_->clear();
-  pmnu_CM_->addAction(actions.actCWSetBase);
-  pmnu_CM_->addSeparator();
-  pmnu_CM_->addAction(actions.actCWAddToPal);
-  pmnu_CM_->addAction(actions.actCMAddAll);
-  UpdateActions(actions);
-}
-
-void TColorMixerPage::UpdateActions(TMainActions& actions) {
-  for (QAction* action : {actions.actCWSetBase, actions.actCWAddToPal, actions.actCMAddAll}) action->setEnabled(true);
-}
-
-void TColorMixerPage::ToolMenuTriggered(QAction* action) {
-  if (actions_ == nullptr) return;
-  if (action == actions_->actCWSetBase)
-    SetToolColorAsBase();
-  else if (action == actions_->actCWAddToPal)
-    AddToolColorToPalette();
-  else if (action == actions_->actCMAddAll)
-    AddAllToPalette();
-}
+void TColorMixerPage::UpdateActions(TMainActions& actions) { actions.actCMAddAll->setEnabled(true); }
 
 TColorModel TColorMixerPage::ResultModel() const { return ModelFromIndex(cboMixerModel_->currentIndex()); }
 
@@ -180,31 +169,6 @@ void TColorMixerPage::MixerChanged() {
 void TColorMixerPage::MixerMouseMove(Qt::MouseButtons buttons) {
   const std::optional<TColor> color = cMixer_->GetHoverColor();
   if (color && buttons.testFlag(Qt::LeftButton)) workspace_.PreviewBaseColor(*color);
-}
-
-void TColorMixerPage::MixerMouseDown(Qt::MouseButton button, QPoint pos) {
-  if (button == Qt::RightButton) ShowMixerToolMenu(cMixer_->mapToGlobal(pos));
-}
-
-bool TColorMixerPage::ShowMixerToolMenu(QPoint globalPos) {
-  const std::optional<TColor> color = cMixer_->GetHoverColor();
-  if (!color) return false;
-  toolColor_ = *color;
-  toolModel_ = ResultModel();
-  if (actions_ != nullptr) UpdateActions(*actions_);
-  pmnu_CM_->popup(globalPos);
-  return true;
-}
-
-void TColorMixerPage::SetToolColorAsBase() {
-  if (toolColor_ == clNone) return;
-  workspace_.AssignBaseColor(TColorObject(toolColor_, toolModel_), this);
-}
-
-void TColorMixerPage::AddToolColorToPalette() {
-  if (toolColor_ == clNone) return;
-  const TColorObject color(toolColor_, toolModel_);
-  workspace_.AddPaletteColor(color, HexName(color));
 }
 
 void TColorMixerPage::AddAllToPalette() {

@@ -1,6 +1,6 @@
 #pragma once
 // The "Color Mixer" page of the tool area: the four-corner mixer, a picker button at each corner, its size
-// and its "Result space", and the page's tool menu pmnu_CM.
+// and its "Result space". A right press on a cell opens the shared tool popup's pmnu_CM.
 
 #include "actions/ActionRules.h"
 #include "core/ColorTypes.h"
@@ -10,13 +10,13 @@
 
 class QComboBox;
 class QLabel;
-class QMenu;
 class QSpinBox;
 
 namespace tintorium {
 
 class TColorMixer;
 class TColorPickerButton;
+class TColorToolPopup;
 class TMainActions;
 class TWorkspace;
 
@@ -31,14 +31,14 @@ class TColorMixerPage final : public TToolPage, public TActionRules {
   Q_OBJECT
 
  public:
-  TColorMixerPage(TWorkspace& workspace, QWidget* parent = nullptr);
+  /// A right press on a cell goes to `popup` (pmnu_CM); actCMAddAll of `actions` adds the whole mixer.
+  /// `workspace`, `popup` and `actions` must outlive the page.
+  TColorMixerPage(TWorkspace& workspace, TColorToolPopup& popup, TMainActions& actions, QWidget* parent = nullptr);
   ~TColorMixerPage() override;
 
   /// Puts the built-in English texts on the page (a language file then replaces them by object name).
   void Retranslate();
-  /// The menu items "Set as Base", "Add to Palette" and "Add all to palette" (actCWSetBase, actCWAddToPal,
-  /// actCMAddAll) of pmnu_CM.
-  void AttachActions(TMainActions& actions);
+  /// "Add all to palette" is always available.
   void UpdateActions(TMainActions& actions) override;
 
   /// Start-up: model, size and corners from the settings, without the change handlers running.
@@ -46,16 +46,6 @@ class TColorMixerPage final : public TToolPage, public TActionRules {
   /// Exit: the corners, the size and the model index.
   TMixerSettings StoreSettings() const;
 
-  /// A right-button press on the mixer at `globalPos`: over one of its own colours the tool colour and
-  /// model are taken and pmnu_CM opens there; elsewhere nothing opens. Returns whether it opened.
-  bool ShowMixerToolMenu(QPoint globalPos);
-  TColor ToolColor() const { return toolColor_; }
-  TColorModel ToolModel() const { return toolModel_; }
-
-  /// Set as Base: the tool colour becomes the base colour in the tool model.
-  void SetToolColorAsBase();
-  /// Add to Palette: the tool colour, in the tool model, named by its hexadecimal text.
-  void AddToolColorToPalette();
   /// Add all to palette (actCMAddAll): every cell, column by column, each from top to bottom.
   void AddAllToPalette();
 
@@ -64,32 +54,27 @@ class TColorMixerPage final : public TToolPage, public TActionRules {
   TColorPickerButton* CornerButton(int tag) const;
   QSpinBox* SizeBox() const { return seMixerSize_; }
   QComboBox* ModelBox() const { return cboMixerModel_; }
-  QMenu* ToolMenu() const { return pmnu_CM_; }
 
   void ShowTool(bool shown) override;
 
  private:
   void CreateControls();
-  void ConnectControls();
+  void RetranslateCorners();
+  void changeEvent(QEvent* event) override;
+  void ConnectControls(TColorToolPopup& popup, TMainActions& actions);
   void MixerChanged();
   void MixerMouseMove(Qt::MouseButtons buttons);
-  void MixerMouseDown(Qt::MouseButton button, QPoint pos);
   void SizeChanged();
   void CornerChanged(int tag);
   void CornerDefaultSelected(int tag);
-  void ToolMenuTriggered(QAction* action);
 
   TWorkspace& workspace_;
-  TMainActions* actions_ = nullptr;
   QLabel* lblMixerSize_ = nullptr;
   QSpinBox* seMixerSize_ = nullptr;
   QLabel* lblMixerSpace_ = nullptr;
   QComboBox* cboMixerModel_ = nullptr;
   TColorMixer* cMixer_ = nullptr;
   std::array<TColorPickerButton*, 4> cpbMV_{};
-  QMenu* pmnu_CM_ = nullptr;
-  TColor toolColor_ = clNone;
-  TColorModel toolModel_ = cmRGB;
 };
 
 }  // namespace tintorium

@@ -1,15 +1,14 @@
 #include "tools/VariationsPage.h"
 
 #include "controls/ColorVariation.h"
+#include "tools/ColorToolPopup.h"
 #include "workspace/Workspace.h"
 
-#include <QAction>
 #include <QComboBox>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QScrollArea>
 #include <QSpinBox>
 #include <QToolButton>
@@ -43,11 +42,11 @@ TColorModel ModelOfIndex(int index) { return index >= cmRGB && index <= cmLAB ? 
 
 }  // namespace
 
-TVariationsPage::TVariationsPage(TWorkspace& workspace, QWidget* parent) : TToolPage(parent), workspace_(workspace) {
+TVariationsPage::TVariationsPage(TWorkspace& workspace, TColorToolPopup& popup, QWidget* parent)
+    : TToolPage(parent), workspace_(workspace) {
   setObjectName(QStringLiteral("tsVariations"));
   BuildHeader();
-  BuildRows();
-  BuildToolMenu();
+  BuildRows(popup);
   RetranslateUi();
   SetSwatchCount(8);
   workspace_.AddFollower(TFollowerSlot::Variations, this);
@@ -87,7 +86,7 @@ void TVariationsPage::BuildHeader() {
   connect(cboVarModel_, &QComboBox::currentIndexChanged, this, &TVariationsPage::ModelChanged);
 }
 
-void TVariationsPage::BuildRows() {
+void TVariationsPage::BuildRows(TColorToolPopup& popup) {
   rows_ = new QWidget;
   rows_->setMinimumHeight(kStripCount * kRowPitch);
   for (int i = 0; i < kStripCount; ++i) {
@@ -111,27 +110,11 @@ void TVariationsPage::BuildRows() {
     buttons_[std::size_t(i)] = button;
     strips_[std::size_t(i)] = strip;
     connect(button, &QToolButton::clicked, this, [this, i] { AddStripToPalette(i); });
-    connect(strip, &TColorVariation::OnMouseDown, this, [this, strip](Qt::MouseButton mouseButton, QPoint pos) {
-      if (mouseButton == Qt::RightButton) ShowVariationToolMenu(strip, strip->mapToGlobal(pos));
-    });
+    popup.ConnectTool(*strip, popup.pmnu_Var(), [this] { return ResultModel(); });
     workspace_.WatchColorUnderCursor(strip);
   }
   rows_->installEventFilter(this);
   sbVar_->setWidget(rows_);
-}
-
-void TVariationsPage::BuildToolMenu() {
-  pmnu_Var_ = new QMenu(this);
-  pmnu_Var_->setObjectName(QStringLiteral("pmnu_Var"));
-  actVarSetBase_ = new QAction(this);
-  actVarSetBase_->setObjectName(QStringLiteral("actVarSetBase"));
-  actVarAddToPal_ = new QAction(this);
-  actVarAddToPal_->setObjectName(QStringLiteral("actVarAddToPal"));
-  pmnu_Var_->addAction(actVarSetBase_);
-  pmnu_Var_->addSeparator();
-  pmnu_Var_->addAction(actVarAddToPal_);
-  connect(actVarSetBase_, &QAction::triggered, this, &TVariationsPage::SetToolColorAsBase);
-  connect(actVarAddToPal_, &QAction::triggered, this, &TVariationsPage::AddToolColorToPalette);
 }
 
 void TVariationsPage::RetranslateUi() {
@@ -144,8 +127,6 @@ void TVariationsPage::RetranslateUi() {
     labels_[std::size_t(i)]->setText(QString::fromLatin1(kRows[std::size_t(i)].caption));
     buttons_[std::size_t(i)]->setText(QStringLiteral("Add to palette"));
   }
-  actVarSetBase_->setText(QStringLiteral("Set as Base"));
-  actVarAddToPal_->setText(QStringLiteral("Add to Palette"));
 }
 
 bool TVariationsPage::eventFilter(QObject* watched, QEvent* event) {
@@ -186,28 +167,6 @@ TColorModel TVariationsPage::ResultModel() const { return ModelOfIndex(cboVarMod
 void TVariationsPage::ModelChanged(int index) {
   // The strips hand dragged colours out in this model.
   for (TColorVariation* strip : strips_) strip->SetResultModel(ModelOfIndex(index));
-}
-
-bool TVariationsPage::ShowVariationToolMenu(TColorVariation* strip, const QPoint& globalPos) {
-  if (strip == nullptr) return false;
-  const std::optional<TColor> color = strip->GetHoverColor();
-  if (!color) return false;
-  toolColor_ = *color;
-  toolModel_ = ResultModel();
-  pmnu_Var_->popup(globalPos);
-  return true;
-}
-
-void TVariationsPage::SetToolColorAsBase() {
-  if (toolColor_ == clNone) return;
-  workspace_.BaseColor().SetColor(toolColor_, toolModel_);
-  workspace_.BaseColorChanged(this, toolModel_, true, false);
-}
-
-void TVariationsPage::AddToolColorToPalette() {
-  if (toolColor_ == clNone) return;
-  const TColorObject color(toolColor_, toolModel_);
-  workspace_.AddPaletteColor(color, QString::fromStdString(color.HexText()));
 }
 
 void TVariationsPage::AddStripToPalette(int type) {

@@ -3,7 +3,7 @@
 // desaturated) that follow the base colour, each with a caption and an "Add to palette" button, one swatch
 // count for all, and the "Result space" box that gives colours leaving the page their model.
 //
-// Colours leave the page by the strips' tool menu pmnu_Var (Set as Base, Add to Palette), by the row buttons
+// Colours leave the page by the shared tool popup's pmnu_Var (Set as Base, Add to Palette), by the row buttons
 // and by dragging a swatch (ColorDrag, kind Variation, in the result model).
 
 #include "core/ColorObject.h"
@@ -12,16 +12,15 @@
 
 #include <array>
 
-class QAction;
 class QComboBox;
 class QLabel;
-class QMenu;
 class QScrollArea;
 class QSpinBox;
 class QToolButton;
 
 namespace tintorium {
 
+class TColorToolPopup;
 class TColorVariation;
 class TWorkspace;
 
@@ -33,8 +32,9 @@ class TVariationsPage final : public TToolPage, public TBaseColorFollower {
   static constexpr int kMinSize = 1;
   static constexpr int kMaxSize = 48;
 
-  /// Registers the page with `workspace` (which must outlive it) as the variation strips' follower.
-  explicit TVariationsPage(TWorkspace& workspace, QWidget* parent = nullptr);
+  /// Registers the page with `workspace` as the variation strips' follower; a right press on a strip goes to
+  /// `popup` (pmnu_Var). Both must outlive the page.
+  TVariationsPage(TWorkspace& workspace, TColorToolPopup& popup, QWidget* parent = nullptr);
   ~TVariationsPage() override;
 
   /// The strip of `type`.
@@ -43,9 +43,6 @@ class TVariationsPage final : public TToolPage, public TBaseColorFollower {
   QToolButton* RowButton(int type) const { return buttons_[std::size_t(type)]; }
   QSpinBox* SizeBox() const { return seVarSize_; }
   QComboBox* ModelBox() const { return cboVarModel_; }
-  QMenu* ToolMenu() const { return pmnu_Var_; }
-  QAction* SetBaseAction() const { return actVarSetBase_; }
-  QAction* AddToPaletteAction() const { return actVarAddToPal_; }
 
   /// Setting "VariationsSize" (1-48, clamped) through the spin box, which sets every strip.
   void SetSwatchCount(int count);
@@ -53,18 +50,6 @@ class TVariationsPage final : public TToolPage, public TBaseColorFollower {
   void SetResultModel(int index);
   TColorModel ResultModel() const;
 
-  /// The colour and model the tool menu acts on (from the last right press that opened it).
-  TColor ToolColor() const { return toolColor_; }
-  TColorModel ToolModel() const { return toolModel_; }
-
-  /// The strips' right-button press: when the pointer is over one of the strip's own colours, that colour
-  /// and the Result space become the tool colour and model and pmnu_Var opens at `globalPos`. Returns
-  /// whether it opened.
-  bool ShowVariationToolMenu(TColorVariation* strip, const QPoint& globalPos);
-  /// "Set as Base": the tool colour in the tool model becomes the base colour.
-  void SetToolColorAsBase();
-  /// "Add to Palette": the tool colour in the tool model, named by its hexadecimal text.
-  void AddToolColorToPalette();
   /// A row button: every swatch of strip `type`, first to last, goes to the palette in the Result space.
   void AddStripToPalette(int type);
 
@@ -77,8 +62,7 @@ class TVariationsPage final : public TToolPage, public TBaseColorFollower {
 
  private:
   void BuildHeader();
-  void BuildRows();
-  void BuildToolMenu();
+  void BuildRows(TColorToolPopup& popup);
   void LayOutRows();
   void SizeChanged(int value);
   void ModelChanged(int index);
@@ -94,11 +78,6 @@ class TVariationsPage final : public TToolPage, public TBaseColorFollower {
   std::array<QLabel*, kStripCount> labels_{};
   std::array<QToolButton*, kStripCount> buttons_{};
   std::array<TColorVariation*, kStripCount> strips_{};
-  QMenu* pmnu_Var_ = nullptr;
-  QAction* actVarSetBase_ = nullptr;
-  QAction* actVarAddToPal_ = nullptr;
-  TColor toolColor_ = clNone;
-  TColorModel toolModel_ = cmRGB;
 };
 
 }  // namespace tintorium

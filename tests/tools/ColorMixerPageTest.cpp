@@ -5,6 +5,7 @@
 #include "controls/ColorPickerButton.h"
 #include "palette/PaletteDocument.h"
 #include "tools/ColorMixerPage.h"
+#include "tools/ColorToolPopup.h"
 #include "workspace/Workspace.h"
 
 #include <gtest/gtest.h>
@@ -27,8 +28,10 @@ class MixerPageTest : public testing::Test {
   void SetUp() override {
     workspace_.SetPalette(&palette_);
     actions_ = std::make_unique<TMainActions>();
-    page_ = std::make_unique<TColorMixerPage>(workspace_);
-    page_->AttachActions(*actions_);
+    popup_ = std::make_unique<TColorToolPopup>(workspace_, *actions_, &menuHost_);
+    page_ = std::make_unique<TColorMixerPage>(workspace_, *popup_, *actions_);
+    popup_->UpdateActions(*actions_);
+    page_->UpdateActions(*actions_);
     page_->resize(400, 400);
     page_->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(page_.get()));
@@ -46,6 +49,8 @@ class MixerPageTest : public testing::Test {
   TWorkspace workspace_;
   TPaletteDocument palette_;
   std::unique_ptr<TMainActions> actions_;
+  QWidget menuHost_;
+  std::unique_ptr<TColorToolPopup> popup_;
   std::unique_ptr<TColorMixerPage> page_;
 };
 
@@ -79,25 +84,29 @@ TEST_F(MixerPageTest, TheDefaultEntryPutsTheBaseColourOnTheCorner) {
 
 TEST_F(MixerPageTest, TheToolMenuOpensOnlyOverCellsAndItsItemsUseTheResultSpace) {
   page_->ModelBox()->setCurrentIndex(cmLAB);
+  QMenu* menu = popup_->pmnu_CM();
   const QRect frame = Mixer().CellRect(Mixer().SelectedCell());
-  QTest::mouseMove(&Mixer(), frame.topLeft() + QPoint(frame.width() / 2, 0));
-  EXPECT_FALSE(page_->ShowMixerToolMenu(QPoint(10, 10))) << "the black selection frame is no cell colour";
+  const QPoint onFrame = frame.topLeft() + QPoint(frame.width() / 2, 0);
+  QTest::mouseMove(&Mixer(), onFrame);
+  QTest::mousePress(&Mixer(), Qt::RightButton, {}, onFrame);
+  EXPECT_FALSE(menu->isVisible()) << "the black selection frame is no cell colour";
+  QTest::mouseRelease(&Mixer(), Qt::RightButton, {}, onFrame);
 
   ClickCell(1, 1, Qt::RightButton);
-  EXPECT_TRUE(page_->ToolMenu()->isVisible());
-  page_->ToolMenu()->hide();
-  EXPECT_EQ(page_->ToolColor(), Mixer().GetCell(1, 1));
-  EXPECT_EQ(page_->ToolModel(), cmLAB);
-  page_->ToolMenu()->actions().at(2)->trigger();  // Add to Palette
+  EXPECT_TRUE(menu->isVisible());
+  menu->hide();
+  EXPECT_EQ(popup_->ToolColor(), Mixer().GetCell(1, 1));
+  EXPECT_EQ(popup_->ToolModel(), cmLAB);
+  menu->actions().at(2)->trigger();  // Add to Palette
   ASSERT_EQ(palette_.Count(), 1);
   EXPECT_EQ(palette_.Entry(0).Name, QString::fromStdString(TColorObject(Mixer().GetCell(1, 1), cmLAB).HexText()));
   EXPECT_EQ(palette_.Entry(0).Color.Model(), cmLAB);
-  page_->ToolMenu()->actions().at(0)->trigger();  // Set as Base
+  menu->actions().at(0)->trigger();  // Set as Base
   EXPECT_EQ(workspace_.BaseColor().Model(), cmLAB);
   EXPECT_EQ(workspace_.BaseColor().GetColor(), TColorObject(Mixer().GetCell(1, 1), cmLAB).GetColor());
 
   palette_.NewPalette();
-  page_->ToolMenu()->actions().at(3)->trigger();  // Add all to palette
+  menu->actions().at(3)->trigger();  // Add all to palette
   ASSERT_EQ(palette_.Count(), 9);
   for (int i = 0; i < 9; ++i) {
     EXPECT_EQ(palette_.Entry(i).Color.GetColor(), TColorObject(Mixer().GetCell(i / 3, i % 3), cmLAB).GetColor())

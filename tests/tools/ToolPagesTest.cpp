@@ -1,9 +1,11 @@
 // The Variations and Spectrum pages with a workspace and a palette: following the base colour, the Result
 // space, the tool menu, the row buttons, the spectrum's pick rule and the skip rule of BaseColorChanged.
+#include "actions/MainActions.h"
 #include "controls/ColorSpectrum.h"
 #include "controls/ColorVariation.h"
 #include "core/ColorModels.h"
 #include "palette/PaletteDocument.h"
+#include "tools/ColorToolPopup.h"
 #include "tools/SpectrumPage.h"
 #include "tools/VariationsPage.h"
 #include "workspace/ColorHistory.h"
@@ -27,7 +29,10 @@ constexpr TColor kRed = 0x0000FF;
 
 class ToolPagesTest : public testing::Test {
  protected:
-  ToolPagesTest() { workspace_.SetPalette(&palette_); }
+  ToolPagesTest() {
+    workspace_.SetPalette(&palette_);
+    popup_.UpdateActions(actions_);
+  }
 
   void SetBase(TColor color, QObject* sender = nullptr) {
     workspace_.BaseColor().SetColor(color, cmRGB);
@@ -36,10 +41,13 @@ class ToolPagesTest : public testing::Test {
 
   TPaletteDocument palette_;
   TWorkspace workspace_;
+  TMainActions actions_;
+  QWidget menuHost_;
+  TColorToolPopup popup_{workspace_, actions_, &menuHost_};
 };
 
 TEST_F(ToolPagesTest, VariationStripsFollowEveryBaseColourChange) {
-  TVariationsPage page(workspace_);
+  TVariationsPage page(workspace_, popup_);
   SetBase(kRed, page.Strip(vtDark));  // even a change sent by a strip comes back to the strips
   EXPECT_EQ(page.SizeBox()->value(), 8);
   for (int type = 0; type < TVariationsPage::kStripCount; ++type) {
@@ -58,7 +66,7 @@ TEST_F(ToolPagesTest, VariationStripsFollowEveryBaseColourChange) {
 }
 
 TEST_F(ToolPagesTest, RowButtonAddsTheStripInTheResultSpace) {
-  TVariationsPage page(workspace_);
+  TVariationsPage page(workspace_, popup_);
   SetBase(kRed);
   page.SetSwatchCount(4);
   page.SetResultModel(cmHSB);
@@ -78,7 +86,7 @@ TEST_F(ToolPagesTest, RowButtonAddsTheStripInTheResultSpace) {
 }
 
 TEST_F(ToolPagesTest, RightPressOverASwatchOpensTheToolMenuAndItsActionsUseTheResultSpace) {
-  TVariationsPage page(workspace_);
+  TVariationsPage page(workspace_, popup_);
   page.resize(600, 500);
   SetBase(kRed);
   page.SetResultModel(cmHSB);
@@ -88,31 +96,32 @@ TEST_F(ToolPagesTest, RightPressOverASwatchOpensTheToolMenuAndItsActionsUseTheRe
   const std::vector<QRect> rects = TColorVariation::SwatchRects(strip->size(), strip->Size());
 
   // Over the white background: no menu.
+  QMenu* menu = popup_.pmnu_Var();
   QTest::mousePress(strip, Qt::RightButton, Qt::NoModifier, QPoint(strip->width() - 2, 2));
-  EXPECT_FALSE(page.ToolMenu()->isVisible());
+  EXPECT_FALSE(menu->isVisible());
   // Over swatch 2.
   QTest::mousePress(strip, Qt::RightButton, Qt::NoModifier, rects[2].center());
-  EXPECT_TRUE(page.ToolMenu()->isVisible());
+  EXPECT_TRUE(menu->isVisible());
   const TColor picked = strip->Swatches()[2];
-  EXPECT_EQ(page.ToolColor(), picked);
-  EXPECT_EQ(page.ToolModel(), cmHSB);
-  page.ToolMenu()->hide();
-  ASSERT_EQ(page.ToolMenu()->actions().size(), 3);
-  EXPECT_TRUE(page.ToolMenu()->actions()[1]->isSeparator());
+  EXPECT_EQ(popup_.ToolColor(), picked);
+  EXPECT_EQ(popup_.ToolModel(), cmHSB);
+  menu->hide();
+  ASSERT_EQ(menu->actions().size(), 3);
+  EXPECT_TRUE(menu->actions()[1]->isSeparator());
 
-  page.AddToPaletteAction()->trigger();
+  actions_.actCWAddToPal->trigger();
   ASSERT_EQ(palette_.Count(), 1);
   EXPECT_EQ(palette_.Entry(0).Color.GetColor(), picked);
   EXPECT_EQ(palette_.Entry(0).Color.Model(), cmHSB);
 
-  page.SetBaseAction()->trigger();
+  actions_.actCWSetBase->trigger();
   EXPECT_EQ(workspace_.BaseColor().GetColor(), picked);
   EXPECT_EQ(workspace_.BaseColor().Model(), cmHSB);
   EXPECT_EQ(strip->BaseColor(), picked) << "the strips follow their own pick";
 }
 
 TEST_F(ToolPagesTest, ResultSpaceReachesTheStripsDragOffers) {
-  TVariationsPage page(workspace_);
+  TVariationsPage page(workspace_, popup_);
   page.SetResultModel(cmLAB);
   EXPECT_EQ(page.Strip(vtBright)->ColorDragOffer().model, cmLAB);
   page.SetResultModel(17);
@@ -177,7 +186,7 @@ TEST_F(ToolPagesTest, SpectrumSettingsAreCheckedAndItsTypeHandlerRunsAtStart) {
 
 TEST_F(ToolPagesTest, PagesLeaveTheWorkspaceWhenDestroyed) {
   {
-    TVariationsPage variations(workspace_);
+    TVariationsPage variations(workspace_, popup_);
     TSpectrumPage spectrum(workspace_);
   }
   SetBase(kRed);  // would reach destroyed followers otherwise
