@@ -11,6 +11,7 @@
 #include "language/Messages.h"
 #include "app/OptionsDialog.h"
 #include "app/Settings.h"
+#include "controls/ColorPickerButton.h"
 #include "palette/EditColorDialog.h"
 #include "palette/SortColorsDialog.h"
 #include "support/ScriptedDialogs.h"
@@ -221,6 +222,7 @@ QMap<QString, QString> ShownTexts(QWidget* window) {
     } else if (auto* widget = qobject_cast<QWidget*>(object)) {
       add("tip", widget->toolTip());
       if (auto* label = qobject_cast<QLabel*>(widget)) add("text", label->text());
+      if (auto* picker = qobject_cast<TColorPickerButton*>(widget)) add("default", picker->DefaultText());
       if (auto* button = qobject_cast<QAbstractButton*>(widget)) add("text", button->text());
       if (auto* group = qobject_cast<QGroupBox*>(widget)) add("title", group->title());
       if (qobject_cast<QDockWidget*>(widget) || qobject_cast<QToolBar*>(widget)) add("title", widget->windowTitle());

@@ -411,7 +411,7 @@ TEST_F(LanguageMenuTest, ChoosingALanguageTranslatesAtOnceAndIsWritten) {
 TEST_F(LanguageMenuTest, EverythingFollowsTheChosenLanguage) {
   Write(QStringLiteral("deutsch.lng"),
         "[Global]\r\nQtLocale=de\r\nsColorIsWS=Farbe ist websicher\r\nsColorNoWS=Farbe ist nicht websicher!\r\n"
-        "sFilterPalette=Tintorium-Palette\r\n\r\n[MainForm]\r\nmiLangDefault=Standard (Neustart n\xc3\xb6tig)\r\n");
+        "sFilterPalette=Tintorium-Palette\r\nsCornerBaseColor=Grundfarbe\r\n\r\n[MainForm]\r\nmiLangDefault=Standard (Neustart n\xc3\xb6tig)\r\n");
   SetCurrentLanguageName(QStringLiteral("deutsch.lng"));
   ApplyLanguage();
   auto window = Start();
@@ -425,8 +425,14 @@ TEST_F(LanguageMenuTest, EverythingFollowsTheChosenLanguage) {
   auto* webSafe = window->findChild<QLabel*>(QStringLiteral("imgWebSafe"));
   ASSERT_NE(webSafe, nullptr);
   EXPECT_TRUE(webSafe->toolTip().startsWith(QStringLiteral("Color is")));
+  auto* mixerPage = dynamic_cast<TColorMixerPage*>(window->ToolPage(2));
+  ASSERT_NE(mixerPage, nullptr);
+  EXPECT_EQ(mixerPage->CornerButton(3)->DefaultText(), QStringLiteral("Base Color"));
   Item(*window, QStringLiteral("deutsch.lng"))->trigger();
   EXPECT_TRUE(webSafe->toolTip().startsWith(QStringLiteral("Farbe ist"))) << webSafe->toolTip().toStdString();
+  for (int tag = 1; tag <= 4; ++tag) {
+    EXPECT_EQ(mixerPage->CornerButton(tag)->DefaultText(), QStringLiteral("Grundfarbe")) << tag;
+  }
 
   window->Actions().actFileSaveAs->trigger();
   ASSERT_EQ(dialogs.saveFilters.size(), 1);
