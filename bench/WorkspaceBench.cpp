@@ -29,6 +29,15 @@ class TBenchWindow {
     QApplication::processEvents();
   }
   TWorkspace& Workspace() { return window_->Workspace(); }
+  /// Makes every tool page current once, so each has drawn its pictures, then leaves `current` shown.
+  void VisitToolPages(int current) {
+    for (int index = 0; index < 6; ++index) {
+      window_->SelectTool(index);
+      QApplication::processEvents();
+    }
+    window_->SelectTool(current);
+    QApplication::processEvents();
+  }
   TBaseColorPanel* BasePanel() { return window_->BaseColorDock()->findChild<TBaseColorPanel*>(); }
 
  private:
@@ -65,6 +74,28 @@ BENCHMARK(BM_BaseColorChangedWithoutRecording)->Unit(benchmark::kMicrosecond);
 // The same change followed by the repaint it causes, as the user sees it.
 void BM_BaseColorChangedAndRepaint(benchmark::State& state) { TimeBaseColorChanges(state, false, true); }
 BENCHMARK(BM_BaseColorChangedAndRepaint)->Unit(benchmark::kMicrosecond);
+
+// The same change with the wheel, variations, mixer and spectrum pages built and drawn once, the page
+// `range(0)` shown: what a user meets after looking at every tool.
+void TimeWithEveryToolPage(benchmark::State& state, bool repaint) {
+  static const char* const kPages[] = {"Color Wheel", "Variations", "Color Mixer", "Library", "Spectrum"};
+  TBenchWindow window;
+  window.VisitToolPages(int(state.range(0)));
+  TWorkspace& workspace = window.Workspace();
+  int step = 0;
+  for (auto _ : state) {
+    NextColour(workspace, ++step);
+    workspace.BaseColorChanged(nullptr, cmHSB, true, false);
+    if (repaint) QApplication::processEvents();
+  }
+  state.SetLabel(kPages[state.range(0)]);
+}
+
+void BM_BaseColorChangedEveryToolPage(benchmark::State& state) { TimeWithEveryToolPage(state, false); }
+BENCHMARK(BM_BaseColorChangedEveryToolPage)->Arg(0)->Arg(1)->Arg(2)->Arg(4)->Unit(benchmark::kMicrosecond);
+
+void BM_BaseColorChangedEveryToolPageAndRepaint(benchmark::State& state) { TimeWithEveryToolPage(state, true); }
+BENCHMARK(BM_BaseColorChangedEveryToolPageAndRepaint)->Arg(0)->Arg(1)->Arg(2)->Arg(4)->Unit(benchmark::kMicrosecond);
 
 // One step of a live slider drag (the swatch and the model's other sliders follow), painted.
 void BM_SliderDragStep(benchmark::State& state) {
