@@ -53,8 +53,7 @@ void NextColour(TWorkspace& workspace, int step) {
 
 // Base colour changes one after another; `fromHistory` as Previous and Next make them (nothing recorded),
 // `repaint` with the repaint each one causes.
-void TimeBaseColorChanges(benchmark::State& state, bool fromHistory, bool repaint) {
-  TBenchWindow window;
+void RunBaseColorChanges(benchmark::State& state, TBenchWindow& window, bool fromHistory, bool repaint) {
   TWorkspace& workspace = window.Workspace();
   int step = 0;
   for (auto _ : state) {
@@ -62,6 +61,11 @@ void TimeBaseColorChanges(benchmark::State& state, bool fromHistory, bool repain
     workspace.BaseColorChanged(nullptr, cmHSB, true, fromHistory);
     if (repaint) QApplication::processEvents();
   }
+}
+
+void TimeBaseColorChanges(benchmark::State& state, bool fromHistory, bool repaint) {
+  TBenchWindow window;
+  RunBaseColorChanges(state, window, fromHistory, repaint);
 }
 
 void BM_BaseColorChanged(benchmark::State& state) { TimeBaseColorChanges(state, false, false); }
@@ -81,13 +85,7 @@ void TimeWithEveryToolPage(benchmark::State& state, bool repaint) {
   static const char* const kPages[] = {"Color Wheel", "Variations", "Color Mixer", "Library", "Spectrum"};
   TBenchWindow window;
   window.VisitToolPages(int(state.range(0)));
-  TWorkspace& workspace = window.Workspace();
-  int step = 0;
-  for (auto _ : state) {
-    NextColour(workspace, ++step);
-    workspace.BaseColorChanged(nullptr, cmHSB, true, false);
-    if (repaint) QApplication::processEvents();
-  }
+  RunBaseColorChanges(state, window, false, repaint);
   state.SetLabel(kPages[state.range(0)]);
 }
 
