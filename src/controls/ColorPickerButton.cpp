@@ -1,5 +1,6 @@
 #include "controls/ColorPickerButton.h"
 
+#include "controls/Bevel.h"
 #include "controls/ColorPopup.h"
 #include "core/SystemColors.h"
 #include "interchange/QtColorAdapter.h"
@@ -16,18 +17,7 @@
 
 namespace tintorium {
 
-namespace {
-
-void Bevel(QPainter& painter, const QRect& r, const QColor& topLeft, const QColor& bottomRight) {
-  painter.setPen(topLeft);
-  painter.drawLine(r.topLeft(), r.topRight());
-  painter.drawLine(r.topLeft(), r.bottomLeft());
-  painter.setPen(bottomRight);
-  painter.drawLine(r.bottomLeft(), r.bottomRight());
-  painter.drawLine(r.topRight(), r.bottomRight());
-}
-
-}  // namespace
+using detail::Bevel;
 
 TColorPickerButton::TColorPickerButton(QWidget* parent) : QWidget(parent), popup_(new TColorPopup(*this)) {
   resize(45, 22);
@@ -141,50 +131,17 @@ QString TColorPickerButton::CellHint(int cell) const {
 }
 
 void TColorPickerButton::SetColorDropTarget(TDropAccepts accepts, TDropApply drop) {
-  dropAccepts_ = std::move(accepts);
-  dropApply_ = std::move(drop);
-  setAcceptDrops(dropAccepts_ && dropApply_);
+  dropTarget_.Set(std::move(accepts), std::move(drop));
+  setAcceptDrops(dropTarget_.Enabled());
 }
 
-bool TColorPickerButton::DropOffer(const TColorDragOffer& offer) {
-  if (!dropAccepts_ || !dropApply_ || !dropAccepts_(offer)) return false;
-  dropApply_(offer);
-  return true;
-}
+bool TColorPickerButton::DropOffer(const TColorDragOffer& offer) { return dropTarget_.Drop(offer); }
 
-bool TColorPickerButton::AcceptsDrag(const QDropEvent* event) const {
-  if (!dropAccepts_ || !dropApply_) return false;
-  const std::optional<TColorDragOffer> offer = ColorDrag::OfferFromDrop(event->source(), event->mimeData());
-  return offer && dropAccepts_(*offer);
-}
+void TColorPickerButton::dragEnterEvent(QDragEnterEvent* event) { dropTarget_.AnswerDragOver(event); }
 
-void TColorPickerButton::dragEnterEvent(QDragEnterEvent* event) {
-  if (AcceptsDrag(event)) {
-    event->setDropAction(Qt::CopyAction);
-    event->accept();
-  } else {
-    event->ignore();
-  }
-}
+void TColorPickerButton::dragMoveEvent(QDragMoveEvent* event) { dropTarget_.AnswerDragOver(event); }
 
-void TColorPickerButton::dragMoveEvent(QDragMoveEvent* event) {
-  if (AcceptsDrag(event)) {
-    event->setDropAction(Qt::CopyAction);
-    event->accept();
-  } else {
-    event->ignore();
-  }
-}
-
-void TColorPickerButton::dropEvent(QDropEvent* event) {
-  const std::optional<TColorDragOffer> offer = ColorDrag::OfferFromDrop(event->source(), event->mimeData());
-  if (offer && DropOffer(*offer)) {
-    event->setDropAction(Qt::CopyAction);
-    event->accept();
-  } else {
-    event->ignore();
-  }
-}
+void TColorPickerButton::dropEvent(QDropEvent* event) { dropTarget_.AnswerDrop(event); }
 
 QRect TColorPickerButton::IndicatorRect() const {
   const int bevel = flat_ ? 1 : 2;

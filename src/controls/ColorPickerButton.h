@@ -2,6 +2,7 @@
 // A flat or push button that shows a colour and drops down a TColorPopup from its arrow part.
 
 #include "controls/ColorDrag.h"
+#include "controls/ColorDropTarget.h"
 #include "core/ColorTypes.h"
 
 #include <QWidget>
@@ -75,8 +76,8 @@ class TColorPickerButton final : public QWidget {
   QString CellHint(int cell) const;
 
   /// Makes the button a colour drop target, as TCommonColorControl::SetColorDropTarget.
-  using TDropAccepts = std::function<bool(const TColorDragOffer&)>;
-  using TDropApply = std::function<void(const TColorDragOffer&)>;
+  using TDropAccepts = TColorDropTarget::TAccepts;
+  using TDropApply = TColorDropTarget::TApply;
   void SetColorDropTarget(TDropAccepts accepts, TDropApply drop);
   bool DropOffer(const TColorDragOffer& offer);
 
@@ -110,7 +111,6 @@ class TColorPickerButton final : public QWidget {
   friend class TColorPopup;
   void PopupClosed();
   bool OnArrowPart(QPoint pos) const { return pos.x() > width() - dropDownWidth_; }
-  bool AcceptsDrag(const QDropEvent* event) const;
   void Click();
 
   TColor selectionColor_ = 0;
@@ -134,8 +134,7 @@ class TColorPickerButton final : public QWidget {
   bool pressInside_ = false;
   TColorPopup* popup_;
   THintHandler hintHandler_;
-  TDropAccepts dropAccepts_;
-  TDropApply dropApply_;
+  TColorDropTarget dropTarget_;
 };
 
 }  // namespace tintorium

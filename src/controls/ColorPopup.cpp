@@ -1,5 +1,6 @@
 #include "controls/ColorPopup.h"
 
+#include "controls/Bevel.h"
 #include "controls/ColorPickerButton.h"
 #include "core/ColorModels.h"
 #include "core/SystemColors.h"
@@ -32,14 +33,7 @@ QColor Face(const QWidget& w) { return w.palette().color(QPalette::Button); }
 QColor Highlight(const QWidget& w) { return w.palette().color(QPalette::Light); }
 QColor Shadow(const QWidget& w) { return w.palette().color(QPalette::Dark); }
 
-void Bevel(QPainter& painter, const QRect& r, const QColor& topLeft, const QColor& bottomRight) {
-  painter.setPen(topLeft);
-  painter.drawLine(r.topLeft(), r.topRight());
-  painter.drawLine(r.topLeft(), r.bottomLeft());
-  painter.setPen(bottomRight);
-  painter.drawLine(r.bottomLeft(), r.bottomRight());
-  painter.drawLine(r.topRight(), r.bottomRight());
-}
+using detail::Bevel;
 
 QPolygonF Hexagon(QPointF centre, double across) {
   QPolygonF hexagon;

@@ -35,9 +35,8 @@ TColor TCommonColorControl::DisplayedColorAt(QPoint pos) const {
 }
 
 void TCommonColorControl::SetColorDropTarget(TDropAccepts accepts, TDropApply drop) {
-  dropAccepts_ = std::move(accepts);
-  dropApply_ = std::move(drop);
-  setAcceptDrops(dropAccepts_ && dropApply_);
+  dropTarget_.Set(std::move(accepts), std::move(drop));
+  setAcceptDrops(dropTarget_.Enabled());
 }
 
 QImage TCommonColorControl::DisplayImage() const { return const_cast<TCommonColorControl*>(this)->grab().toImage(); }
@@ -60,44 +59,12 @@ void TCommonColorControl::leaveEvent(QEvent* event) {
   QWidget::leaveEvent(event);
 }
 
-bool TCommonColorControl::AcceptsDrag(const QDropEvent* event) const {
-  if (!dropAccepts_ || !dropApply_) return false;
-  const std::optional<TColorDragOffer> offer = ColorDrag::OfferFromDrop(event->source(), event->mimeData());
-  return offer && dropAccepts_(*offer);
-}
+void TCommonColorControl::dragEnterEvent(QDragEnterEvent* event) { dropTarget_.AnswerDragOver(event); }
 
-void TCommonColorControl::dragEnterEvent(QDragEnterEvent* event) {
-  if (AcceptsDrag(event)) {
-    event->setDropAction(Qt::CopyAction);
-    event->accept();
-  } else {
-    event->ignore();
-  }
-}
+void TCommonColorControl::dragMoveEvent(QDragMoveEvent* event) { dropTarget_.AnswerDragOver(event); }
 
-void TCommonColorControl::dragMoveEvent(QDragMoveEvent* event) {
-  if (AcceptsDrag(event)) {
-    event->setDropAction(Qt::CopyAction);
-    event->accept();
-  } else {
-    event->ignore();
-  }
-}
+bool TCommonColorControl::DropOffer(const TColorDragOffer& offer) { return dropTarget_.Drop(offer); }
 
-bool TCommonColorControl::DropOffer(const TColorDragOffer& offer) {
-  if (!dropAccepts_ || !dropApply_ || !dropAccepts_(offer)) return false;
-  dropApply_(offer);
-  return true;
-}
-
-void TCommonColorControl::dropEvent(QDropEvent* event) {
-  const std::optional<TColorDragOffer> offer = ColorDrag::OfferFromDrop(event->source(), event->mimeData());
-  if (offer && DropOffer(*offer)) {
-    event->setDropAction(Qt::CopyAction);
-    event->accept();
-  } else {
-    event->ignore();
-  }
-}
+void TCommonColorControl::dropEvent(QDropEvent* event) { dropTarget_.AnswerDrop(event); }
 
 }  // namespace tintorium

@@ -3,6 +3,7 @@
 // and an optional colour drop target.
 
 #include "controls/ColorDrag.h"
+#include "controls/ColorDropTarget.h"
 #include "core/ColorTypes.h"
 
 #include <QImage>
@@ -39,8 +40,8 @@ class TCommonColorControl : public QWidget {
 
   /// Makes the control a colour drop target: `accepts` decides while dragging over it, `drop` applies the
   /// drop. Offers come from ColorDrag::OfferFromDrop. Passing empty functions turns dropping off.
-  using TDropAccepts = std::function<bool(const TColorDragOffer&)>;
-  using TDropApply = std::function<void(const TColorDragOffer&)>;
+  using TDropAccepts = TColorDropTarget::TAccepts;
+  using TDropApply = TColorDropTarget::TApply;
   void SetColorDropTarget(TDropAccepts accepts, TDropApply drop);
   /// Drops `offer` as a drop event would; returns whether the target took it.
   bool DropOffer(const TColorDragOffer& offer);
@@ -69,12 +70,10 @@ class TCommonColorControl : public QWidget {
   void dropEvent(QDropEvent* event) override;
 
  private:
-  bool AcceptsDrag(const QDropEvent* event) const;
 
   TColor hoverColor_ = clNone;
   TColorModel resultModel_ = cmRGB;
-  TDropAccepts dropAccepts_;
-  TDropApply dropApply_;
+  TColorDropTarget dropTarget_;
 };
 
 }  // namespace tintorium
