@@ -2,7 +2,6 @@
 #include "interchange/GimpPaletteFile.h"
 
 #include "core/ColorModels.h"
-#include "support/FileSizeLimit.h"
 
 #include <gtest/gtest.h>
 
@@ -159,21 +158,6 @@ TEST_F(GplWriterTest, WrittenPaletteReadsBackTheSameColoursAndNames) {
     EXPECT_EQ(again[i].GetRGB(), colors[i].GetRGB()) << i;
     EXPECT_EQ(again[i].Name(), colors[i].Name()) << i;
   }
-}
-
-TEST_F(GplWriterTest, AFailedWriteLeavesThePreviousFileIntact) {
-  const QString path = Path("old.gpl");
-  QFile old(path);
-  ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-  old.write("previous");
-  old.close();
-  TFileResult result;
-  {
-    test::TFileSizeLimit limit(100);
-    result = WriteGplFile(path, TColors(50, Named("a name of some length", 1, 2, 3)));
-  }
-  EXPECT_EQ(result.MessageKey(), QStringLiteral("sCantSave"));
-  EXPECT_EQ(ReadAll(path), QByteArray("previous"));
 }
 
 }  // namespace

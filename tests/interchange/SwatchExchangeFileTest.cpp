@@ -5,7 +5,6 @@
 #include "core/ColorModels.h"
 #include "interchange/SwatchFiles.h"
 #include "support/AllocationCeiling.h"
-#include "support/FileSizeLimit.h"
 
 #include <gtest/gtest.h>
 
@@ -275,23 +274,6 @@ TEST_F(AseWriterTest, LongNamesAreCutToWhatTheLengthWordHoldsButNeverInsideAPair
   ASSERT_EQ(read.Value.size(), 2u);
   EXPECT_EQ(read.Value[0].Name, plain.left(65534));
   EXPECT_EQ(read.Value[1].Name, paired.left(65533));
-}
-
-TEST_F(AseWriterTest, AFailedWriteLeavesThePreviousFileIntact) {
-  const QString path = Path("old.ase");
-  QFile old(path);
-  ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-  old.write("previous");
-  old.close();
-  TFileResult result;
-  {
-    test::TFileSizeLimit limit(100);
-    result = WriteAseFile(path, TColors(50, Named("a name of some length", 1, 2, 3)));
-  }
-  EXPECT_EQ(result.MessageKey(), QStringLiteral("sCantSave"));
-  QFile check(path);
-  ASSERT_TRUE(check.open(QIODevice::ReadOnly));
-  EXPECT_EQ(check.readAll(), QByteArray("previous"));
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include "core/ColorModels.h"
 #include "core/ColorText.h"
+#include "interchange/GimpPaletteFile.h"
+#include "interchange/SwatchExchangeFile.h"
 #include "support/FileSizeLimit.h"
 
 #include <gtest/gtest.h>
@@ -347,7 +349,10 @@ TEST_F(SwatchWriterTest, FailedWritesLeaveThePreviousFileIntact) {
   TColors colors(200, Named("a name of some length", 1, 2, 3));
   for (const auto& [name, write] :
        {std::pair<const char*, TFileResult (*)(const QString&, const TColors&)>{"old.aco", WriteAcoFile},
-        std::pair<const char*, TFileResult (*)(const QString&, const TColors&)>{"old.act", WriteActFile}}) {
+        std::pair<const char*, TFileResult (*)(const QString&, const TColors&)>{"old.act", WriteActFile},
+        std::pair<const char*, TFileResult (*)(const QString&, const TColors&)>{"old.ase", WriteAseFile},
+        std::pair<const char*, TFileResult (*)(const QString&, const TColors&)>{
+            "old.gpl", [](const QString& path, const TColors& colors) { return WriteGplFile(path, colors); }}}) {
     SCOPED_TRACE(name);
     const QString path = Path(name);
     QFile old(path);
@@ -362,7 +367,7 @@ TEST_F(SwatchWriterTest, FailedWritesLeaveThePreviousFileIntact) {
     EXPECT_EQ(result.MessageKey(), QStringLiteral("sCantSave"));
     EXPECT_EQ(ReadAll(path), QByteArray("previous"));
   }
-  EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), (QStringList{"old.aco", "old.act"}));
+  EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), (QStringList{"old.aco", "old.act", "old.ase", "old.gpl"}));
 }
 
 // --- Readers' failures and the colour objects they give -------------------------------------------------------
