@@ -4,7 +4,8 @@ TINTORIUM_PACKAGES=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   liblcms2-dev libgif-dev libimagequant-dev libjpeg-dev libxml2-utils desktop-file-utils python3 ripgrep imagemagick
-  xvfb xauth fonts-dejavu-core openbox
+  xvfb xauth fonts-dejavu-core openbox xdotool x11-common
+  qt6-image-formats-plugins poppler-utils dbus openssl
   qt6-translations-l10n
   clang libclang-rt-14-dev
 )
