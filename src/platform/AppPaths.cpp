@@ -40,6 +40,10 @@ QString DataFolderFor(const QString& programFolder) {
 }
 
 QString PalettesFolder() { return DataFolder() + QStringLiteral("Palettes/"); }
+QString UserPalettesFolder() {
+  return WithSlash(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)) + QStringLiteral("Palettes/");
+}
+
 QString HelpFile() { return DataFolder() + QStringLiteral("help/index.html"); }
 
 QString TempFolder() {

@@ -15,6 +15,9 @@ QString DataFolder();
 QString DataFolderFor(const QString& programFolder);
 /// DataFolder() + "Palettes/" (the library folder).
 QString PalettesFolder();
+/// Palettes/ in the user's data folder (~/.local/share/Tintorium/Palettes/): the user's own libraries. The
+/// program never creates it.
+QString UserPalettesFolder();
 /// The HTML user guide (it may be missing; nothing checks).
 QString HelpFile();
 /// The user's temporary folder without a trailing separator.

@@ -35,11 +35,24 @@ TEST_F(LibraryFolderTest, ListsEachExtensionInTurnSortedWithoutRegardToCase) {
                                                     ".hidden.gpl", "Z.gpl", "X.ase", "y.ase"}));
 }
 
-TEST_F(LibraryFolderTest, TheSpecExampleAndAMissingOrEmptyFolder) {
+TEST_F(LibraryFolderTest, EachKindInTurnAndAMissingOrEmptyFolder) {
   for (const char* name : {"c.tnp", "a.act", "b.aco"}) Touch(QString::fromLatin1(name));
   EXPECT_EQ(ListLibraries(dir.path()), (QStringList{"b.aco", "a.act", "c.tnp"}));
   EXPECT_TRUE(ListLibraries(dir.filePath("missing")).isEmpty());
   EXPECT_TRUE(ListLibraries(QString()).isEmpty());
+}
+
+TEST_F(LibraryFolderTest, SeveralFoldersListShippedFirstAndFindEachNameWhereItIsListed) {
+  ASSERT_TRUE(QDir(dir.path()).mkpath("shipped") && QDir(dir.path()).mkpath("user"));
+  for (const char* name : {"shipped/Web Safe.aco", "shipped/b.act", "user/web safe.aco", "user/Mine.tnp", "user/a.aco"})
+    Touch(QString::fromLatin1(name));
+  const QStringList folders{dir.filePath("shipped"), dir.filePath("user"), dir.filePath("missing")};
+  EXPECT_EQ(ListLibraries(folders), (QStringList{"Web Safe.aco", "b.act", "a.aco", "Mine.tnp"}));
+
+  EXPECT_EQ(LibraryPath(folders, "WEB SAFE.aco"), dir.filePath("shipped/Web Safe.aco"));
+  EXPECT_EQ(LibraryPath(folders, "Mine.tnp"), dir.filePath("user/Mine.tnp"));
+  EXPECT_EQ(LibraryPath(folders, "gone.aco"), dir.filePath("shipped/gone.aco"));
+  EXPECT_EQ(LibraryPath(folders, "/elsewhere/x.aco"), "/elsewhere/x.aco");
 }
 
 struct TLoadCase {
