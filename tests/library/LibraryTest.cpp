@@ -71,7 +71,7 @@ TEST_F(LibraryFolderTest, LoadsEveryFormatIntoNamedColourObjects) {
   const TLoadCase cases[] = {
       {"1j01-nord.aco", 16, 0, "nord0", cmRGB, {0x2E, 0x34, 0x40}},
       {"dagronf-Zeldman-v1.aco", 6, 0, "553300", cmRGB, {0x55, 0x33, 0x00}},
-      {"solarized-solarized.act", 256, 255, "000000", cmRGB, {0, 0, 0}},
+      {"solarized-solarized.act", 16, 15, "859900", cmRGB, {0x85, 0x99, 0x00}},
       {"gimp-data-Tango.gpl", 27, 0, "Butter 1", cmRGB, {252, 233, 79}},
       {"dagronf-palette_complex.ase", 21, 15, "GMX PANTONE / PANTONE 656 C", cmLAB, {}},  // Lab: checked below
   };
