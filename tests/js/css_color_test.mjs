@@ -54,7 +54,7 @@ function nearHue(ours, theirs, decimals) {
 // Per form: the colorjs space, and which coordinate is a hue. Decimals are what the core prints.
 const POLAR = { hsl: [0, 1], hwb: [0, -1], lch: [2, 1], oklch: [2, 1] };
 const SPACE = { hsl: "hsl", hwb: "hwb", lab: "lab", lch: "lch", oklab: "oklab", oklch: "oklch" };
-const DECIMALS = { hsl: [2, 2, 2], hwb: [2, 2, 2], lab: [2, 2, 2], lch: [2, 2, 2], oklab: [4, 4, 4], oklch: [4, 4, 2] };
+const DECIMALS = { hsl: [2, 2, 2], hwb: [2, 2, 2], lab: [2, 2, 2], lch: [2, 2, 2], oklab: [5, 5, 5], oklch: [5, 5, 2] };
 
 const namesByValue = new Map();
 {
