@@ -15,7 +15,7 @@ namespace tintorium::cli {
 
 std::span<const TCliCommand> CliCommands() {
   static constexpr std::array Commands{
-      TCliCommand{"convert", "convert a colour between RGB, HSB, CMYK, Lab and hexadecimal, or stream a batch",
+      TCliCommand{"convert", "convert a colour between RGB, HSB, CMYK, Lab, hexadecimal and CSS, or stream a batch",
                   RunConvertCommand},
       TCliCommand{"library", "list the colour libraries and their folders, or show the colours of one",
                   RunLibraryCommand},
