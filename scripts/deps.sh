@@ -8,6 +8,7 @@ TINTORIUM_PACKAGES=(
   qt6-image-formats-plugins poppler-utils dbus openssl
   qt6-translations-l10n
   clang libclang-rt-14-dev
+  nodejs
 )
 
 tintorium_install_deps() {
@@ -16,6 +17,8 @@ tintorium_install_deps() {
   for p in "${TINTORIUM_PACKAGES[@]}"; do
     dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
   done
+  # npm comes with some Node builds and is a package of its own in Debian.
+  command -v npm >/dev/null 2>&1 || missing+=(npm)
   [ ${#missing[@]} -eq 0 ] && return 0
   echo "Installing missing packages: ${missing[*]}"
   local sudo=""
