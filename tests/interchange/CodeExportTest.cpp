@@ -177,7 +177,7 @@ INSTANTIATE_TEST_SUITE_P(
                     R"j({"a":{"$type":"color","$value":{"colorSpace":"srgb","components":[1,0.5,"none"],"alpha":1}},
                         "b":{"$type":"color","$value":{"colorSpace":"display-p3","components":[1,0,0],"hex":"#ff0000"}},
                         "c":{"$type":"color","$value":{"colorSpace":"srgb","components":[2,-1,1e300]}}})j",
-                    {{u"a", {255, 128, 0}}, {u"b", {255, 0, 0}}, {u"c", {255, 0, 0}}}},
+                    {{u"a", {255, 128, 0}}, {u"b", {255, 0, 0}}, {u"c", {255, 0, 255}}}},
         TTokensCase{"SkipsWhatIsNoColour",
                     R"j({"alias":{"$type":"color","$value":"{brand.main}"},"n":{"$value":12},"t":{"$type":"font",
                         "$value":"red"},"$description":"x","list":[{"$value":"red"}],"s":"red"})j",
