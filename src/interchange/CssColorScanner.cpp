@@ -56,7 +56,9 @@ std::string OneSpaced(std::string_view text) {
 }  // namespace
 
 TCssColorScanner::TCssColorScanner(TCssColorMatchSink found, TCssText text, bool utf16Units)
-    : found_(std::move(found)), tokenizer_(*this, utf16Units, text == TCssText::Scss), text_(text) {}
+    : found_(std::move(found)), tokenizer_(*this, utf16Units, text == TCssText::Scss), text_(text) {
+  tokenizer_.SetTextWanted(false);
+}
 
 void TCssColorScanner::Restart(TCssText text) {
   tokenizer_.Reset();
@@ -81,6 +83,7 @@ void TCssColorScanner::Text(char32_t unit) {
   if (functionText_.size() > kMaxFunctionText) {
     frames_.clear();
     functionText_.clear();
+    tokenizer_.SetTextWanted(false);
   }
 }
 
@@ -171,6 +174,7 @@ void TCssColorScanner::StartValue() {
   held_.clear();
   frames_.clear();
   functionText_.clear();
+  tokenizer_.SetTextWanted(false);
 }
 
 void TCssColorScanner::ValueToken(TCssToken kind, std::string_view name, char32_t delim) {
@@ -237,6 +241,7 @@ void TCssColorScanner::Break() {
   held_.clear();
   frames_.clear();
   functionText_.clear();
+  tokenizer_.SetTextWanted(false);
 }
 
 void TCssColorScanner::OpenBracket(char closer, std::string_view function) {
@@ -250,6 +255,7 @@ void TCssColorScanner::OpenBracket(char closer, std::string_view function) {
   const std::size_t start = frames_.empty() ? 0 : functionText_.size() - function.size() - 1;
   if (frames_.empty()) functionText_.assign(function).push_back('(');
   frames_.push_back({start, held_.size(), closers_.size()});
+  tokenizer_.SetTextWanted(true);
 }
 
 void TCssColorScanner::CloseBracket(char closer) {
@@ -271,7 +277,10 @@ void TCssColorScanner::CloseFrame(std::string_view closers) {
   frames_.pop_back();
   std::string text = functionText_.substr(frame.TextStart);
   text.append(closers);
-  if (frames_.empty()) functionText_.clear();
+  if (frames_.empty()) {
+    functionText_.clear();
+    tokenizer_.SetTextWanted(false);
+  }
   const std::optional<TCssColor> color = ParseCssColor(text);
   if (!color) return;
   held_.resize(frame.HeldStart);

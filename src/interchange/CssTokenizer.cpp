@@ -45,7 +45,7 @@ void TCssTokenizer::Put(char32_t unit) {
   const bool slashWaits = unit == '/' && state_ != TState::String && state_ != TState::StringEscape &&
                           state_ != TState::Url && state_ != TState::UrlStart && state_ != TState::IdentEscape &&
                           state_ != TState::Backslash;
-  if (!inComment && !slashWaits) listener_.Text(unit);
+  if (textWanted_ && !inComment && !slashWaits) listener_.Text(unit);
   while (!Step(unit)) {
   }
 }
@@ -61,7 +61,7 @@ void TCssTokenizer::Finish() {
     case TState::Dot: Emit(TCssToken::Delim, '.'); break;
     case TState::Backslash: Emit(TCssToken::Delim, '\\'); break;
     case TState::Slash:
-      listener_.Text('/');
+      if (textWanted_) listener_.Text('/');
       Emit(TCssToken::Delim, '/');
       break;
     case TState::String:
@@ -139,18 +139,18 @@ bool TCssTokenizer::Step(char32_t c) {
       return true;
     case TState::Slash:
       if (c == '*') {
-        listener_.Text(' ');
+        if (textWanted_) listener_.Text(' ');
         state_ = TState::Comment;
         return true;
       }
       if (scss_ && c == '/') {
-        listener_.Text(' ');
+        if (textWanted_) listener_.Text(' ');
         state_ = TState::LineComment;
         return true;
       }
-      listener_.Text('/');
+      if (textWanted_) listener_.Text('/');
       Emit(TCssToken::Delim, '/');
-      if (c != '/') listener_.Text(c);
+      if (textWanted_ && c != '/') listener_.Text(c);
       return false;
     case TState::Comment:
       if (c == '*') state_ = TState::CommentStar;
@@ -165,7 +165,7 @@ bool TCssTokenizer::Step(char32_t c) {
     case TState::LineComment:
       if (!IsLineEnd(c)) return true;
       state_ = TState::Data;
-      listener_.Text(c);
+      if (textWanted_) listener_.Text(c);
       return false;
     case TState::String:
       if (c == quote_) {

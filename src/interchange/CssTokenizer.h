@@ -55,6 +55,9 @@ class TCssTokenizer {
   /// Forgets everything in progress, as at the start of a new text.
   void Reset();
 
+  /// Whether the listener hears Text at all; off, the characters cost nothing more than the tokens.
+  void SetTextWanted(bool wanted) { textWanted_ = wanted; }
+
   /// `name` as UTF-8 (UTF-16 units) or as the bytes they are, appended to `out`.
   void AppendUnit(std::string& out, char32_t unit) const;
 
@@ -88,6 +91,7 @@ class TCssTokenizer {
   TCssTokenListener& listener_;
   bool utf16_;
   bool scss_;
+  bool textWanted_ = true;
   TState state_ = TState::Data;
   std::string name_;
   char32_t quote_ = 0;
