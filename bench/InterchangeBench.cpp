@@ -2,6 +2,7 @@
 // each followed by the same job done by a well-known tool (ripgrep, ImageMagick) when it is installed, with the
 // ratio printed.
 #include "interchange/ImageQuantizer.h"
+#include "interchange/CssColorStream.h"
 #include "interchange/WebScan.h"
 
 #include <benchmark/benchmark.h>
@@ -65,6 +66,14 @@ void BM_ScanTextColors(benchmark::State& state) {
   state.SetBytesProcessed(state.iterations() * text.size());
 }
 BENCHMARK(BM_ScanTextColors)->Unit(benchmark::kMillisecond);
+
+// Every CSS notation where a parser sees a colour: a tokenizer per character instead of a search for "#".
+void BM_ScanCssColors(benchmark::State& state) {
+  const QByteArray& text = StyleSheet();
+  for (auto _ : state) benchmark::DoNotOptimize(ScanCssColorsInBytes(text, TCssSource::StyleSheet));
+  state.SetBytesProcessed(state.iterations() * text.size());
+}
+BENCHMARK(BM_ScanCssColors)->Unit(benchmark::kMillisecond);
 
 void BM_QuantizeImage12MP(benchmark::State& state) {
   const QImage& image = Photo();

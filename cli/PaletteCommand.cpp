@@ -23,18 +23,25 @@ constexpr const char* Help =
     "Usage: tintorium-cli palette show FILE [--no-duplicates] [--no-grays]\n"
     "       tintorium-cli palette convert IN OUT [--per-line N] [--swatch WxH] [--text]\n"
     "                                            [--no-duplicates] [--no-grays]\n"
+    "                                            [--all-notations] [--css-variables]\n"
+    "                                            [--notation hex|rgb|oklch]\n"
     "       tintorium-cli palette sort FILE KEY ASC|DESC OUT\n"
     "       tintorium-cli palette dedupe FILE OUT\n"
     "\n"
     "Sources (FILE, IN): a palette (.tnp), a swatch file (.aco), a colour table (.act),\n"
     "a GIMP palette (.gpl), an Adobe Swatch Exchange file (.ase: a colour in a group is\n"
     "named \"group / name\"), a web page or style sheet (.html, .htm, .php, .css: its\n"
-    "\"#\" colours), an image (.bmp, .jpg, .jpeg, .png: up to 256 colours; .gif: its\n"
-    "colour table), or an address containing http:// (fetched, then read by the name\n"
-    "it ends in).\n"
+    "\"#\" colours, or with --all-notations every CSS colour notation), an SCSS file\n"
+    "(.scss: every CSS colour notation, a variable's colour named after it), a W3C\n"
+    "Design Tokens file (.tokens.json: its colour tokens, \"group / name\" inside a\n"
+    "group), an image (.bmp, .jpg, .jpeg, .png: up to 256 colours; .gif: its colour\n"
+    "table), or an address containing http:// (fetched, then read by the name it\n"
+    "ends in).\n"
     "\n"
-    "Targets (OUT): .tnp, .aco, .act, .gpl, .ase (RGB), .css, .html/.htm/.php (colour\n"
-    "chart), .xml, .txt (colour-set text), .bmp/.png/.jpg/.jpeg/.gif (swatch picture).\n"
+    "Targets (OUT): .tnp, .aco, .act, .gpl, .ase (RGB), .css (class rules, or custom\n"
+    "properties with --css-variables), .scss (SCSS variables), .tokens.json (W3C\n"
+    "Design Tokens), .html/.htm/.php (colour chart), .xml, .txt (colour-set text),\n"
+    ".bmp/.png/.jpg/.jpeg/.gif (swatch picture).\n"
     "\n"
     "  show       one line per colour: name, model, values, hexadecimal text (tab-separated)\n"
     "  convert    reads IN and writes its colours to OUT\n"
@@ -49,13 +56,19 @@ constexpr const char* Help =
     "  --per-line N      swatches per row in a picture, 1-256 (default 8)\n"
     "  --swatch WxH      swatch size in pixels, 1-256 each (default 32x32)\n"
     "  --text            draw each colour's name and values beside its swatch\n"
+    "  --all-notations   read a web page or .css file for every CSS Color 4 notation\n"
+    "                    in property values (alpha dropped); a custom property's\n"
+    "                    colour is named after it\n"
+    "  --css-variables   write a .css file as custom properties in :root\n"
+    "  --notation N      how .scss, .tokens.json and --css-variables write a colour:\n"
+    "                    hex (#ff8000, the default), rgb (rgb(255 128 0)) or oklch\n"
     "\n"
     "Exit status: 0 done, 1 a file could not be read or written, 2 bad arguments.\n";
 
 struct TOptions {
   std::vector<std::string_view> positional;
   TImportOptions import;
-  TSwatchImageOptions image;
+  TExportOptions output;
 };
 
 class TUsageError {
@@ -111,20 +124,28 @@ TOptions ParseOptions(const TCliArgs& args) {
       options.import.NoDuplicates = true;
     } else if (arg == "--no-grays") {
       options.import.NoGrays = true;
+    } else if (arg == "--all-notations") {
+      options.import.AllNotations = true;
+    } else if (arg == "--css-variables") {
+      options.output.CssVariables = true;
+    } else if (Named(arg, "--notation")) {
+      const auto notation = CodeNotationFromName(OptionValue(args, i, "--notation"));
+      if (!notation) throw TUsageError("--notation takes hex, rgb or oklch");
+      options.output.Notation = *notation;
     } else if (arg == "--text") {
-      options.image.DrawText = true;
+      options.output.Image.DrawText = true;
     } else if (Named(arg, "--per-line")) {
       const auto value = ParseRange(OptionValue(args, i, "--per-line"), 1, 256);
       if (!value) throw TUsageError("--per-line takes a whole number from 1 to 256");
-      options.image.PerLine = *value;
+      options.output.Image.PerLine = *value;
     } else if (Named(arg, "--swatch")) {
       const std::string_view size = OptionValue(args, i, "--swatch");
       const auto x = size.find_first_of("xX");
       const auto width = x == std::string_view::npos ? std::nullopt : ParseRange(size.substr(0, x), 1, 256);
       const auto height = x == std::string_view::npos ? std::nullopt : ParseRange(size.substr(x + 1), 1, 256);
       if (!width || !height) throw TUsageError("--swatch takes WxH, each from 1 to 256 (for example 32x32)");
-      options.image.SwatchWidth = *width;
-      options.image.SwatchHeight = *height;
+      options.output.Image.SwatchWidth = *width;
+      options.output.Image.SwatchHeight = *height;
     } else if (arg.size() > 1 && arg[0] == '-') {
       throw TUsageError("unknown option '" + std::string(arg) + "'");
     } else {
@@ -190,12 +211,12 @@ TReadResult<TPaletteEntries> ReadEntries(const QString& source, const TImportOpt
   return result;
 }
 
-TFileResult WriteEntries(const QString& target, const TPaletteEntries& entries, const TSwatchImageOptions& image) {
+TFileResult WriteEntries(const QString& target, const TPaletteEntries& entries, const TExportOptions& output) {
   if (IsPaletteFile(target)) return WritePaletteFile(target, entries);
   TColors colors;
   colors.reserve(entries.size());
   for (const TPaletteEntry& entry : entries) colors.emplace_back(entry.Color, entry.Name.toStdU16String());
-  return ExportColors(target, colors, image).Status;
+  return ExportColors(target, colors, output).Status;
 }
 
 // One line: tabs and line breaks inside a name would break the columns.
@@ -250,7 +271,7 @@ int Rewrite(const TOptions& options, const TCliIO& io, const QString& source, co
   TReadResult<TPaletteEntries> read = ReadEntries(source, options.import);
   if (!read.Ok()) return Failure(io, source, read.Status.Message());
   rework(read.Value);
-  const TFileResult written = WriteEntries(target, read.Value, options.image);
+  const TFileResult written = WriteEntries(target, read.Value, options.output);
   return written.Ok() ? ExitOk : Failure(io, target, written.Message());
 }
 

@@ -1,6 +1,9 @@
 #include "ScanCommand.h"
 
 #include "HeadlessApp.h"
+#include "core/ColorModels.h"
+#include "core/ColorText.h"
+#include "interchange/CssColorStream.h"
 #include "interchange/UrlFetch.h"
 #include "interchange/WebScan.h"
 
@@ -8,18 +11,30 @@
 #include <QString>
 
 #include <string>
+#include <vector>
 
 namespace tintorium::cli {
 namespace {
 
 constexpr const char* Help =
-    "Usage: tintorium-cli scan FILE|ADDRESS\n"
+    "Usage: tintorium-cli scan [--all-notations [--details]] FILE|ADDRESS\n"
     "\n"
     "Prints the colours a web page or style sheet writes with \"#\", one six-digit\n"
     "hexadecimal text per line, in order, duplicates kept, letter case as written\n"
     "(\"#fff\" gives fff written twice per digit: ffffff). Any file is read as text;\n"
     "an ADDRESS containing http:// is fetched first (plain HTTP, port 80 unless the\n"
     "address names one, no redirects).\n"
+    "\n"
+    "  --all-notations  every CSS Color 4 notation where a CSS parser sees a colour:\n"
+    "                   #rgb, #rgba, #rrggbb, #rrggbbaa, rgb(), rgba(), hsl(), hsla(),\n"
+    "                   hwb(), lab(), lch(), oklab(), oklch(), color() and the 148\n"
+    "                   named colours, in property values only (not in selectors,\n"
+    "                   comments or strings). A .css file is a style sheet, .scss an\n"
+    "                   SCSS file, anything else an HTML page, whose <style> elements\n"
+    "                   and style attributes are read. Alpha is dropped; colours\n"
+    "                   outside sRGB are mapped into it. Printed in upper case.\n"
+    "  --details        with --all-notations: each colour, its property and its\n"
+    "                   notation as written, tab-separated\n"
     "\n"
     "Exit status: 0 done, 1 the file could not be read or fetched, 2 bad arguments.\n";
 
@@ -30,6 +45,50 @@ int Failure(const TCliIO& io, const QString& source, const QString& message) {
   return ExitFailure;
 }
 
+struct TScanOptions {
+  bool allNotations = false;
+  bool details = false;
+  std::vector<std::string_view> sources;
+};
+
+TScanOptions ParseOptions(const TCliArgs& args, bool& valid) {
+  TScanOptions options;
+  valid = true;
+  for (const std::string_view arg : args) {
+    if (arg == "--all-notations") {
+      options.allNotations = true;
+    } else if (arg == "--details") {
+      options.details = true;
+    } else if (arg.size() > 1 && arg[0] == '-') {
+      valid = false;
+    } else {
+      options.sources.push_back(arg);
+    }
+  }
+  valid = valid && options.sources.size() == 1 && (!options.details || options.allNotations);
+  return options;
+}
+
+// One line: a tab or line break inside a notation or a name would break the columns.
+std::string OneLine(std::string text) {
+  for (char& c : text) {
+    if (c == '\t' || c == '\n' || c == '\r') c = ' ';
+  }
+  return text;
+}
+
+TFileResult ScanAllNotations(const QString& file, const TScanOptions& options, const TCliIO& io) {
+  return ScanCssColorsFile(file, [&](const TCssColorMatch& match) {
+    const std::string hex = HexText(ColorToRGBValues(match.Color));
+    if (options.details) {
+      std::fprintf(io.out, "%s\t%s\t%s\n", hex.c_str(), OneLine(match.Property).c_str(),
+                   OneLine(match.Notation).c_str());
+    } else {
+      std::fprintf(io.out, "%s\n", hex.c_str());
+    }
+  });
+}
+
 }  // namespace
 
 int RunScanCommand(const TCliArgs& args, const TCliIO& io) {
@@ -37,12 +96,17 @@ int RunScanCommand(const TCliArgs& args, const TCliIO& io) {
     std::fputs(Help, io.out);
     return ExitOk;
   }
-  if (args.size() != 1 || (args[0].size() > 1 && args[0][0] == '-')) {
-    std::fputs("tintorium-cli scan: expected one FILE or ADDRESS\nTry 'tintorium-cli scan --help'.\n", io.err);
+  bool valid = false;
+  const TScanOptions options = ParseOptions(args, valid);
+  if (!valid) {
+    std::fputs("tintorium-cli scan: expected one FILE or ADDRESS, and --details only with --all-notations\n"
+               "Try 'tintorium-cli scan --help'.\n",
+               io.err);
     return ExitUsage;
   }
   const THeadlessApp app;
-  const QString source = QString::fromUtf8(args[0].data(), static_cast<qsizetype>(args[0].size()));
+  const QString source =
+      QString::fromUtf8(options.sources[0].data(), static_cast<qsizetype>(options.sources[0].size()));
   TUrlDownload download;
   QString file = source;
   if (source.contains(QStringLiteral("http://"))) {
@@ -53,8 +117,11 @@ int RunScanCommand(const TCliArgs& args, const TCliIO& io) {
     return Failure(io, source, QString::fromLatin1(kFileNotFoundText));
   }
   // Printed as found, so a file of any size takes no more memory than one block.
-  const TFileResult scanned = ScanTextColorsFile(
-      file, [&io](const QString& color) { std::fprintf(io.out, "%s\n", color.toLatin1().constData()); });
+  const TFileResult scanned =
+      options.allNotations
+          ? ScanAllNotations(file, options, io)
+          : ScanTextColorsFile(
+                file, [&io](const QString& color) { std::fprintf(io.out, "%s\n", color.toLatin1().constData()); });
   return scanned.Ok() ? ExitOk : Failure(io, source, scanned.Message());
 }
 

@@ -2,6 +2,8 @@
 
 #include "core/ColorModels.h"
 #include "core/ColorText.h"
+#include "interchange/CssColorStream.h"
+#include "interchange/DesignTokensFile.h"
 #include "interchange/ImagePalette.h"
 #include "interchange/SwatchColors.h"
 #include "interchange/SwatchFiles.h"
@@ -49,7 +51,26 @@ TReadResult<TFoundColors> FromNamedColors(const TReadResult<TColors>& colors) {
   return found;
 }
 
-TReadResult<TFoundColors> ReadSource(const QString& path) {
+// A custom property or an SCSS variable names its colour; any other property leaves the hexadecimal text.
+QString CaptionOf(const TCssColorMatch& match, const QString& hex) {
+  const QString property = QString::fromStdString(match.Property);
+  if (property.startsWith(QStringLiteral("--")) && property.size() > 2) return property.mid(2);
+  if (property.startsWith(u'$') && property.size() > 1) return property.mid(1);
+  return hex;
+}
+
+TReadResult<TFoundColors> FromCssNotations(const QString& path) {
+  TReadResult<TFoundColors> found;
+  found.Status = ScanCssColorsFile(path, [&found](const TCssColorMatch& match) {
+    const QString hex = QString::fromStdString(HexText(ColorToRGBValues(match.Color)));
+    found.Value.Hex.append(hex);
+    found.Value.Names.append(CaptionOf(match, hex));
+  });
+  if (!found.Ok()) found.Value = {};
+  return found;
+}
+
+TReadResult<TFoundColors> ReadSource(const QString& path, const TImportOptions& options) {
   switch (ImportSourceForPath(path)) {
     case TImportSource::Aco: return FromAco(path);
     case TImportSource::Act: return FromTexts(ReadActFile(path));
@@ -57,7 +78,10 @@ TReadResult<TFoundColors> ReadSource(const QString& path) {
     case TImportSource::Ase: return FromNamedColors(ReadSwatchColors(path));
     case TImportSource::Image: return FromTexts(ReadImagePalette(path));
     case TImportSource::Gif: return FromTexts(ReadGifPalette(path));
-    case TImportSource::WebText: return FromTexts(ScanTextColorsFile(path));
+    case TImportSource::WebText:
+      return options.AllNotations ? FromCssNotations(path) : FromTexts(ScanTextColorsFile(path));
+    case TImportSource::Scss: return FromCssNotations(path);
+    case TImportSource::DesignTokens: return FromNamedColors(ReadDesignTokensFile(path));
     case TImportSource::None: break;
   }
   return {};
@@ -85,6 +109,8 @@ QList<TImportRow> FilteredRows(const TFoundColors& found, const TImportOptions& 
 
 TImportSource ImportSourceForPath(const QString& path) {
   const QString ext = QFileInfo(path).suffix().toLower();
+  if (IsDesignTokensPath(path)) return TImportSource::DesignTokens;
+  if (ext == u"scss") return TImportSource::Scss;
   if (ext == u"aco") return TImportSource::Aco;
   if (ext == u"act") return TImportSource::Act;
   if (ext == u"gpl") return TImportSource::Gpl;
@@ -111,7 +137,7 @@ TReadResult<QList<TImportRow>> ImportColorRows(const QString& pathOrAddress, con
 
 TReadResult<QList<TImportRow>> ImportFileRows(const QString& path, const TImportOptions& options) {
   TReadResult<QList<TImportRow>> result;
-  const TReadResult<TFoundColors> found = ReadSource(path);
+  const TReadResult<TFoundColors> found = ReadSource(path, options);
   result.Status = found.Status;
   if (found.Ok()) result.Value = FilteredRows(found.Value, options);
   return result;

@@ -18,7 +18,9 @@ enum class TImportSource : std::uint8_t {
   Ase,       // .ase: Adobe Swatch Exchange, with names ("group / name" inside a group)
   Image,     // .bmp .jpg .jpeg .png: the picture reduced to at most 256 colours
   Gif,       // .gif: the colour table
-  WebText,   // .css .htm .html .php: the "#" notations
+  WebText,   // .css .htm .html .php: the "#" notations, or every CSS notation (TImportOptions::AllNotations)
+  Scss,      // .scss: every CSS notation; a variable's colour named after it
+  DesignTokens,  // .tokens.json: the colour tokens, named "group / name"
 };
 TImportSource ImportSourceForPath(const QString& path);
 
@@ -33,6 +35,9 @@ struct TImportRow {
 struct TImportOptions {
   bool NoDuplicates = false;  // "Do not import duplicate colors": same text as a listed row, case counts
   bool NoGrays = false;       // "Do not import black,white and gray colors": R = G = B
+  /// "All CSS color notations": web pages and style sheets yield every CSS Color 4 notation in property values
+  /// (alpha dropped), a custom property's colour named after it; off, only the "#" notations anywhere.
+  bool AllNotations = false;
 };
 
 /// The rows the import wizard lists for `pathOrAddress`, in order. A path containing "http://" is fetched

@@ -169,7 +169,7 @@ INSTANTIATE_TEST_SUITE_P(Paths, ExportRulesTest,
 TEST(ExportFiles, AFailedWriteReportsAndCreatesNothing) {
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("missing-folder/colors.css"));
-  const TExportResult result = ExportColors(path, {Rgb(1, 2, 3, u"x")}, {});
+  const TExportResult result = ExportColors(path, {Rgb(1, 2, 3, u"x")}, TExportOptions{});
   EXPECT_EQ(result.Outcome, TExportOutcome::Failed);
   EXPECT_EQ(result.Status.Message(), QStringLiteral("Could not save file!"));
   EXPECT_FALSE(QFileInfo::exists(path));
