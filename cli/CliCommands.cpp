@@ -1,5 +1,6 @@
 #include "CliCommand.h"
 
+#include "ContrastCommand.h"
 #include "ConvertCommand.h"
 #include "MixCommand.h"
 #include "PaletteCommand.h"
@@ -14,6 +15,8 @@ namespace tintorium::cli {
 
 std::span<const TCliCommand> CliCommands() {
   static constexpr std::array Commands{
+      TCliCommand{"contrast", "measure a text colour against a background by WCAG 1.0 and 2, or stream a batch",
+                  RunContrastCommand},
       TCliCommand{"convert", "convert a colour between RGB, HSB, CMYK, Lab and hexadecimal, or stream a batch",
                   RunConvertCommand},
       TCliCommand{"mix", "print the four-corner mixer grid of four RRGGBB colours", RunMixCommand},
