@@ -44,7 +44,6 @@ TColorVisionView::TColorVisionView(TColorVision vision, QWidget* parent) : QWidg
   setObjectName(Named("pnl", texts.name, ""));
   auto* title = new QLabel(QString::fromLatin1(texts.title), this);
   title->setObjectName(Named("lbl", texts.name, ""));
-  title->setWordWrap(true);
   const QByteArray viewName = Named("sh", texts.name, "View").toLatin1();
   const QByteArray sampleName = Named("pre", texts.name, "Txt").toLatin1();
   view_ = new TContrastPreview(viewName.constData(), {{sampleName.constData(), "Lorem ipsum", 15, true}}, this);

@@ -198,6 +198,7 @@ QWidget* TContrastAnalyzeForm::CreateHintGroup() {
   layout->addWidget(shText_, 1, 0);
   layout->addWidget(shBack_, 1, 1);
   layout->setColumnStretch(2, 1);
+  layout->setRowStretch(2, 1);
   return group;
 }
 
@@ -218,7 +219,9 @@ QWidget* TContrastAnalyzeForm::CreateVariantsGroup() {
   clVars_ = new TColorList(group);
   clVars_->setObjectName(QStringLiteral("clVars"));
   clVars_->setModel(variants_);
-  clVars_->setMinimumSize(225, 121);
+  // Four items tall: enough to choose from without making the window tall.
+  clVars_->setMinimumWidth(225);
+  clVars_->setFixedHeight(4 * TColorList::ItemHeight + 2 * clVars_->frameWidth());
   connect(clVars_, &TColorList::OnDblClick, this, &TContrastAnalyzeForm::TakeSelectedVariant);
   connect(clVars_, &TColorList::OnReturnKey, this, &TContrastAnalyzeForm::TakeSelectedVariant);
   auto* layout = new QVBoxLayout(group);
@@ -266,7 +269,7 @@ QWidget* TContrastAnalyzeForm::CreatePreviewGroup() {
                                       {"pre14txt", "Lorem ipsum (14px, bold)", 19, true},
                                       {"pre10txt", "Lorem ipsum (10px)", 13, false}},
                                      group);
-  shViewBack_->setMinimumSize(225, 106);
+  shViewBack_->setMinimumHeight(106);  // wide enough for its samples by its layout
   auto* layout = new QVBoxLayout(group);
   layout->addWidget(shViewBack_, 1);
   return group;
