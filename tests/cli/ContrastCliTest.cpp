@@ -197,5 +197,19 @@ TEST_F(ContrastCliTest, BatchAgreesWithTheLibraryAcrossBufferBoundaries) {
   EXPECT_TRUE(r.out == expected) << "outputs differ";
 }
 
+TEST_F(ContrastCliTest, UnreadableInputAndAFullDiskExitWithStatus1) {
+  const auto status = [](const std::string& arguments) {
+    const int raw = std::system((ShellQuoted(TINTORIUM_CLI) + " contrast " + arguments + " 2>/dev/null").c_str());
+    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  };
+  // A folder opens but cannot be read.
+  EXPECT_EQ(status("--batch </"), 1);
+  if (std::filesystem::exists("/dev/full")) {
+    std::ofstream(dir_ / "pairs") << "000000 FFFFFF\n";
+    EXPECT_EQ(status("--batch <" + ShellQuoted((dir_ / "pairs").string()) + " >/dev/full"), 1);
+    EXPECT_EQ(status("000000 FFFFFF >/dev/full"), 1);
+  }
+}
+
 }  // namespace
 }  // namespace tintorium
