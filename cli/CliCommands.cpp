@@ -1,5 +1,6 @@
 #include "CliCommand.h"
 
+#include "ContrastCommand.h"
 #include "ConvertCommand.h"
 #include "LibraryCommand.h"
 #include "MixCommand.h"
@@ -15,6 +16,8 @@ namespace tintorium::cli {
 
 std::span<const TCliCommand> CliCommands() {
   static constexpr std::array Commands{
+      TCliCommand{"contrast", "measure a text colour against a background by WCAG 1.0 and 2, or stream a batch",
+                  RunContrastCommand},
       TCliCommand{"convert", "convert a colour between RGB, HSB, CMYK, Lab, hexadecimal and CSS, or stream a batch",
                   RunConvertCommand},
       TCliCommand{"library", "list the colour libraries and their folders, or show the colours of one",

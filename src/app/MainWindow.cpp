@@ -22,6 +22,7 @@
 #include "tools/ColorToolPopup.h"
 #include "tools/ColorWheelPage.h"
 #include "tools/ColorsFromImagePage.h"
+#include "tools/ContrastAnalyzeCommand.h"
 #include "tools/LibraryPage.h"
 #include "tools/SpectrumPage.h"
 #include "tools/VariationsPage.h"
@@ -88,6 +89,9 @@ TMainWindow::TMainWindow(QSettings& settings, const QStringList& arguments, QWid
   SetActionIcons(*actions_);
   toolPopup_ = new TColorToolPopup(*workspace_, *actions_, this);
   AddActionRules(toolPopup_);
+  auto* contrast = new TContrastAnalyzeCommand(*palette_, *workspace_, this);
+  contrast->AttachActions(*actions_);
+  AddActionRules(contrast);
 
   CreateMenus();
   FillLanguageMenu();  // before the language is applied, so its default entry is translated too

@@ -2,6 +2,7 @@
 
 #include "interchange/QtColorAdapter.h"
 #include "core/ColorText.h"
+#include "core/SystemColors.h"
 
 #include <QColor>
 #include <QDrag>
@@ -152,6 +153,30 @@ std::optional<TColor> MixerCornerDrop(const TColorDragOffer& offer) {
   const TColor color = OfferedColor(offer);
   if (color == clNone) return std::nullopt;
   return color;
+}
+
+bool ContrastSwatchAccepts(TColorDragKind kind) {
+  switch (kind) {
+    case TColorDragKind::Swatch:
+    case TColorDragKind::BaseSwatch:
+    case TColorDragKind::Shape:
+    case TColorDragKind::List:
+    case TColorDragKind::HistoryList:
+    case TColorDragKind::Wheel:
+    case TColorDragKind::Mixer:
+    case TColorDragKind::LibTable:
+    case TColorDragKind::Variation:
+    case TColorDragKind::Foreign:
+      return true;
+  }
+  return false;
+}
+
+std::optional<TColor> ContrastSwatchDrop(const TColorDragOffer& offer) {
+  if (!ContrastSwatchAccepts(offer.kind)) return std::nullopt;
+  const TColor color = OfferedColor(offer);
+  if (color == clNone) return std::nullopt;
+  return ColorToRGB(color);
 }
 
 }  // namespace tintorium::ColorDrag

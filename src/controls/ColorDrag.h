@@ -106,5 +106,12 @@ bool MixerCornerAccepts(TColorDragKind kind);
 /// The colour a drop on a mixer corner sets; empty when refused or nothing is offered.
 std::optional<TColor> MixerCornerDrop(const TColorDragOffer& offer);
 
+/// Whether a contrast analyser swatch (text or background) accepts a drag of this kind: any colour control's,
+/// a list's, and another program's.
+bool ContrastSwatchAccepts(TColorDragKind kind);
+/// The colour a drop on a contrast analyser swatch sets, as RGB; empty when nothing is offered (a list without a
+/// selected item).
+std::optional<TColor> ContrastSwatchDrop(const TColorDragOffer& offer);
+
 }  // namespace ColorDrag
 }  // namespace tintorium

@@ -14,6 +14,7 @@
 #include "controls/ColorPickerButton.h"
 #include "palette/EditColorDialog.h"
 #include "palette/SortColorsDialog.h"
+#include "tools/ContrastAnalyzeForm.h"
 #include "support/ScriptedDialogs.h"
 
 #include <gtest/gtest.h>
@@ -57,6 +58,7 @@ std::vector<TWindowCase> Windows() {
       {"OptionsForm", [](QSettings&) { return std::make_unique<TOptionsDialog>(TOptions()); }},
       {"EditColorDialog", [](QSettings&) { return std::make_unique<TEditColorDialog>(); }},
       {"SortColorsDialog", [](QSettings&) { return std::make_unique<TSortColorsDialog>(); }},
+      {"ContrastAnalyzeForm", [](QSettings&) { return std::make_unique<TContrastAnalyzeForm>(nullptr); }},
   };
 }
 
@@ -65,6 +67,9 @@ std::vector<TWindowCase> Windows() {
 bool IsRuntimeText(const QString& section, const QString& key) {
   static const QList<std::pair<QString, QRegularExpression>> kRuntime = {
       {"MainForm", QRegularExpression("^(Caption|lstHistory\\d|lstPalette\\d|sbPanel\\d)$")},
+      // The measured figures, the levels reached and the simulated ratios.
+      {"ContrastAnalyzeForm",
+       QRegularExpression("^(lblBrightDiff|lblColorDiff|lblContrastRatio|lblw2ltLevel|lblw2stLevel|lbl\\w+Ratio)$")},
   };
   for (const auto& [s, pattern] : kRuntime) {
     if (s == section && pattern.match(key).hasMatch()) return true;
@@ -246,13 +251,16 @@ QMap<QString, QString> ShownTexts(QWidget* window) {
 // (numbers, symbols, "%").
 bool SameInBothLanguages(const QString& text) {
   static const QStringList kShared = QStringList{"RGB", "RYB", "HSB", "CMYK", "Lab", "OK", "CIE L*ab", "HEX #", "Tintorium",
-                                                 "Palette", "CSS"} + ThemeNames();
+                                                 "Palette", "CSS", "WCAG 1.0", "WCAG 2.0", "AA", "AAA"} +
+                                     ThemeNames();
   // CSS notations ("#rrggbb", "oklch(L C h)") are code, the same in every language.
   static const QRegularExpression kCssForm(QStringLiteral("^#rrggbb$|^[a-z]+\\([^()]*\\)$"));
   if (kCssForm.match(text).hasMatch()) return true;
   if (text.contains(QLatin1String(".tnp"))) return true;  // the caption names the palette file
   static const QRegularExpression kNoWords(QStringLiteral("^[^A-Za-z]*$|^[A-Za-z]$|^[RGBHSCMYKLab]:?$"));
   const QString plain = QString(text).remove(u'&').trimmed();
+  // Addresses, and the contrast analyser's Latin sample text.
+  if (plain.startsWith(QLatin1String("https://")) || plain.startsWith(QLatin1String("Lorem ipsum"))) return true;
   return plain.isEmpty() || kShared.contains(plain) || kNoWords.match(plain).hasMatch();
 }
 

@@ -20,6 +20,7 @@
 #include "palette/PaletteDocument.h"
 #include "controls/ColorWheel.h"
 #include "tools/ColorWheelPage.h"
+#include "tools/ContrastAnalyzeForm.h"
 #include "tools/ToolPage.h"
 #include "workspace/Workspace.h"
 
@@ -602,6 +603,24 @@ TEST_F(MainWindowTest, TheWheelSettingsComeBackAtTheNextStart) {
   EXPECT_EQ(wheel->ModelBox()->currentIndex(), 2);
   // The wheel shows the restored base colour from the start.
   EXPECT_EQ(wheel->Wheel()->BaseColor(), window->Workspace().BaseColor().GetColor());
+}
+
+TEST_F(MainWindowTest, ContrastAnalyzeOpensAnotherAnalyserOnTheBaseColourEachTime) {
+  auto window = Start();
+  window->UpdateActions();
+  QAction* action = window->Actions().actToolsContrastTest;
+  ASSERT_TRUE(action->isEnabled());
+  window->Workspace().AssignBaseColor(TColorObject(0x0000FF, cmHSB), nullptr);
+  action->trigger();
+  action->trigger();
+  const QList<TContrastAnalyzeForm*> forms = window->findChildren<TContrastAnalyzeForm*>();
+  ASSERT_EQ(forms.size(), 2);
+  for (TContrastAnalyzeForm* form : forms) {
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(form->TextColor(), TColor(0x0000FF));
+    EXPECT_EQ(form->BackColor(), clWhite);
+    form->close();
+  }
 }
 
 }  // namespace

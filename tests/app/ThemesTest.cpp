@@ -5,6 +5,7 @@
 #include "app/OptionsDialog.h"
 #include "palette/EditColorDialog.h"
 #include "palette/SortColorsDialog.h"
+#include "tools/ContrastAnalyzeForm.h"
 #include "app/Themes.h"
 #include "support/ScriptedDialogs.h"
 
@@ -332,7 +333,8 @@ TEST_F(ThemesTest, EveryThemePassesTheContrastCheckOnEveryWindow) {
     TSortColorsDialog sort(&window);
     TOptionsDialog options(TOptions(), &window);
     TEditColorDialog edit(&window);
-    for (QDialog* dialog : std::initializer_list<QDialog*>{&sort, &options, &edit}) {
+    TContrastAnalyzeForm contrast(nullptr, &window);  // black on white: its samples must read as well
+    for (QDialog* dialog : std::initializer_list<QDialog*>{&sort, &options, &edit, &contrast}) {
       dialog->show();
       ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
       EXPECT_EQ(LowContrastTexts(dialog).join(u'\n').toStdString(), "") << dialog->metaObject()->className();

@@ -1,0 +1,121 @@
+#include "ContrastCommand.h"
+
+#include "ContrastBatch.h"
+#include "SchemeArgs.h"
+#include "core/ColorVision.h"
+#include "core/Contrast.h"
+
+#include <charconv>
+#include <optional>
+#include <string>
+
+namespace tintorium::cli {
+namespace {
+
+constexpr const char* Help =
+    "Usage: tintorium-cli contrast FOREGROUND BACKGROUND [--cvd]\n"
+    "       tintorium-cli contrast --batch\n"
+    "\n"
+    "Measures a text colour against a background colour (RRGGBB, optionally after #):\n"
+    "the WCAG 1.0 brightness difference (at least 125) and colour difference (at least\n"
+    "500) with their verdict, and the WCAG 2 contrast ratio with its marks for large and\n"
+    "small text: pass (AAA), partial (AA) or fail. Large text passes from 4.5 : 1 and is\n"
+    "partial from 3 : 1; small text passes from 7 : 1 and is partial from 4.5 : 1.\n"
+    "\n"
+    "  --cvd     also shows both colours and their ratio as seen with protanopia,\n"
+    "            deuteranopia and tritanopia (Machado, Oliveira & Fernandes 2009,\n"
+    "            full severity)\n"
+    "  --batch   reads one 'RRGGBB RRGGBB' pair per line from standard input and writes\n"
+    "            'brightness colour pass ratio large small' per line: pass 1 or 0, the\n"
+    "            ratio with six decimals, the marks 0 fail, 1 pass, 2 partial; a blank\n"
+    "            line gives a blank line; stops at the first malformed line\n"
+    "\n"
+    "Exit status: 0 done, 1 the input could not be read or the output written,\n"
+    "2 bad arguments or input.\n";
+
+int UsageError(const TCliIO& io, const std::string& message) {
+  std::fprintf(io.err, "tintorium-cli contrast: %s\nTry 'tintorium-cli contrast --help'.\n", message.c_str());
+  return ExitUsage;
+}
+
+std::string TwoDecimals(double ratio) {
+  char text[32];
+  const auto end = std::to_chars(text, text + sizeof text, ratio, std::chars_format::fixed, 2).ptr;
+  return std::string(text, end);
+}
+
+std::string MarkText(TContrastMark mark) {
+  switch (mark) {
+    case TContrastMark::Pass: return "pass (AAA)";
+    case TContrastMark::Partial: return "partial (AA)";
+    case TContrastMark::Fail: break;
+  }
+  return "fail";
+}
+
+void PrintMeasurement(TColor text, TColor back, const TCliIO& io) {
+  const TContrastResult r = MeasureContrast(back, text);
+  std::fprintf(io.out,
+               "Brightness difference: %d (min %d)\n"
+               "Colour difference: %d (min %d)\n"
+               "WCAG 1.0: %s\n"
+               "Contrast ratio: %s : 1\n"
+               "Large text: %s\n"
+               "Small text: %s\n",
+               r.BrightDiff, MinBrightDiff, r.ColorDiff, MinColorDiff, r.Pass ? "pass" : "fail",
+               TwoDecimals(r.Ratio).c_str(), MarkText(LargeTextMark(r.Ratio)).c_str(),
+               MarkText(SmallTextMark(r.Ratio)).c_str());
+}
+
+void PrintColorVision(TColor text, TColor back, const TCliIO& io) {
+  for (const TColorVision vision : ColorVisions) {
+    const TColor seenText = SimulateColorVision(text, vision);
+    const TColor seenBack = SimulateColorVision(back, vision);
+    const double ratio = MeasureContrast(seenBack, seenText).Ratio;
+    const std::string name(ColorVisionNames[static_cast<std::size_t>(vision)]);
+    std::fprintf(io.out, "%-13s %s on %s, contrast ratio %s : 1, large text %s, small text %s\n",
+                 (name + ":").c_str(), HexOf(seenText).c_str(), HexOf(seenBack).c_str(),
+                 TwoDecimals(ratio).c_str(), MarkText(LargeTextMark(ratio)).c_str(),
+                 MarkText(SmallTextMark(ratio)).c_str());
+  }
+}
+
+}  // namespace
+
+int RunContrastCommand(const TCliArgs& args, const TCliIO& io) {
+  if (WantsHelp(args)) {
+    std::fputs(Help, io.out);
+    return ExitOk;
+  }
+  if (!args.empty() && args[0] == "--batch") {
+    if (args.size() != 1) return UsageError(io, "--batch takes no other arguments");
+    return TContrastBatch(io).Run();
+  }
+  std::optional<TColor> colors[2];
+  int given = 0;
+  bool vision = false;
+  for (const std::string_view view : args) {
+    const std::string arg(view);
+    if (arg == "--cvd") {
+      vision = true;
+    } else if (arg == "--batch") {
+      return UsageError(io, "--batch takes no other arguments");
+    } else if (given < 2 && !(arg.size() > 1 && arg[0] == '-')) {
+      colors[given] = ParseColorArgument(arg);
+      if (!colors[given]) return UsageError(io, "'" + arg + "' is not a colour RRGGBB");
+      ++given;
+    } else {
+      return UsageError(io, "unexpected argument '" + arg + "'");
+    }
+  }
+  if (given == 0) return UsageError(io, "missing FOREGROUND and BACKGROUND");
+  if (given == 1) return UsageError(io, "missing BACKGROUND");
+  PrintMeasurement(*colors[0], *colors[1], io);
+  if (vision) {
+    std::fputc('\n', io.out);
+    PrintColorVision(*colors[0], *colors[1], io);
+  }
+  return ExitOk;
+}
+
+}  // namespace tintorium::cli

@@ -1,0 +1,215 @@
+// tintorium-cli contrast, run as a user's script would.
+#include "core/ColorVision.h"
+#include "core/Contrast.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace tintorium {
+namespace {
+
+struct RunResult {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+std::string ReadFile(const std::filesystem::path& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::ostringstream text;
+  text << file.rdbuf();
+  return text.str();
+}
+
+std::string ShellQuoted(const std::string& arg) {
+  std::string quoted = "'";
+  for (const char c : arg) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return quoted + "'";
+}
+
+std::string Hex(TColor c) {
+  char text[8];
+  std::snprintf(text, sizeof text, "%02X%02X%02X", RedOf(c), GreenOf(c), BlueOf(c));
+  return text;
+}
+
+class ContrastCliTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = std::filesystem::temp_directory_path() /
+           ("tintorium-contrast-test-" + std::to_string(::getpid()) + "-" +
+            testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::filesystem::create_directories(dir_);
+  }
+  void TearDown() override { std::filesystem::remove_all(dir_); }
+
+  // `environment` goes before the command (a locale, say).
+  RunResult Run(const std::vector<std::string>& args, const std::string& input = "",
+                const std::string& environment = "") {
+    {
+      std::ofstream in(dir_ / "in", std::ios::binary);
+      in << input;
+    }
+    std::string command = environment + " " + ShellQuoted(TINTORIUM_CLI);
+    for (const std::string& arg : args) command += " " + ShellQuoted(arg);
+    command += " <" + ShellQuoted((dir_ / "in").string()) + " >" + ShellQuoted((dir_ / "out").string()) + " 2>" +
+               ShellQuoted((dir_ / "err").string());
+    RunResult result;
+    const int raw = std::system(command.c_str());
+    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    result.out = ReadFile(dir_ / "out");
+    result.err = ReadFile(dir_ / "err");
+    return result;
+  }
+
+  std::filesystem::path dir_;
+};
+
+TEST_F(ContrastCliTest, PrintsBothGuidelinesWithTheLevelNames) {
+  struct Case {
+    std::vector<std::string> args;
+    std::string expected;
+  };
+  const Case cases[] = {
+      {{"contrast", "FF0000", "FFFFFF"},
+       "Brightness difference: 179 (min 125)\nColour difference: 510 (min 500)\nWCAG 1.0: pass\n"
+       "Contrast ratio: 4.00 : 1\nLarge text: partial (AA)\nSmall text: fail\n"},
+      {{"contrast", "#0000ff", "ffffff"},
+       "Brightness difference: 226 (min 125)\nColour difference: 510 (min 500)\nWCAG 1.0: pass\n"
+       "Contrast ratio: 8.59 : 1\nLarge text: pass (AAA)\nSmall text: pass (AAA)\n"},
+      {{"contrast", "808080", "FFFFFF"},
+       "Brightness difference: 127 (min 125)\nColour difference: 381 (min 500)\nWCAG 1.0: fail\n"
+       "Contrast ratio: 3.95 : 1\nLarge text: partial (AA)\nSmall text: fail\n"},
+      {{"contrast", "123456", "123456"},
+       "Brightness difference: 0 (min 125)\nColour difference: 0 (min 500)\nWCAG 1.0: fail\n"
+       "Contrast ratio: 1.00 : 1\nLarge text: fail\nSmall text: fail\n"},
+  };
+  for (const Case& c : cases) {
+    const RunResult r = Run(c.args);
+    EXPECT_EQ(r.status, 0) << c.args[1];
+    EXPECT_EQ(r.out, c.expected);
+    EXPECT_EQ(r.err, "");
+  }
+}
+
+TEST_F(ContrastCliTest, CvdAddsTheSimulatedPairsAndTheirRatios) {
+  const RunResult r = Run({"contrast", "FF0000", "000000", "--cvd"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  const std::string expected =
+      "Brightness difference: 76 (min 125)\nColour difference: 255 (min 500)\nWCAG 1.0: fail\n"
+      "Contrast ratio: 5.25 : 1\nLarge text: pass (AAA)\nSmall text: partial (AA)\n\n"
+      "protanopia:   6D5F00 on 000000, contrast ratio 3.29 : 1, large text partial (AA), small text fail\n"
+      "deuteranopia: A39000 on 000000, contrast ratio 6.55 : 1, large text pass (AAA), small text partial (AA)\n"
+      "tritanopia:   FF000F on 000000, contrast ratio 5.26 : 1, large text pass (AAA), small text partial (AA)\n";
+  EXPECT_EQ(r.out, expected);
+}
+
+TEST_F(ContrastCliTest, RefusesBadArgumentsWithStatus2) {
+  const std::vector<std::vector<std::string>> cases{
+      {"contrast"},
+      {"contrast", "FF0000"},
+      {"contrast", "FF0000", "FFFFFF", "000000"},
+      {"contrast", "FF000", "FFFFFF"},
+      {"contrast", "GG0000", "FFFFFF"},
+      {"contrast", "FF0000", "FFFFFF", "--bogus"},
+      {"contrast", "--batch", "FF0000"},
+      {"contrast", "FF0000", "FFFFFF", "--batch"},
+  };
+  for (const auto& args : cases) {
+    const RunResult r = Run(args);
+    EXPECT_EQ(r.status, 2) << testing::PrintToString(args);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err.rfind("tintorium-cli contrast: ", 0), 0u) << r.err;
+  }
+  const RunResult help = Run({"contrast", "--help"});
+  EXPECT_EQ(help.status, 0);
+  EXPECT_NE(help.out.find("--batch"), std::string::npos);
+}
+
+TEST_F(ContrastCliTest, BatchWritesOneLinePerPairWhateverTheLocale) {
+  const std::string input = "000000 FFFFFF\n\nFF0000 #ffffff\r\n  808080\tFFFFFF  \n123456 123456";
+  const std::string expected =
+      "255 765 1 21.000000 1 1\n\n179 510 1 3.998477 2 0\n127 381 0 3.949440 2 0\n0 0 0 1.000000 0 0\n";
+  for (const char* locale : {"", "LC_ALL=de_DE.UTF-8", "LC_ALL=C.UTF-8"}) {
+    const RunResult r = Run({"contrast", "--batch"}, input, locale);
+    EXPECT_EQ(r.status, 0) << locale;
+    EXPECT_EQ(r.out, expected) << locale;
+    EXPECT_EQ(r.err, "") << locale;
+  }
+  const RunResult empty = Run({"contrast", "--batch"}, "");
+  EXPECT_EQ(empty.status, 0);
+  EXPECT_EQ(empty.out, "");
+}
+
+TEST_F(ContrastCliTest, MalformedLineStopsAfterTheGoodLines) {
+  struct Case {
+    std::string badLine;
+    std::string error;
+  };
+  const Case cases[] = {
+      {"FF0000", "line 3: expected two colours RRGGBB RRGGBB, found one\n"},
+      {"FF0000 000000 FFFFFF", "line 3: expected two colours RRGGBB RRGGBB, found more\n"},
+      {"FF00 000000", "line 3: 'FF00' is not a colour RRGGBB\n"},
+      {"FF0000 00000G", "line 3: '00000G' is not a colour RRGGBB\n"},
+      {"FF0000 " + std::string(40, 'A'), "line 3: 'AAAAAAAAAAAAAAAAAAAAAAAA...' is not a colour RRGGBB\n"},
+      // control characters are shown as '?', so the message stays one readable line
+      {std::string("FF0000\0 000000", 14), "line 3: 'FF0000?' is not a colour RRGGBB\n"},
+      {"\x1b[2J 000000", "line 3: '?[2J' is not a colour RRGGBB\n"},
+  };
+  for (const Case& c : cases) {
+    const RunResult r = Run({"contrast", "--batch"}, "000000 FFFFFF\n\n" + c.badLine + "\n000000 FFFFFF\n");
+    EXPECT_EQ(r.status, 2) << c.badLine;
+    EXPECT_EQ(r.out, "255 765 1 21.000000 1 1\n\n") << c.badLine;
+    EXPECT_EQ(r.err, c.error) << c.badLine;
+  }
+  const RunResult longLine = Run({"contrast", "--batch"}, "000000 FFFFFF\n" + std::string(3 << 20, 'A') + "\n");
+  EXPECT_EQ(longLine.status, 2);
+  EXPECT_EQ(longLine.out, "255 765 1 21.000000 1 1\n");
+  EXPECT_NE(longLine.err.find("line 2: line too long"), std::string::npos) << longLine.err;
+}
+
+TEST_F(ContrastCliTest, BatchAgreesWithTheLibraryAcrossBufferBoundaries) {
+  std::mt19937 random(7);
+  std::uniform_int_distribution<std::uint32_t> any(0, 0xFFFFFF);
+  std::string input, expected;
+  for (int i = 0; i < 60000; ++i) {
+    const TColor a = any(random), b = any(random);
+    input += Hex(a) + " " + Hex(b) + "\n";
+    const TContrastResult r = MeasureContrast(a, b);
+    char line[64];
+    std::snprintf(line, sizeof line, "%d %d %d %.6f %d %d\n", r.BrightDiff, r.ColorDiff, r.Pass ? 1 : 0, r.Ratio,
+                  static_cast<int>(LargeTextMark(r.Ratio)), static_cast<int>(SmallTextMark(r.Ratio)));
+    expected += line;
+  }
+  const RunResult r = Run({"contrast", "--batch"}, input);
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_TRUE(r.out == expected) << "outputs differ";
+}
+
+TEST_F(ContrastCliTest, UnreadableInputAndAFullDiskExitWithStatus1) {
+  const auto status = [](const std::string& arguments) {
+    const int raw = std::system((ShellQuoted(TINTORIUM_CLI) + " contrast " + arguments + " 2>/dev/null").c_str());
+    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  };
+  // A folder opens but cannot be read.
+  EXPECT_EQ(status("--batch </"), 1);
+  if (std::filesystem::exists("/dev/full")) {
+    std::ofstream(dir_ / "pairs") << "000000 FFFFFF\n";
+    EXPECT_EQ(status("--batch <" + ShellQuoted((dir_ / "pairs").string()) + " >/dev/full"), 1);
+    EXPECT_EQ(status("000000 FFFFFF >/dev/full"), 1);
+  }
+}
+
+}  // namespace
+}  // namespace tintorium
