@@ -18,6 +18,7 @@
 #include "palette/PaletteDocument.h"
 #include "palette/PaletteFile.h"
 #include "palette/PalettePanel.h"
+#include "screenpick/ScreenPicker.h"
 #include "tools/ColorMixerPage.h"
 #include "tools/ColorToolPopup.h"
 #include "tools/ColorWheelPage.h"
@@ -96,6 +97,9 @@ TMainWindow::TMainWindow(QSettings& settings, const QStringList& arguments, QWid
   CreateToolArea();
   CreateStatusBar();
   ConnectShellActions();
+  screenPicker_ = new TScreenPicker(*workspace_, this, this);
+  screenPicker_->AttachAction(actions_->actToolsScreenPick);
+  AddActionRules(screenPicker_);
 
   ApplyLanguage(this, QStringLiteral("MainForm"));
   ReadSettings();
@@ -440,6 +444,7 @@ TOptions TMainWindow::Options() const {
   options.cfAdjust = workspace_->AdjustAmount();
   options.HTMLSharp = workspace_->HtmlSharp();
   options.ColorUnCursorModel = workspace_->ColorUnderCursorModel();
+  options.ScreenPickerZoom = screenPicker_->Zoom();
   return options;
 }
 
@@ -461,6 +466,7 @@ void TMainWindow::ApplyOptions(const TOptions& options) {
   workspace_->SetHtmlSharp(options_.HTMLSharp);
   workspace_->SetColorUnderCursorModel(ModelFromInt(options_.ColorUnCursorModel));
   palettePanel_->SetCompactDraw(options_.CompactDraw);
+  screenPicker_->SetZoom(options_.ScreenPickerZoom);
 }
 
 // --- Themes and languages -------------------------------------------------------------------------------------
