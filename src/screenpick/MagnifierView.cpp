@@ -21,7 +21,9 @@ QRect MagnifierSource(const QPoint& center, int zoom, int size) {
   const int z = DrawnZoom(zoom);
   const int half = size / 2;
   const int offset = half / (2 * z);
-  const int side = half / z;
+  // An odd side with the pointer's pixel in the middle: with an even side (half div z) the view's centre, where
+  // the crosshair points, would show the pixel beside the one picked.
+  const int side = 2 * offset + 1;
   return {center.x() - offset, center.y() - offset, side, side};
 }
 
