@@ -74,10 +74,19 @@ class ScreenPickXvfbTest : public test::ScreenPickWindowTest {
     const QRect r = target.geometry();
     return {r.x() + (q % 2 == 0 ? 100 : 300), r.y() + (q < 2 ? 100 : 300)};
   }
+  /// Moves the pointer to `at` until the picker has seen it there. A move sent before the window manager has
+  /// mapped the cover reaches the window below it, so it is sent again (by way of a neighbouring pixel).
   bool PointerTo(const QPoint& at) {
-    if (!Xdotool({"mousemove", QString::number(at.x()), QString::number(at.y())})) return false;
+    if (!QTest::qWaitForWindowExposed(picker->Cover())) return false;
     const auto pixel = picker->Cover()->Screen().PixelAt(at);
-    return pixel && QTest::qWaitFor([this, pixel] { return picker->Position() == *pixel; }, 5000);
+    if (!pixel) return false;
+    for (int attempt = 0; attempt < 10; ++attempt) {
+      for (const QPoint& p : {at + QPoint(1, 1), at}) {
+        if (!Xdotool({"mousemove", QString::number(p.x()), QString::number(p.y())})) return false;
+      }
+      if (QTest::qWaitFor([this, pixel] { return picker->Position() == *pixel; }, 500)) return true;
+    }
+    return false;
   }
   bool Key(const char* name) {
     const bool sent = Xdotool({"key", QString::fromLatin1(name)});
