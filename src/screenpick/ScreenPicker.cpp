@@ -27,15 +27,15 @@ bool IsWayland() { return QGuiApplication::platformName().startsWith(QLatin1Stri
 }  // namespace
 
 TScreenPicker::TScreenPicker(TWorkspace& workspace, QWidget* mainWindow, QObject* parent)
-    : QObject(parent), workspace_(workspace), mainWindow_(mainWindow), portalBus_(QDBusConnection::sessionBus()) {
+    : QObject(parent), workspace_(workspace), mainWindow_(mainWindow) {
   hideTimer_.setSingleShot(true);
   hideTimer_.setInterval(500);
   connect(&hideTimer_, &QTimer::timeout, this, &TScreenPicker::HiddenWaitOver);
 }
 
 TScreenPicker::~TScreenPicker() {
-  delete cover_;
   delete magnifier_;
+  delete cover_;
 }
 
 void TScreenPicker::AttachAction(QAction* action) {
@@ -75,7 +75,7 @@ void TScreenPicker::ReadScreen(TScreenPickRoute route) {
   if (route == TScreenPickRoute::Capture)
     source_ = new TCaptureScreenSource(this);
   else
-    source_ = new TPortalScreenSource(portalBus_, this);
+    source_ = new TPortalScreenSource(portalBus_ ? *portalBus_ : QDBusConnection::sessionBus(), this);
   connect(source_, &TScreenSource::Frozen, this, &TScreenPicker::ShowPicture);
   connect(source_, &TScreenSource::Picked, this, [this](const QColor& color) {
     ApplyColor(color);
@@ -110,7 +110,8 @@ void TScreenPicker::ShowPicture(const TFrozenScreen& screen) {
 }
 
 void TScreenPicker::CreateMagnifier() {
-  magnifier_ = new TDesktopPickDialog();
+  // Transient for the cover, so the window manager keeps it above the cover, which stays on top itself.
+  magnifier_ = new TDesktopPickDialog(cover_);
   connect(magnifier_, &TDesktopPickDialog::KeyPressed, this, &TScreenPicker::KeyPressed);
   connect(magnifier_, &TDesktopPickDialog::WheelTurned, this, &TScreenPicker::WheelTurned);
   connect(magnifier_, &TDesktopPickDialog::CloseRequested, this, &TScreenPicker::Close);
@@ -193,6 +194,11 @@ void TScreenPicker::Finish() {
     source_->deleteLater();  // it may be the one emitting now
     source_ = nullptr;
   }
+  if (magnifier_) {
+    magnifier_->hide();
+    magnifier_->deleteLater();
+    magnifier_ = nullptr;
+  }
   if (cover_) {
     cover_->releaseKeyboard();
     cover_->hide();
@@ -200,11 +206,6 @@ void TScreenPicker::Finish() {
     cover_ = nullptr;
   }
   RestoreMainWindow();
-  if (magnifier_) {
-    magnifier_->hide();
-    magnifier_->deleteLater();
-    magnifier_ = nullptr;
-  }
   emit Closed();
 }
 

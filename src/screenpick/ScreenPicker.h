@@ -65,7 +65,7 @@ class TScreenPicker final : public QObject, public TActionRules {
 
   /// How long the desktop gets to repaint after the main window is hidden (default 500 ms).
   void SetHideWait(int ms) { hideTimer_.setInterval(ms); }
-  /// The session bus on which the desktop portal is looked for (default: the session bus).
+  /// The bus on which the desktop portal is looked for (default: the session bus, reached only when needed).
   void SetPortalBus(const QDBusConnection& bus) { portalBus_ = bus; }
 
  signals:
@@ -91,7 +91,7 @@ class TScreenPicker final : public QObject, public TActionRules {
 
   TWorkspace& workspace_;
   QPointer<QWidget> mainWindow_;
-  QDBusConnection portalBus_;
+  std::optional<QDBusConnection> portalBus_;
   int zoom_ = 1;
   bool open_ = false;
   bool mainWasVisible_ = false;
