@@ -14,6 +14,7 @@
 #include "controls/ColorPickerButton.h"
 #include "palette/EditColorDialog.h"
 #include "palette/SortColorsDialog.h"
+#include "screenpick/DesktopPickDialog.h"
 #include "support/ScriptedDialogs.h"
 
 #include <gtest/gtest.h>
@@ -57,6 +58,7 @@ std::vector<TWindowCase> Windows() {
       {"OptionsForm", [](QSettings&) { return std::make_unique<TOptionsDialog>(TOptions()); }},
       {"EditColorDialog", [](QSettings&) { return std::make_unique<TEditColorDialog>(); }},
       {"SortColorsDialog", [](QSettings&) { return std::make_unique<TSortColorsDialog>(); }},
+      {"DesktopPickDialog", [](QSettings&) { return std::make_unique<TDesktopPickDialog>(); }},
   };
 }
 

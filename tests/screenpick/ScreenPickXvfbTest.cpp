@@ -110,6 +110,21 @@ TEST_F(ScreenPickXvfbTest, PicksEachColourOfARealWindowWithAnyButton) {
     EXPECT_EQ(picker->Cover()->geometry(), QGuiApplication::primaryScreen()->virtualGeometry());
     ASSERT_TRUE(PointerTo(QuadrantCentre(q)));
     EXPECT_EQ(picker->Magnifier()->View().pixel(kMagnifierSize / 2, kMagnifierSize / 2), kQuadrants[q]);
+    if (q == 0) {
+      // What the user sees: the magnifier stands above the cover, showing its view pixel for pixel.
+      const QWidget* view = picker->Magnifier()->findChild<QWidget*>(QStringLiteral("imgScr"));
+      ASSERT_NE(view, nullptr);
+      const QPoint origin = view->mapToGlobal(QPoint(0, 0));
+      ASSERT_TRUE(QTest::qWaitFor(
+          [&] {
+            const QImage seen = QGuiApplication::primaryScreen()
+                                    ->grabWindow(0, origin.x(), origin.y(), kMagnifierSize, kMagnifierSize)
+                                    .toImage()
+                                    .convertToFormat(QImage::Format_RGB32);
+            return seen == picker->Magnifier()->View();
+          },
+          5000));
+    }
     ASSERT_TRUE(Xdotool({"click", QString::fromLatin1(buttons[q])}));
     ASSERT_TRUE(WaitClosed());
     EXPECT_EQ(ToQRgb(Base()), kQuadrants[q]);
