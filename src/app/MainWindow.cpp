@@ -18,6 +18,7 @@
 #include "palette/PaletteDocument.h"
 #include "palette/PaletteFile.h"
 #include "palette/PalettePanel.h"
+#include "screenpick/ScreenPicker.h"
 #include "tools/ColorMixerPage.h"
 #include "tools/ColorToolPopup.h"
 #include "tools/ColorWheelPage.h"
@@ -100,6 +101,9 @@ TMainWindow::TMainWindow(QSettings& settings, const QStringList& arguments, QWid
   CreateToolArea();
   CreateStatusBar();
   ConnectShellActions();
+  screenPicker_ = new TScreenPicker(*workspace_, this, this);
+  screenPicker_->AttachAction(actions_->actToolsScreenPick);
+  AddActionRules(screenPicker_);
 
   ApplyLanguage(this, QStringLiteral("MainForm"));
   ReadSettings();
@@ -447,6 +451,7 @@ TOptions TMainWindow::Options() const {
   options.HTMLSharp = workspace_->HtmlSharp();
   options.ColorUnCursorModel = workspace_->ColorUnderCursorSetting();
   options.CssForm = static_cast<int>(workspace_->CssForm());
+  options.ScreenPickerZoom = screenPicker_->Zoom();
   return options;
 }
 
@@ -469,6 +474,7 @@ void TMainWindow::ApplyOptions(const TOptions& options) {
   workspace_->SetColorUnderCursorSetting(options_.ColorUnCursorModel);
   workspace_->SetCssFormSetting(options_.CssForm);
   palettePanel_->SetCompactDraw(options_.CompactDraw);
+  screenPicker_->SetZoom(options_.ScreenPickerZoom);
 }
 
 // --- Themes and languages -------------------------------------------------------------------------------------

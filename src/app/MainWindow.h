@@ -42,6 +42,7 @@ class TMainActions;
 class TMainStatusBar;
 class TPaletteDocument;
 class TPalettePanel;
+class TScreenPicker;
 class TSpectrumPage;
 class TToolPage;
 class TColorMixerPage;
@@ -193,6 +194,7 @@ class TMainWindow final : public QMainWindow {
   TSpectrumPage* spectrumPage_ = nullptr;
   TMainStatusBar* sbMain_ = nullptr;
   TPalettePanel* palettePanel_ = nullptr;
+  TScreenPicker* screenPicker_ = nullptr;
   std::vector<TActionRules*> rules_;
   bool settingsWritten_ = false;
   bool exitWithoutQuestion_ = false;

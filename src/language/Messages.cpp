@@ -18,6 +18,9 @@ struct TMessageDef {
 // In the order of TMessageKey.
 constexpr std::array<TMessageDef, kMessageCount> kMessages = {{
     {"sScreenPickTip", "Use +/- or mouse wheel for zoom"},
+    {"sScreenPickUnavailable",
+     "Screen picking needs an X11 session or a desktop portal (xdg-desktop-portal) that offers screenshots or "
+     "color picking. Neither is available here."},
     {"sColorIsWS", "Color is Web Safe"},
     {"sColorNoWS", "Color is not Web Safe!"},
     {"sColorIsWSm", "Color is Web Smart"},

@@ -21,6 +21,7 @@ struct TLanguageEntry;
 
 enum TMessageKey : int {
   sScreenPickTip,
+  sScreenPickUnavailable,
   sColorIsWS,
   sColorNoWS,
   sColorIsWSm,

@@ -15,6 +15,7 @@
 #include "palette/EditColorDialog.h"
 #include "palette/SortColorsDialog.h"
 #include "tools/ContrastAnalyzeForm.h"
+#include "screenpick/DesktopPickDialog.h"
 #include "support/ScriptedDialogs.h"
 
 #include <gtest/gtest.h>
@@ -59,6 +60,7 @@ std::vector<TWindowCase> Windows() {
       {"EditColorDialog", [](QSettings&) { return std::make_unique<TEditColorDialog>(); }},
       {"SortColorsDialog", [](QSettings&) { return std::make_unique<TSortColorsDialog>(); }},
       {"ContrastAnalyzeForm", [](QSettings&) { return std::make_unique<TContrastAnalyzeForm>(nullptr); }},
+      {"DesktopPickDialog", [](QSettings&) { return std::make_unique<TDesktopPickDialog>(); }},
   };
 }
 
