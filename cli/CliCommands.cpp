@@ -3,6 +3,7 @@
 #include "ConvertCommand.h"
 #include "MixCommand.h"
 #include "PaletteCommand.h"
+#include "PrintCommand.h"
 #include "ScanCommand.h"
 #include "SpectrumCommand.h"
 #include "VariationsCommand.h"
@@ -19,6 +20,7 @@ std::span<const TCliCommand> CliCommands() {
       TCliCommand{"mix", "print the four-corner mixer grid of four RRGGBB colours", RunMixCommand},
       TCliCommand{"palette", "show, convert, sort or deduplicate a palette in any importable or exportable format",
                   RunPaletteCommand},
+      TCliCommand{"print", "write a palette's swatch cards (and a colour wheel's) as a PDF", RunPrintCommand},
       TCliCommand{"scan", "list the #RRGGBB colours of a web page, style sheet or http:// address", RunScanCommand},
       TCliCommand{"variations", "the swatches of a variation strip (warmer, cooler, darker, ...), or a batch",
                   RunVariationsCommand},
