@@ -78,7 +78,8 @@ TPrintForm::TPrintForm(std::function<TPrintSources()> sources, QSettings& settin
   resize(565, 383);
 
   // The toolbar, the dock and the status bar need a main window; it lives inside the dialog.
-  frame_ = new QMainWindow(this, Qt::Widget);
+  frame_ = new QMainWindow(this);
+  frame_->setWindowFlags(Qt::Widget);  // a main window is always made a window of its own
   frame_->setObjectName(QStringLiteral("pnlFrame"));
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
