@@ -14,6 +14,7 @@
 #include "controls/ColorPickerButton.h"
 #include "palette/EditColorDialog.h"
 #include "palette/SortColorsDialog.h"
+#include "print/PrintForm.h"
 #include "support/ScriptedDialogs.h"
 
 #include <gtest/gtest.h>
@@ -57,6 +58,8 @@ std::vector<TWindowCase> Windows() {
       {"OptionsForm", [](QSettings&) { return std::make_unique<TOptionsDialog>(TOptions()); }},
       {"EditColorDialog", [](QSettings&) { return std::make_unique<TEditColorDialog>(); }},
       {"SortColorsDialog", [](QSettings&) { return std::make_unique<TSortColorsDialog>(); }},
+      {"PrintForm",
+       [](QSettings& s) { return std::make_unique<TPrintForm>(nullptr, s, QStringLiteral("Options/Toolbars")); }},
   };
 }
 
@@ -65,6 +68,7 @@ std::vector<TWindowCase> Windows() {
 bool IsRuntimeText(const QString& section, const QString& key) {
   static const QList<std::pair<QString, QRegularExpression>> kRuntime = {
       {"MainForm", QRegularExpression("^(Caption|lstHistory\\d|lstPalette\\d|sbPanel\\d)$")},
+      {"PrintForm", QRegularExpression("^sbPanel\\d$")},
   };
   for (const auto& [s, pattern] : kRuntime) {
     if (s == section && pattern.match(key).hasMatch()) return true;
