@@ -142,9 +142,12 @@ void TPrintPreview::ShowScrollHint() {
 const QImage& TPrintPreview::PageImage(int page) {
   const QSize size = PageSizeOnScreen();
   auto found = pageImages_.find(page);
-  if (found != pageImages_.end() && found->size() == size) return *found;
+  if (found != pageImages_.end() && found->size() == size * devicePixelRatioF()) return *found;
   if (pageImages_.size() >= kKeptPages) pageImages_.clear();
-  QImage image(size, QImage::Format_RGB32);
+  // Drawn at the screen's device pixels, so a high-density screen shows the cards as sharp as paper does.
+  const double ratio = devicePixelRatioF();
+  QImage image(size * ratio, QImage::Format_RGB32);
+  image.setDevicePixelRatio(ratio);
   image.fill(Qt::white);
   QPainter painter(&image);
   const TPrintPageGeometry& g = layout_.Geometry();

@@ -25,6 +25,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
+#include <QToolTip>
 
 #include <memory>
 
@@ -191,6 +192,12 @@ TEST_F(PrintFormTest, PageButtonsMoveThroughThePagesAndTheScrollHintNamesThePage
     EXPECT_EQ(form->Preview()->CurrentPage(), page) << action->objectName().toStdString();
     EXPECT_LE(std::abs(form->Preview()->PageRect(page).left() - TPrintPreview::kGap), 1);
   }
+  // Dragging the scroll bar to the middle page names it in the hint.
+  QScrollBar* bar = form->Preview()->horizontalScrollBar();
+  bar->setSliderDown(true);
+  bar->setValue(form->Preview()->PageRect(1).left() - form->Preview()->PageRect(0).left());
+  EXPECT_EQ(QToolTip::text(), QStringLiteral("Page 2"));
+  bar->setSliderDown(false);
   Click(*form, form->LastAction());
   EXPECT_EQ(form->Preview()->ScrollHintText(), QStringLiteral("Page 3"));
 }
