@@ -94,6 +94,7 @@ TPrintForm::TPrintForm(std::function<TPrintSources()> sources, QSettings& settin
   ConnectControls();
 
   ApplyLanguage(this, QStringLiteral("PrintForm"));
+  FitOptionsTitle();
   RestoreLayout();
   jvpc_->SetZoomPercent(100);
   RefreshPageSetup();
@@ -206,6 +207,13 @@ void TPrintForm::ConnectControls() {
     connect(box, &QCheckBox::clicked, this, [this] { BuildPrintDocument(CheckedContents()); });
   connect(cboScale_, &QComboBox::activated, this, &TPrintForm::ScaleChosen);
   connect(jvpc_, &TPrintPreview::Changed, this, &TPrintForm::PreviewChanged);
+}
+
+// The panel is as narrow as its boxes allow, but never so narrow that its (translated) title is cut short.
+void TPrintForm::FitOptionsTitle() {
+  const int title = tbtwToPrint_->fontMetrics().horizontalAdvance(tbtwToPrint_->windowTitle());
+  const int button = style()->pixelMetric(QStyle::PM_TitleBarButtonSize, nullptr, tbtwToPrint_);
+  tbtwToPrint_->widget()->setMinimumWidth(title + 2 * button + 16);
 }
 
 // --- Layout kept between runs ---------------------------------------------------------------------------------

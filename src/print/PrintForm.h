@@ -85,6 +85,7 @@ class TPrintForm final : public QDialog {
   void CreateOptions();
   void CreateStatusBar();
   void ConnectControls();
+  void FitOptionsTitle();
   void RestoreLayout();
   void SaveLayout();
   void ScaleChosen(int index);
