@@ -3,11 +3,13 @@
 #include "language/Messages.h"
 #include "print/PrintPainter.h"
 
+#include <QApplication>
 #include <QCursor>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QToolTip>
+#include <QWheelEvent>
 
 #include <algorithm>
 #include <cmath>
@@ -187,5 +189,17 @@ void TPrintPreview::resizeEvent(QResizeEvent* event) {
 }
 
 void TPrintPreview::scrollContentsBy(int, int) { viewport()->update(); }
+
+void TPrintPreview::wheelEvent(QWheelEvent* event) {
+  // Pages lie in a row: when they fit the height, the wheel leafs through them.
+  QScrollBar* across = horizontalScrollBar();
+  if (verticalScrollBar()->maximum() > 0 || across->maximum() == 0 || event->angleDelta().y() == 0) {
+    QAbstractScrollArea::wheelEvent(event);
+    return;
+  }
+  const int lines = QApplication::wheelScrollLines();
+  across->setValue(across->value() - event->angleDelta().y() * across->singleStep() * lines / 120);
+  event->accept();
+}
 
 }  // namespace tintorium

@@ -63,6 +63,7 @@ class TPrintPreview final : public QAbstractScrollArea {
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void scrollContentsBy(int dx, int dy) override;
+  void wheelEvent(QWheelEvent* event) override;
 
  private:
   /// The page's size on screen at `zoom` (1.0 is its real size).

@@ -26,6 +26,7 @@
 #include <QTest>
 #include <QToolBar>
 #include <QToolTip>
+#include <QWheelEvent>
 
 #include <memory>
 
@@ -200,6 +201,17 @@ TEST_F(PrintFormTest, PageButtonsMoveThroughThePagesAndTheScrollHintNamesThePage
   bar->setSliderDown(false);
   Click(*form, form->LastAction());
   EXPECT_EQ(form->Preview()->ScrollHintText(), QStringLiteral("Page 3"));
+
+  // Whole pages in view: the mouse wheel leafs through them.
+  QTest::keyClick(form->ScaleBox(), Qt::Key_Home);
+  Click(*form, form->FirstAction());
+  ASSERT_EQ(form->Preview()->verticalScrollBar()->maximum(), 0);
+  const int before = form->Preview()->horizontalScrollBar()->value();
+  QWidget* view = form->Preview()->viewport();
+  QWheelEvent down(QPointF(view->rect().center()), view->mapToGlobal(QPointF(view->rect().center())), QPoint(),
+                   QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(view, &down);
+  EXPECT_GT(form->Preview()->horizontalScrollBar()->value(), before);
 }
 
 TEST_F(PrintFormTest, ViewOptionsHidesThePanelAndViewBorderTheMarginLines) {
