@@ -5,6 +5,7 @@
 #include "LibraryCommand.h"
 #include "MixCommand.h"
 #include "PaletteCommand.h"
+#include "PrintCommand.h"
 #include "ScanCommand.h"
 #include "SpectrumCommand.h"
 #include "VariationsCommand.h"
@@ -25,7 +26,9 @@ std::span<const TCliCommand> CliCommands() {
       TCliCommand{"mix", "print the four-corner mixer grid of four RRGGBB colours", RunMixCommand},
       TCliCommand{"palette", "show, convert, sort or deduplicate a palette in any importable or exportable format",
                   RunPaletteCommand},
-      TCliCommand{"scan", "list the colours of a web page, style sheet or http:// address (#RRGGBB, or every CSS notation)", RunScanCommand},
+      TCliCommand{"print", "write a palette's swatch cards (and a colour wheel's) as a PDF", RunPrintCommand},
+      TCliCommand{"scan", "list the colours of a web page, style sheet or http:// address (#RRGGBB, or every CSS notation)",
+                  RunScanCommand},
       TCliCommand{"variations", "the swatches of a variation strip (warmer, cooler, darker, ...), or a batch",
                   RunVariationsCommand},
       TCliCommand{"spectrum", "the cells of a spectrum slice through an RGB or HSB colour", RunSpectrumCommand},

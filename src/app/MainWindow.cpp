@@ -19,6 +19,7 @@
 #include "palette/PaletteFile.h"
 #include "palette/PalettePanel.h"
 #include "screenpick/ScreenPicker.h"
+#include "print/PrintCommand.h"
 #include "tools/ColorMixerPage.h"
 #include "tools/ColorToolPopup.h"
 #include "tools/ColorWheelPage.h"
@@ -28,6 +29,7 @@
 #include "tools/SpectrumPage.h"
 #include "tools/VariationsPage.h"
 #include "controls/ColorVariation.h"
+#include "controls/ColorWheel.h"
 #include "workspace/BaseColorCommands.h"
 #include "workspace/BaseColorPanel.h"
 #include "workspace/Workspace.h"
@@ -104,6 +106,7 @@ TMainWindow::TMainWindow(QSettings& settings, const QStringList& arguments, QWid
   screenPicker_ = new TScreenPicker(*workspace_, this, this);
   screenPicker_->AttachAction(actions_->actToolsScreenPick);
   AddActionRules(screenPicker_);
+  CreatePrintCommand();
 
   ApplyLanguage(this, QStringLiteral("MainForm"));
   ReadSettings();
@@ -394,6 +397,17 @@ void TMainWindow::ConnectShellActions() {
   connect(a.actHelpAbout, &QAction::triggered, this, &TMainWindow::ShowAbout);
   connect(a.actToolsOptions, &QAction::triggered, this, &TMainWindow::ShowOptions);
   connect(a.actUpdate, &QAction::triggered, this, &TMainWindow::RefreshCaption);
+}
+
+void TMainWindow::CreatePrintCommand() {
+  const auto wheel = [this] {
+    const auto* page = qobject_cast<TColorWheelPage*>(ToolPage(0));
+    return page ? page->Wheel()->SegmentColors() : WheelSegments(workspace_->BaseColor().GetColor(), wsRGB);
+  };
+  auto* print = new TPrintCommand(*palette_, *workspace_, wheel, settings_.Store(), QLatin1String(settings_group::kToolbars),
+                                  this);
+  print->AttachActions(*actions_);
+  AddActionRules(print);
 }
 
 void TMainWindow::ConnectViewToggles() {

@@ -140,6 +140,7 @@ class TMainWindow final : public QMainWindow {
   void CreateToolArea();
   void CreateStatusBar();
   void ConnectShellActions();
+  void CreatePrintCommand();
   void ConnectViewToggles();
   void FillThemeMenu();
   void FillLanguageMenu();

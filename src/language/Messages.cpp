@@ -71,6 +71,10 @@ constexpr std::array<TMessageDef, kMessageCount> kMessages = {{
      "The palette kept from the last session could not be read. It was set aside as %s and a new palette is "
      "open."},
     {"sCornerBaseColor", "Base Color"},
+    {"sPrintPages", "%d pages"},
+    {"sPrintPageHint", "Page %d"},
+    {"sPrintWheelCard", "Color Wheel #%d"},
+    {"sPrintFailed", "The scheme could not be printed."},
     {nullptr, "Filename: %s"},
     {nullptr, "Fail to load this type of image, because of incorrect file format or unknown file type."},
 }};

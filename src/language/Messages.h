@@ -71,6 +71,11 @@ enum TMessageKey : int {
   sKeptPaletteDamaged,
   // The default cell of the mixer's corner pickers.
   sCornerBaseColor,
+  // The print window: its page count, the page hint of its scroll bar, the wheel cards' names, a failed print.
+  sPrintPages,
+  sPrintPageHint,
+  sPrintWheelCard,
+  sPrintFailed,
   // These two have no key: no language file can change them.
   sCFIFileName,
   sCFILoadFail,

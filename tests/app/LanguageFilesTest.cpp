@@ -16,6 +16,7 @@
 #include "palette/SortColorsDialog.h"
 #include "tools/ContrastAnalyzeForm.h"
 #include "screenpick/DesktopPickDialog.h"
+#include "print/PrintForm.h"
 #include "support/ScriptedDialogs.h"
 
 #include <gtest/gtest.h>
@@ -61,6 +62,8 @@ std::vector<TWindowCase> Windows() {
       {"SortColorsDialog", [](QSettings&) { return std::make_unique<TSortColorsDialog>(); }},
       {"ContrastAnalyzeForm", [](QSettings&) { return std::make_unique<TContrastAnalyzeForm>(nullptr); }},
       {"DesktopPickDialog", [](QSettings&) { return std::make_unique<TDesktopPickDialog>(); }},
+      {"PrintForm",
+       [](QSettings& s) { return std::make_unique<TPrintForm>(nullptr, s, QStringLiteral("Options/Toolbars")); }},
   };
 }
 
@@ -72,6 +75,7 @@ bool IsRuntimeText(const QString& section, const QString& key) {
       // The measured figures, the levels reached and the simulated ratios.
       {"ContrastAnalyzeForm",
        QRegularExpression("^(lblBrightDiff|lblColorDiff|lblContrastRatio|lblw2ltLevel|lblw2stLevel|lbl\\w+Ratio)$")},
+      {"PrintForm", QRegularExpression("^sbPanel\\d$")},
   };
   for (const auto& [s, pattern] : kRuntime) {
     if (s == section && pattern.match(key).hasMatch()) return true;
