@@ -30,7 +30,43 @@ TFileResult Write(TExportWriter writer, const QString& path, const TColors& colo
   return TFileResult::Failure(QString::fromLatin1(kExportNoText), QString::fromLatin1(kExportNoKey));
 }
 
+constexpr const char16_t* kAco[] = {u"aco"};
+constexpr const char16_t* kAct[] = {u"act"};
+constexpr const char16_t* kCss[] = {u"css"};
+constexpr const char16_t* kHtml[] = {u"html", u"htm", u"php"};
+constexpr const char16_t* kImages[] = {u"bmp", u"gif", u"jpg", u"jpeg", u"png"};
+constexpr const char16_t* kXml[] = {u"xml"};
+constexpr const char16_t* kGpl[] = {u"gpl"};
+constexpr const char16_t* kAse[] = {u"ase"};
+
+constexpr TExportType kTypes[] = {
+    {"Adobe Photoshop Color Palette=ACO+Export colors to Color Palette files for Adobe Photoshop~"
+     "Color Palette (*.aco)|*.aco",
+     TExportWriter::Aco, kAco},
+    {"Adobe Color Table=ACT+Export colors to Adobe Color Table~Color Table (*.act)|*.act", TExportWriter::Act, kAct},
+    {"Cascading Style Sheet=CSS+Export colors to css-file~CSS (*.css)|*.css", TExportWriter::Css, kCss},
+    {"Web-page (HTML)=HTML+Export colors to HTML-document~Web-page (*.html;*htm;*.php)|*.html;*htm;*.php",
+     TExportWriter::Html, kHtml},
+    {"Images=BMP,GIF,JPG,PNG+Create an image with color swatches~Images (*.bmp;*.gif;*.jpg;*.png)|"
+     "*.bmp;*.gif;*.jpg;*.jpeg;*.png",
+     TExportWriter::SwatchImage, kImages, TExportOptionsKind::SwatchImage},
+    {"XML files=XML+Export colors to xml-file~XML (*.xml)|*.xml", TExportWriter::Xml, kXml},
+    {"GIMP Palette=GPL+Export colors and their names to a GIMP palette~GIMP Palette (*.gpl)|*.gpl",
+     TExportWriter::Gpl, kGpl},
+    {"Adobe Swatch Exchange=ASE+Export colors and their names to an Adobe Swatch Exchange file~"
+     "Swatch Exchange (*.ase)|*.ase",
+     TExportWriter::Ase, kAse},
+};
+
 }  // namespace
+
+std::span<const TExportType> ExportTypes() { return kTypes; }
+
+QStringList ExportTypeExtensions(const TExportType& type) {
+  QStringList extensions;
+  for (const char16_t* extension : type.Extensions) extensions.append(QString::fromUtf16(extension));
+  return extensions;
+}
 
 TExportWriter ExportWriterForPath(const QString& path) {
   const QString ext = QFileInfo(path).suffix().toLower();
@@ -47,9 +83,13 @@ TExportWriter ExportWriterForPath(const QString& path) {
 }
 
 TExportResult ExportColors(const QString& path, const TColors& colors, const TSwatchImageOptions& imageOptions) {
+  return ExportColors(path, colors, TExportOptions{imageOptions});
+}
+
+TExportResult ExportColors(const QString& path, const TColors& colors, const TExportOptions& options) {
   const TExportWriter writer = ExportWriterForPath(path);
   TExportResult result;
-  result.Status = Write(writer, path, colors, imageOptions);
+  result.Status = Write(writer, path, colors, options.Image);
   if (writer == TExportWriter::None) {
     result.Outcome = TExportOutcome::NotWritten;
   } else if (!result.Status.Ok()) {
