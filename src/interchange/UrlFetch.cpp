@@ -119,10 +119,11 @@ class TFetchRun {
   const QString& ContentType() const { return contentType_; }
 
  private:
+  // Aborted once control is back in the loop: aborting inside the reply's own signals upsets it.
   void Fail() {
     if (failed_) return;
     failed_ = true;
-    reply_->abort();
+    QMetaObject::invokeMethod(reply_.get(), &QNetworkReply::abort, Qt::QueuedConnection);
   }
 
   // Everything that has arrived goes to the file at once, so memory holds one piece of the body at most.
