@@ -19,7 +19,7 @@ std::span<const TCliCommand> CliCommands() {
       TCliCommand{"mix", "print the four-corner mixer grid of four RRGGBB colours", RunMixCommand},
       TCliCommand{"palette", "show, convert, sort or deduplicate a palette in any importable or exportable format",
                   RunPaletteCommand},
-      TCliCommand{"scan", "list the #RRGGBB colours of a web page, style sheet or http:// address", RunScanCommand},
+      TCliCommand{"scan", "list the #RRGGBB colours of a web page, style sheet or web address", RunScanCommand},
       TCliCommand{"variations", "the swatches of a variation strip (warmer, cooler, darker, ...), or a batch",
                   RunVariationsCommand},
       TCliCommand{"spectrum", "the cells of a spectrum slice through an RGB or HSB colour", RunSpectrumCommand},

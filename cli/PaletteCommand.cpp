@@ -4,6 +4,7 @@
 #include "core/ColorText.h"
 #include "interchange/ExportRules.h"
 #include "interchange/ImportRules.h"
+#include "interchange/UrlFetch.h"
 #include "palette/ForeignPalette.h"
 #include "palette/PaletteDocument.h"
 #include "palette/PaletteFile.h"
@@ -29,8 +30,9 @@ constexpr const char* Help =
     "a GIMP palette (.gpl), an Adobe Swatch Exchange file (.ase: a colour in a group is\n"
     "named \"group / name\"), a web page or style sheet (.html, .htm, .php, .css: its\n"
     "\"#\" colours), an image (.bmp, .jpg, .jpeg, .png: up to 256 colours; .gif: its\n"
-    "colour table), or an address containing http:// (fetched, then read by the name\n"
-    "it ends in).\n"
+    "colour table), or an address containing http:// or starting with https://\n"
+    "(fetched, then read by the name it ends in, or by the type the server gives\n"
+    "when that name is none of the above).\n"
     "\n"
     "Targets (OUT): .tnp, .aco, .act, .gpl, .ase (RGB), .css, .html/.htm/.php (colour\n"
     "chart), .xml, .txt (colour-set text), .bmp/.png/.jpg/.jpeg/.gif (swatch picture).\n"
@@ -133,7 +135,7 @@ TOptions ParseOptions(const TCliArgs& args) {
   return options;
 }
 
-bool IsAddress(const QString& source) { return source.contains(QStringLiteral("http://")); }
+bool IsAddress(const QString& source) { return IsWebAddress(source); }
 bool IsPaletteFile(const QString& path) { return QFileInfo(path).suffix().compare(u"tnp", Qt::CaseInsensitive) == 0; }
 
 void RequireReadable(const QString& source) {

@@ -18,8 +18,8 @@ constexpr const char* Help =
     "Prints the colours a web page or style sheet writes with \"#\", one six-digit\n"
     "hexadecimal text per line, in order, duplicates kept, letter case as written\n"
     "(\"#fff\" gives fff written twice per digit: ffffff). Any file is read as text;\n"
-    "an ADDRESS containing http:// is fetched first (plain HTTP, port 80 unless the\n"
-    "address names one, no redirects).\n"
+    "an ADDRESS containing http:// or starting with https:// is fetched first\n"
+    "(redirects followed, never from https:// down to http://).\n"
     "\n"
     "Exit status: 0 done, 1 the file could not be read or fetched, 2 bad arguments.\n";
 
@@ -45,7 +45,7 @@ int RunScanCommand(const TCliArgs& args, const TCliIO& io) {
   const QString source = QString::fromUtf8(args[0].data(), static_cast<qsizetype>(args[0].size()));
   TUrlDownload download;
   QString file = source;
-  if (source.contains(QStringLiteral("http://"))) {
+  if (IsWebAddress(source)) {
     download = FetchUrl(source);
     if (!download.Ok()) return Failure(io, source, download.Status().Message());
     file = download.FileName();

@@ -70,6 +70,8 @@ enum TMessageKey : int {
   sKeptPaletteDamaged,
   // The default cell of the mixer's corner pickers.
   sCornerBaseColor,
+  // The export wizard's final page when the writer failed: the reason.
+  txtExportFailed,
   // These two have no key: no language file can change them.
   sCFIFileName,
   sCFILoadFail,
