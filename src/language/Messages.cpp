@@ -68,7 +68,7 @@ constexpr std::array<TMessageDef, kMessageCount> kMessages = {{
      "The palette kept from the last session could not be read. It was set aside as %s and a new palette is "
      "open."},
     {"sCornerBaseColor", "Base Color"},
-    {"txtExportFailed", "Export failed: %s\nPress \"Finish\" to close wizard window and repeat procedure."},
+    {"txtExportFailed", "Export failed (%s). Press \"Finish\" to close wizard window and repeat procedure."},
     {nullptr, "Filename: %s"},
     {nullptr, "Fail to load this type of image, because of incorrect file format or unknown file type."},
 }};

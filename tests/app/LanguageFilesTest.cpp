@@ -14,6 +14,8 @@
 #include "controls/ColorPickerButton.h"
 #include "palette/EditColorDialog.h"
 #include "palette/SortColorsDialog.h"
+#include "wizards/ExportWizard.h"
+#include "wizards/ImportWizard.h"
 #include "support/ScriptedDialogs.h"
 
 #include <gtest/gtest.h>
@@ -57,6 +59,8 @@ std::vector<TWindowCase> Windows() {
       {"OptionsForm", [](QSettings&) { return std::make_unique<TOptionsDialog>(TOptions()); }},
       {"EditColorDialog", [](QSettings&) { return std::make_unique<TEditColorDialog>(); }},
       {"SortColorsDialog", [](QSettings&) { return std::make_unique<TSortColorsDialog>(); }},
+      {"ImportForm", [](QSettings&) { return std::make_unique<TImportForm>(); }},
+      {"ExportForm", [](QSettings&) { return std::make_unique<TExportForm>(TPaletteEntries{}, nullptr); }},
   };
 }
 
@@ -65,6 +69,9 @@ std::vector<TWindowCase> Windows() {
 bool IsRuntimeText(const QString& section, const QString& key) {
   static const QList<std::pair<QString, QRegularExpression>> kRuntime = {
       {"MainForm", QRegularExpression("^(Caption|lstHistory\\d|lstPalette\\d|sbPanel\\d)$")},
+      // The wizards' counts are written when the lists are filled.
+      {"ImportForm", QRegularExpression("^(lblImported|lblDesc)$")},
+      {"ExportForm", QRegularExpression("^(lblToExport|lblDesc|lblExpFinal)$")},
   };
   for (const auto& [s, pattern] : kRuntime) {
     if (s == section && pattern.match(key).hasMatch()) return true;
