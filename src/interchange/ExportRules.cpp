@@ -82,10 +82,6 @@ TExportWriter ExportWriterForPath(const QString& path) {
   return TExportWriter::None;
 }
 
-TExportResult ExportColors(const QString& path, const TColors& colors, const TSwatchImageOptions& imageOptions) {
-  return ExportColors(path, colors, TExportOptions{imageOptions});
-}
-
 TExportResult ExportColors(const QString& path, const TColors& colors, const TExportOptions& options) {
   const TExportWriter writer = ExportWriterForPath(path);
   TExportResult result;

@@ -51,6 +51,9 @@ QStringList ExportTypeExtensions(const TExportType& type);
 
 /// Every option of every kind; the writer a path selects takes the ones of its kind.
 struct TExportOptions {
+  TExportOptions() = default;
+  /// The options of a caller that only knows pictures (the command-line tool).
+  TExportOptions(const TSwatchImageOptions& image) : Image(image) {}  // NOLINT(google-explicit-constructor)
   TSwatchImageOptions Image;
 };
 
@@ -67,9 +70,8 @@ struct TExportResult {
   TFileResult Status;
 };
 
-/// Writes `colors` to `path` with the writer its extension selects; images use `imageOptions`. An unknown
-/// extension writes nothing and reports NotWritten.
-TExportResult ExportColors(const QString& path, const TColors& colors, const TSwatchImageOptions& imageOptions);
+/// Writes `colors` to `path` with the writer its extension selects, which takes its part of `options`. An
+/// unknown extension writes nothing and reports NotWritten.
 TExportResult ExportColors(const QString& path, const TColors& colors, const TExportOptions& options);
 
 }  // namespace tintorium
