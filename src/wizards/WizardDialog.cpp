@@ -37,7 +37,9 @@ TWizardDialog::TWizardDialog(const QPixmap& picture, const QStringList& typeItem
   auto* image = new QLabel(panel);
   image->setObjectName(QStringLiteral("imgWizard"));
   image->setPixmap(picture);
-  image->setAlignment(Qt::AlignCenter);
+  image->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  // The picture is cut at the bottom rather than make the wizard taller.
+  image->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Ignored);
   auto* panelLayout = new QVBoxLayout(panel);
   panelLayout->setContentsMargins(0, 0, 0, 0);
   panelLayout->addWidget(image);

@@ -7,7 +7,7 @@
 namespace tintorium {
 namespace {
 
-constexpr QSize kSize(112, 232);
+constexpr QSize kSize(112, 340);
 
 void DrawDocument(QPainter& painter, const QRect& rect) {
   QPainterPath page;
@@ -59,13 +59,13 @@ QPixmap WizardPicture(TWizardKind kind) {
   sky.setColorAt(0, QColor(0xEE, 0xF3, 0xFB));
   sky.setColorAt(1, QColor(0xC9, 0xD8, 0xF0));
   painter.fillRect(picture.rect(), sky);
-  const QRect document(22, 16, 68, 84);
-  const QPoint swatches(26, 156);
+  const QRect document(22, 40, 68, 84);
+  const QPoint swatches(26, 180);
   DrawDocument(painter, document);
   if (kind == TWizardKind::Import)
-    DrawArrow(painter, QPointF(56, 108), QPointF(56, 140));
+    DrawArrow(painter, QPointF(56, 132), QPointF(56, 164));
   else
-    DrawArrow(painter, QPointF(56, 142), QPointF(56, 110));
+    DrawArrow(painter, QPointF(56, 166), QPointF(56, 134));
   DrawSwatches(painter, swatches);
   return picture;
 }

@@ -17,7 +17,9 @@ class TTypeDelegate final : public QStyledItemDelegate {
                                index.data().toString());
   }
   QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-    return {QStyledItemDelegate::sizeHint(option, index).width(), TWizardTypeList::RowHeight(option.fontMetrics)};
+    Q_UNUSED(index);
+    // As wide as the list: the label stands at its right edge, so a row never scrolls sideways.
+    return {0, TWizardTypeList::RowHeight(option.fontMetrics)};
   }
 };
 
@@ -28,6 +30,7 @@ TWizardTypeList::TWizardTypeList(const QStringList& items, QWidget* parent) : QL
   setItemDelegate(new TTypeDelegate(this));
   setSelectionMode(QAbstractItemView::SingleSelection);
   setUniformItemSizes(true);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   addItems(items);
   if (count() > 0) setCurrentRow(0);
 }
