@@ -27,7 +27,7 @@ std::span<const TCliCommand> CliCommands() {
       TCliCommand{"palette", "show, convert, sort or deduplicate a palette in any importable or exportable format",
                   RunPaletteCommand},
       TCliCommand{"print", "write a palette's swatch cards (and a colour wheel's) as a PDF", RunPrintCommand},
-      TCliCommand{"scan", "list the colours of a web page, style sheet or http:// address (#RRGGBB, or every CSS notation)",
+      TCliCommand{"scan", "list the colours of a web page, style sheet or web address (#RRGGBB, or every CSS notation)",
                   RunScanCommand},
       TCliCommand{"variations", "the swatches of a variation strip (warmer, cooler, darker, ...), or a batch",
                   RunVariationsCommand},

@@ -22,8 +22,8 @@ constexpr const char* Help =
     "Prints the colours a web page or style sheet writes with \"#\", one six-digit\n"
     "hexadecimal text per line, in order, duplicates kept, letter case as written\n"
     "(\"#fff\" gives fff written twice per digit: ffffff). Any file is read as text;\n"
-    "an ADDRESS containing http:// is fetched first (plain HTTP, port 80 unless the\n"
-    "address names one, no redirects).\n"
+    "an ADDRESS containing http:// or starting with https:// is fetched first\n"
+    "(redirects followed, never from https:// down to http://).\n"
     "\n"
     "  --all-notations  every CSS Color 4 notation where a CSS parser sees a colour:\n"
     "                   #rgb, #rgba, #rrggbb, #rrggbbaa, rgb(), rgba(), hsl(), hsla(),\n"
@@ -109,7 +109,7 @@ int RunScanCommand(const TCliArgs& args, const TCliIO& io) {
       QString::fromUtf8(options.sources[0].data(), static_cast<qsizetype>(options.sources[0].size()));
   TUrlDownload download;
   QString file = source;
-  if (source.contains(QStringLiteral("http://"))) {
+  if (IsWebAddress(source)) {
     download = FetchUrl(source);
     if (!download.Ok()) return Failure(io, source, download.Status().Message());
     file = download.FileName();

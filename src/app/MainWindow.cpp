@@ -33,6 +33,7 @@
 #include "workspace/BaseColorCommands.h"
 #include "workspace/BaseColorPanel.h"
 #include "workspace/Workspace.h"
+#include "wizards/Wizards.h"
 
 #include <QAbstractEventDispatcher>
 #include <QAction>
@@ -396,6 +397,8 @@ void TMainWindow::ConnectShellActions() {
   connect(a.actHelpSupport, &QAction::triggered, this, [] { OpenWithShell(SupportMailUrl()); });
   connect(a.actHelpAbout, &QAction::triggered, this, &TMainWindow::ShowAbout);
   connect(a.actToolsOptions, &QAction::triggered, this, &TMainWindow::ShowOptions);
+  connect(a.actImportColors, &QAction::triggered, this, [this] { RunImportWizard(this, *palette_); });
+  connect(a.actExportColors, &QAction::triggered, this, [this] { RunExportWizard(this, *palette_, OpenWithShell); });
   connect(a.actUpdate, &QAction::triggered, this, &TMainWindow::RefreshCaption);
 }
 
@@ -735,7 +738,7 @@ void TMainWindow::UpdateActions() {
 
 void TMainWindow::UpdateShellActions() {
   const TMainActions& a = *actions_;
-  for (QAction* always : {a.actFileExit, a.actViewMainToolbar, a.actViewAdjustbar, a.actViewBaseColorSection,
+  for (QAction* always : {a.actFileExit, a.actImportColors, a.actExportColors, a.actViewMainToolbar, a.actViewAdjustbar, a.actViewBaseColorSection,
                           a.actViewSmallLib, a.actViewPalette, a.actViewAlwaysOnTop, a.actViewColorWheel,
                           a.actViewVariations, a.actViewColorMixer, a.actViewLibrary, a.actViewSpectrum,
                           a.actViewPhotoScheme, a.actHelpHelp, a.actHelpGallery, a.actHelpWebsite,

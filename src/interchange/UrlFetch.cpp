@@ -1,19 +1,35 @@
 #include "interchange/UrlFetch.h"
 
 #include <QDir>
+#include <QEventLoop>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
 #include <QSaveFile>
-#include <QTcpSocket>
+#include <QSslConfiguration>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <QUrl>
 
+#include <memory>
 
 namespace tintorium {
 namespace {
 
-constexpr qsizetype kMaxHeaderBytes = 64 * 1024;
+const QString kHttp = QStringLiteral("http://");
+const QString kHttps = QStringLiteral("https://");
+
+// The address from its scheme on: "http://" may stand anywhere in what was typed, "https://" only in front.
+QString FromScheme(const QString& address) {
+  if (address.startsWith(kHttps, Qt::CaseInsensitive)) return address;
+  const qsizetype at = address.indexOf(kHttp, 0, Qt::CaseInsensitive);
+  return at < 0 ? QString() : address.mid(at);
+}
 
 QString WithoutScheme(const QString& address) {
-  static const QString scheme = QStringLiteral("http://");
-  return address.startsWith(scheme) ? address.mid(scheme.size()) : address;
+  const QString from = FromScheme(address);
+  if (from.isEmpty()) return address;
+  return from.mid(from.indexOf(u':') + 3);
 }
 
 // "host:port" as written after the scheme, before the path, query or fragment; without a user part.
@@ -30,181 +46,109 @@ QString Authority(const QString& address) {
   return authority;
 }
 
-// The request target: path and query, "/" when the address has no path.
-QByteArray RequestTarget(const QString& address) {
-  const QString rest = WithoutScheme(address);
-  qsizetype start = rest.size();
-  for (QChar stop : {u'/', u'?'}) {
-    const qsizetype at = rest.indexOf(stop);
-    if (at >= 0 && at < start) start = at;
-  }
-  QString target = rest.mid(start);
-  const qsizetype fragment = target.indexOf(u'#');
-  if (fragment >= 0) target.truncate(fragment);
-  if (!target.startsWith(u'/')) target.prepend(u'/');
-  // Spaces and other bytes that may not stand in a request line are percent-encoded; the rest goes as typed.
-  return target.toUtf8().toPercentEncoding("/?&=%:;@+$,!~*'()[]-._");
+// The address to request, or an invalid one when it names no host of HTTP or HTTPS.
+QUrl RequestUrl(const QString& address, const TFetchOptions& options) {
+  QString text = FromScheme(address.trimmed());
+  const qsizetype fragment = text.indexOf(u'#');
+  if (fragment >= 0) text.truncate(fragment);
+  QUrl url(text, QUrl::TolerantMode);
+  const QString scheme = url.scheme().toLower();
+  if (!url.isValid() || url.host().isEmpty() || (scheme != u"http" && scheme != u"https")) return {};
+  url.setScheme(scheme);
+  if (scheme == u"http" && url.port() < 0 && options.DefaultPort != 80) url.setPort(options.DefaultPort);
+  return url;
 }
 
-// The body of an HTTP answer as it arrives: plain (with or without a length) or chunked.
-class THttpBody {
+// The media type of a Content-Type value: "text/html; charset=utf-8" gives "text/html".
+QString MediaType(const QVariant& header) {
+  QString type = header.toString();
+  const qsizetype semicolon = type.indexOf(u';');
+  if (semicolon >= 0) type.truncate(semicolon);
+  return type.trimmed().toLower();
+}
+
+// One GET through Qt's network stack, its body streamed into `file` under the limits of `options`.
+class TFetchRun {
  public:
-  THttpBody(QSaveFile& file, qint64 maxBytes) : file_(file), maxBytes_(maxBytes) {}
+  TFetchRun(QSaveFile& file, const TFetchOptions& options) : file_(file), options_(options) {}
 
-  // False when the answer breaks the protocol, exceeds the limit, or the file cannot be written.
-  bool Feed(QByteArray& pending) {
-    if (!headerDone_) {
-      const qsizetype end = pending.indexOf("\r\n\r\n");
-      if (end < 0) return pending.size() <= kMaxHeaderBytes;
-      if (!ParseHeader(pending.left(end))) return false;
-      pending.remove(0, end + 4);
-      headerDone_ = true;
+  bool Run(const QUrl& url, const QByteArray& hostHeader) {
+    QNetworkAccessManager manager;
+    manager.setAutoDeleteReplies(false);
+    QNetworkRequest request(url);
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
+    request.setMaximumRedirectsAllowed(options_.MaxRedirects);
+    request.setRawHeader("User-Agent", "Tintorium");
+    // Compressed answers would be inflated before the size cap sees them.
+    request.setRawHeader("Accept-Encoding", "identity");
+    if (!hostHeader.isEmpty()) request.setRawHeader("Host", hostHeader);
+    if (!options_.ExtraCaCertificates.isEmpty()) {
+      QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
+      tls.addCaCertificates(options_.ExtraCaCertificates);
+      request.setSslConfiguration(tls);
     }
-    return chunked_ ? FeedChunked(pending) : FeedPlain(pending);
-  }
-  // Whether the body is complete without waiting for the connection to close.
-  bool Complete() const { return complete_; }
-  // Whether closing the connection now ends a complete answer.
-  bool CompleteAtClose() const { return complete_ || (headerDone_ && !chunked_ && !HasLength()); }
-
- private:
-  bool ParseHeader(const QByteArray& header) {
-    const QList<QByteArray> lines = header.split('\n');
-    const QList<QByteArray> status = lines.value(0).trimmed().split(' ');
-    if (status.size() < 2 || !status[0].startsWith("HTTP/")) return false;
-    bool numeric = false;
-    const int code = status[1].toInt(&numeric);
-    // Redirects and errors are failures: only a 2xx answer carries the page.
-    if (!numeric || code < 200 || code > 299) return false;
-    for (qsizetype i = 1; i < lines.size(); ++i) {
-      const QByteArray line = lines[i].trimmed();
-      const qsizetype colon = line.indexOf(':');
-      if (colon <= 0) continue;
-      const QByteArray name = line.left(colon).trimmed().toLower();
-      const QByteArray value = line.mid(colon + 1).trimmed();
-      if (name == "content-length") {
-        bool ok = false;
-        const qint64 length = value.toLongLong(&ok);
-        if (!ok || length < 0 || length > maxBytes_) return false;
-        contentLength_ = length;
-      } else if (name == "transfer-encoding" && value.toLower().contains("chunked")) {
-        chunked_ = true;
-      }
-    }
-    if (chunked_) contentLength_ = -1;
-    complete_ = contentLength_ == 0;
-    return true;
-  }
-
-  bool Write(const char* data, qint64 count) {
-    written_ += count;
-    if (written_ > maxBytes_) return false;
-    return file_.write(data, count) == count;
-  }
-
-  bool FeedPlain(QByteArray& pending) {
-    qint64 take = pending.size();
-    if (HasLength()) take = std::min(take, contentLength_ - written_);
-    if (take > 0 && !Write(pending.constData(), take)) return false;
-    pending.clear();
-    if (HasLength() && written_ >= contentLength_) complete_ = true;
-    return true;
-  }
-
-  bool FeedChunked(QByteArray& pending) {
-    qsizetype pos = 0;
-    bool ok = true;
-    while (ok && !complete_) {
-      if (chunkLeft_ > 0) {
-        const qint64 take = std::min<qint64>(chunkLeft_, pending.size() - pos);
-        if (take == 0) break;
-        ok = Write(pending.constData() + pos, take);
-        pos += take;
-        chunkLeft_ -= take;
-        if (chunkLeft_ == 0) expectCrLf_ = true;
-        continue;
-      }
-      const qsizetype eol = pending.indexOf("\r\n", pos);
-      if (eol < 0) {
-        ok = pending.size() - pos <= kMaxHeaderBytes;
-        break;
-      }
-      const QByteArray line = pending.mid(pos, eol - pos);
-      pos = eol + 2;
-      ok = ChunkLine(line);
-    }
-    pending.remove(0, pos);
+    reply_.reset(manager.get(request));
+    QNetworkReply* reply = reply_.get();
+    QEventLoop loop;
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, reply, [this] { Fail(); });
+    QObject::connect(reply, &QNetworkReply::requestSent, reply, [&] { watchdog.start(options_.ReadTimeoutMs); });
+    QObject::connect(reply, &QNetworkReply::redirected, reply, [&] { watchdog.start(options_.ConnectTimeoutMs); });
+    QObject::connect(reply, &QNetworkReply::metaDataChanged, reply, [&] {
+      watchdog.start(options_.ReadTimeoutMs);
+      const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
+      if (length.isValid() && length.toLongLong() > options_.MaxBodyBytes) Fail();
+    });
+    QObject::connect(reply, &QNetworkReply::readyRead, reply, [&] {
+      watchdog.start(options_.ReadTimeoutMs);
+      Take();
+    });
+    QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+    watchdog.start(options_.ConnectTimeoutMs);
+    if (!reply->isFinished()) loop.exec(QEventLoop::ExcludeUserInputEvents);
+    watchdog.stop();
+    if (!failed_) Take();
+    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    contentType_ = MediaType(reply->header(QNetworkRequest::ContentTypeHeader));
+    const bool ok = !failed_ && reply->error() == QNetworkReply::NoError && status >= 200 && status <= 299;
+    reply_.reset();
     return ok;
   }
 
-  // One line between chunks: the CR LF closing a chunk, a size line, or a trailer line after the last chunk.
-  bool ChunkLine(const QByteArray& line) {
-    if (expectCrLf_) {
-      expectCrLf_ = false;
-      return line.isEmpty();
-    }
-    if (inTrailer_) {
-      if (line.isEmpty()) complete_ = true;
-      return true;
-    }
-    QByteArray size = line;
-    const qsizetype semicolon = size.indexOf(';');
-    if (semicolon >= 0) size.truncate(semicolon);
-    bool numeric = false;
-    const qint64 count = size.trimmed().toLongLong(&numeric, 16);
-    if (!numeric || count < 0 || count > maxBytes_) return false;
-    if (count == 0) inTrailer_ = true;
-    chunkLeft_ = count;
-    return true;
+  const QString& ContentType() const { return contentType_; }
+
+ private:
+  // Aborted once control is back in the loop: aborting inside the reply's own signals upsets it.
+  void Fail() {
+    if (failed_) return;
+    failed_ = true;
+    QMetaObject::invokeMethod(reply_.get(), &QNetworkReply::abort, Qt::QueuedConnection);
+  }
+
+  // Everything that has arrived goes to the file at once, so memory holds one piece of the body at most.
+  void Take() {
+    if (failed_) return;
+    const QByteArray piece = reply_->readAll();
+    written_ += piece.size();
+    if (written_ > options_.MaxBodyBytes || file_.write(piece) != piece.size()) Fail();
   }
 
   QSaveFile& file_;
-  qint64 maxBytes_;
+  const TFetchOptions& options_;
+  std::unique_ptr<QNetworkReply> reply_;
   qint64 written_ = 0;
-  bool headerDone_ = false;
-  bool chunked_ = false;
-  // -1: no Content-Length (an optional trips a false uninitialised warning in GCC 12).
-  qint64 contentLength_ = -1;
-  bool HasLength() const { return contentLength_ >= 0; }
-  bool complete_ = false;
-  qint64 chunkLeft_ = 0;
-  bool expectCrLf_ = false;
-  bool inTrailer_ = false;
+  bool failed_ = false;
+  QString contentType_;
 };
 
-bool SendRequest(QTcpSocket& socket, const QString& address, int timeoutMs) {
-  QByteArray hostHeader = UrlHost(address).toUtf8();
-  if (hostHeader.contains(':')) hostHeader = '[' + hostHeader + ']';
-  // The Host header names the port only when the address does.
-  if (const quint16 port = UrlPort(address, 0); port != 0) hostHeader += ':' + QByteArray::number(port);
-  const QByteArray request = "GET " + RequestTarget(address) + " HTTP/1.0\r\nHost: " + hostHeader +
-                             "\r\nUser-Agent: Tintorium\r\nAccept: */*\r\nConnection: close\r\n\r\n";
-  if (socket.write(request) != request.size()) return false;
-  while (socket.bytesToWrite() > 0) {
-    if (!socket.waitForBytesWritten(timeoutMs)) return false;
-  }
-  return true;
-}
-
-bool ReceiveBody(QTcpSocket& socket, QSaveFile& file, const TFetchOptions& options) {
-  THttpBody body(file, options.MaxBodyBytes);
-  QByteArray pending;
-  for (;;) {
-    if (socket.bytesAvailable() == 0) {
-      if (socket.state() != QAbstractSocket::ConnectedState) return body.CompleteAtClose();
-      if (!socket.waitForReadyRead(options.ReadTimeoutMs)) {
-        // A close by the server ends the answer; anything else is a timeout or a broken connection.
-        if (socket.error() != QAbstractSocket::RemoteHostClosedError) return false;
-        if (socket.bytesAvailable() == 0) return body.CompleteAtClose();
-      }
-    }
-    pending += socket.readAll();
-    if (!body.Feed(pending)) return false;
-    if (body.Complete()) return true;
-  }
-}
-
 }  // namespace
+
+bool IsWebAddress(const QString& text) {
+  return text.startsWith(kHttps, Qt::CaseInsensitive) || text.contains(kHttp, Qt::CaseInsensitive);
+}
+
+QString WithWebScheme(const QString& text) { return IsWebAddress(text) ? text : kHttp + text; }
 
 QString UrlHost(const QString& address) {
   QString authority = Authority(address);
@@ -245,24 +189,25 @@ TUrlDownload::~TUrlDownload() = default;
 TUrlDownload FetchUrl(const QString& address, const TFetchOptions& options) {
   TUrlDownload download;
   download.status_ = TFileResult::Failure(QString::fromLatin1(kConnFailText), QString::fromLatin1(kConnFailKey));
-  const QString host = UrlHost(address);
-  if (!address.contains(QStringLiteral("http://")) || host.isEmpty()) return download;
+  if (!IsWebAddress(address)) return download;
+  const QUrl url = RequestUrl(address, options);
+  if (!url.isValid()) return download;
 
   auto folder = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/tintorium-url-XXXXXX"));
   if (!folder->isValid()) return download;
   QSaveFile file(folder->filePath(UrlTempFileName(address)));
   if (!file.open(QIODevice::WriteOnly)) return download;
 
-  const quint16 port = UrlPort(address, options.DefaultPort);
-  QTcpSocket socket;
-  socket.connectToHost(host, port);
-  if (!socket.waitForConnected(options.ConnectTimeoutMs)) return download;
-  const bool received = SendRequest(socket, address, options.ReadTimeoutMs) &&
-                        ReceiveBody(socket, file, options);
-  socket.abort();
-  if (!received || !file.commit()) return download;
+  // A port put in only because the address named none stays out of the Host header, as the address has it.
+  QByteArray hostHeader;
+  if (url.scheme() == u"http" && UrlPort(address, 0) == 0 && options.DefaultPort != 80)
+    hostHeader = url.host(QUrl::FullyEncoded).contains(u':') ? "[" + url.host(QUrl::FullyEncoded).toUtf8() + "]"
+                                                               : url.host(QUrl::FullyEncoded).toUtf8();
+  TFetchRun run(file, options);
+  if (!run.Run(url, hostHeader) || !file.commit()) return download;
 
   download.fileName_ = file.fileName();
+  download.contentType_ = run.ContentType();
   download.folder_ = std::move(folder);
   download.status_ = TFileResult();
   return download;

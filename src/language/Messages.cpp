@@ -75,6 +75,7 @@ constexpr std::array<TMessageDef, kMessageCount> kMessages = {{
     {"sPrintPageHint", "Page %d"},
     {"sPrintWheelCard", "Color Wheel #%d"},
     {"sPrintFailed", "The scheme could not be printed."},
+    {"txtExportFailed", "Export failed (%s). Press \"Finish\" to close wizard window and repeat procedure."},
     {nullptr, "Filename: %s"},
     {nullptr, "Fail to load this type of image, because of incorrect file format or unknown file type."},
 }};

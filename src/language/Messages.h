@@ -76,6 +76,8 @@ enum TMessageKey : int {
   sPrintPageHint,
   sPrintWheelCard,
   sPrintFailed,
+  // The export wizard's final page when the writer failed: the reason.
+  txtExportFailed,
   // These two have no key: no language file can change them.
   sCFIFileName,
   sCFILoadFail,

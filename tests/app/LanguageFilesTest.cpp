@@ -17,6 +17,8 @@
 #include "tools/ContrastAnalyzeForm.h"
 #include "screenpick/DesktopPickDialog.h"
 #include "print/PrintForm.h"
+#include "wizards/ExportWizard.h"
+#include "wizards/ImportWizard.h"
 #include "support/ScriptedDialogs.h"
 
 #include <gtest/gtest.h>
@@ -64,6 +66,8 @@ std::vector<TWindowCase> Windows() {
       {"DesktopPickDialog", [](QSettings&) { return std::make_unique<TDesktopPickDialog>(); }},
       {"PrintForm",
        [](QSettings& s) { return std::make_unique<TPrintForm>(nullptr, s, QStringLiteral("Options/Toolbars")); }},
+      {"ImportForm", [](QSettings&) { return std::make_unique<TImportForm>(); }},
+      {"ExportForm", [](QSettings&) { return std::make_unique<TExportForm>(TPaletteEntries{}, nullptr); }},
   };
 }
 
@@ -76,6 +80,9 @@ bool IsRuntimeText(const QString& section, const QString& key) {
       {"ContrastAnalyzeForm",
        QRegularExpression("^(lblBrightDiff|lblColorDiff|lblContrastRatio|lblw2ltLevel|lblw2stLevel|lbl\\w+Ratio)$")},
       {"PrintForm", QRegularExpression("^sbPanel\\d$")},
+      // The wizards' counts are written when the lists are filled.
+      {"ImportForm", QRegularExpression("^(lblImported|lblDesc)$")},
+      {"ExportForm", QRegularExpression("^(lblToExport|lblDesc|lblExpFinal)$")},
   };
   for (const auto& [s, pattern] : kRuntime) {
     if (s == section && pattern.match(key).hasMatch()) return true;

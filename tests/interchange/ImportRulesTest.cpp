@@ -36,7 +36,7 @@ struct TFilterCase {
 
 class ImportFilterTest : public ::testing::TestWithParam<TFilterCase> {};
 
-TEST_P(ImportFilterTest, GraysFirstThenDuplicatesByExactText) {
+TEST_P(ImportFilterTest, GraysFirstThenDuplicatesByColourValue) {
   QTemporaryDir dir;
   const QString page = WriteFile(dir, "page.HTML", "#FFFFFF #ffffff #123456 #808080 #123456 #12345A #fff");
   const TFilterCase& c = GetParam();
@@ -51,7 +51,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         TFilterCase{"None", false, false,
                     {"FFFFFF", "ffffff", "123456", "808080", "123456", "12345A", "ffffff"}},
-        TFilterCase{"NoDuplicates", true, false, {"FFFFFF", "ffffff", "123456", "808080", "12345A"}},
+        // #FFFFFF, #ffffff and #fff are one colour, whatever their letter case.
+        TFilterCase{"NoDuplicates", true, false, {"FFFFFF", "123456", "808080", "12345A"}},
         TFilterCase{"NoGrays", false, true, {"123456", "123456", "12345A"}},
         TFilterCase{"Both", true, true, {"123456", "12345A"}}),
     [](const auto& info) { return std::string(info.param.name); });

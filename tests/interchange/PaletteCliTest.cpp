@@ -176,7 +176,10 @@ INSTANTIATE_TEST_SUITE_P(
         TErrorCase{"HostileCount", {"palette", "convert", "DIR/cut.tnp", "DIR/out.css"}, 1, "Could not read file!"},
         TErrorCase{"ScanMissing", {"scan", "DIR/none.html"}, 1, "File not found"},
         TErrorCase{"ScanNoArgument", {"scan"}, 2, "expected one FILE"},
-        TErrorCase{"ScanRefused", {"scan", "http://127.0.0.1:1/x.css"}, 1, "Connection failed"}),
+        TErrorCase{"ScanRefused", {"scan", "http://127.0.0.1:1/x.css"}, 1, "Connection failed"},
+        // https:// addresses are fetched too, not taken for file names.
+        TErrorCase{"ScanHttpsRefused", {"scan", "https://127.0.0.1:1/x.css"}, 1, "Connection failed"},
+        TErrorCase{"ShowHttpsRefused", {"palette", "show", "https://127.0.0.1:1/x"}, 1, "Connection failed"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PaletteCli, UnwritableTargetFailsWithTheSaveMessage) {

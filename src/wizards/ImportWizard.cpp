@@ -1,0 +1,201 @@
+#include "wizards/ImportWizard.h"
+
+#include "core/ColorObject.h"
+#include "core/ColorText.h"
+#include "interchange/QtColorAdapter.h"
+#include "interchange/UrlFetch.h"
+#include "interchange/WizardTypeItem.h"
+#include "language/MessageSeam.h"
+#include "language/Messages.h"
+#include "wizards/CheckColorList.h"
+#include "wizards/WizardPicture.h"
+#include "wizards/WizardTypeList.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace tintorium {
+namespace {
+
+QStringList TypeItems() {
+  QStringList items;
+  for (const TImportType& type : ImportTypes()) items.append(QString::fromUtf8(type.Item));
+  return items;
+}
+
+// The busy cursor while a file is read or an address fetched, restored however the work ends.
+class TBusyCursor {
+ public:
+  TBusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~TBusyCursor() { QApplication::restoreOverrideCursor(); }
+  TBusyCursor(const TBusyCursor&) = delete;
+  TBusyCursor& operator=(const TBusyCursor&) = delete;
+};
+
+QLabel* NamedLabel(const char* name, const QString& text, QWidget* parent) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(QString::fromLatin1(name));
+  return label;
+}
+
+}  // namespace
+
+TImportForm::TImportForm(QWidget* parent) : TWizardDialog(WizardPicture(TWizardKind::Import), TypeItems(), parent) {
+  setObjectName(QStringLiteral("frmImport"));
+  setWindowTitle(tr("Import colors"));
+  AddPage(CreateOptionsPage());
+  AddPage(CreateChoosePage());
+  ApplyTexts(QStringLiteral("ImportForm"));
+  setFixedSize(sizeHint().expandedTo(QSize(560, 380)));
+}
+
+QWidget* TImportForm::CreateOptionsPage() {
+  auto* page = new QWidget(this);
+  page->setObjectName(QStringLiteral("tsOptions"));
+  edPath_ = new QLineEdit(page);
+  edPath_->setObjectName(QStringLiteral("edPath"));
+  btnBrowse_ = new QToolButton(page);
+  btnBrowse_->setObjectName(QStringLiteral("btnBrowse"));
+  btnBrowse_->setText(QStringLiteral("..."));
+  connect(btnBrowse_, &QToolButton::clicked, this, &TImportForm::Browse);
+  auto* from = NamedLabel("lblImportFrom", tr("Import colors from:"), page);
+  from->setBuddy(edPath_);
+  auto* pathRow = new QHBoxLayout;
+  pathRow->addWidget(edPath_, 1);
+  pathRow->addWidget(btnBrowse_);
+
+  auto* group = new QGroupBox(tr("Import options..."), page);
+  group->setObjectName(QStringLiteral("gbImportOptions"));
+  auto* groupLayout = new QVBoxLayout(group);
+  for (const TImportOptionFlag& flag : ImportOptionFlags()) {
+    auto* box = new QCheckBox(QString::fromUtf8(flag.Text), group);
+    box->setObjectName(QString::fromLatin1(flag.Key));
+    groupLayout->addWidget(box);
+    options_.emplace_back(&flag, box);
+  }
+
+  auto* layout = new QVBoxLayout(page);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(from);
+  layout->addLayout(pathRow);
+  layout->addSpacing(8);
+  layout->addWidget(group);
+  layout->addStretch();
+  return page;
+}
+
+QWidget* TImportForm::CreateChoosePage() {
+  auto* page = new QWidget(this);
+  page->setObjectName(QStringLiteral("tsChoose"));
+  auto* heading = NamedLabel("lblChoose", tr("Choose colors to import:"), page);
+  lblImported_ = NamedLabel("lblImported", FormatMessage(lTotalImported, {0}), page);
+  lblImported_->setForegroundRole(QPalette::PlaceholderText);
+  lvwImport_ = new TCheckColorList(QStringLiteral("lvwImport"), page);
+  actSelectAll_ = AddWizardAction("actSelectAll", tr("Check all"));
+  actUnselectAll_ = AddWizardAction("actUnselectAll", tr("Uncheck all"));
+  connect(actSelectAll_, &QAction::triggered, lvwImport_, [this] { lvwImport_->SetAllChecked(true); });
+  connect(actUnselectAll_, &QAction::triggered, lvwImport_, [this] { lvwImport_->SetAllChecked(false); });
+  auto* headRow = new QHBoxLayout;
+  headRow->addWidget(heading);
+  headRow->addStretch();
+  headRow->addWidget(lblImported_);
+  auto* checkRow = new QHBoxLayout;
+  checkRow->addWidget(BoundButton(actSelectAll_, page));
+  checkRow->addWidget(BoundButton(actUnselectAll_, page));
+  checkRow->addStretch();
+  auto* layout = new QVBoxLayout(page);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addLayout(headRow);
+  layout->addWidget(lvwImport_, 1);
+  layout->addLayout(checkRow);
+  return page;
+}
+
+QCheckBox* TImportForm::OptionBox(const QString& key) const {
+  for (const auto& [flag, box] : options_) {
+    if (key == QLatin1String(flag->Key)) return box;
+  }
+  return nullptr;
+}
+
+TImportOptions TImportForm::Options() const {
+  TImportOptions options;
+  for (const auto& [flag, box] : options_) options.*(flag->Flag) = box->isChecked();
+  return options;
+}
+
+bool TImportForm::AddressType() const {
+  const std::span<const TImportType> types = ImportTypes();
+  const int index = TypeIndex();
+  return index < int(types.size()) && types[std::size_t(index)].IsAddress;
+}
+
+bool TImportForm::LeaveForward(int page) {
+  if (page == 0) {
+    PrepareOptions();
+    return true;
+  }
+  return Import();
+}
+
+void TImportForm::PrepareOptions() {
+  const bool address = AddressType();
+  btnBrowse_->setEnabled(!address);
+  edPath_->setText(address ? QStringLiteral("http://") : QString());
+  filter_ = ParseWizardTypeItem(TypeList()->CurrentItem()).Filter;
+  edPath_->setFocus();
+}
+
+void TImportForm::Browse() {
+  const QString chosen = Dialogs().GetOpenFileName(this, QString(), edPath_->text(), ChooserFilter(filter_));
+  if (!chosen.isEmpty()) edPath_->setText(chosen);
+}
+
+// Reads the source into the list. A failure is shown and keeps the wizard on the options page, where the
+// path can be put right.
+bool TImportForm::Import() {
+  QString path = edPath_->text().trimmed();
+  if (AddressType()) {
+    path = WithWebScheme(path);
+    edPath_->setText(path);
+  }
+  TReadResult<QList<TImportRow>> read;
+  {
+    const TBusyCursor busy;
+    read = ImportColorRows(path, Options(), fetch_);
+  }
+  if (!read.Ok()) {
+    const TMessageKey key = FindMessageKey(read.Status.MessageKey());
+    ShowMessageBox(key != kMessageCount ? Message(key) : read.Status.Message(), mfError);
+    return false;
+  }
+  rows_ = read.Value;
+  lvwImport_->clear();
+  for (const TImportRow& row : rows_)
+    lvwImport_->AddRow(row.Caption, row.Hex, ToQColor(RGBValuesToColor(ParseHexColor(row.Hex.toStdString()))));
+  lblImported_->setText(FormatMessage(lTotalImported, {lvwImport_->topLevelItemCount()}));
+  return true;
+}
+
+TPaletteEntries TImportForm::CheckedEntries() const {
+  TPaletteEntries entries;
+  for (const int row : lvwImport_->CheckedRows()) {
+    const QTreeWidgetItem* item = lvwImport_->topLevelItem(row);
+    TColorObject color;
+    color.SetModel(cmRGB);
+    color.SetRGB(ParseHexColor(item->text(2).toStdString()));
+    entries.push_back({item->text(0), color});
+  }
+  return entries;
+}
+
+}  // namespace tintorium
