@@ -43,6 +43,7 @@ class TMainStatusBar;
 class TPaletteDocument;
 class TPalettePanel;
 class TSpectrumPage;
+class TColorsFromImagePage;
 class TToolPage;
 class TColorMixerPage;
 class TVariationsPage;
@@ -191,6 +192,7 @@ class TMainWindow final : public QMainWindow {
   TColorMixerPage* mixerPage_ = nullptr;
   TVariationsPage* variationsPage_ = nullptr;
   TSpectrumPage* spectrumPage_ = nullptr;
+  TColorsFromImagePage* cfiPage_ = nullptr;
   TMainStatusBar* sbMain_ = nullptr;
   TPalettePanel* palettePanel_ = nullptr;
   std::vector<TActionRules*> rules_;
