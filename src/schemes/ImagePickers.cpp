@@ -22,6 +22,9 @@ TImagePickers::TImagePickers(QRandomGenerator& random) : random_(random) {}
 
 void TImagePickers::Load(const QImage& picture, QSize panel, int count) {
   picture_ = picture.convertToFormat(QImage::Format_RGB32);
+  pickers_.clear();  // the old pickers are not refitted: no random draw is spent on them
+  colors_.clear();
+  fitted_ = {};
   Fit(panel);
   Place(count);
 }

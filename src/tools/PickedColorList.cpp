@@ -128,7 +128,9 @@ void TPickedColorList::mouseReleaseEvent(QMouseEvent*) { dragArmed_ = false; }
 void TPickedColorList::mouseDoubleClickEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
   const int index = SwatchAt(event->position().toPoint(), width(), Count());
-  if (index >= 0) emit SwatchDoubleClicked(index);
+  if (index < 0) return;
+  ChooseByUser(index);
+  emit SwatchDoubleClicked(index);
 }
 
 void TPickedColorList::keyPressEvent(QKeyEvent* event) {
