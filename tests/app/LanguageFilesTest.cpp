@@ -64,7 +64,7 @@ std::vector<TWindowCase> Windows() {
 // language file has nothing to say about them.
 bool IsRuntimeText(const QString& section, const QString& key) {
   static const QList<std::pair<QString, QRegularExpression>> kRuntime = {
-      {"MainForm", QRegularExpression("^(Caption|lstHistory\\d|lstPalette\\d|sbPanel\\d)$")},
+      {"MainForm", QRegularExpression("^(Caption|lstHistory\\d|lstPalette\\d|sbPanel\\d|lblCFIFile)$")},
   };
   for (const auto& [s, pattern] : kRuntime) {
     if (s == section && pattern.match(key).hasMatch()) return true;
@@ -248,6 +248,7 @@ bool SameInBothLanguages(const QString& text) {
   static const QStringList kShared = QStringList{"RGB", "RYB", "HSB", "CMYK", "Lab", "OK", "CIE L*ab", "HEX #", "Tintorium",
                                                  "Palette"} + ThemeNames();
   if (text.contains(QLatin1String(".tnp"))) return true;  // the caption names the palette file
+  if (text.startsWith(FormatMessage(sCFIFileName, {QString()}))) return true;  // a message without a key
   static const QRegularExpression kNoWords(QStringLiteral("^[^A-Za-z]*$|^[A-Za-z]$|^[RGBHSCMYKLab]:?$"));
   const QString plain = QString(text).remove(u'&').trimmed();
   return plain.isEmpty() || kShared.contains(plain) || kNoWords.match(plain).hasMatch();
