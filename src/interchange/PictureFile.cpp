@@ -78,15 +78,23 @@ QString PictureFileFilter() {
   return filter.join(QStringLiteral(";;"));
 }
 
-std::optional<QImage> ReadPicture(const QString& fileName) {
+std::optional<TPicture> ReadPicture(const QString& fileName, QSize bound) {
   if (!IsPictureFileName(fileName)) return std::nullopt;
   QImageReader reader(fileName);
   reader.setAutoTransform(true);
-  if (!reader.canRead() || !FitsAllocationLimit(reader.size())) return std::nullopt;
+  const QSize stored = reader.size();
+  if (!reader.canRead() || !FitsAllocationLimit(stored)) return std::nullopt;
+  // The reader reduces the stored pixels before it turns them.
+  const bool turned = reader.transformation().testFlag(QImageIOHandler::TransformationRotate90);
+  const QSize natural = turned ? stored.transposed() : stored;
+  if (stored.isValid() && bound.isValid() && natural.width() > bound.width() && natural.height() > bound.height()) {
+    const QSize reduced = natural.scaled(bound, Qt::KeepAspectRatioByExpanding);
+    reader.setScaledSize(turned ? reduced.transposed() : reduced);
+  }
   const QImage image = reader.read();
   if (image.isNull()) return std::nullopt;
   const bool png = QFileInfo(fileName).suffix().compare(QLatin1String("png"), Qt::CaseInsensitive) == 0;
-  return Opaque(image, png);
+  return TPicture{Opaque(image, png), stored.isValid() ? natural : image.size()};
 }
 
 }  // namespace tintorium

@@ -20,8 +20,9 @@ int ValidCount(int count) { return std::clamp(count, 1, MaxPickCount); }
 
 TImagePickers::TImagePickers(QRandomGenerator& random) : random_(random) {}
 
-void TImagePickers::Load(const QImage& picture, QSize panel, int count) {
+void TImagePickers::Load(const QImage& picture, QSize natural, QSize panel, int count) {
   picture_ = picture.convertToFormat(QImage::Format_RGB32);
+  natural_ = natural.isValid() ? natural : picture_.size();
   pickers_.clear();  // the old pickers are not refitted: no random draw is spent on them
   colors_.clear();
   fitted_ = {};
@@ -31,7 +32,7 @@ void TImagePickers::Load(const QImage& picture, QSize panel, int count) {
 
 void TImagePickers::Fit(QSize panel) {
   if (!HasPicture()) return;
-  const QSize size = FitPicture(picture_.size(), panel);
+  const QSize size = FitPicture(natural_, panel);
   if (size != fitted_.size())
     fitted_ = size == picture_.size() ? picture_
                                       : picture_.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);

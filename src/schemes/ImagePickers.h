@@ -21,14 +21,16 @@ class TImagePickers {
   explicit TImagePickers(QRandomGenerator& random);
 
   bool HasPicture() const { return !picture_.isNull(); }
-  /// The picture at its natural size.
+  /// The picture's pixels as loaded (possibly reduced), and the size it has at full resolution.
   const QImage& Picture() const { return picture_; }
+  QSize NaturalSize() const { return natural_; }
   /// The picture as shown: fitted into the panel (FitPicture).
   const QImage& Fitted() const { return fitted_; }
   QSize FittedSize() const { return fitted_.size(); }
 
-  /// A newly loaded picture: fitted into `panel`, with `count` pickers placed anew.
-  void Load(const QImage& picture, QSize panel, int count);
+  /// A newly loaded picture: fitted into `panel`, with `count` pickers placed anew. `natural` is the picture's
+  /// full size, which the fitting goes by; `picture` may be a reduced copy (empty `natural`: its own size).
+  void Load(const QImage& picture, QSize natural, QSize panel, int count);
   /// The panel changed size: the picture is fitted again, and pickers beyond its new bottom or right edge move
   /// back in (RefittedPickerSpot) before every picker reads its pixel again. Nothing happens without a picture.
   void Fit(QSize panel);
@@ -54,6 +56,7 @@ class TImagePickers {
 
   QRandomGenerator& random_;
   QImage picture_;
+  QSize natural_;
   QImage fitted_;
   std::vector<QPoint> pickers_;
   std::vector<TColor> colors_;

@@ -13,10 +13,12 @@
 #include <QComboBox>
 #include <QFileInfo>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -36,6 +38,13 @@ QString ChooserCaption(const QAction* action) {
   caption.remove(QLatin1Char('&'));
   while (caption.endsWith(QLatin1Char('.'))) caption.chop(1);
   return caption;
+}
+
+/// The most pixels a fitted picture can need: the whole desktop. Larger pictures are read reduced to it, which keeps
+/// loading a camera's photo and re-fitting it on every resize quick.
+QSize ScreenBound() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  return screen ? screen->virtualSize() : QSize();
 }
 
 }  // namespace
@@ -173,14 +182,14 @@ void TColorsFromImagePage::OpenPicture() {
 }
 
 bool TColorsFromImagePage::LoadPicture(const QString& fileName) {
-  const std::optional<QImage> picture = ReadPicture(fileName);
+  const std::optional<TPicture> picture = ReadPicture(fileName, ScreenBound());
   if (!picture) {
     ShowMessageBox(Message(sCFILoadFail), mfWarning);
     ShowFileName(QString());
     return false;
   }
   ShowFileName(QFileInfo(fileName).absoluteFilePath());
-  pickers_.Load(*picture, pnlPS_->size(), cboPSPicks_->currentIndex() + 1);
+  pickers_.Load(picture->Image, picture->NaturalSize, pnlPS_->size(), cboPSPicks_->currentIndex() + 1);
   pnlPS_->ResetPens();
   lstPSColors_->SetSelected(-1);
   ShowSwatches(-1);

@@ -63,11 +63,21 @@ TEST_F(PictureFileTest, ACameraPictureIsTurnedUprightByItsOrientationTag) {
   writer.setTransformation(QImageIOHandler::TransformationRotate90);
   ASSERT_TRUE(writer.write(pixels));
 
-  const std::optional<QImage> picture = ReadPicture(Path("camera.jpg"));
+  const std::optional<TPicture> picture = ReadPicture(Path("camera.jpg"));
   ASSERT_TRUE(picture);
-  EXPECT_EQ(picture->size(), QSize(300, 400));
-  EXPECT_GT(qRed(picture->pixel(150, 20)), 200) << "the red half is on top";
-  EXPECT_GT(qBlue(picture->pixel(150, 380)), 200);
+  EXPECT_EQ(picture->Image.size(), QSize(300, 400));
+  EXPECT_EQ(picture->NaturalSize, QSize(300, 400));
+  EXPECT_GT(qRed(picture->Image.pixel(150, 20)), 200) << "the red half is on top";
+  EXPECT_GT(qBlue(picture->Image.pixel(150, 380)), 200);
+
+  // Asked to cover no more than 120 by 100, it is reduced before it is turned, and still knows its full size.
+  const std::optional<TPicture> reduced = ReadPicture(Path("camera.jpg"), {120, 100});
+  ASSERT_TRUE(reduced);
+  EXPECT_EQ(reduced->Image.size(), QSize(120, 160));
+  EXPECT_EQ(reduced->NaturalSize, QSize(300, 400));
+  EXPECT_GT(qRed(reduced->Image.pixel(60, 5)), 200);
+  // A picture smaller than the bound either way is read as it is.
+  EXPECT_EQ(ReadPicture(Path("camera.jpg"), {1000, 200})->Image.size(), QSize(300, 400));
 }
 
 TEST_F(PictureFileTest, APngIsReadOpaqueWithTheColoursHiddenUnderItsTransparency) {
@@ -79,16 +89,16 @@ TEST_F(PictureFileTest, APngIsReadOpaqueWithTheColoursHiddenUnderItsTransparency
   ASSERT_TRUE(pixels.save(Path("clear.png")));
   ASSERT_TRUE(pixels.save(Path("clear.webp"), "webp", 100));
 
-  const std::optional<QImage> png = ReadPicture(Path("clear.png"));
+  const std::optional<TPicture> png = ReadPicture(Path("clear.png"));
   ASSERT_TRUE(png);
-  EXPECT_FALSE(png->hasAlphaChannel());
-  EXPECT_EQ(png->pixel(0, 0), qRgb(10, 200, 30));
-  EXPECT_EQ(png->pixel(1, 0), qRgb(10, 200, 30));
-  EXPECT_EQ(png->pixel(2, 0), qRgb(250, 0, 0));
+  EXPECT_FALSE(png->Image.hasAlphaChannel());
+  EXPECT_EQ(png->Image.pixel(0, 0), qRgb(10, 200, 30));
+  EXPECT_EQ(png->Image.pixel(1, 0), qRgb(10, 200, 30));
+  EXPECT_EQ(png->Image.pixel(2, 0), qRgb(250, 0, 0));
   // Other formats show their transparent parts as white.
-  const std::optional<QImage> webp = ReadPicture(Path("clear.webp"));
+  const std::optional<TPicture> webp = ReadPicture(Path("clear.webp"));
   ASSERT_TRUE(webp);
-  EXPECT_EQ(webp->pixel(3, 0), qRgb(255, 255, 255));
+  EXPECT_EQ(webp->Image.pixel(3, 0), qRgb(255, 255, 255));
 }
 
 TEST_F(PictureFileTest, FilesThatAreNoUsablePictureAreRefused) {

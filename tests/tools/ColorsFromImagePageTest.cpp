@@ -352,7 +352,7 @@ TEST_F(ColorsFromImagePageTest, ACameraPictureLoadsUprightAndGivesSevenSwatches)
 
   ASSERT_TRUE(page_.LoadPicture(dir_.filePath(QStringLiteral("DSC_0001.JPG"))));
   Settle();
-  EXPECT_EQ(page_.Pickers().Picture().size(), QSize(3000, 4000));
+  EXPECT_EQ(page_.Pickers().NaturalSize(), QSize(3000, 4000));
   const QSize fitted = page_.Pickers().FittedSize();
   EXPECT_LT(fitted.width(), fitted.height()) << "shown upright";
   EXPECT_LE(fitted.height(), Panel().height() - 1);
