@@ -107,17 +107,16 @@ void TColorsFromImagePage::CreateControls() {
   pmnu_CFI_->addAction(actions_.actCFICurrentAdd);
   pmnu_CFI_->addAction(actions_.actCFIAddAll);
 
+  // Two short rows, so the page fits the narrow tool area of the window's first size.
   auto* top = new QHBoxLayout;
   top->addWidget(btnCFIOpen_);
   top->addWidget(BitBtn1_);
-  top->addSpacing(16);
-  top->addWidget(lblCFISpace_);
-  top->addWidget(cboPSModel_);
-  top->addSpacing(16);
+  top->addStretch(1);
   top->addWidget(lblPSCount_);
   top->addWidget(cboPSPicks_);
-  top->addStretch(1);
   auto* bottom = new QHBoxLayout;
+  bottom->addWidget(lblCFISpace_);
+  bottom->addWidget(cboPSModel_);
   bottom->addStretch(1);
   bottom->addWidget(btnCFIAddAll_);
 
