@@ -241,6 +241,18 @@ TEST_F(ColorsFromImagePageTest, ClickingASwatchHighlightsItsPickerYellowAndTheOt
   EXPECT_EQ(row.pixel(SwatchRect(1, List().width()).topLeft() + QPoint(1, 1)), qRgb(0, 0, 0));
   EXPECT_EQ(FromPixel(row.pixel(SwatchRect(1, List().width()).center())), List().Colors()[1]);
   EXPECT_EQ(row.pixel(SwatchRect(0, List().width()).topLeft()), List().palette().color(QPalette::Base).rgb());
+
+  // The arrow keys move along the row and highlight as a click does; the ends hold.
+  List().setFocus();
+  QTest::keyClick(&List(), Qt::Key_Right);
+  EXPECT_EQ(List().Selected(), 2);
+  EXPECT_EQ(Panel().PenOf(2), TPickerPanel::HighlightPen);
+  EXPECT_EQ(Panel().PenOf(1), TPickerPanel::PlainPen);
+  QTest::keyClick(&List(), Qt::Key_Right);
+  EXPECT_EQ(List().Selected(), 2);
+  QTest::keyClick(&List(), Qt::Key_Home);
+  EXPECT_EQ(List().Selected(), 0);
+  EXPECT_EQ(Panel().PenOf(0), TPickerPanel::HighlightPen);
 }
 
 TEST_F(ColorsFromImagePageTest, TheSwatchMenuActsOnTheSelectionInTheResultSpace) {
