@@ -61,11 +61,9 @@ void TPickerPanel::SyncPens() {
   pens_.resize(std::size_t(pickers_.Count()), NewPickerPen);
 }
 
-QImage TPickerPanel::Render() const {
-  QImage image(size(), QImage::Format_RGB32);
-  image.fill(palette().color(QPalette::Window));
-  if (!pickers_.HasPicture()) return image;
-  QPainter painter(&image);
+void TPickerPanel::Draw(QPainter& painter) const {
+  painter.fillRect(rect(), palette().color(QPalette::Window));
+  if (!pickers_.HasPicture()) return;
   painter.drawImage(0, 0, pickers_.Fitted());
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setBrush(Qt::NoBrush);
@@ -73,13 +71,19 @@ QImage TPickerPanel::Render() const {
   for (std::size_t i = 0; i < spots.size(); ++i) DrawRing(painter, spots[i] + QPoint(1, 1), Qt::black);
   for (std::size_t i = 0; i < spots.size(); ++i)
     DrawRing(painter, spots[i], i < pens_.size() ? pens_[i] : NewPickerPen);
+}
+
+QImage TPickerPanel::Render() const {
+  QImage image(size(), QImage::Format_RGB32);
+  QPainter painter(&image);
+  Draw(painter);
   return image;
 }
 
 void TPickerPanel::paintEvent(QPaintEvent*) {
   SyncPens();
   QPainter painter(this);
-  painter.drawImage(0, 0, Render());
+  Draw(painter);
 }
 
 void TPickerPanel::resizeEvent(QResizeEvent* event) {

@@ -10,6 +10,8 @@
 
 #include <vector>
 
+class QPainter;
+
 namespace tintorium {
 
 class TImagePickers;
@@ -59,6 +61,7 @@ class TPickerPanel final : public QWidget {
   void dropEvent(QDropEvent* event) override;
 
  private:
+  void Draw(QPainter& painter) const;
   void SyncPens();
   void ShowHover(QPoint pos);
 
