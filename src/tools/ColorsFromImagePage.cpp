@@ -6,6 +6,7 @@
 #include "language/Messages.h"
 #include "schemes/PickerGeometry.h"
 #include "tools/PickedColorList.h"
+#include "tools/PictureOpenDialog.h"
 #include "tools/PickerPanel.h"
 #include "workspace/Workspace.h"
 
@@ -173,8 +174,9 @@ void TColorsFromImagePage::UpdateActions(TMainActions& actions) {
 }
 
 void TColorsFromImagePage::OpenPicture() {
-  const QString fileName =
-      Dialogs().GetOpenFileName(this, ChooserCaption(actions_.actCFIOpen), lastFolder_, PictureFileFilter());
+  TPictureOpenDialog dialog(this, ChooserCaption(actions_.actCFIOpen), lastFolder_);
+  if (Dialogs().Exec(dialog) != QDialog::Accepted) return;
+  const QString fileName = dialog.ChosenFile();
   if (fileName.isEmpty()) return;
   lastFolder_ = QFileInfo(fileName).absolutePath();
   LoadPicture(fileName);

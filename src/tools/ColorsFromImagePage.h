@@ -40,7 +40,8 @@ class TColorsFromImagePage final : public TToolPage, public TActionRules {
   /// Set as Base and Add to palette need a selected swatch; the others are always available.
   void UpdateActions(TMainActions& actions) override;
 
-  /// Load image... (actCFIOpen): asks for a picture and loads it; a cancelled chooser does nothing.
+  /// Load image... (actCFIOpen): asks for a picture (TPictureOpenDialog, through the dialog seam) and loads it;
+  /// a cancelled chooser does nothing.
   void OpenPicture();
   /// Loads `fileName`: on success the file-name line names it, the picture is fitted and the pickers are placed
   /// anew; a file that is no picture, cannot be decoded or is too large shows the load failure message, blanks

@@ -8,6 +8,7 @@
 #include "support/ScriptedDialogs.h"
 #include "tools/PickedColorList.h"
 #include "tools/PickerPanel.h"
+#include "tools/PictureOpenDialog.h"
 #include "workspace/Workspace.h"
 
 #include <gtest/gtest.h>
@@ -16,6 +17,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QFileDialog>
 #include <QFrame>
 #include <QImageReader>
 #include <QImageWriter>
@@ -340,15 +342,31 @@ TEST_F(ColorsFromImagePageTest, APictureThatFailsToLoadShowsTheMessageAndKeepsTh
   EXPECT_EQ(page_.PickCount(), 2);
 }
 
-TEST_F(ColorsFromImagePageTest, LoadImageAsksForAPictureAndACancelChangesNothing) {
+TEST_F(ColorsFromImagePageTest, LoadImageAsksForAPictureWithAPreviewAndACancelChangesNothing) {
+  QString filter;
+  dialogs_.onExec = [&](QDialog& dialog) {
+    filter = static_cast<QFileDialog&>(dialog).nameFilters().join(QStringLiteral(";;"));
+    return int(QDialog::Rejected);
+  };
   actions_.actCFIOpen->trigger();
-  ASSERT_EQ(dialogs_.openFilters.size(), 1);
-  EXPECT_TRUE(dialogs_.openFilters[0].startsWith(QStringLiteral("All (*.gif *.jpg *.jpeg *.bmp *.ico *.png")));
+  EXPECT_TRUE(filter.startsWith(QStringLiteral("All (*.gif *.jpg *.jpeg *.bmp *.ico *.png")));
   EXPECT_EQ(page_.PickCount(), 0);
   EXPECT_TRUE(dialogs_.messages.empty());
-  dialogs_.openPaths.push_back(PicturePath());
+
+  bool previewed = false;
+  dialogs_.onExec = [&](QDialog& dialog) {
+    auto& chooser = static_cast<TPictureOpenDialog&>(dialog);
+    chooser.ShowPreview(PicturePath());
+    previewed = !chooser.Preview()->pixmap().isNull();
+    chooser.ShowPreview(dir_.filePath(QStringLiteral("none.png")));
+    EXPECT_TRUE(chooser.Preview()->pixmap().isNull());
+    chooser.selectFile(PicturePath());
+    return int(QDialog::Accepted);
+  };
   actions_.actCFIOpen->trigger();
+  EXPECT_TRUE(previewed);
   EXPECT_EQ(page_.PickCount(), 7);
+  EXPECT_EQ(page_.FileLabel()->text(), QStringLiteral("Filename: ") + PicturePath());
 }
 
 TEST_F(ColorsFromImagePageTest, ACameraPictureLoadsUprightAndGivesSevenSwatches) {
