@@ -23,6 +23,7 @@ TPictureOpenDialog::TPictureOpenDialog(QWidget* parent, const QString& caption, 
   if (auto* grid = qobject_cast<QGridLayout*>(layout()))
     grid->addWidget(preview_, 0, grid->columnCount(), grid->rowCount(), 1, Qt::AlignTop);
   connect(this, &QFileDialog::currentChanged, this, &TPictureOpenDialog::ShowPreview);
+  resize(840, 500);  // room for the names, their details and the preview
 }
 
 QString TPictureOpenDialog::ChosenFile() const { return selectedFiles().value(0); }
