@@ -311,6 +311,7 @@ void TMainWindow::SetToolPage(int index, TToolPage* page) {
   if (old == mixerPage_) mixerPage_ = nullptr;
   if (old == variationsPage_) variationsPage_ = nullptr;
   if (old == spectrumPage_) spectrumPage_ = nullptr;
+  if (old == cfiPage_) cfiPage_ = nullptr;
   delete old;
   if (auto* rules = dynamic_cast<TActionRules*>(page)) AddActionRules(rules);
   // The window's texts were applied when it was built; a page plugged in later gets them now.
@@ -349,7 +350,7 @@ void TMainWindow::CreateToolArea() {
        QStringLiteral("Color Mixer")},
       {new TLibraryPage(nbTools_), QStringLiteral("Library")},
       {spectrumPage_ = new TSpectrumPage(*workspace_, nbTools_), QStringLiteral("Spectrum")},
-      {new TColorsFromImagePage(nbTools_), QStringLiteral("Colors from Image")},
+      {cfiPage_ = new TColorsFromImagePage(*workspace_, *actions_, nbTools_), QStringLiteral("Colors from Image")},
   };
   for (const auto& [page, title] : pages) {
     tcMain_->addTab(title);
@@ -492,6 +493,7 @@ void TMainWindow::ApplyOptions(const TOptions& options) {
   workspace_->SetCssFormSetting(options_.CssForm);
   palettePanel_->SetCompactDraw(options_.CompactDraw);
   screenPicker_->SetZoom(options_.ScreenPickerZoom);
+  if (cfiPage_ != nullptr) cfiPage_->SetShowFileName(options_.ViewCFIFile);
 }
 
 // --- Themes and languages -------------------------------------------------------------------------------------

@@ -44,6 +44,7 @@ class TPaletteDocument;
 class TPalettePanel;
 class TScreenPicker;
 class TSpectrumPage;
+class TColorsFromImagePage;
 class TToolPage;
 class TColorMixerPage;
 class TVariationsPage;
@@ -193,6 +194,7 @@ class TMainWindow final : public QMainWindow {
   TColorMixerPage* mixerPage_ = nullptr;
   TVariationsPage* variationsPage_ = nullptr;
   TSpectrumPage* spectrumPage_ = nullptr;
+  TColorsFromImagePage* cfiPage_ = nullptr;
   TMainStatusBar* sbMain_ = nullptr;
   TPalettePanel* palettePanel_ = nullptr;
   TScreenPicker* screenPicker_ = nullptr;

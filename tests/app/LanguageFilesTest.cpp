@@ -75,7 +75,7 @@ std::vector<TWindowCase> Windows() {
 // language file has nothing to say about them.
 bool IsRuntimeText(const QString& section, const QString& key) {
   static const QList<std::pair<QString, QRegularExpression>> kRuntime = {
-      {"MainForm", QRegularExpression("^(Caption|lstHistory\\d|lstPalette\\d|sbPanel\\d)$")},
+      {"MainForm", QRegularExpression("^(Caption|lstHistory\\d|lstPalette\\d|sbPanel\\d|lblCFIFile)$")},
       // The measured figures, the levels reached and the simulated ratios.
       {"ContrastAnalyzeForm",
        QRegularExpression("^(lblBrightDiff|lblColorDiff|lblContrastRatio|lblw2ltLevel|lblw2stLevel|lbl\\w+Ratio)$")},
@@ -270,6 +270,7 @@ bool SameInBothLanguages(const QString& text) {
   static const QRegularExpression kCssForm(QStringLiteral("^#rrggbb$|^[a-z]+\\([^()]*\\)$"));
   if (kCssForm.match(text).hasMatch()) return true;
   if (text.contains(QLatin1String(".tnp"))) return true;  // the caption names the palette file
+  if (text.startsWith(FormatMessage(sCFIFileName, {QString()}))) return true;  // a message without a key
   static const QRegularExpression kNoWords(QStringLiteral("^[^A-Za-z]*$|^[A-Za-z]$|^[RGBHSCMYKLab]:?$"));
   const QString plain = QString(text).remove(u'&').trimmed();
   // Addresses, and the contrast analyser's Latin sample text.

@@ -5,6 +5,7 @@
 #include "actions/MainActions.h"
 #include "app/OptionsDialog.h"
 #include "palette/PaletteDocument.h"
+#include "tools/ToolPage.h"
 #include "workspace/Workspace.h"
 
 #include <QAction>
@@ -338,6 +339,7 @@ TEST_F(StartupTest, OptionsOkTakesOverEveryValueAndWritesAtOnce) {
   EXPECT_EQ(window->Workspace().AdjustAmount(), 25);
   EXPECT_FALSE(window->Workspace().HtmlSharp());
   EXPECT_EQ(window->Workspace().ColorUnderCursorModel(), cmCMYK);
+  EXPECT_TRUE(window->ToolPage(5)->findChild<QWidget*>(QStringLiteral("pnlCFIFile"))->isHidden());
 }
 
 TEST_F(StartupTest, OptionsCancelChangesNothing) {
