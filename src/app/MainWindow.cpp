@@ -15,6 +15,8 @@
 #include "app/ShellOpen.h"
 #include "app/Themes.h"
 #include "interchange/FileResult.h"
+#include "library/LibraryFolder.h"
+#include "library/LibraryPanel.h"
 #include "palette/PaletteDocument.h"
 #include "palette/PaletteFile.h"
 #include "palette/PalettePanel.h"
@@ -281,6 +283,10 @@ void TMainWindow::CreateDocks() {
   commands->AttachActions(*actions_);
   AddActionRules(commands);
 
+  libraryPanel_ = new TLibraryPanel(*workspace_, LibraryFolders());
+  libraryPanel_->AttachActions(*actions_);
+  SetLibraryPanel(libraryPanel_);
+
   palettePanel_ = new TPalettePanel(*palette_, *workspace_);
   palettePanel_->AttachActions(*actions_);
   SetPalettePanel(palettePanel_);
@@ -297,6 +303,7 @@ void TMainWindow::SetToolPage(int index, TToolPage* page) {
   if (old == mixerPage_) mixerPage_ = nullptr;
   if (old == variationsPage_) variationsPage_ = nullptr;
   if (old == spectrumPage_) spectrumPage_ = nullptr;
+  if (old == libraryPage_) libraryPage_ = nullptr;
   delete old;
   if (auto* rules = dynamic_cast<TActionRules*>(page)) AddActionRules(rules);
   // The window's texts were applied when it was built; a page plugged in later gets them now.
@@ -333,7 +340,8 @@ void TMainWindow::CreateToolArea() {
       {variationsPage_ = new TVariationsPage(*workspace_, *toolPopup_, nbTools_), QStringLiteral("Variations")},
       {mixerPage_ = new TColorMixerPage(*workspace_, *toolPopup_, *actions_, nbTools_),
        QStringLiteral("Color Mixer")},
-      {new TLibraryPage(nbTools_), QStringLiteral("Library")},
+      {libraryPage_ = new TLibraryPage(*workspace_, *toolPopup_, *actions_, LibraryFolders(), nbTools_),
+       QStringLiteral("Library")},
       {spectrumPage_ = new TSpectrumPage(*workspace_, nbTools_), QStringLiteral("Spectrum")},
       {new TColorsFromImagePage(nbTools_), QStringLiteral("Colors from Image")},
   };
@@ -461,6 +469,7 @@ void TMainWindow::ApplyOptions(const TOptions& options) {
   workspace_->SetHtmlSharp(options_.HTMLSharp);
   workspace_->SetColorUnderCursorModel(ModelFromInt(options_.ColorUnCursorModel));
   palettePanel_->SetCompactDraw(options_.CompactDraw);
+  if (libraryPage_ != nullptr) libraryPage_->SetOnlyColor(options_.ViewLibOnlyColor);
 }
 
 // --- Themes and languages -------------------------------------------------------------------------------------
@@ -567,6 +576,8 @@ void TMainWindow::ApplyToolSettings() {
                               {colorTools_.MixerColor1, colorTools_.MixerColor2, colorTools_.MixerColor3,
                                colorTools_.MixerColor4},
                               colorTools_.MixerSize});
+  libraryPanel_->Start(colorTools_.LibrarySmallLast);
+  if (libraryPage_ != nullptr) libraryPage_->Start(colorTools_.LibraryLast);
 }
 
 void TMainWindow::CollectToolSettings() {
@@ -593,6 +604,8 @@ void TMainWindow::CollectToolSettings() {
     colorTools_.MixerColor4 = mixer.colors[3];
     colorTools_.MixerSize = mixer.size;
   }
+  colorTools_.LibrarySmallLast = libraryPanel_->SelectedLibrary();
+  if (libraryPage_ != nullptr) colorTools_.LibraryLast = libraryPage_->SelectedLibrary();
 }
 
 void TMainWindow::WriteSettings() {

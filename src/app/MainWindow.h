@@ -38,6 +38,8 @@ namespace tintorium {
 class TActionRules;
 class TColorToolPopup;
 class TFileResult;
+class TLibraryPage;
+class TLibraryPanel;
 class TMainActions;
 class TMainStatusBar;
 class TPaletteDocument;
@@ -191,6 +193,8 @@ class TMainWindow final : public QMainWindow {
   TColorMixerPage* mixerPage_ = nullptr;
   TVariationsPage* variationsPage_ = nullptr;
   TSpectrumPage* spectrumPage_ = nullptr;
+  TLibraryPage* libraryPage_ = nullptr;
+  TLibraryPanel* libraryPanel_ = nullptr;
   TMainStatusBar* sbMain_ = nullptr;
   TPalettePanel* palettePanel_ = nullptr;
   std::vector<TActionRules*> rules_;

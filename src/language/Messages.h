@@ -66,6 +66,8 @@ enum TMessageKey : int {
   sFilterAct,
   sFilterGpl,
   sFilterAse,
+  // The library open dialog's filter.
+  sFilterLibrary,
   sOverwritePrompt,
   sKeptPaletteDamaged,
   // The default cell of the mixer's corner pickers.
