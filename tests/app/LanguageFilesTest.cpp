@@ -64,7 +64,7 @@ std::vector<TWindowCase> Windows() {
 // language file has nothing to say about them.
 bool IsRuntimeText(const QString& section, const QString& key) {
   static const QList<std::pair<QString, QRegularExpression>> kRuntime = {
-      {"MainForm", QRegularExpression("^(Caption|lstHistory\\d|lstPalette\\d|sbPanel\\d)$")},
+      {"MainForm", QRegularExpression("^(Caption|lstHistory\\d|lstPalette\\d|sbPanel\\d|cboLib\\d|cboLibraryBrowse\\d|lstLib\\d|lstLibNav\\d|lblLibFile)$")},
   };
   for (const auto& [s, pattern] : kRuntime) {
     if (s == section && pattern.match(key).hasMatch()) return true;
