@@ -1,6 +1,7 @@
 #include "CliCommand.h"
 
 #include "ConvertCommand.h"
+#include "LibraryCommand.h"
 #include "MixCommand.h"
 #include "PaletteCommand.h"
 #include "ScanCommand.h"
@@ -16,6 +17,8 @@ std::span<const TCliCommand> CliCommands() {
   static constexpr std::array Commands{
       TCliCommand{"convert", "convert a colour between RGB, HSB, CMYK, Lab and hexadecimal, or stream a batch",
                   RunConvertCommand},
+      TCliCommand{"library", "list the colour libraries and their folders, or show the colours of one",
+                  RunLibraryCommand},
       TCliCommand{"mix", "print the four-corner mixer grid of four RRGGBB colours", RunMixCommand},
       TCliCommand{"palette", "show, convert, sort or deduplicate a palette in any importable or exportable format",
                   RunPaletteCommand},

@@ -1,5 +1,7 @@
 #include "HeadlessApp.h"
 
+#include "platform/AppPaths.h"
+
 #include <QGuiApplication>
 
 #include <cstdio>
@@ -24,6 +26,7 @@ THeadlessApp::THeadlessApp() {
   if (QCoreApplication::instance() != nullptr) return;
   qInstallMessageHandler(QuietMessages);
   app_ = std::make_unique<QGuiApplication>(argumentCount, arguments);
+  SetProgramIdentity();
 }
 
 THeadlessApp::~THeadlessApp() = default;

@@ -1,5 +1,6 @@
 #include "PaletteCommand.h"
 
+#include "ColorLines.h"
 #include "HeadlessApp.h"
 #include "core/ColorText.h"
 #include "interchange/ExportRules.h"
@@ -198,14 +199,6 @@ TFileResult WriteEntries(const QString& target, const TPaletteEntries& entries, 
 }
 
 // One line: tabs and line breaks inside a name would break the columns.
-std::string OneLine(const QString& text) {
-  QString line = text;
-  for (QChar& c : line) {
-    if (c == u'\t' || c == u'\n' || c == u'\r') c = u' ';
-  }
-  return Utf8(line);
-}
-
 std::optional<int> ParseSortKey(std::string_view text) {
   if (const auto index = ParseRange(text, 0, SortKeyCount - 1)) return index;
   const QString key = Text(text).trimmed();
@@ -244,13 +237,7 @@ int Show(const TOptions& options, const TCliIO& io) {
   RequireReadable(source);
   const TReadResult<TPaletteEntries> read = ReadEntries(source, options.import);
   if (!read.Ok()) return Failure(io, source, read.Status.Message());
-  for (const TPaletteEntry& entry : read.Value) {
-    std::string model;
-    ModelName(entry.Color.Model(), model);
-    if (model.empty()) model = "?";
-    std::fprintf(io.out, "%s\t%s\t%s\t%s\n", OneLine(entry.Name).c_str(), model.c_str(),
-                 entry.Color.ValuesText().c_str(), entry.Color.HexText().c_str());
-  }
+  for (const TPaletteEntry& entry : read.Value) PrintColorLine(io, entry.Name, entry.Color);
   return ExitOk;
 }
 

@@ -1,4 +1,4 @@
-// The colour table reader on arbitrary bytes; what it reads must write back byte for byte.
+// The colour table reader on arbitrary bytes; the colours it keeps must write back byte for byte, the rest as black.
 #include "interchange/SwatchFiles.h"
 
 #include <cstddef>
@@ -11,6 +11,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const auto read = ParseActData(bytes);
   if (read.Ok() != (size >= 768)) std::abort();
   if (!read.Ok()) return 0;
-  if (EncodeActData(ActColorObjects(read.Value)) != bytes.first(768)) std::abort();
+  const qsizetype kept = 3 * read.Value.size();
+  const QByteArray written = EncodeActData(ActColorObjects(read.Value));
+  if (written.size() != 768 || written.first(kept) != bytes.first(kept)) std::abort();
+  if (written.sliced(kept).count('\0') != 768 - kept) std::abort();
   return 0;
 }

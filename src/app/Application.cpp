@@ -6,6 +6,7 @@
 #include "language/LanguageApplier.h"
 #include "app/MainWindow.h"
 #include "language/MessageSeam.h"
+#include "platform/AppPaths.h"
 #include "app/Settings.h"
 
 #include <QApplication>
@@ -27,8 +28,7 @@ QStringList ArgumentsAfterProgram(int argc, char** argv) {
 }
 
 void SetUpApplication() {
-  QApplication::setApplicationName(ApplicationTitle());
-  QApplication::setOrganizationName(ApplicationTitle());
+  SetProgramIdentity();
   QApplication::setWindowIcon(ApplicationIcon());
   QApplication::setDesktopFileName(QStringLiteral("tintorium"));
 }

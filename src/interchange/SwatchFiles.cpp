@@ -170,12 +170,25 @@ TReadResult<TAcoColors> ParseAcoData(QByteArrayView data) {
 
 TReadResult<TAcoColors> ReadAcoFile(const QString& fileName) { return ReadWith(fileName, ParseAcoData); }
 
+namespace {
+
+// Image editors append a colour count and a transparent index to the table and leave the entries past the
+// count unused; only that exact layout is trusted, and a count out of range keeps the whole table.
+int ActColorCount(const unsigned char* bytes, qsizetype size) {
+  if (size != kActSize + 4) return kActEntries;
+  const int count = (bytes[kActSize] << 8) | bytes[kActSize + 1];
+  return count >= 1 && count <= kActEntries ? count : kActEntries;
+}
+
+}  // namespace
+
 TReadResult<QStringList> ParseActData(QByteArrayView data) {
   if (data.size() < kActSize) return {{}, Truncated()};
   const auto* bytes = reinterpret_cast<const unsigned char*>(data.data());
+  const int count = ActColorCount(bytes, data.size());
   QStringList texts;
-  texts.reserve(kActEntries);
-  for (int i = 0; i < kActEntries; ++i) {
+  texts.reserve(count);
+  for (int i = 0; i < count; ++i) {
     const unsigned char* rgb = bytes + 3 * i;
     texts.push_back(QString::fromStdString(HexText({rgb[0], rgb[1], rgb[2]})));
   }

@@ -49,7 +49,9 @@ TReadResult<TAcoColors> ReadAcoFile(const QString& fileName);
 TReadResult<TAcoColors> ParseAcoData(QByteArrayView data);
 
 /// Reads a colour table: the 256 HexTexts ("RRGGBB") of its first 768 bytes; a shorter file fails with
-/// kTruncatedText. Bytes after 768 are ignored.
+/// kTruncatedText. A file of exactly 772 bytes holds a 16-bit big-endian colour count after the table (then a
+/// transparent index, ignored): a count of 1-256 keeps that many colours, any other count all 256. Other bytes
+/// after 768 are ignored.
 TReadResult<QStringList> ReadActFile(const QString& fileName);
 TReadResult<QStringList> ParseActData(QByteArrayView data);
 

@@ -25,6 +25,11 @@ bool HoldsData(const QString& folder) {
 
 }  // namespace
 
+void SetProgramIdentity() {
+  QCoreApplication::setApplicationName(QStringLiteral("Tintorium"));
+  QCoreApplication::setOrganizationName(QStringLiteral("Tintorium"));
+}
+
 QString ProgramFolder() { return WithSlash(QCoreApplication::applicationDirPath()); }
 
 QString DataFolder() {
@@ -36,7 +41,10 @@ QString DataFolderFor(const QString& programFolder) {
   const QString program = WithSlash(programFolder);
   if (HoldsData(program)) return program;
   const QString installed = WithSlash(QDir::cleanPath(program + QStringLiteral("../share/tintorium")));
-  return HoldsData(installed) ? installed : program;
+  if (HoldsData(installed)) return installed;
+  // In a build tree the data sits beside the window program in bin/, which build/cli/ is a sibling of.
+  const QString buildTree = WithSlash(QDir::cleanPath(program + QStringLiteral("../bin")));
+  return HoldsData(buildTree) ? buildTree : program;
 }
 
 QString PalettesFolder() { return DataFolder() + QStringLiteral("Palettes/"); }

@@ -6,10 +6,15 @@
 
 namespace tintorium {
 
+/// Names the application "Tintorium" for QSettings and QStandardPaths, so the window and the command-line tool
+/// find the same settings and user folders.
+void SetProgramIdentity();
+
 /// Folder of the executable, ending with '/'.
 QString ProgramFolder();
 /// Folder holding Language/, Palettes/ and help/, ending with '/': the program folder when it holds them,
-/// otherwise ../share/tintorium/ beside it (an installed copy); the program folder when neither exists.
+/// otherwise ../share/tintorium/ beside it (an installed copy), otherwise ../bin/ (the command-line tool in a build
+/// tree); the program folder when none holds them.
 QString DataFolder();
 /// The same search from a given program folder (ending with '/').
 QString DataFolderFor(const QString& programFolder);

@@ -519,5 +519,66 @@ TEST_F(CliTest, WheelRefusesBadArgumentsWithStatusTwo) {
   EXPECT_EQ(Run({"wheel", "--help"}).status, 0);
 }
 
+// --- library ----------------------------------------------------------------------------------------------------
+
+// The shipped folder is the build tree's data; the user's folder lives under a private XDG_DATA_HOME.
+class LibraryCliTest : public CliTest {
+ protected:
+  void SetUp() override {
+    CliTest::SetUp();
+    userFolder_ = dir_ / "data" / "Tintorium" / "Tintorium" / "Palettes";
+    ::setenv("XDG_DATA_HOME", (dir_ / "data").c_str(), 1);
+  }
+  void TearDown() override {
+    ::unsetenv("XDG_DATA_HOME");
+    CliTest::TearDown();
+  }
+  void WriteUserLibrary(const std::string& name, const std::string& bytes) {
+    std::filesystem::create_directories(userFolder_);
+    std::ofstream(userFolder_ / name, std::ios::binary) << bytes;
+  }
+  std::filesystem::path userFolder_;
+};
+
+TEST_F(LibraryCliTest, ListsTheShippedFolderThenTheUsersOwnMarkingWhatAnEarlierFolderHides) {
+  const RunResult missing = Run({"library", "list"});
+  ASSERT_EQ(missing.status, 0) << missing.err;
+  EXPECT_NE(missing.out.find("/Palettes\n\tCSS Named Colors.aco\n\tOpen Color.aco\n\tTailwind CSS.aco\n"
+                             "\tWeb Hues.aco\n\tWeb Safe.aco\n\tWeb Smart.aco\n\tX11 Colors.aco\n"),
+            std::string::npos)
+      << missing.out;
+  EXPECT_NE(missing.out.find(userFolder_.string() + " (missing)\n"), std::string::npos) << missing.out;
+
+  WriteUserLibrary("web safe.ACO", "");
+  WriteUserLibrary("Mine.gpl", "GIMP Palette\n1 2 3 One\n");
+  const RunResult listed = Run({"library", "list"});
+  EXPECT_NE(listed.out.find(userFolder_.string() + "\n\tweb safe.ACO (hidden)\n\tMine.gpl\n"), std::string::npos)
+      << listed.out;
+}
+
+TEST_F(LibraryCliTest, ShowsALibraryByNameFromAnyFolderOrByPath) {
+  WriteUserLibrary("Mine.gpl", "GIMP Palette\n1 2 3 One\n");
+  const struct {
+    std::vector<std::string> args;
+    int status;
+    std::string out, err;
+  } cases[] = {
+      {{"library", "show", "mine.GPL"}, 0, "One\tRGB\tR:1 G:2 B:3\t010203\n", ""},
+      {{"library", "show", (userFolder_ / "Mine.gpl").string()}, 0, "One\tRGB\tR:1 G:2 B:3\t010203\n", ""},
+      {{"library", "show", "Gone.aco"}, 1, "", "Gone.aco: File not found"},
+      {{"library", "show"}, 2, "", "usage: tintorium-cli library show NAME"},
+      {{"library", "paint"}, 2, "", "unknown action 'paint'"},
+  };
+  for (const auto& c : cases) {
+    const RunResult r = Run(c.args);
+    EXPECT_EQ(r.status, c.status) << c.args.back();
+    EXPECT_EQ(r.out, c.out) << c.args.back();
+    EXPECT_NE(r.err.find(c.err), std::string::npos) << c.args.back() << ": " << r.err;
+  }
+  const RunResult hues = Run({"library", "show", "Web Hues.aco"});
+  EXPECT_EQ(std::count(hues.out.begin(), hues.out.end(), '\n'), 216);
+  EXPECT_EQ(hues.out.substr(0, hues.out.find('\n')), "FF0000\tRGB\tR:255 G:0 B:0\tFF0000");
+}
+
 }  // namespace
 }  // namespace tintorium

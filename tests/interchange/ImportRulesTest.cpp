@@ -96,11 +96,11 @@ TEST(ImportColorRows, SwatchNamesBecomeCaptions) {
 
   const auto table = ImportColorRows(QStringLiteral(TINTORIUM_CORPUS "/swatches/solarized-solarized.act"), {});
   ASSERT_TRUE(table.Ok());
-  ASSERT_EQ(table.Value.size(), 256);
+  ASSERT_EQ(table.Value.size(), 16);  // the table's count, not its 240 unused black entries
   EXPECT_EQ(table.Value[0].Caption, table.Value[0].Hex);
   const auto distinct = ImportColorRows(QStringLiteral(TINTORIUM_CORPUS "/swatches/solarized-solarized.act"),
                                         {true, false});
-  EXPECT_LT(distinct.Value.size(), 256);
+  EXPECT_EQ(distinct.Value.size(), 16);
 }
 
 TEST(ImportColorRows, GimpAndSwatchExchangeNamesBecomeCaptionsAndUnnamedColoursTheirHex) {

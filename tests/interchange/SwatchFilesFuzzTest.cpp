@@ -135,7 +135,8 @@ TEST(SwatchFilesFuzzTest, RandomDamageNeverCrashes) {
       damaged[std::uniform_int_distribution<qsizetype>(0, damaged.size() - 1)(random)] = static_cast<char>(random());
       const auto read = ParseActData(damaged);
       ASSERT_TRUE(read.Ok());
-      ASSERT_EQ(read.Value.size(), 256);
+      ASSERT_GE(read.Value.size(), 1);  // a damaged count never reaches past the table
+      ASSERT_LE(read.Value.size(), 256);
     }
   }
 }

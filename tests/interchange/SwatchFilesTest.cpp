@@ -159,19 +159,20 @@ TEST(SwatchCorpusReferenceTest, LabSwatchesAreSignedHundredths) {
 TEST(SwatchCorpusReferenceTest, ColourTablesMatchTheSamePalettesInOtherFormats) {
   const auto solarized = ReadActFile(kSwatches + QStringLiteral("solarized-solarized.act"));
   ASSERT_TRUE(solarized.Ok());
-  ASSERT_EQ(solarized.Value.size(), 256);  // the 4-byte trailer is ignored
+  ASSERT_EQ(solarized.Value.size(), 16);  // the trailer counts 16 colours
   const std::vector<TRGBValues> gimp = GimpColors(kSwatches + QStringLiteral("solarized-solarized.gpl"));
   ASSERT_EQ(gimp.size(), 16u);
   for (int i = 0; i < 16; ++i) EXPECT_EQ(solarized.Value[i], QString::fromStdString(HexText(gimp[static_cast<std::size_t>(i)])));
-  for (int i = 16; i < 256; ++i) EXPECT_EQ(solarized.Value[i], QStringLiteral("000000"));
 
   const auto arneAct = ReadActFile(kSwatches + QStringLiteral("dagronf-arne-v20-16.act"));
   const auto arneAco = ReadAcoFile(kSwatches + QStringLiteral("dagronf-arne-v20-16.aco"));
   ASSERT_TRUE(arneAct.Ok() && arneAco.Ok());
   for (int i = 0; i < 16; ++i) EXPECT_EQ(arneAct.Value[i], HexOf(arneAco.Value.Colors[static_cast<std::size_t>(i)]));
 
+  EXPECT_EQ(arneAct.Value.size(), 16);
   const auto icons = ReadActFile(kSwatches + QStringLiteral("dagronf-iconworkshop.act"));
   ASSERT_TRUE(icons.Ok());
+  EXPECT_EQ(icons.Value.size(), 48);
   EXPECT_EQ(icons.Value.mid(0, 3), (QStringList{"000000", "FFFFFF", "E0E0E0"}));
   EXPECT_EQ(icons.Value[47], QStringLiteral("400040"));
 }
@@ -380,6 +381,26 @@ TEST(SwatchReaderTest, MissingAndUnreadableFiles) {
   EXPECT_EQ(ReadAcoFile(dir.path()).Status.MessageKey(), QStringLiteral("sCantOpen"));
 }
 
+TEST(SwatchReaderTest, OnlyA772ByteTableWithACountOf1To256IsCut) {
+  struct Case {
+    qsizetype size;
+    int count;
+    int expected;
+  } const cases[] = {{772, 16, 16}, {772, 1, 1}, {772, 256, 256}, {772, 257, 256}, {772, 0xFFFF, 256},
+                     {772, 0, 256},  {770, 16, 256}, {773, 16, 256}, {768, 0, 256}};
+  for (const Case& c : cases) {
+    QByteArray table(c.size, '\x11');
+    if (c.size >= 770) {
+      table[768] = static_cast<char>(c.count >> 8);
+      table[769] = static_cast<char>(c.count & 0xFF);
+    }
+    const auto read = ParseActData(table);
+    ASSERT_TRUE(read.Ok()) << c.size;
+    EXPECT_EQ(read.Value.size(), c.expected) << c.size << " bytes, count " << c.count;
+    EXPECT_EQ(read.Value.last(), QStringLiteral("111111"));
+  }
+}
+
 TEST(SwatchReaderTest, ColourTableNeeds768Bytes) {
   QByteArray table(772, '\0');
   table[0] = static_cast<char>(0xAB);
@@ -389,6 +410,7 @@ TEST(SwatchReaderTest, ColourTableNeeds768Bytes) {
   EXPECT_EQ(read.Value.size(), 256);
   EXPECT_EQ(read.Value.first(), QStringLiteral("AB0000"));
   EXPECT_EQ(read.Value.last(), QStringLiteral("000001"));
+  EXPECT_EQ(read.Value.last(), QStringLiteral("000001"));  // a count of 0 keeps the whole table
   const auto shortTable = ParseActData(QByteArray(700, '\0'));
   EXPECT_FALSE(shortTable.Ok());
   EXPECT_EQ(shortTable.Status.Message(), QString::fromLatin1(kTruncatedText));

@@ -10,6 +10,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <algorithm>
+#include <set>
+
 namespace tintorium {
 namespace {
 
@@ -71,7 +74,7 @@ TEST_F(LibraryFolderTest, LoadsEveryFormatIntoNamedColourObjects) {
   const TLoadCase cases[] = {
       {"1j01-nord.aco", 16, 0, "nord0", cmRGB, {0x2E, 0x34, 0x40}},
       {"dagronf-Zeldman-v1.aco", 6, 0, "553300", cmRGB, {0x55, 0x33, 0x00}},
-      {"solarized-solarized.act", 256, 255, "000000", cmRGB, {0, 0, 0}},
+      {"solarized-solarized.act", 16, 15, "859900", cmRGB, {0x85, 0x99, 0x00}},
       {"gimp-data-Tango.gpl", 27, 0, "Butter 1", cmRGB, {252, 233, 79}},
       {"dagronf-palette_complex.ase", 21, 15, "GMX PANTONE / PANTONE 656 C", cmLAB, {}},  // Lab: checked below
   };
@@ -119,6 +122,58 @@ TEST_F(LibraryFolderTest, FailuresSayWhyAndADamagedPaletteKeepsWhatWasRead) {
   EXPECT_EQ(cut.Status.MessageKey(), QStringLiteral("sCantOpen"));
   ASSERT_EQ(cut.Value.size(), 1u);
   EXPECT_EQ(cut.Value[0].Name(), u"A");
+}
+
+// What the shipped libraries hold, read through the program's own reader.
+TEST(ShippedLibraryTest, TheWebLibrariesHoldEveryColourOfTheirGridOnceAndTheNamedOnesTheirNames) {
+  const auto colorsOf = [](const char* file) {
+    const TReadResult<TColors> read = LoadLibraryFile(QStringLiteral(TINTORIUM_PALETTES "/") + QLatin1String(file));
+    EXPECT_TRUE(read.Ok()) << file << ": " << read.Status.Message().toStdString();
+    return read.Value;
+  };
+  const auto gridOf = [](const TColors& colors, int step) {
+    std::set<TColor> grid;
+    for (const TColorObjectFx& color : colors) {
+      const TColor c = color.GetColor();
+      if (RedOf(c) % step == 0 && GreenOf(c) % step == 0 && BlueOf(c) % step == 0) grid.insert(c);
+    }
+    return grid;
+  };
+  const TColors safe = colorsOf("Web Safe.aco");
+  const TColors hues = colorsOf("Web Hues.aco");
+  const TColors smart = colorsOf("Web Smart.aco");
+  ASSERT_EQ(safe.size(), 216u);
+  EXPECT_EQ(gridOf(safe, 0x33).size(), 216u);
+  EXPECT_EQ(gridOf(hues, 0x33), gridOf(safe, 0x33));
+  ASSERT_EQ(smart.size(), 4096u);
+  EXPECT_EQ(gridOf(smart, 0x11).size(), 4096u);
+  // By hue: red's column first, the greys last from white to black.
+  EXPECT_EQ(hues.front().HexText(), "FF0000");
+  EXPECT_EQ(hues[210].HexText(), "FFFFFF");
+  EXPECT_EQ(hues.back().HexText(), "000000");
+
+  const struct {
+    const char* file;
+    std::size_t count;
+    std::size_t index;
+    const char* name;
+    const char* hex;
+  } named[] = {
+      {"CSS Named Colors.aco", 148, 0, "aliceblue", "F0F8FF"},
+      {"Tailwind CSS.aco", 244, 7, "slate-500", "64748B"},
+      {"Open Color.aco", 132, 2, "gray-0", "F8F9FA"},
+      {"X11 Colors.aco", 550, 0, "snow", "FFFAFA"},
+  };
+  for (const auto& library : named) {
+    const TColors colors = colorsOf(library.file);
+    ASSERT_EQ(colors.size(), library.count) << library.file;
+    EXPECT_EQ(QString::fromStdU16String(colors[library.index].Name()), QLatin1String(library.name)) << library.file;
+    EXPECT_EQ(colors[library.index].HexText(), library.hex) << library.file;
+  }
+  const TColors css = colorsOf("CSS Named Colors.aco");
+  EXPECT_TRUE(std::any_of(css.begin(), css.end(), [](const TColorObjectFx& c) {
+    return c.Name() == u"rebeccapurple" && c.HexText() == "663399";
+  }));
 }
 
 }  // namespace

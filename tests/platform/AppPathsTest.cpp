@@ -20,6 +20,16 @@ TEST(AppPathsTest, DataBesideTheProgramWinsOverAnInstalledCopy) {
   EXPECT_EQ(DataFolderFor(bin), bin);
 }
 
+TEST(AppPathsTest, TheCommandLineToolOfABuildTreeFindsTheDataBesideTheWindowProgram) {
+  QTemporaryDir root;
+  const QString cli = root.filePath(QStringLiteral("build/cli/"));
+  const QString bin = root.filePath(QStringLiteral("build/bin/"));
+  QDir().mkpath(cli);
+  EXPECT_EQ(DataFolderFor(cli), cli);
+  QDir().mkpath(bin + QStringLiteral("Palettes"));
+  EXPECT_EQ(DataFolderFor(cli), bin);
+}
+
 TEST(AppPathsTest, WithoutAnyDataTheProgramFolderIsUsed) {
   QTemporaryDir root;
   EXPECT_EQ(DataFolderFor(root.path()), root.path() + QLatin1Char('/'));

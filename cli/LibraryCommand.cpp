@@ -1,0 +1,79 @@
+#include "LibraryCommand.h"
+
+#include "ColorLines.h"
+#include "HeadlessApp.h"
+#include "library/LibraryFile.h"
+#include "library/LibraryFolder.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QString>
+
+#include <cstdio>
+#include <string>
+
+namespace tintorium::cli {
+namespace {
+
+constexpr const char* Help =
+    "Usage: tintorium-cli library list\n"
+    "       tintorium-cli library show NAME\n"
+    "\n"
+    "  list   the library folders, in the order the program lists them (the shipped\n"
+    "         libraries, then your own in the user data folder), each followed by its\n"
+    "         libraries: every .aco, then .act, .tnp, .gpl and .ase file. A name an\n"
+    "         earlier folder already has is marked \"(hidden)\"; a folder that does not\n"
+    "         exist is marked \"(missing)\"\n"
+    "  show   one line per colour of a library, as 'palette show' prints them. NAME is a\n"
+    "         library's file name as 'list' prints it, or a path holding '/'\n"
+    "\n"
+    "Exit status: 0 done, 1 the library could not be read, 2 bad arguments.\n";
+
+std::string Utf8(const QString& s) { return s.toUtf8().toStdString(); }
+
+int Usage(const TCliIO& io, const std::string& message) {
+  std::fprintf(io.err, "tintorium-cli library: %s\nTry 'tintorium-cli library --help'.\n", message.c_str());
+  return ExitUsage;
+}
+
+int List(const TCliIO& io) {
+  QStringList listed;
+  for (const QString& folder : LibraryFolders()) {
+    const bool present = QFileInfo(folder).isDir();
+    std::fprintf(io.out, "%s%s\n", Utf8(QDir::cleanPath(folder)).c_str(), present ? "" : " (missing)");
+    for (const QString& name : ListLibraries(folder)) {
+      const bool hidden = listed.contains(name, Qt::CaseInsensitive);
+      std::fprintf(io.out, "\t%s%s\n", OneLine(name).c_str(), hidden ? " (hidden)" : "");
+      if (!hidden) listed += name;
+    }
+  }
+  return ExitOk;
+}
+
+int Show(const QString& name, const TCliIO& io) {
+  const QString path = LibraryPath(LibraryFolders(), name);
+  const TReadResult<TColors> read = LoadLibraryFile(path);
+  for (const TColorObjectFx& color : read.Value) PrintColorLine(io, QString::fromStdU16String(color.Name()), color);
+  if (read.Ok()) return ExitOk;
+  std::fprintf(io.err, "tintorium-cli library: %s: %s\n", Utf8(path).c_str(), Utf8(read.Status.Message()).c_str());
+  return ExitFailure;
+}
+
+}  // namespace
+
+int RunLibraryCommand(const TCliArgs& args, const TCliIO& io) {
+  if (WantsHelp(args)) {
+    std::fputs(Help, io.out);
+    return ExitOk;
+  }
+  if (args.empty()) return Usage(io, "missing action (list or show)");
+  const THeadlessApp app;
+  if (args[0] == "list") return args.size() == 1 ? List(io) : Usage(io, "usage: tintorium-cli library list");
+  if (args[0] == "show") {
+    if (args.size() != 2) return Usage(io, "usage: tintorium-cli library show NAME");
+    return Show(QString::fromUtf8(args[1].data(), static_cast<qsizetype>(args[1].size())), io);
+  }
+  return Usage(io, "unknown action '" + std::string(args[0]) + "'");
+}
+
+}  // namespace tintorium::cli
