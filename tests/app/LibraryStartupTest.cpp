@@ -10,6 +10,7 @@
 #include "platform/AppPaths.h"
 #include "tools/LibraryPage.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QDockWidget>
 
