@@ -87,7 +87,7 @@ void TLibraryPage::CreateControls(TMainActions& actions) {
   cboLibraryBrowse_->setEditable(true);
   cboLibraryBrowse_->setInsertPolicy(QComboBox::NoInsert);
   cboLibraryBrowse_->setMaxVisibleItems(20);
-  cboLibraryBrowse_->setMinimumContentsLength(24);
+  cboLibraryBrowse_->setMinimumContentsLength(12);
   cboLibraryBrowse_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   lblLibBrowse_->setBuddy(cboLibraryBrowse_);
   btnLibLoad_ = Named(new QToolButton(panOptLib_), "btnLibLoad");
@@ -191,7 +191,7 @@ QString TLibraryPage::OpenFolder() const {
 }
 
 void TLibraryPage::LibOpen() {
-  QString caption = libLoad_ ? btnLibOpen_->defaultAction()->text() : QString();
+  QString caption = btnLibOpen_->defaultAction()->text();
   caption.remove(QStringLiteral("..."));
   const QString path = Dialogs().GetOpenFileName(this, caption, OpenFolder(), OpenLibraryFilter());
   if (path.isEmpty()) return;

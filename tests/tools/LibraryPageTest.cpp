@@ -25,6 +25,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMenu>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QTest>
@@ -354,6 +355,20 @@ TEST_F(LibraryViews, ADoubleClickOrEnterInTheListTakesTheItemWithItsModel) {
   QTest::keyClick(&list, Qt::Key_Return);
   EXPECT_EQ(workspace.BaseColor().Model(), cmHSB);
   EXPECT_EQ(page->NavList()->currentIndex().row(), 0);
+}
+
+TEST_F(LibraryViews, ARightPressOnAnItemOpensTheToolMenuForItsColour) {
+  auto page = Page({folder});
+  page->resize(400, 400);
+  page->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(page.get()));
+  page->LoadLibraryPage(folder + "/c.tnp");
+  TColorList& list = *page->LibraryList();
+  QTest::mousePress(list.viewport(), Qt::RightButton, {}, list.visualRect(list.model()->index(0, 0)).center());
+  EXPECT_EQ(popup.ToolColor(), TColorObject(0x336699, cmHSB).GetColor());
+  EXPECT_EQ(popup.ToolModel(), cmHSB);
+  EXPECT_TRUE(popup.pmnu_Var()->isVisible());
+  popup.pmnu_Var()->hide();
 }
 
 TEST(LibraryNames, BaseNameIsBetweenTheLastSlashAndTheLastDot) {
