@@ -219,7 +219,13 @@ void TColorLibTable::Layout() {
 
 void TColorLibTable::UpdateScrollRange() {
   if (columns_ < 1) return;
-  scrollBar_->setRange(0, LibTableScrollMax(Count() - 1, columns_, visibleRows_));
+  const int maximum = LibTableScrollMax(Count() - 1, columns_, visibleRows_);
+  scrollBar_->setRange(0, maximum);
+  // A shorter list or a wider table must not leave the view beyond the last row, showing nothing.
+  if (topIndex_ > maximum * columns_) {
+    topIndex_ = maximum * columns_;
+    UpdateScrollPosition();
+  }
 }
 
 void TColorLibTable::UpdateScrollPosition() {

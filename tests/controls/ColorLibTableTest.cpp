@@ -144,9 +144,14 @@ TEST(ColorLibTable, ColorsTextSplitsEveryLineBreakAndKeepsTheView) {
   table->SetColorsText(QStringLiteral("AAAAAA\r\nBBBBBB\rCCCCCC\n\nDDDDDD\r\n"));
   EXPECT_EQ(table->Colors(), (QStringList{"AAAAAA", "BBBBBB", "CCCCCC", "", "DDDDDD"}));
   EXPECT_EQ(changes.count(), 1);
-  EXPECT_EQ(table->TopIndex(), 10) << "the top entry and the selection stay";
-  EXPECT_EQ(table->SelectedCell(), 42);
+  EXPECT_EQ(table->TopIndex(), 0) << "the view never starts beyond the last row";
+  EXPECT_EQ(table->SelectedCell(), 42) << "the selection stays";
   EXPECT_EQ(table->SelectedColor(), clNone) << "a selection beyond the list reads as none";
+  table->SetColors(Hexes(100));
+  table->ScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+  table->SetColorsText(Hexes(60).join(QStringLiteral("\n")));
+  EXPECT_EQ(table->TopIndex(), 10) << "a list long enough keeps the view";
+  EXPECT_EQ(table->SelectedColor(), ParseLibEntry(table->Colors()[42]).color);
 }
 
 // --- Painting --------------------------------------------------------------------------------------------------

@@ -149,6 +149,11 @@ TEST_F(LibraryViews, ThePageLoadsItsStartLibraryOnlyWhenFirstShown) {
   EXPECT_EQ(page->LibraryList()->Count(), 2);
   EXPECT_EQ(page->FileLabel()->text(), "named");
   EXPECT_EQ(page->CountLabel()->text(), "Count: 2");
+  // A language switch puts the file's starting text on the label; the page shows its own count again.
+  page->CountLabel()->setText(QStringLiteral("Anzahl: 0"));
+  QEvent change(QEvent::LanguageChange);
+  QApplication::sendEvent(page.get(), &change);
+  EXPECT_EQ(page->CountLabel()->text(), "Count: 2");
 }
 
 // --- Loading -----------------------------------------------------------------------------------------------------
