@@ -353,6 +353,36 @@ const std::vector<std::pair<QAction* TMainActions::*, TPainterFn>>& PaletteUndoP
   return pictures;
 }
 
+// The library actions: a book of swatches, with a downward arrow (load) or an open folder (open).
+void SwatchBook(QPainter& p) {
+  p.setPen(Ink(1.6));
+  p.setBrush(kPaper);
+  p.drawRoundedRect(QRectF(3, 4, 18, 24), 2, 2);
+  Swatches(p, 6, 8, 5.5);
+  Swatches(p, 6, 17.5, 5.5);
+}
+
+const std::vector<std::pair<QAction* TMainActions::*, TPainterFn>>& LibraryPictures() {
+  static const std::vector<std::pair<QAction* TMainActions::*, TPainterFn>> pictures{
+      {&TMainActions::actLibLoad,
+       [](QPainter& p) {
+         SwatchBook(p);
+         Arrow(p, QPointF(26, 4), QPointF(26, 22), QColor(42, 157, 143));
+       }},
+      {&TMainActions::actLibOpen,
+       [](QPainter& p) {
+         SwatchBook(p);
+         p.setPen(Ink(1.4));
+         p.setBrush(QColor(246, 200, 95));
+         QPainterPath folder;
+         folder.moveTo(14, 17); folder.lineTo(19, 17); folder.lineTo(21, 19); folder.lineTo(30, 19);
+         folder.lineTo(30, 29); folder.lineTo(14, 29); folder.closeSubpath();
+         p.drawPath(folder);
+       }},
+  };
+  return pictures;
+}
+
 void HueRing(QPainter& p) {
   const QRectF outer(1, 1, 30, 30);
   const QRectF inner(10, 10, 12, 12);
@@ -384,6 +414,7 @@ void SetActionIcons(TMainActions& actions, bool dark) {
   kInk = dark ? QColor(222, 226, 230) : QColor(52, 58, 64);
   for (const auto& [member, paint] : Pictures()) (actions.*member)->setIcon(MakeIcon(paint));
   for (const auto& [member, paint] : PaletteUndoPictures()) (actions.*member)->setIcon(MakeIcon(paint));
+  for (const auto& [member, paint] : LibraryPictures()) (actions.*member)->setIcon(MakeIcon(paint));
 }
 
 }  // namespace tintorium

@@ -15,6 +15,8 @@
 #include "app/ShellOpen.h"
 #include "app/Themes.h"
 #include "interchange/FileResult.h"
+#include "library/LibraryFolder.h"
+#include "library/LibraryPanel.h"
 #include "palette/PaletteDocument.h"
 #include "palette/PaletteFile.h"
 #include "palette/PalettePanel.h"
@@ -295,6 +297,10 @@ void TMainWindow::CreateDocks() {
   commands->AttachActions(*actions_);
   AddActionRules(commands);
 
+  libraryPanel_ = new TLibraryPanel(*workspace_, LibraryFolders());
+  libraryPanel_->AttachActions(*actions_);
+  SetLibraryPanel(libraryPanel_);
+
   palettePanel_ = new TPalettePanel(*palette_, *workspace_);
   palettePanel_->AttachActions(*actions_);
   SetPalettePanel(palettePanel_);
@@ -312,6 +318,7 @@ void TMainWindow::SetToolPage(int index, TToolPage* page) {
   if (old == variationsPage_) variationsPage_ = nullptr;
   if (old == spectrumPage_) spectrumPage_ = nullptr;
   if (old == cfiPage_) cfiPage_ = nullptr;
+  if (old == libraryPage_) libraryPage_ = nullptr;
   delete old;
   if (auto* rules = dynamic_cast<TActionRules*>(page)) AddActionRules(rules);
   // The window's texts were applied when it was built; a page plugged in later gets them now.
@@ -348,7 +355,8 @@ void TMainWindow::CreateToolArea() {
       {variationsPage_ = new TVariationsPage(*workspace_, *toolPopup_, nbTools_), QStringLiteral("Variations")},
       {mixerPage_ = new TColorMixerPage(*workspace_, *toolPopup_, *actions_, nbTools_),
        QStringLiteral("Color Mixer")},
-      {new TLibraryPage(nbTools_), QStringLiteral("Library")},
+      {libraryPage_ = new TLibraryPage(*workspace_, *toolPopup_, *actions_, LibraryFolders(), nbTools_),
+       QStringLiteral("Library")},
       {spectrumPage_ = new TSpectrumPage(*workspace_, nbTools_), QStringLiteral("Spectrum")},
       {cfiPage_ = new TColorsFromImagePage(*workspace_, *actions_, nbTools_), QStringLiteral("Colors from Image")},
   };
@@ -494,6 +502,7 @@ void TMainWindow::ApplyOptions(const TOptions& options) {
   palettePanel_->SetCompactDraw(options_.CompactDraw);
   screenPicker_->SetZoom(options_.ScreenPickerZoom);
   if (cfiPage_ != nullptr) cfiPage_->SetShowFileName(options_.ViewCFIFile);
+  if (libraryPage_ != nullptr) libraryPage_->SetOnlyColor(options_.ViewLibOnlyColor);
 }
 
 // --- Themes and languages -------------------------------------------------------------------------------------
@@ -600,6 +609,8 @@ void TMainWindow::ApplyToolSettings() {
                               {colorTools_.MixerColor1, colorTools_.MixerColor2, colorTools_.MixerColor3,
                                colorTools_.MixerColor4},
                               colorTools_.MixerSize});
+  libraryPanel_->Start(colorTools_.LibrarySmallLast);
+  if (libraryPage_ != nullptr) libraryPage_->Start(colorTools_.LibraryLast);
 }
 
 void TMainWindow::CollectToolSettings() {
@@ -626,6 +637,8 @@ void TMainWindow::CollectToolSettings() {
     colorTools_.MixerColor4 = mixer.colors[3];
     colorTools_.MixerSize = mixer.size;
   }
+  colorTools_.LibrarySmallLast = libraryPanel_->SelectedLibrary();
+  if (libraryPage_ != nullptr) colorTools_.LibraryLast = libraryPage_->SelectedLibrary();
 }
 
 void TMainWindow::WriteSettings() {

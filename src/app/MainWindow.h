@@ -38,6 +38,8 @@ namespace tintorium {
 class TActionRules;
 class TColorToolPopup;
 class TFileResult;
+class TLibraryPage;
+class TLibraryPanel;
 class TMainActions;
 class TMainStatusBar;
 class TPaletteDocument;
@@ -195,6 +197,8 @@ class TMainWindow final : public QMainWindow {
   TVariationsPage* variationsPage_ = nullptr;
   TSpectrumPage* spectrumPage_ = nullptr;
   TColorsFromImagePage* cfiPage_ = nullptr;
+  TLibraryPage* libraryPage_ = nullptr;
+  TLibraryPanel* libraryPanel_ = nullptr;
   TMainStatusBar* sbMain_ = nullptr;
   TPalettePanel* palettePanel_ = nullptr;
   TScreenPicker* screenPicker_ = nullptr;

@@ -66,6 +66,7 @@ constexpr std::array<TMessageDef, kMessageCount> kMessages = {{
     {"sFilterAct", "Adobe Color Table"},
     {"sFilterGpl", "GIMP Palette"},
     {"sFilterAse", "Adobe Swatch Exchange"},
+    {"sFilterLibrary", "Library"},
     {"sOverwritePrompt", "%s already exists. Do you want to replace it?"},
     {"sKeptPaletteDamaged",
      "The palette kept from the last session could not be read. It was set aside as %s and a new palette is "

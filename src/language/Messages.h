@@ -67,6 +67,8 @@ enum TMessageKey : int {
   sFilterAct,
   sFilterGpl,
   sFilterAse,
+  // The library open dialog's filter.
+  sFilterLibrary,
   sOverwritePrompt,
   sKeptPaletteDamaged,
   // The default cell of the mixer's corner pickers.

@@ -75,7 +75,7 @@ std::vector<TWindowCase> Windows() {
 // language file has nothing to say about them.
 bool IsRuntimeText(const QString& section, const QString& key) {
   static const QList<std::pair<QString, QRegularExpression>> kRuntime = {
-      {"MainForm", QRegularExpression("^(Caption|lstHistory\\d|lstPalette\\d|sbPanel\\d|lblCFIFile)$")},
+      {"MainForm", QRegularExpression("^(Caption|lstHistory\\d|lstPalette\\d|sbPanel\\d|lblCFIFile|cboLib\\d|cboLibraryBrowse\\d|lstLib\\d|lstLibNav\\d|lblLibFile)$")},
       // The measured figures, the levels reached and the simulated ratios.
       {"ContrastAnalyzeForm",
        QRegularExpression("^(lblBrightDiff|lblColorDiff|lblContrastRatio|lblw2ltLevel|lblw2stLevel|lbl\\w+Ratio)$")},
