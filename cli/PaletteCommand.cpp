@@ -32,20 +32,13 @@ constexpr const char* Help =
     "Sources (FILE, IN): a palette (.tnp), a swatch file (.aco), a colour table (.act),\n"
     "a GIMP palette (.gpl), an Adobe Swatch Exchange file (.ase: a colour in a group is\n"
     "named \"group / name\"), a web page or style sheet (.html, .htm, .php, .css: its\n"
-    "\"#\" colours, or with --all-notations every CSS colour notation), an SCSS file
-"
-    "(.scss: every CSS colour notation, a variable's colour named after it), a W3C
-"
-    "Design Tokens file (.tokens.json: its colour tokens, \"group / name\" inside a
-"
-    "group), an image (.bmp, .jpg, .jpeg, .png: up to 256 colours; .gif: its colour
-"
-    "table), or an address containing http:// or starting with https:// (fetched,
-"
-    "then read by the name it ends in, or by the type the server gives when that
-"
-    "name is none of the above).
-"
+    "\"#\" colours, or with --all-notations every CSS colour notation), an SCSS file\n"
+    "(.scss: every CSS colour notation, a variable's colour named after it), a W3C\n"
+    "Design Tokens file (.tokens.json: its colour tokens, \"group / name\" inside a\n"
+    "group), an image (.bmp, .jpg, .jpeg, .png: up to 256 colours; .gif: its colour\n"
+    "table), or an address containing http:// or starting with https:// (fetched,\n"
+    "then read by the name it ends in, or by the type the server gives when that\n"
+    "name is none of the above).\n"
     "\n"
     "Targets (OUT): .tnp, .aco, .act, .gpl, .ase (RGB), .css (class rules, or custom\n"
     "properties with --css-variables), .scss (SCSS variables), .tokens.json (W3C\n"
