@@ -4,7 +4,6 @@
 
 #include "core/ColorTypes.h"
 
-#include <array>
 #include <cstdint>
 #include <string_view>
 
