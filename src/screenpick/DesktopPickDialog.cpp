@@ -39,7 +39,8 @@ class TDesktopPickDialog::TImageBox final : public QWidget {
 };
 
 TDesktopPickDialog::TDesktopPickDialog(QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowCloseButtonHint | Qt::WindowTitleHint),
+    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint),
       imgScr_(new TImageBox("imgScr", QSize(kMagnifierSize, kMagnifierSize), this)),
       imgInfo_(new TImageBox("imgInfo", QSize(kMagnifierSize, kMagnifierInfoHeight), this)) {
   setObjectName(QStringLiteral("DesktopPickDialog"));

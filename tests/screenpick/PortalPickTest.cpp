@@ -214,9 +214,15 @@ TEST_F(PortalPickTest, EscLeavesBaseAndHistoryAndASecondStartWorks) {
   StartPortal({"screenshot", WriteDesktopPicture(1.0)});
   const int history = Workspace().History().Count();
   StartWithAction();
+  // The wait for the desktop to repaint is a timer: the start returns at once, the window hidden.
+  EXPECT_TRUE(picker->IsOpen());
+  EXPECT_FALSE(window->isVisible());
+  EXPECT_EQ(picker->Cover(), nullptr);
   ASSERT_TRUE(WaitOpened());
   QTest::mouseMove(picker->Cover(), CoverPointAt(0.25, 0.25));
+  TDesktopShadowForm* const cover = picker->Cover();
   picker->Start();  // while open: nothing happens
+  EXPECT_EQ(picker->Cover(), cover);
   QTest::keyClick(picker->Cover(), Qt::Key_Escape);
   ASSERT_TRUE(WaitClosed());
   EXPECT_EQ(Base(), (TRGBValues{0x56, 0x34, 0x12}));
