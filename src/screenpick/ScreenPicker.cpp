@@ -49,7 +49,9 @@ void TScreenPicker::Start() {
   open_ = true;
   hasPosition_ = false;
   picked_ = kWhite;
-  route_ = ChooseScreenPickRoute(QGuiApplication::platformName(), qgetenv(kScreenPickRouteVariable));
+  portalTried_ = false;
+  route_ = ChooseScreenPickRoute(QGuiApplication::platformName(), qgetenv(kScreenPickRouteVariable),
+                                 !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"));
   mainWasVisible_ = mainWindow_ && mainWindow_->isVisible();
   if (mainWindow_) {
     mainPosition_ = mainWindow_->pos();
@@ -72,10 +74,12 @@ void TScreenPicker::HiddenWaitOver() {
 void TScreenPicker::ReadScreen(TScreenPickRoute route) {
   if (source_) source_->deleteLater();
   route_ = route;
-  if (route == TScreenPickRoute::Capture)
+  if (route == TScreenPickRoute::Capture) {
     source_ = new TCaptureScreenSource(this);
-  else
+  } else {
     source_ = new TPortalScreenSource(portalBus_ ? *portalBus_ : QDBusConnection::sessionBus(), this);
+    portalTried_ = true;
+  }
   connect(source_, &TScreenSource::Frozen, this, &TScreenPicker::ShowPicture);
   connect(source_, &TScreenSource::Picked, this, [this](const QColor& color) {
     ApplyColor(color);
@@ -83,9 +87,11 @@ void TScreenPicker::ReadScreen(TScreenPickRoute route) {
   });
   connect(source_, &TScreenSource::Cancelled, this, &TScreenPicker::Finish);
   connect(source_, &TScreenSource::Unavailable, this, [this, route] {
-    // A display that cannot be read directly may still have a portal.
-    if (route == TScreenPickRoute::Capture)
+    // A display that cannot be read directly may still have a portal, and the other way round.
+    if (route == TScreenPickRoute::Capture && !portalTried_)
       ReadScreen(TScreenPickRoute::Portal);
+    else if (route == TScreenPickRoute::PortalThenCapture)
+      ReadScreen(TScreenPickRoute::Capture);
     else
       ScreenUnavailable();
   });

@@ -95,6 +95,7 @@ class TScreenPicker final : public QObject, public TActionRules {
   int zoom_ = 1;
   bool open_ = false;
   bool mainWasVisible_ = false;
+  bool portalTried_ = false;
   QPoint mainPosition_;
   TScreenPickRoute route_ = TScreenPickRoute::Capture;
   QTimer hideTimer_;

@@ -210,6 +210,31 @@ TEST_F(PortalPickTest, WithoutAPortalTheUserIsToldWhatIsMissing) {
   // The main window is back before the box shows, so the box has a window to stand on.
 }
 
+// An X11 program inside a Wayland session: the portal first, since a capture would miss the Wayland windows; the
+// capture only when no portal answers.
+TEST_F(PortalPickTest, InsideAWaylandSessionThePortalComesFirstAndTheCaptureAfterIt) {
+  qunsetenv(kScreenPickRouteVariable);
+  const QByteArray oldWayland = qgetenv("WAYLAND_DISPLAY");
+  qputenv("WAYLAND_DISPLAY", "wayland-test");
+  StartPortal({"screenshot", WriteDesktopPicture(1.0)});
+  StartWithAction();
+  ASSERT_TRUE(WaitOpened());
+  EXPECT_EQ(PortalCalls(), QStringList{"Screenshot interactive=0"});
+  QTest::keyClick(picker->Cover(), Qt::Key_Escape);
+  ASSERT_TRUE(WaitClosed());
+
+  StopPortal();
+  StartWithAction();
+  ASSERT_TRUE(WaitOpened());  // captured: the offscreen screen can be read
+  EXPECT_TRUE(dialogs.messages.empty());
+  QTest::keyClick(picker->Cover(), Qt::Key_Escape);
+  ASSERT_TRUE(WaitClosed());
+  if (oldWayland.isEmpty())
+    qunsetenv("WAYLAND_DISPLAY");
+  else
+    qputenv("WAYLAND_DISPLAY", oldWayland);
+}
+
 TEST_F(PortalPickTest, EscLeavesBaseAndHistoryAndASecondStartWorks) {
   StartPortal({"screenshot", WriteDesktopPicture(1.0)});
   const int history = Workspace().History().Count();

@@ -75,7 +75,9 @@ class ScreenPickXvfbTest : public test::ScreenPickWindowTest {
     if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty()) GTEST_SKIP() << "needs xdotool";
     ASSERT_TRUE(WaitForWindowManager()) << "no window manager on the display";
     oldRoute = qgetenv(kScreenPickRouteVariable);
+    oldWayland = qgetenv("WAYLAND_DISPLAY");
     qunsetenv(kScreenPickRouteVariable);
+    qunsetenv("WAYLAND_DISPLAY");
     ScreenPickWindowTest::SetUp();
     Workspace().BaseColor().SetColor(0x123456, cmRGB);
     Workspace().BaseColorChanged(nullptr, cmRGB, true, false);
@@ -88,6 +90,7 @@ class ScreenPickXvfbTest : public test::ScreenPickWindowTest {
   void TearDown() override {
     ScreenPickWindowTest::TearDown();
     qputenv(kScreenPickRouteVariable, oldRoute);
+    if (!oldWayland.isEmpty()) qputenv("WAYLAND_DISPLAY", oldWayland);
   }
 
   /// The centre of quadrant `q` (0-3) of the colour window, in desktop coordinates.
@@ -119,6 +122,7 @@ class ScreenPickXvfbTest : public test::ScreenPickWindowTest {
   }
 
   QByteArray oldRoute;
+  QByteArray oldWayland;
   TQuadrantWindow target;
 };
 
