@@ -79,3 +79,12 @@ void TDesktopPickDialog::closeEvent(QCloseEvent* event) {
 }
 
 }  // namespace tintorium
+
+namespace tintorium {
+
+void TDesktopPickDialog::enterEvent(QEnterEvent* event) {
+  QWidget::enterEvent(event);
+  emit PointerEntered();
+}
+
+}  // namespace tintorium

@@ -121,10 +121,10 @@ void TScreenPicker::CreateMagnifier() {
   connect(magnifier_, &TDesktopPickDialog::KeyPressed, this, &TScreenPicker::KeyPressed);
   connect(magnifier_, &TDesktopPickDialog::WheelTurned, this, &TScreenPicker::WheelTurned);
   connect(magnifier_, &TDesktopPickDialog::CloseRequested, this, &TScreenPicker::Close);
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  const QRect area = screen ? screen->availableGeometry() : QRect();
+  // Over the magnifier the pointer reaches it, not the cover: it steps aside to the other corner.
+  connect(magnifier_, &TDesktopPickDialog::PointerEntered, this, &TScreenPicker::PlaceMagnifier);
   magnifier_->adjustSize();
-  magnifier_->move(MagnifierPlace(area, magnifier_->frameGeometry().size(), QCursor::pos()));
+  PlaceMagnifier();
   magnifier_->show();
   magnifier_->raise();
 }
@@ -136,12 +136,13 @@ void TScreenPicker::MoveTo(const QPoint& pixel) {
   position_ = pixel;
   hasPosition_ = true;
   picked_.SetRGB(RGBValuesFromQRgb(picture.pixel(pixel)));
-  if (magnifier_ && magnifier_->frameGeometry().contains(QCursor::pos())) {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (screen) magnifier_->move(MagnifierPlace(screen->availableGeometry(), magnifier_->frameGeometry().size(),
-                                                QCursor::pos()));
-  }
   Redraw();
+}
+
+void TScreenPicker::PlaceMagnifier() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (!magnifier_ || !screen) return;
+  magnifier_->move(MagnifierPlace(screen->availableGeometry(), magnifier_->frameGeometry().size(), QCursor::pos()));
 }
 
 void TScreenPicker::Pick(const QPoint& pixel) {

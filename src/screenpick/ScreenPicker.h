@@ -79,6 +79,7 @@ class TScreenPicker final : public QObject, public TActionRules {
   void ReadScreen(TScreenPickRoute route);
   void ShowPicture(const TFrozenScreen& screen);
   void CreateMagnifier();
+  void PlaceMagnifier();
   void MoveTo(const QPoint& pixel);
   void Pick(const QPoint& pixel);
   void KeyPressed(int key, const QString& text);

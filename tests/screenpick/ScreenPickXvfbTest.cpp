@@ -184,6 +184,21 @@ TEST_F(ScreenPickXvfbTest, EscLeavesBaseColourAndHistoryAndTheWindowInPlace) {
   EXPECT_EQ(ToQRgb(Base()), kQuadrants[2]);
 }
 
+TEST_F(ScreenPickXvfbTest, TheMagnifierStepsAsideFromThePointer) {
+  StartWithAction();
+  ASSERT_TRUE(WaitOpened());
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(picker->Magnifier()));
+  const auto magnifierPlace = [this] { return picker->Magnifier()->frameGeometry(); };
+  const QRect before = magnifierPlace();
+  const qreal ratio = QGuiApplication::primaryScreen()->devicePixelRatio();
+  const QPoint over = (QPointF(before.center()) * ratio).toPoint();
+  ASSERT_TRUE(Xdotool({"mousemove", QString::number(over.x()), QString::number(over.y())}));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !magnifierPlace().contains(before.center()); }, 5000));
+  EXPECT_GT(magnifierPlace().x(), QGuiApplication::primaryScreen()->geometry().center().x());
+  ASSERT_TRUE(Key("Escape"));
+  ASSERT_TRUE(WaitClosed());
+}
+
 TEST_F(ScreenPickXvfbTest, ZoomKeysAndWheelStopAtTheLimits) {
   StartWithAction();
   ASSERT_TRUE(WaitOpened());
