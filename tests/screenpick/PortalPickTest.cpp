@@ -207,15 +207,36 @@ TEST_F(PortalPickTest, WithoutAPortalTheUserIsToldWhatIsMissing) {
   EXPECT_EQ(dialogs.messages[0].flags, int(mfWarning));
   EXPECT_TRUE(window->isVisible());
   EXPECT_EQ(Base(), (TRGBValues{0x56, 0x34, 0x12}));
-  // The main window is back before the box shows, so the box has a window to stand on.
 }
 
 // An X11 program inside a Wayland session: the portal first, since a capture would miss the Wayland windows; the
 // capture only when no portal answers.
+// Sets an environment variable for one scope.
+class TEnvironmentValue {
+ public:
+  TEnvironmentValue(const char* name, const QByteArray& value)
+      : name_(name), old_(qgetenv(name)), had_(qEnvironmentVariableIsSet(name)) {
+    if (value.isNull())
+      qunsetenv(name);
+    else
+      qputenv(name, value);
+  }
+  ~TEnvironmentValue() {
+    if (had_)
+      qputenv(name_, old_);
+    else
+      qunsetenv(name_);
+  }
+
+ private:
+  const char* name_;
+  QByteArray old_;
+  bool had_;
+};
+
 TEST_F(PortalPickTest, InsideAWaylandSessionThePortalComesFirstAndTheCaptureAfterIt) {
-  qunsetenv(kScreenPickRouteVariable);
-  const QByteArray oldWayland = qgetenv("WAYLAND_DISPLAY");
-  qputenv("WAYLAND_DISPLAY", "wayland-test");
+  const TEnvironmentValue notForced(kScreenPickRouteVariable, QByteArray());
+  const TEnvironmentValue wayland("WAYLAND_DISPLAY", "wayland-test");
   StartPortal({"screenshot", WriteDesktopPicture(1.0)});
   StartWithAction();
   ASSERT_TRUE(WaitOpened());
@@ -229,10 +250,6 @@ TEST_F(PortalPickTest, InsideAWaylandSessionThePortalComesFirstAndTheCaptureAfte
   EXPECT_TRUE(dialogs.messages.empty());
   QTest::keyClick(picker->Cover(), Qt::Key_Escape);
   ASSERT_TRUE(WaitClosed());
-  if (oldWayland.isEmpty())
-    qunsetenv("WAYLAND_DISPLAY");
-  else
-    qputenv("WAYLAND_DISPLAY", oldWayland);
 }
 
 TEST_F(PortalPickTest, EscLeavesBaseAndHistoryAndASecondStartWorks) {
