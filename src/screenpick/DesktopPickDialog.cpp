@@ -39,7 +39,8 @@ class TDesktopPickDialog::TImageBox final : public QWidget {
 };
 
 TDesktopPickDialog::TDesktopPickDialog(QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowCloseButtonHint | Qt::WindowTitleHint),
+    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint),
       imgScr_(new TImageBox("imgScr", QSize(kMagnifierSize, kMagnifierSize), this)),
       imgInfo_(new TImageBox("imgInfo", QSize(kMagnifierSize, kMagnifierInfoHeight), this)) {
   setObjectName(QStringLiteral("DesktopPickDialog"));
@@ -75,6 +76,15 @@ void TDesktopPickDialog::closeEvent(QCloseEvent* event) {
   // The picker owns this window and closes it itself; the close button only asks.
   event->ignore();
   emit CloseRequested();
+}
+
+}  // namespace tintorium
+
+namespace tintorium {
+
+void TDesktopPickDialog::enterEvent(QEnterEvent* event) {
+  QWidget::enterEvent(event);
+  emit PointerEntered();
 }
 
 }  // namespace tintorium

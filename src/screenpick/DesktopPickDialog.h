@@ -24,11 +24,14 @@ class TDesktopPickDialog final : public QWidget {
   void WheelTurned(int delta);
   /// The window's close button.
   void CloseRequested();
+  /// The pointer came over the window, which then hides what is to be picked.
+  void PointerEntered();
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void enterEvent(QEnterEvent* event) override;
 
  private:
   class TImageBox;

@@ -91,8 +91,8 @@ void TPortalScreenSource::Request(TStep step) {
     options.insert(QStringLiteral("interactive"), false);
     options.insert(QStringLiteral("modal"), false);
   }
-  QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kInterface,
-                                                     screenshot ? QStringLiteral("Screenshot") : QStringLiteral("PickColor"));
+  const QString method = screenshot ? QStringLiteral("Screenshot") : QStringLiteral("PickColor");
+  QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kInterface, method);
   call << QString() << options;
   auto* watcher = new QDBusPendingCallWatcher(bus_.asyncCall(call), this);
   connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher, step] {

@@ -49,7 +49,9 @@ void TScreenPicker::Start() {
   open_ = true;
   hasPosition_ = false;
   picked_ = kWhite;
-  route_ = ChooseScreenPickRoute(QGuiApplication::platformName(), qgetenv(kScreenPickRouteVariable));
+  portalTried_ = false;
+  route_ = ChooseScreenPickRoute(QGuiApplication::platformName(), qgetenv(kScreenPickRouteVariable),
+                                 !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"));
   mainWasVisible_ = mainWindow_ && mainWindow_->isVisible();
   if (mainWindow_) {
     mainPosition_ = mainWindow_->pos();
@@ -72,10 +74,12 @@ void TScreenPicker::HiddenWaitOver() {
 void TScreenPicker::ReadScreen(TScreenPickRoute route) {
   if (source_) source_->deleteLater();
   route_ = route;
-  if (route == TScreenPickRoute::Capture)
+  if (route == TScreenPickRoute::Capture) {
     source_ = new TCaptureScreenSource(this);
-  else
+  } else {
     source_ = new TPortalScreenSource(portalBus_ ? *portalBus_ : QDBusConnection::sessionBus(), this);
+    portalTried_ = true;
+  }
   connect(source_, &TScreenSource::Frozen, this, &TScreenPicker::ShowPicture);
   connect(source_, &TScreenSource::Picked, this, [this](const QColor& color) {
     ApplyColor(color);
@@ -83,9 +87,11 @@ void TScreenPicker::ReadScreen(TScreenPickRoute route) {
   });
   connect(source_, &TScreenSource::Cancelled, this, &TScreenPicker::Finish);
   connect(source_, &TScreenSource::Unavailable, this, [this, route] {
-    // A display that cannot be read directly may still have a portal.
-    if (route == TScreenPickRoute::Capture)
+    // A display that cannot be read directly may still have a portal, and the other way round.
+    if (route == TScreenPickRoute::Capture && !portalTried_)
       ReadScreen(TScreenPickRoute::Portal);
+    else if (route == TScreenPickRoute::PortalThenCapture)
+      ReadScreen(TScreenPickRoute::Capture);
     else
       ScreenUnavailable();
   });
@@ -115,10 +121,10 @@ void TScreenPicker::CreateMagnifier() {
   connect(magnifier_, &TDesktopPickDialog::KeyPressed, this, &TScreenPicker::KeyPressed);
   connect(magnifier_, &TDesktopPickDialog::WheelTurned, this, &TScreenPicker::WheelTurned);
   connect(magnifier_, &TDesktopPickDialog::CloseRequested, this, &TScreenPicker::Close);
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  const QRect area = screen ? screen->availableGeometry() : QRect();
+  // Over the magnifier the pointer reaches it, not the cover: it steps aside to the other corner.
+  connect(magnifier_, &TDesktopPickDialog::PointerEntered, this, &TScreenPicker::PlaceMagnifier);
   magnifier_->adjustSize();
-  magnifier_->move(MagnifierPlace(area, magnifier_->frameGeometry().size(), QCursor::pos()));
+  PlaceMagnifier();
   magnifier_->show();
   magnifier_->raise();
 }
@@ -130,12 +136,13 @@ void TScreenPicker::MoveTo(const QPoint& pixel) {
   position_ = pixel;
   hasPosition_ = true;
   picked_.SetRGB(RGBValuesFromQRgb(picture.pixel(pixel)));
-  if (magnifier_ && magnifier_->frameGeometry().contains(QCursor::pos())) {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (screen) magnifier_->move(MagnifierPlace(screen->availableGeometry(), magnifier_->frameGeometry().size(),
-                                                QCursor::pos()));
-  }
   Redraw();
+}
+
+void TScreenPicker::PlaceMagnifier() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (!magnifier_ || !screen) return;
+  magnifier_->move(MagnifierPlace(screen->availableGeometry(), magnifier_->frameGeometry().size(), QCursor::pos()));
 }
 
 void TScreenPicker::Pick(const QPoint& pixel) {

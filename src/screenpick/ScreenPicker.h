@@ -79,6 +79,7 @@ class TScreenPicker final : public QObject, public TActionRules {
   void ReadScreen(TScreenPickRoute route);
   void ShowPicture(const TFrozenScreen& screen);
   void CreateMagnifier();
+  void PlaceMagnifier();
   void MoveTo(const QPoint& pixel);
   void Pick(const QPoint& pixel);
   void KeyPressed(int key, const QString& text);
@@ -95,6 +96,7 @@ class TScreenPicker final : public QObject, public TActionRules {
   int zoom_ = 1;
   bool open_ = false;
   bool mainWasVisible_ = false;
+  bool portalTried_ = false;
   QPoint mainPosition_;
   TScreenPickRoute route_ = TScreenPickRoute::Capture;
   QTimer hideTimer_;

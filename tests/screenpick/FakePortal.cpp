@@ -66,8 +66,8 @@ class TFakeScreenshotPortal final : public QObject {
     std::fflush(stdout);
     // The answer comes after the reply, as from a real portal.
     QTimer::singleShot(20, this, [path, code, results] {
-      QDBusMessage response =
-          QDBusMessage::createSignal(path, QStringLiteral("org.freedesktop.portal.Request"), QStringLiteral("Response"));
+      QDBusMessage response = QDBusMessage::createSignal(path, QStringLiteral("org.freedesktop.portal.Request"),
+                                                         QStringLiteral("Response"));
       response << code << results;
       QDBusConnection::sessionBus().send(response);
     });

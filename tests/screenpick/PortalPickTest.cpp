@@ -207,16 +207,64 @@ TEST_F(PortalPickTest, WithoutAPortalTheUserIsToldWhatIsMissing) {
   EXPECT_EQ(dialogs.messages[0].flags, int(mfWarning));
   EXPECT_TRUE(window->isVisible());
   EXPECT_EQ(Base(), (TRGBValues{0x56, 0x34, 0x12}));
-  // The main window is back before the box shows, so the box has a window to stand on.
+}
+
+// An X11 program inside a Wayland session: the portal first, since a capture would miss the Wayland windows; the
+// capture only when no portal answers.
+// Sets an environment variable for one scope.
+class TEnvironmentValue {
+ public:
+  TEnvironmentValue(const char* name, const QByteArray& value)
+      : name_(name), old_(qgetenv(name)), had_(qEnvironmentVariableIsSet(name)) {
+    if (value.isNull())
+      qunsetenv(name);
+    else
+      qputenv(name, value);
+  }
+  ~TEnvironmentValue() {
+    if (had_)
+      qputenv(name_, old_);
+    else
+      qunsetenv(name_);
+  }
+
+ private:
+  const char* name_;
+  QByteArray old_;
+  bool had_;
+};
+
+TEST_F(PortalPickTest, InsideAWaylandSessionThePortalComesFirstAndTheCaptureAfterIt) {
+  const TEnvironmentValue notForced(kScreenPickRouteVariable, QByteArray());
+  const TEnvironmentValue wayland("WAYLAND_DISPLAY", "wayland-test");
+  StartPortal({"screenshot", WriteDesktopPicture(1.0)});
+  StartWithAction();
+  ASSERT_TRUE(WaitOpened());
+  EXPECT_EQ(PortalCalls(), QStringList{"Screenshot interactive=0"});
+  QTest::keyClick(picker->Cover(), Qt::Key_Escape);
+  ASSERT_TRUE(WaitClosed());
+
+  StopPortal();
+  StartWithAction();
+  ASSERT_TRUE(WaitOpened());  // captured: the offscreen screen can be read
+  EXPECT_TRUE(dialogs.messages.empty());
+  QTest::keyClick(picker->Cover(), Qt::Key_Escape);
+  ASSERT_TRUE(WaitClosed());
 }
 
 TEST_F(PortalPickTest, EscLeavesBaseAndHistoryAndASecondStartWorks) {
   StartPortal({"screenshot", WriteDesktopPicture(1.0)});
   const int history = Workspace().History().Count();
   StartWithAction();
+  // The wait for the desktop to repaint is a timer: the start returns at once, the window hidden.
+  EXPECT_TRUE(picker->IsOpen());
+  EXPECT_FALSE(window->isVisible());
+  EXPECT_EQ(picker->Cover(), nullptr);
   ASSERT_TRUE(WaitOpened());
   QTest::mouseMove(picker->Cover(), CoverPointAt(0.25, 0.25));
+  TDesktopShadowForm* const cover = picker->Cover();
   picker->Start();  // while open: nothing happens
+  EXPECT_EQ(picker->Cover(), cover);
   QTest::keyClick(picker->Cover(), Qt::Key_Escape);
   ASSERT_TRUE(WaitClosed());
   EXPECT_EQ(Base(), (TRGBValues{0x56, 0x34, 0x12}));

@@ -67,16 +67,23 @@ TEST(PortalResultsTest, RouteFollowsThePlatformUnlessForced) {
   struct TCase {
     const char* platform;
     const char* forced;
+    bool waylandSession;
     TScreenPickRoute route;
   } const cases[] = {
-      {"xcb", "", TScreenPickRoute::Capture},           {"wayland", "", TScreenPickRoute::Portal},
-      {"wayland-egl", "", TScreenPickRoute::Portal},    {"offscreen", "", TScreenPickRoute::Capture},
-      {"xcb", "portal", TScreenPickRoute::Portal},      {"wayland", "capture", TScreenPickRoute::Capture},
-      {"xcb", " Portal\n", TScreenPickRoute::Portal},   {"wayland", "nonsense", TScreenPickRoute::Portal},
+      {"xcb", "", false, TScreenPickRoute::Capture},
+      {"xcb", "", true, TScreenPickRoute::PortalThenCapture},  // X11 inside a Wayland session
+      {"wayland", "", true, TScreenPickRoute::Portal},
+      {"wayland-egl", "", true, TScreenPickRoute::Portal},
+      {"offscreen", "", false, TScreenPickRoute::Capture},
+      {"xcb", "portal", false, TScreenPickRoute::Portal},
+      {"xcb", "capture", true, TScreenPickRoute::Capture},
+      {"wayland", "capture", true, TScreenPickRoute::Capture},
+      {"xcb", " Portal\n", false, TScreenPickRoute::Portal},
+      {"wayland", "nonsense", true, TScreenPickRoute::Portal},
   };
   for (const TCase& c : cases)
-    EXPECT_EQ(ChooseScreenPickRoute(QString::fromLatin1(c.platform), c.forced), c.route)
-        << c.platform << " / " << c.forced;
+    EXPECT_EQ(ChooseScreenPickRoute(QString::fromLatin1(c.platform), c.forced, c.waylandSession), c.route)
+        << c.platform << " / " << c.forced << " / " << c.waylandSession;
 }
 
 }  // namespace

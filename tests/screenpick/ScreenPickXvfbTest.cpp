@@ -75,7 +75,9 @@ class ScreenPickXvfbTest : public test::ScreenPickWindowTest {
     if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty()) GTEST_SKIP() << "needs xdotool";
     ASSERT_TRUE(WaitForWindowManager()) << "no window manager on the display";
     oldRoute = qgetenv(kScreenPickRouteVariable);
+    oldWayland = qgetenv("WAYLAND_DISPLAY");
     qunsetenv(kScreenPickRouteVariable);
+    qunsetenv("WAYLAND_DISPLAY");
     ScreenPickWindowTest::SetUp();
     Workspace().BaseColor().SetColor(0x123456, cmRGB);
     Workspace().BaseColorChanged(nullptr, cmRGB, true, false);
@@ -88,6 +90,7 @@ class ScreenPickXvfbTest : public test::ScreenPickWindowTest {
   void TearDown() override {
     ScreenPickWindowTest::TearDown();
     qputenv(kScreenPickRouteVariable, oldRoute);
+    if (!oldWayland.isEmpty()) qputenv("WAYLAND_DISPLAY", oldWayland);
   }
 
   /// The centre of quadrant `q` (0-3) of the colour window, in desktop coordinates.
@@ -119,6 +122,7 @@ class ScreenPickXvfbTest : public test::ScreenPickWindowTest {
   }
 
   QByteArray oldRoute;
+  QByteArray oldWayland;
   TQuadrantWindow target;
 };
 
@@ -178,6 +182,21 @@ TEST_F(ScreenPickXvfbTest, EscLeavesBaseColourAndHistoryAndTheWindowInPlace) {
   ASSERT_TRUE(Xdotool({"click", "1"}));
   ASSERT_TRUE(WaitClosed());
   EXPECT_EQ(ToQRgb(Base()), kQuadrants[2]);
+}
+
+TEST_F(ScreenPickXvfbTest, TheMagnifierStepsAsideFromThePointer) {
+  StartWithAction();
+  ASSERT_TRUE(WaitOpened());
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(picker->Magnifier()));
+  const auto magnifierPlace = [this] { return picker->Magnifier()->frameGeometry(); };
+  const QRect before = magnifierPlace();
+  const qreal ratio = QGuiApplication::primaryScreen()->devicePixelRatio();
+  const QPoint over = (QPointF(before.center()) * ratio).toPoint();
+  ASSERT_TRUE(Xdotool({"mousemove", QString::number(over.x()), QString::number(over.y())}));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !magnifierPlace().contains(before.center()); }, 5000));
+  EXPECT_GT(magnifierPlace().x(), QGuiApplication::primaryScreen()->geometry().center().x());
+  ASSERT_TRUE(Key("Escape"));
+  ASSERT_TRUE(WaitClosed());
 }
 
 TEST_F(ScreenPickXvfbTest, ZoomKeysAndWheelStopAtTheLimits) {
