@@ -263,10 +263,6 @@ void TPrintForm::ScaleChosen(int index) {
     jvpc_->SetScaleMode(TPreviewScale::PageWidth);
   } else if (index > kPageWidthItem && index - 2 < int(kScalePercents.size())) {
     jvpc_->SetZoomPercent(kScalePercents[std::size_t(index - 2)]);
-    int match = -1;
-    for (std::size_t i = 0; i < kScalePercents.size(); ++i)
-      if (kScalePercents[i] == jvpc_->ZoomPercent()) match = int(i) + 2;
-    cboScale_->setCurrentIndex(match);
   }
 }
 
@@ -274,6 +270,13 @@ void TPrintForm::PreviewChanged() {
   actViewBorder_->setChecked(jvpc_->ShowsMargins());
   if (jvpc_->ScaleMode() == TPreviewScale::FullPage) cboScale_->setCurrentIndex(kFullPageItem);
   if (jvpc_->ScaleMode() == TPreviewScale::PageWidth) cboScale_->setCurrentIndex(kPageWidthItem);
+  if (jvpc_->ScaleMode() == TPreviewScale::Percent) {
+    // The item of the scale the preview took, or none when no item names it (a zoom by the mouse wheel).
+    int match = -1;
+    for (std::size_t i = 0; i < kScalePercents.size(); ++i)
+      if (kScalePercents[i] == jvpc_->ZoomPercent()) match = int(i) + 2;
+    cboScale_->setCurrentIndex(match);
+  }
   sbPanel0_->setText(PageCountText());
 }
 

@@ -191,6 +191,12 @@ void TPrintPreview::resizeEvent(QResizeEvent* event) {
 void TPrintPreview::scrollContentsBy(int, int) { viewport()->update(); }
 
 void TPrintPreview::wheelEvent(QWheelEvent* event) {
+  if (event->modifiers() & Qt::ControlModifier) {
+    const int notch = event->angleDelta().y();
+    if (notch != 0) SetZoomPercent(ZoomPercent() + (notch > 0 ? kZoomStep : -kZoomStep));
+    event->accept();
+    return;
+  }
   // Pages lie in a row: when they fit the height, the wheel leafs through them.
   QScrollBar* across = horizontalScrollBar();
   if (verticalScrollBar()->maximum() > 0 || across->maximum() == 0 || event->angleDelta().y() == 0) {

@@ -1,7 +1,7 @@
 #pragma once
 // The paged preview of a printed scheme ("jvpc"): the pages side by side in one row on a grey desk, scrollable,
 // at a scale that fits the whole page, fits the page's width, or is a fixed percentage of the page's real size.
-// Pages are drawn by the same code that prints them, at the preview's scale, and kept while the view scrolls.
+// Ctrl with the mouse wheel zooms. Pages are drawn by the same code that prints them, at the preview's scale, and kept while the view scrolls.
 
 #include "print/PrintCards.h"
 #include "print/PrintLayout.h"
@@ -22,6 +22,8 @@ class TPrintPreview final : public QAbstractScrollArea {
   /// The fixed percentages the preview takes, smallest and largest.
   static constexpr int kMinPercent = 10;
   static constexpr int kMaxPercent = 400;
+  /// How far one notch of the mouse wheel with Ctrl held zooms, in percent.
+  static constexpr int kZoomStep = 10;
   /// The grey between and around pages, in screen pixels.
   static constexpr int kGap = 16;
 

@@ -172,8 +172,23 @@ TEST_F(PrintFormTest, ScaleBoxSetsFixedScalesAndTheFittingModes) {
       EXPECT_TRUE(preview->viewport()->rect().contains(page));
     }
   }
-  // A window made larger keeps the chosen fit.
+  // Ctrl and the mouse wheel zoom in steps of ten percent; the box names the scale when it has an item for it.
+  QTest::keyClick(form->ScaleBox(), Qt::Key_End);  // 25%
+  QWidget* view = preview->viewport();
+  const auto ctrlWheel = [&](int notch) {
+    QWheelEvent wheel(QPointF(view->rect().center()), view->mapToGlobal(QPointF(view->rect().center())), QPoint(),
+                      QPoint(0, notch), Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(view, &wheel);
+  };
+  ctrlWheel(120);
+  EXPECT_EQ(preview->ZoomPercent(), 35);
+  EXPECT_EQ(form->ScaleBox()->currentIndex(), -1);
+  ctrlWheel(-120);
+  EXPECT_EQ(preview->ZoomPercent(), 25);
+  EXPECT_EQ(form->ScaleBox()->currentText(), QStringLiteral("25%"));
+  QTest::keyClick(form->ScaleBox(), Qt::Key_Home);
   QTest::keyClick(form->ScaleBox(), Qt::Key_Down);
+  // A window made larger keeps the chosen fit.
   form->resize(1100, 800);
   QApplication::processEvents();
   EXPECT_EQ(form->ScaleBox()->currentText(), QStringLiteral("Page Width"));
