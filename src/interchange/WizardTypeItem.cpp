@@ -63,9 +63,9 @@ QString ExportFileName(const QString& chosen, const TWizardTypeItem& item, const
     if (chosen.size() > extension.size() + 1 && chosen.endsWith(u'.' + extension, Qt::CaseInsensitive))
       return chosen.left(chosen.size() - extension.size()) + extension;
   }
-  const QString full = item.Name + u'=' + item.Label + u'+' + item.Description + u'~' + item.Filter;
-  const qsizetype star = full.lastIndexOf(u'*');
-  return star < 0 ? chosen : chosen + full.mid(star + 1);
+  // The filter is the item's last part, so its last "*" is the item's.
+  const qsizetype star = item.Filter.lastIndexOf(u'*');
+  return star < 0 ? chosen : chosen + item.Filter.mid(star + 1);
 }
 
 }  // namespace tintorium

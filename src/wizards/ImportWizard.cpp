@@ -178,9 +178,8 @@ bool TImportForm::Import() {
     ShowMessageBox(key != kMessageCount ? Message(key) : read.Status.Message(), mfError);
     return false;
   }
-  rows_ = read.Value;
   lvwImport_->clear();
-  for (const TImportRow& row : rows_)
+  for (const TImportRow& row : read.Value)
     lvwImport_->AddRow(row.Caption, row.Hex, ToQColor(RGBValuesToColor(ParseHexColor(row.Hex.toStdString()))));
   lblImported_->setText(FormatMessage(lTotalImported, {lvwImport_->topLevelItemCount()}));
   return true;

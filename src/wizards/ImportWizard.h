@@ -63,7 +63,6 @@ class TImportForm final : public TWizardDialog {
   QAction* actSelectAll_ = nullptr;
   QAction* actUnselectAll_ = nullptr;
   QString filter_;
-  QList<TImportRow> rows_;
 };
 
 }  // namespace tintorium
