@@ -150,7 +150,8 @@ void TColorsFromImagePage::ConnectControls() {
 
   connect(pnlPS_, &TPickerPanel::PickerMoved, this, &TColorsFromImagePage::PickerMoved);
   connect(pnlPS_, &TPickerPanel::Refitted, this, [this] { ShowSwatches(PickCount() - 1); });
-  connect(pnlPS_, &TPickerPanel::PictureDropped, this, &TColorsFromImagePage::LoadPicture);
+  // Queued: the drop finishes before a failure's message box could hold the other program's drag.
+  connect(pnlPS_, &TPickerPanel::PictureDropped, this, &TColorsFromImagePage::LoadPicture, Qt::QueuedConnection);
   connect(pnlPS_, &TPickerPanel::ColorHover, &workspace_, &TWorkspace::ShowColorUnderCursor);
   connect(pnlPS_, &TPickerPanel::ColorHoverEnd, &workspace_, &TWorkspace::ClearColorUnderCursor);
 
@@ -183,7 +184,9 @@ void TColorsFromImagePage::OpenPicture() {
 }
 
 bool TColorsFromImagePage::LoadPicture(const QString& fileName) {
+  QGuiApplication::setOverrideCursor(Qt::WaitCursor);  // a camera's photo takes a moment to decode
   const std::optional<TPicture> picture = ReadPicture(fileName, ScreenBound());
+  QGuiApplication::restoreOverrideCursor();
   if (!picture) {
     ShowMessageBox(Message(sCFILoadFail), mfWarning);
     ShowFileName(QString());

@@ -402,6 +402,8 @@ TEST_F(ColorsFromImagePageTest, APictureFileDroppedOnThePanelIsLoaded) {
   EXPECT_TRUE(enter.isAccepted());
   QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, {});
   QApplication::sendEvent(&Panel(), &drop);
+  EXPECT_EQ(page_.PickCount(), 0) << "loaded once the drop is over";
+  Settle();
   EXPECT_EQ(page_.PickCount(), 7);
 
   QMimeData text;
