@@ -209,8 +209,6 @@ void TColorLibTable::Layout() {
   if (autoHeight_ && columns_ > 0) {
     const int height = LibTableAutoHeight(Count(), columns_, cellSize_);
     setFixedHeight(height == 0 ? cellSize_ : height);
-  } else if (height() == 0) {
-    resize(width(), cellSize_);
   }
   visibleRows_ = LibTableVisibleRows(height(), cellSize_);
   scrollBar_->setGeometry(width() - kLibTableScrollBarWidth, 0, kLibTableScrollBarWidth, height());

@@ -77,11 +77,9 @@ TLibraryPage::~TLibraryPage() = default;
 void TLibraryPage::CreateControls(TMainActions& actions) {
   panOptLib_ = Named(new QFrame(this), "panOptLib");
   panOptLib_->setFixedHeight(kOptionBarHeight);
+  // White in a light theme; a dark theme's text colours would vanish on white, so the bar takes its base colour.
+  panOptLib_->setBackgroundRole(QPalette::Base);
   panOptLib_->setAutoFillBackground(true);
-  QPalette white = panOptLib_->palette();
-  white.setColor(QPalette::Window, Qt::white);
-  white.setColor(QPalette::WindowText, Qt::black);
-  panOptLib_->setPalette(white);
   lblLibBrowse_ = Named(new QLabel(QStringLiteral("Browse:"), panOptLib_), "lblLibBrowse");
   cboLibraryBrowse_ = Named(new QComboBox(panOptLib_), "cboLibraryBrowse");
   cboLibraryBrowse_->setEditable(true);

@@ -10,6 +10,7 @@
 #include "platform/AppPaths.h"
 #include "tools/LibraryPage.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QDockWidget>
@@ -75,6 +76,12 @@ TEST_F(LibraryStartupTest, TheOptionHidesTheColourInformation) {
   TSettings(*store).WriteOptions(options);
   auto window = Start({"-", "-"});
   EXPECT_TRUE(Page(*window).OnlyColor());
+  window->show();
+  window->SelectTool(3);
+  QApplication::processEvents();
+  const TColorList& list = *Page(*window).LibraryList();
+  ASSERT_EQ(list.Count(), 1);
+  EXPECT_EQ(list.visualRect(list.model()->index(0, 0)).height(), 32);
   options.ViewLibOnlyColor = false;
   window->ApplyOptions(options);
   EXPECT_FALSE(Page(*window).OnlyColor());

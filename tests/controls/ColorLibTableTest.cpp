@@ -136,6 +136,20 @@ TEST(ColorLibTable, MinAndMaxColorsPadAndCut) {
   EXPECT_EQ(table.MaxColors(), 0);
 }
 
+TEST(ColorLibTable, AutoHeightFitsEveryRow) {
+  TColorLibTable table;
+  table.resize(190, 126);
+  table.SetColors(Hexes(31));
+  table.SetAutoHeight(true);
+  EXPECT_EQ(table.height(), 72);
+  EXPECT_EQ(table.VisibleRows(), 4);
+  table.SetColors({});
+  EXPECT_EQ(table.height(), 18) << "an empty table keeps one row";
+  table.SetAutoHeight(false);
+  table.resize(190, 126);
+  EXPECT_EQ(table.height(), 126);
+}
+
 TEST(ColorLibTable, ColorsTextSplitsEveryLineBreakAndKeepsTheView) {
   auto table = Table(190, 54, 100);
   table->ScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);

@@ -281,6 +281,10 @@ TEST_F(LibraryViews, HidingTheColourInformationShrinksEveryItem) {
   QApplication::processEvents();
   EXPECT_EQ(list.visualRect(list.model()->index(1, 0)).height(), TLibraryItemDelegate::kOnlyColorHeight);
   EXPECT_EQ(list.visualRect(list.model()->index(2, 0)).top(), 2 * TLibraryItemDelegate::kOnlyColorHeight);
+  page->LoadLibraryPage(folder + "/named.aco");
+  QApplication::processEvents();
+  EXPECT_EQ(list.visualRect(list.model()->index(1, 0)).height(), TLibraryItemDelegate::kOnlyColorHeight)
+      << "the option holds for the next library too";
 
   // Only the rounded swatch is left: the item's colour across its middle, nothing written below it.
   QImage image(200, 104, QImage::Format_RGB32);
