@@ -14,7 +14,7 @@ namespace tintorium::cli {
 
 std::span<const TCliCommand> CliCommands() {
   static constexpr std::array Commands{
-      TCliCommand{"convert", "convert a colour between RGB, HSB, CMYK, Lab and hexadecimal, or stream a batch",
+      TCliCommand{"convert", "convert a colour between RGB, HSB, CMYK, Lab, hexadecimal and CSS, or stream a batch",
                   RunConvertCommand},
       TCliCommand{"mix", "print the four-corner mixer grid of four RRGGBB colours", RunMixCommand},
       TCliCommand{"palette", "show, convert, sort or deduplicate a palette in any importable or exportable format",

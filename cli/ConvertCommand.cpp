@@ -3,7 +3,9 @@
 #include "BatchConverter.h"
 #include "CliModel.h"
 #include "core/ColorAdjust.h"
+#include "core/ColorModels.h"
 #include "core/ColorText.h"
+#include "core/CssColor.h"
 
 #include <string>
 
@@ -14,17 +16,23 @@ namespace {
 constexpr const char* Help =
     "Usage: tintorium-cli convert MODEL V1 V2 V3 [V4]\n"
     "       tintorium-cli convert hex RRGGBB\n"
+    "       tintorium-cli convert css TEXT\n"
     "       tintorium-cli convert --batch FROM TO\n"
     "\n"
     "Sets a colour in one model and prints it in every form: the values in RGB, HSB,\n"
-    "CMYK and Lab, the hexadecimal text, the \"$00\" form, the decimal form, and\n"
-    "whether it is web-safe and web-smart.\n"
+    "CMYK and Lab, the hexadecimal text, the \"$00\" form, the decimal form,\n"
+    "whether it is web-safe and web-smart, and its CSS forms: #rrggbb, rgb(), hsl(),\n"
+    "hwb(), lab(), lch(), oklab(), oklch() and the CSS colour name when it has one.\n"
     "\n"
     "  rgb R G B       0-255 each\n"
     "  hsb H S B       H 0-360, S and B 0-100\n"
     "  cmyk C M Y K    0-100 each\n"
     "  lab L a b       L 0-100, a and b -128 to 127\n"
     "  hex RRGGBB      six hexadecimal digits, optionally after a #\n"
+    "  css TEXT        one CSS colour in any CSS Color 4 notation, e.g. '#f80',\n"
+    "                  'rgb(255 128 0 / 50%)', 'hsl(30deg, 100%, 50%)', 'oklch(70% 0.15 30)',\n"
+    "                  'color(display-p3 1 0.5 0)' or 'rebeccapurple'; colours outside\n"
+    "                  sRGB are gamut-mapped as CSS does, and the alpha is shown but dropped\n"
     "\n"
     "--batch FROM TO   reads one tuple of whitespace-separated integers per line from\n"
     "                  standard input, sets the colour in FROM and writes its values\n"
@@ -38,6 +46,20 @@ constexpr const char* Help =
 int UsageError(const TCliIO& io, const std::string& message) {
   std::fprintf(io.err, "tintorium-cli convert: %s\nTry 'tintorium-cli convert --help'.\n", message.c_str());
   return ExitUsage;
+}
+
+void PrintCssForms(TColor color, const TCliIO& io) {
+  for (const TCssForm form : CssForms) {
+    const std::string label = "CSS " + std::string(form == TCssForm::Named ? "name" : CssFormName(form)) + ":";
+    const std::string text = FormatCssColor(color, form);
+    std::fprintf(io.out, "%-12s%s\n", label.c_str(), text.empty() ? "(none)" : text.c_str());
+  }
+}
+
+std::string FormatAlpha(double alpha) {
+  char buffer[32];
+  std::snprintf(buffer, sizeof buffer, "%.4g", alpha);
+  return std::string(buffer) + (alpha < 1 ? " (dropped)" : "");
 }
 
 void PrintForms(const TColorObject& color, const TCliIO& io) {
@@ -60,6 +82,22 @@ void PrintForms(const TColorObject& color, const TCliIO& io) {
                ValuesText(color.GetCMYK(), true).c_str(), ValuesText(color.GetLab(), true).c_str(),
                color.HexText().c_str(), DollarHexColorText(rgb).c_str(), VisualStudioColorText(rgb).c_str(),
                yesNo(IsOnWebStep(rgb, WebSafeStep)), yesNo(IsOnWebStep(rgb, WebSmartStep)));
+  PrintCssForms(RGBValuesToColor(rgb), io);
+}
+
+int ConvertCss(const TCliArgs& args, const TCliIO& io) {
+  if (args.size() < 2) return UsageError(io, "css takes one CSS colour text, e.g. 'oklch(70% 0.15 30)'");
+  // An unquoted "rgb(255 128 0)" reaches us as three arguments; joined again it is the text that was meant.
+  std::string text(args[1]);
+  for (std::size_t i = 2; i < args.size(); ++i) text += " " + std::string(args[i]);
+  std::string error;
+  const auto parsed = ParseCssColor(text, error);
+  if (!parsed) return UsageError(io, "not a CSS colour: " + error);
+  TColorObject color;
+  color.SetRGB(ColorToRGBValues(parsed->Color));
+  PrintForms(color, io);
+  std::fprintf(io.out, "Alpha:      %s\n", FormatAlpha(parsed->Alpha).c_str());
+  return ExitOk;
 }
 
 int ConvertHex(const TCliArgs& args, const TCliIO& io) {
@@ -114,13 +152,14 @@ int RunConvertCommand(const TCliArgs& args, const TCliIO& io) {
     std::fputs(Help, io.out);
     return ExitOk;
   }
-  if (args.empty()) return UsageError(io, "missing model (rgb, hsb, cmyk, lab, hex or --batch)");
+  if (args.empty()) return UsageError(io, "missing model (rgb, hsb, cmyk, lab, hex, css or --batch)");
   const std::string_view first = args[0];
   if (first == "--batch") return ConvertBatch(args, io);
   if (first == "hex") return ConvertHex(args, io);
+  if (first == "css") return ConvertCss(args, io);
   const auto model = ParseCliModel(first);
   if (!model || *model == TCliModel::Color)
-    return UsageError(io, "unknown model '" + std::string(first) + "' (use rgb, hsb, cmyk, lab or hex)");
+    return UsageError(io, "unknown model '" + std::string(first) + "' (use rgb, hsb, cmyk, lab, hex or css)");
   return ConvertOne(*model, args, io);
 }
 

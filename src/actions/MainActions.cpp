@@ -42,6 +42,15 @@ const std::array kActions{
     TACT(actEditCopyColorHEX, "Copy Base color - HTML value", CtrlAlt(Qt::Key_C), -1, false),
     TACT(actEditCopyColorDelphi, "Copy Base color - Delphi style", kNone, -1, false),
     TACT(actEditCopyColorVSNET, "Copy Base color - Visual Studio style", kNone, -1, false),
+    TACT(actEditCopyCssHex, "#rrggbb", kNone, 0, false),
+    TACT(actEditCopyCssRgb, "rgb(r g b)", kNone, 1, false),
+    TACT(actEditCopyCssHsl, "hsl(h s% l%)", kNone, 2, false),
+    TACT(actEditCopyCssHwb, "hwb(h w% b%)", kNone, 3, false),
+    TACT(actEditCopyCssLab, "lab(L a b)", kNone, 4, false),
+    TACT(actEditCopyCssLch, "lch(L C h)", kNone, 5, false),
+    TACT(actEditCopyCssOklab, "oklab(L a b)", kNone, 6, false),
+    TACT(actEditCopyCssOklch, "oklch(L C h)", kNone, 7, false),
+    TACT(actEditCopyCssNamed, "Color name", kNone, 8, false),
     TACT(actEditRandomize, "Randomize", kNone, -1, false),
     TACT(actEditMakeWebsafe, "Make Websafe", Ctrl(Qt::Key_W), -1, false),
     TACT(actEditMakeWebsmart, "Make Websmart", CtrlAlt(Qt::Key_W), -1, false),
@@ -68,6 +77,7 @@ const std::array kActions{
     TACT(actCUCModelHSB, "View HSB", kNone, 1, true),
     TACT(actCUCModelCMYK, "View CMYK", kNone, 2, true),
     TACT(actCUCModelLab, "View Lab", kNone, 3, true),
+    TACT(actCUCModelCSS, "View CSS", kNone, 4, true),
 
     TACT(actPaletteAddBaseColor, "Add Base Color", Ctrl(Qt::Key_Q), -1, false),
     TACT(actPaletteEditColor, "Edit Color...", kNone, -1, false),
@@ -84,6 +94,15 @@ const std::array kActions{
     TACT(actPaletteCopyColorHEX, "Copy color - HTML value", kNone, -1, false),
     TACT(actPaletteCopyColorDelphi, "Copy color - Delphi style", kNone, -1, false),
     TACT(actPaletteCopyColorVSNET, "Copy color - Visual Studio style", kNone, -1, false),
+    TACT(actPaletteCopyCssHex, "#rrggbb", kNone, 0, false),
+    TACT(actPaletteCopyCssRgb, "rgb(r g b)", kNone, 1, false),
+    TACT(actPaletteCopyCssHsl, "hsl(h s% l%)", kNone, 2, false),
+    TACT(actPaletteCopyCssHwb, "hwb(h w% b%)", kNone, 3, false),
+    TACT(actPaletteCopyCssLab, "lab(L a b)", kNone, 4, false),
+    TACT(actPaletteCopyCssLch, "lch(L C h)", kNone, 5, false),
+    TACT(actPaletteCopyCssOklab, "oklab(L a b)", kNone, 6, false),
+    TACT(actPaletteCopyCssOklch, "oklch(L C h)", kNone, 7, false),
+    TACT(actPaletteCopyCssNamed, "Color name", kNone, 8, false),
     // Ctrl+Z and Ctrl+Alt+Z belong to the base colour's Previous and Next; these are the other common pair.
     TACT(actPaletteUndo, "Undo", Alt(Qt::Key_Backspace), -1, false),
     TACT(actPaletteRedo, "Redo", AltShift(Qt::Key_Backspace), -1, false),
@@ -137,6 +156,17 @@ QAction* TMainActions::Find(const QString& name) const {
   for (QAction* action : all_)
     if (action->objectName() == name) return action;
   return nullptr;
+}
+
+std::array<QAction*, CssFormCount> TMainActions::EditCopyCssActions() const {
+  return {actEditCopyCssHex, actEditCopyCssRgb,   actEditCopyCssHsl,   actEditCopyCssHwb,  actEditCopyCssLab,
+          actEditCopyCssLch, actEditCopyCssOklab, actEditCopyCssOklch, actEditCopyCssNamed};
+}
+
+std::array<QAction*, CssFormCount> TMainActions::PaletteCopyCssActions() const {
+  return {actPaletteCopyCssHex,   actPaletteCopyCssRgb,   actPaletteCopyCssHsl,
+          actPaletteCopyCssHwb,   actPaletteCopyCssLab,   actPaletteCopyCssLch,
+          actPaletteCopyCssOklab, actPaletteCopyCssOklch, actPaletteCopyCssNamed};
 }
 
 int TMainActions::Tag(const QAction* action) {

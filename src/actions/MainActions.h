@@ -2,9 +2,13 @@
 // The one action list of the main window. Menus, toolbars and popup menus only refer to these actions, so a
 // command's caption, shortcut and enabled/checked state are defined once.
 
+#include "core/CssColor.h"
+
 #include <QList>
 #include <QObject>
 #include <QString>
+
+#include <array>
 
 class QAction;
 
@@ -60,6 +64,16 @@ class TMainActions final : public QObject {
   QAction* actEditDarken = nullptr;
   QAction* actEditSaturate = nullptr;
   QAction* actEditDesaturate = nullptr;
+  // Edit > Copy as CSS: one per CSS form, tag = the form (TCssForm)
+  QAction* actEditCopyCssHex = nullptr;
+  QAction* actEditCopyCssRgb = nullptr;
+  QAction* actEditCopyCssHsl = nullptr;
+  QAction* actEditCopyCssHwb = nullptr;
+  QAction* actEditCopyCssLab = nullptr;
+  QAction* actEditCopyCssLch = nullptr;
+  QAction* actEditCopyCssOklab = nullptr;
+  QAction* actEditCopyCssOklch = nullptr;
+  QAction* actEditCopyCssNamed = nullptr;
 
   // View
   QAction* actViewMainToolbar = nullptr;
@@ -80,6 +94,7 @@ class TMainActions final : public QObject {
   QAction* actCUCModelHSB = nullptr;
   QAction* actCUCModelCMYK = nullptr;
   QAction* actCUCModelLab = nullptr;
+  QAction* actCUCModelCSS = nullptr;  // tag 4: the colour as CSS text, in the last CSS form copied
 
   // Palette
   QAction* actPaletteAddBaseColor = nullptr;
@@ -97,6 +112,16 @@ class TMainActions final : public QObject {
   QAction* actPaletteCopyColorHEX = nullptr;
   QAction* actPaletteCopyColorDelphi = nullptr;
   QAction* actPaletteCopyColorVSNET = nullptr;
+  // Palette popup > Copy as CSS: tag = the form (TCssForm)
+  QAction* actPaletteCopyCssHex = nullptr;
+  QAction* actPaletteCopyCssRgb = nullptr;
+  QAction* actPaletteCopyCssHsl = nullptr;
+  QAction* actPaletteCopyCssHwb = nullptr;
+  QAction* actPaletteCopyCssLab = nullptr;
+  QAction* actPaletteCopyCssLch = nullptr;
+  QAction* actPaletteCopyCssOklab = nullptr;
+  QAction* actPaletteCopyCssOklch = nullptr;
+  QAction* actPaletteCopyCssNamed = nullptr;
   QAction* actPaletteUndo = nullptr;  // the text names the step: "Undo Sort Palette"
   QAction* actPaletteRedo = nullptr;
 
@@ -126,6 +151,10 @@ class TMainActions final : public QObject {
   QAction* actHelpWebsite = nullptr;
   QAction* actHelpSupport = nullptr;
   QAction* actHelpAbout = nullptr;
+
+  /// The Copy as CSS actions of the Edit menu and of the palette popup, in the order of CssForms.
+  std::array<QAction*, CssFormCount> EditCopyCssActions() const;
+  std::array<QAction*, CssFormCount> PaletteCopyCssActions() const;
 
   /// The window's own action: triggered when the program is idle; refreshes caption and palette count.
   QAction* actUpdate = nullptr;

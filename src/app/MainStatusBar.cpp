@@ -50,6 +50,9 @@ void TMainStatusBar::ShowColorUnderCursor(TColor color, const QString& text) {
   sbImgcb_->setPixmap(swatch);
   sbImgcb_->show();
   colorText_->setText(text);
+  // A CSS text can be longer than the model values the panel was sized for; the panel grows, never shrinks.
+  const int needed = colorText_->fontMetrics().horizontalAdvance(text) + sbImgcb_->width() + 8;
+  if (needed > colorPanel_->minimumWidth()) colorPanel_->setFixedWidth(needed);
 }
 
 void TMainStatusBar::ClearColorUnderCursor() {

@@ -181,6 +181,8 @@ void TMainWindow::CreateEditMenu() {
   AddActions(menu, {a.actEditUndo, a.actEditRedo});
   menu->addSeparator();
   AddActions(menu, {a.actEditCopyColor, a.actEditCopyColorHEX, a.actEditCopyColorDelphi, a.actEditCopyColorVSNET});
+  QMenu* copyCss = AddSubmenu(menu, "miEditCopyCss", QStringLiteral("Copy as CSS"));
+  for (QAction* action : a.EditCopyCssActions()) copyCss->addAction(action);
   menu->addSeparator();
   AddActions(menu, {a.actEditRandomize, a.actEditMakeWebsafe, a.actEditMakeWebsmart, a.actEditMakeGrayscale});
   menu->addSeparator();
@@ -355,7 +357,7 @@ void TMainWindow::CreateStatusBar() {
   const TMainActions& a = *actions_;
   auto* models = new QMenu(this);
   models->setObjectName(QStringLiteral("pmnu_cucmodel"));
-  AddActions(models, {a.actCUCModelRGB, a.actCUCModelHSB, a.actCUCModelCMYK, a.actCUCModelLab});
+  AddActions(models, {a.actCUCModelRGB, a.actCUCModelHSB, a.actCUCModelCMYK, a.actCUCModelLab, a.actCUCModelCSS});
   sbMain_->SetModelMenu(models);
   connect(workspace_, &TWorkspace::ColorUnderCursorShown, sbMain_, &TMainStatusBar::ShowColorUnderCursor);
   connect(workspace_, &TWorkspace::ColorUnderCursorCleared, sbMain_, &TMainStatusBar::ClearColorUnderCursor);
@@ -439,7 +441,8 @@ TOptions TMainWindow::Options() const {
   TOptions options = options_;
   options.cfAdjust = workspace_->AdjustAmount();
   options.HTMLSharp = workspace_->HtmlSharp();
-  options.ColorUnCursorModel = workspace_->ColorUnderCursorModel();
+  options.ColorUnCursorModel = workspace_->ColorUnderCursorSetting();
+  options.CssForm = static_cast<int>(workspace_->CssForm());
   return options;
 }
 
@@ -459,7 +462,8 @@ void TMainWindow::ApplyOptions(const TOptions& options) {
   options_ = options;
   workspace_->SetAdjustAmount(options_.cfAdjust);
   workspace_->SetHtmlSharp(options_.HTMLSharp);
-  workspace_->SetColorUnderCursorModel(ModelFromInt(options_.ColorUnCursorModel));
+  workspace_->SetColorUnderCursorSetting(options_.ColorUnCursorModel);
+  workspace_->SetCssFormSetting(options_.CssForm);
   palettePanel_->SetCompactDraw(options_.CompactDraw);
 }
 

@@ -91,8 +91,9 @@ QWidget* TOptionsDialog::CreateGeneralPage() {
   chkHTMLSharp_->setChecked(current_.HTMLSharp);
   auto* label = Named(new QLabel(QStringLiteral("Color under cursor model:"), page), "lblCUCModel");
   cboCUCModel_ = Named(new QComboBox(page), "cboCUCModel");
-  cboCUCModel_->addItems({QStringLiteral("RGB"), QStringLiteral("HSB"), QStringLiteral("CMYK"), QStringLiteral("Lab")});
-  cboCUCModel_->setCurrentIndex(std::clamp(current_.ColorUnCursorModel, 0, 3));
+  cboCUCModel_->addItems({QStringLiteral("RGB"), QStringLiteral("HSB"), QStringLiteral("CMYK"), QStringLiteral("Lab"),
+                          QStringLiteral("CSS")});
+  cboCUCModel_->setCurrentIndex(std::clamp(current_.ColorUnCursorModel, 0, 4));
   label->setBuddy(cboCUCModel_);
   auto* row = new QHBoxLayout;
   row->addWidget(label);

@@ -130,6 +130,7 @@ TOptions TSettings::ReadOptions() const {
   o.ViewCFIFile = ReadBoolDef(kOptions, QStringLiteral("ViewCFIFile"), d.ViewCFIFile);
   o.ScreenPickerZoom = ReadIntegerDef(kOptions, QStringLiteral("ScreenPickerZoom"), d.ScreenPickerZoom);
   o.ColorUnCursorModel = ReadIntegerDef(kOptions, QStringLiteral("ColorUnCursorModel"), d.ColorUnCursorModel);
+  o.CssForm = ReadIntegerDef(kOptions, QStringLiteral("CssForm"), d.CssForm);
   return o;
 }
 
@@ -143,6 +144,7 @@ void TSettings::WriteOptions(const TOptions& o) {
   WriteBool(kOptions, QStringLiteral("ViewCFIFile"), o.ViewCFIFile);
   WriteInteger(kOptions, QStringLiteral("ScreenPickerZoom"), o.ScreenPickerZoom);
   WriteInteger(kOptions, QStringLiteral("ColorUnCursorModel"), o.ColorUnCursorModel);
+  WriteInteger(kOptions, QStringLiteral("CssForm"), o.CssForm);
 }
 
 TMainSettings TSettings::ReadMain(const QRect& screen) const {

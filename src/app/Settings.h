@@ -32,7 +32,8 @@ struct TOptions {
   bool HTMLSharp = true;               // HTML copy starts with "#"
   bool ViewCFIFile = true;             // file name panel of Colors from Image visible
   int ScreenPickerZoom = 1;            // 1-7 (100 %-700 %)
-  int ColorUnCursorModel = 0;          // TColorModel of the colour-under-cursor readout
+  int ColorUnCursorModel = 0;          // TColorModel of the colour-under-cursor readout, 4 its CSS view
+  int CssForm = 7;                     // the CSS form last copied, index in CssForms (7 = oklch)
 
   bool operator==(const TOptions&) const = default;
 };

@@ -260,12 +260,12 @@ std::string LchForm(const TCssLab& lab) {
 }
 
 std::string OklabForm(const TOkLab& lab) {
-  return "oklab(" + Number(lab.L, 4) + " " + Number(lab.a, 4) + " " + Number(lab.b, 4) + ")";
+  return "oklab(" + Number(lab.L, 5) + " " + Number(lab.a, 5) + " " + Number(lab.b, 5) + ")";
 }
 
 std::string OklchForm(const TOkLab& lab) {
   const TOkLch lch = OkLabToOkLch(lab);
-  return "oklch(" + Number(lch.L, 4) + " " + Number(lch.C, 4) + " " + Number(PrintedHue(lch.C, 4, lch.h), 2) + ")";
+  return "oklch(" + Number(lch.L, 5) + " " + Number(lch.C, 5) + " " + Number(PrintedHue(lch.C, 5, lch.h), 2) + ")";
 }
 
 // ---- Reading --------------------------------------------------------------------------------------------------

@@ -15,8 +15,8 @@ namespace tintorium {
 /// The forms FormatCssColor writes. Decimals are fixed per form and trailing zeros dropped:
 /// Hex "#rrggbb" (lower case); Rgb "rgb(255 128 0)"; Hsl "hsl(30.12 100% 50%)" and Hwb "hwb(30.12 0% 0%)" with
 /// two decimals; Lab "lab(L a b)" and Lch "lch(L C h)" with two decimals (L a number 0-100, D50); Oklab
-/// "oklab(L a b)" with four decimals (L 0-1); Oklch "oklch(L C h)" with four decimals for L and C and two for h.
-/// The hue of a colour whose printed chroma is zero is written as 0.
+/// "oklab(L a b)" with five decimals (L 0-1); Oklch "oklch(L C h)" with five decimals for L and C and two for h.
+/// Each form reads back as the same 8-bit colour. The hue of a colour whose printed chroma is zero is written as 0.
 enum class TCssForm { Hex, Rgb, Hsl, Hwb, Lab, Lch, Oklab, Oklch, Named };
 inline constexpr int CssFormCount = 9;
 /// The forms in menu and listing order, and their short lower-case names ("hex", "rgb", ..., "named").

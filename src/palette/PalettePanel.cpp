@@ -97,6 +97,7 @@ TPalettePanel::TPalettePanel(TPaletteDocument& document, TWorkspace& workspace, 
       lstPalette_(NewList("lstPalette", this)),
       lstHistory_(NewList("lstHistory", this)),
       pmnu_palette_(new QMenu(this)),
+      miPaletteCopyCss_(new QMenu(this)),
       paletteModel_(new TPaletteListModel(document, this)),
       historyModel_(new THistoryListModel(workspace.History(), this)) {
   setObjectName(QStringLiteral("pnlPalette"));
@@ -127,6 +128,8 @@ void TPalettePanel::BuildLayout() {
   btnConvert_->setMenu(miConvert_);
   btnConvert_->setPopupMode(QToolButton::InstantPopup);
   pmnu_palette_->setObjectName(QStringLiteral("pmnu_palette"));
+  miPaletteCopyCss_->setObjectName(QStringLiteral("miPaletteCopyCss"));
+  miPaletteCopyCss_->setTitle(tr("Copy as CSS"));
 
   lstPalette_->setModel(paletteModel_);
   lstPalette_->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -217,6 +220,12 @@ void TPalettePanel::AttachActions(TMainActions& actions) {
   for (const auto& [action, kind] : copies) {
     connect(action, &QAction::triggered, this, [this, kind = kind] { CopyColor(kind); });
   }
+  miPaletteCopyCss_->clear();
+  for (QAction* action : actions.PaletteCopyCssActions()) {
+    connect(action, &QAction::triggered, this,
+            [this, action] { CopyColorAsCss(static_cast<TCssForm>(TMainActions::Tag(action))); });
+    miPaletteCopyCss_->addAction(action);
+  }
 
   tbPalBar_->clear();
   tbPalBar_->addAction(actions.actPaletteAddBaseColor);
@@ -235,6 +244,7 @@ void TPalettePanel::AttachActions(TMainActions& actions) {
   pmnu_palette_->addAction(actions.actPaletteSelectAll);
   pmnu_palette_->addSeparator();
   for (const auto& copy : copies) pmnu_palette_->addAction(copy.first);
+  pmnu_palette_->addMenu(miPaletteCopyCss_);
   AttachUndoActions(actions);
   UpdateActions(actions);
 }
@@ -371,6 +381,16 @@ void TPalettePanel::CopyColor(int kind) {
   QGuiApplication::clipboard()->setText(QString::fromStdString(text));
 }
 
+void TPalettePanel::CopyColorAsCss(TCssForm form) {
+  TColorList* list = ShownList();
+  const std::optional<TColorObject> color = list->ColorAt(list->CurrentRow());
+  if (!color) return;
+  const std::string text = FormatCssColor(color->GetColor(), form);
+  if (text.empty()) return;
+  QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+  workspace_.SetCssForm(form);
+}
+
 // --- Drops ----------------------------------------------------------------------------------------------
 
 bool TPalettePanel::AcceptsPaletteDrop(const QObject* source, const TColorDragOffer& offer) const {
@@ -429,6 +449,12 @@ void TPalettePanel::UpdateActions(TMainActions& actions) {
   for (QAction* action : {actions.actPaletteSetasBase, actions.actPaletteCopyColor, actions.actPaletteCopyColorHEX,
                           actions.actPaletteCopyColorDelphi, actions.actPaletteCopyColorVSNET}) {
     action->setEnabled(shownHasCurrent);
+  }
+  for (QAction* action : actions.PaletteCopyCssActions()) action->setEnabled(shownHasCurrent);
+  miPaletteCopyCss_->setEnabled(shownHasCurrent);
+  if (shownHasCurrent) {
+    const std::optional<TColorObject> current = ShownList()->ColorAt(ShownList()->CurrentRow());
+    actions.actPaletteCopyCssNamed->setEnabled(current && CssColorName(current->GetColor()).has_value());
   }
   UpdateUndoActions(actions);
 }

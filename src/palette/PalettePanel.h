@@ -4,6 +4,7 @@
 
 #include "actions/ActionRules.h"
 #include "core/ColorTypes.h"
+#include "core/CssColor.h"
 
 #include <QList>
 #include <QString>
@@ -73,6 +74,10 @@ class TPalettePanel final : public QWidget, public TActionRules {
   void SetAsBase();
   /// Puts the current entry of the shown list on the clipboard as text of kind `kind` (TCopyTextKind).
   void CopyColor(int kind);
+  /// Puts the current entry of the shown list on the clipboard in a CSS form (nothing for Named when it has no
+  /// name), and makes it the form of the readout's CSS view.
+  void CopyColorAsCss(TCssForm form);
+  QMenu* CopyCssMenu() const { return miPaletteCopyCss_; }
 
   /// Opens `path` as the palette without the question (the file named on the command line); reports a
   /// failure itself. True on success.
@@ -114,6 +119,7 @@ class TPalettePanel final : public QWidget, public TActionRules {
   TColorList* lstPalette_;
   TColorList* lstHistory_;
   QMenu* pmnu_palette_;
+  QMenu* miPaletteCopyCss_;
   TPaletteListModel* paletteModel_;
   THistoryListModel* historyModel_;
   TStepCaption undoCaption_;

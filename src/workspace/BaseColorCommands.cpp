@@ -36,13 +36,22 @@ void TBaseColorCommands::AttachActions(TMainActions& actions) {
   bindAdjust(actions.actEditSaturate, adSaturate);
   bindAdjust(actions.actEditDesaturate, adDesaturate);
   for (QAction* action : {actions.actCUCModelRGB, actions.actCUCModelHSB, actions.actCUCModelCMYK,
-                          actions.actCUCModelLab}) {
+                          actions.actCUCModelLab, actions.actCUCModelCSS}) {
     action->setCheckable(true);
-    connect(action, &QAction::triggered, this, [this, action] {
-      const int tag = TMainActions::Tag(action);
-      if (tag >= cmRGB && tag <= cmLAB) workspace_.SetColorUnderCursorModel(static_cast<TColorModel>(tag));
-    });
+    connect(action, &QAction::triggered, this,
+            [this, action] { workspace_.SetColorUnderCursorSetting(TMainActions::Tag(action)); });
   }
+  for (QAction* action : actions.EditCopyCssActions()) {
+    connect(action, &QAction::triggered, this,
+            [this, action] { CopyColorAsCss(static_cast<TCssForm>(TMainActions::Tag(action))); });
+  }
+}
+
+void TBaseColorCommands::CopyColorAsCss(TCssForm form) {
+  const std::string text = FormatCssColor(workspace_.BaseColor().GetColor(), form);
+  if (text.empty()) return;
+  QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+  workspace_.SetCssForm(form);
 }
 
 void TBaseColorCommands::CopyColor(int kind) {
@@ -109,10 +118,12 @@ void TBaseColorCommands::UpdateActions(TMainActions& actions) {
     action->setEnabled(true);
   }
   for (QAction* action : {actions.actCUCModelRGB, actions.actCUCModelHSB, actions.actCUCModelCMYK,
-                          actions.actCUCModelLab}) {
+                          actions.actCUCModelLab, actions.actCUCModelCSS}) {
     action->setEnabled(true);
-    action->setChecked(TMainActions::Tag(action) == workspace_.ColorUnderCursorModel());
+    action->setChecked(TMainActions::Tag(action) == workspace_.ColorUnderCursorSetting());
   }
+  for (QAction* action : actions.EditCopyCssActions()) action->setEnabled(true);
+  actions.actEditCopyCssNamed->setEnabled(CssColorName(workspace_.BaseColor().GetColor()).has_value());
 }
 
 }  // namespace tintorium

@@ -2,6 +2,7 @@
 // The commands on the base colour: history, clipboard copies, step adjustments, web, grey and random.
 
 #include "actions/ActionRules.h"
+#include "core/CssColor.h"
 
 #include <QObject>
 
@@ -26,6 +27,9 @@ class TBaseColorCommands final : public QObject, public TActionRules {
   /// Puts the base colour on the clipboard as text of `kind` (TCopyTextKind); the HTML kind follows the
   /// HTMLSharp option, the others are always written in full.
   void CopyColor(int kind);
+  /// Puts the base colour on the clipboard in a CSS form (nothing for Named when it has no name), and makes it
+  /// the form of the readout's CSS view.
+  void CopyColorAsCss(TCssForm form);
   /// Steps the base colour's TColor by the adjustment amount; the colour stays in its model.
   void Adjust(TAdjust adjust, QObject* sender);
   void MakeWebsafe(QObject* sender);

@@ -60,7 +60,12 @@ void TWorkspace::Next(QObject* sender) {
 
 void TWorkspace::ShowColorUnderCursor(TColor color) {
   cursorColor_.SetColor(color, cursorColor_.Model());
-  cursorText_ = QStringLiteral("       ") + QString::fromStdString(cursorColor_.ValuesText());
+  std::string text = cursorColor_.ValuesText();
+  if (cursorCss_) {
+    text = FormatCssColor(color, cssForm_);
+    if (text.empty()) text = FormatCssColor(color, TCssForm::Hex);
+  }
+  cursorText_ = QStringLiteral("       ") + QString::fromStdString(text);
   emit ColorUnderCursorShown(color, cursorText_);
 }
 
@@ -72,6 +77,15 @@ void TWorkspace::ClearColorUnderCursor() {
 void TWorkspace::SetColorUnderCursorModel(TColorModel model) {
   if (model > cmLAB) return;
   cursorColor_.SetModel(model);
+  cursorCss_ = false;
+}
+
+void TWorkspace::SetColorUnderCursorSetting(int setting) {
+  if (setting == CursorCssSetting) {
+    SetColorUnderCursorCss();
+    return;
+  }
+  SetColorUnderCursorModel(setting >= cmRGB && setting <= cmLAB ? static_cast<TColorModel>(setting) : cmRGB);
 }
 
 void TWorkspace::WatchColorUnderCursor(TCommonColorControl* control) {

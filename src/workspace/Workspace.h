@@ -3,6 +3,7 @@
 // AddPaletteColor. Views are reached through the interfaces of BaseColorViews.h.
 
 #include "core/ColorObject.h"
+#include "core/CssColor.h"
 #include "workspace/BaseColorViews.h"
 
 #include <QObject>
@@ -57,10 +58,25 @@ class TWorkspace : public QObject {
   /// The status readout of the colour under the pointer, in the colour-under-cursor model.
   void ShowColorUnderCursor(TColor color);
   void ClearColorUnderCursor();
-  /// Model of the readout (setting ColorUnCursorModel); default cmRGB.
+  /// Model of the readout (setting ColorUnCursorModel); default cmRGB. Choosing a model ends the CSS view.
   TColorModel ColorUnderCursorModel() const { return cursorColor_.Model(); }
   void SetColorUnderCursorModel(TColorModel model);
-  /// Text of status panel 0: empty, or seven spaces and the ValuesText of the colour under the pointer.
+  /// The readout shows the colour as CSS text in CssForm() instead of a model's values.
+  bool ColorUnderCursorCss() const { return cursorCss_; }
+  void SetColorUnderCursorCss() { cursorCss_ = true; }
+  /// The setting ColorUnCursorModel: 0-3 a model (TColorModel), 4 the CSS view; other values give RGB.
+  static constexpr int CursorCssSetting = 4;
+  int ColorUnderCursorSetting() const { return cursorCss_ ? CursorCssSetting : cursorColor_.Model(); }
+  void SetColorUnderCursorSetting(int setting);
+  /// The CSS form last copied (Copy as CSS), which the readout's CSS view shows; default oklch.
+  TCssForm CssForm() const { return cssForm_; }
+  void SetCssForm(TCssForm form) { cssForm_ = form; }
+  /// The setting CssForm: the form's index in CssForms; other values give oklch.
+  void SetCssFormSetting(int setting) {
+    cssForm_ = setting >= 0 && setting < CssFormCount ? CssForms[static_cast<std::size_t>(setting)] : TCssForm::Oklch;
+  }
+  /// Text of status panel 0: empty, or seven spaces and the ValuesText of the colour under the pointer (in the
+  /// CSS view its CSS text; for the named form the name, or #rrggbb when the colour has none).
   QString ColorUnderCursorText() const { return cursorText_; }
   /// Shows `color` in the base swatch only (a grid previewing the cell under a held button); the base colour
   /// is unchanged and the next BaseColorChanged paints the swatch again.
@@ -96,6 +112,8 @@ class TWorkspace : public QObject {
   TColorObject base_;
   TColorObject cursorColor_;
   QString cursorText_;
+  bool cursorCss_ = false;
+  TCssForm cssForm_ = TCssForm::Oklch;
   TColorHistory* history_;
   TBaseColorEditors* editors_ = nullptr;
   std::array<std::vector<TBaseColorFollower*>, 3> followers_;

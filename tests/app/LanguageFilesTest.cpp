@@ -246,7 +246,10 @@ QMap<QString, QString> ShownTexts(QWidget* window) {
 // (numbers, symbols, "%").
 bool SameInBothLanguages(const QString& text) {
   static const QStringList kShared = QStringList{"RGB", "RYB", "HSB", "CMYK", "Lab", "OK", "CIE L*ab", "HEX #", "Tintorium",
-                                                 "Palette"} + ThemeNames();
+                                                 "Palette", "CSS"} + ThemeNames();
+  // CSS notations ("#rrggbb", "oklch(L C h)") are code, the same in every language.
+  static const QRegularExpression kCssForm(QStringLiteral("^#rrggbb$|^[a-z]+\\([^()]*\\)$"));
+  if (kCssForm.match(text).hasMatch()) return true;
   if (text.contains(QLatin1String(".tnp"))) return true;  // the caption names the palette file
   static const QRegularExpression kNoWords(QStringLiteral("^[^A-Za-z]*$|^[A-Za-z]$|^[RGBHSCMYKLab]:?$"));
   const QString plain = QString(text).remove(u'&').trimmed();

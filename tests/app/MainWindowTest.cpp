@@ -108,7 +108,7 @@ TEST_F(MainWindowTest, MenusListTheirCommandsInOrder) {
                          "actExportColors", "-", "actFilePrint", "-", "actFileExit"}));
   EXPECT_EQ(Items(MenuNamed(*window, "miEdit")),
             QStringList({"actEditUndo", "actEditRedo", "-", "actEditCopyColor", "actEditCopyColorHEX",
-                         "actEditCopyColorDelphi", "actEditCopyColorVSNET", "-", "actEditRandomize",
+                         "actEditCopyColorDelphi", "actEditCopyColorVSNET", ">miEditCopyCss", "-", "actEditRandomize",
                          "actEditMakeWebsafe", "actEditMakeWebsmart", "actEditMakeGrayscale", "-", "actEditLighten",
                          "actEditDarken", "actEditSaturate", "actEditDesaturate"}));
   EXPECT_EQ(Items(MenuNamed(*window, "miView")),
@@ -124,6 +124,10 @@ TEST_F(MainWindowTest, MenusListTheirCommandsInOrder) {
   EXPECT_EQ(Items(MenuNamed(*window, "miConvert")),
             QStringList({"actPaletteConvertToRGB", "actPaletteConvertToHSB", "actPaletteConvertToCMYK",
                          "actPaletteConvertToLab"}));
+  EXPECT_EQ(Items(MenuNamed(*window, "miEditCopyCss")),
+            QStringList({"actEditCopyCssHex", "actEditCopyCssRgb", "actEditCopyCssHsl", "actEditCopyCssHwb",
+                         "actEditCopyCssLab", "actEditCopyCssLch", "actEditCopyCssOklab", "actEditCopyCssOklch",
+                         "actEditCopyCssNamed"}));
   EXPECT_EQ(Items(MenuNamed(*window, "miTools")),
             QStringList({"actToolsScreenPick", "actToolsContrastTest", "-", "actToolsOptions"}));
   EXPECT_EQ(Items(MenuNamed(*window, "miHelp")),
@@ -525,7 +529,8 @@ TEST_F(MainWindowTest, TheStatusBarShowsTheColourUnderThePointerAndOffersItsMode
   EXPECT_TRUE(menu->isVisible());
   QStringList items;
   for (const QAction* item : menu->actions()) items << item->objectName();
-  EXPECT_EQ(items, QStringList({"actCUCModelRGB", "actCUCModelHSB", "actCUCModelCMYK", "actCUCModelLab"}));
+  EXPECT_EQ(items, QStringList({"actCUCModelRGB", "actCUCModelHSB", "actCUCModelCMYK", "actCUCModelLab",
+                                "actCUCModelCSS"}));
   menu->hide();
   window->UpdateActions();
   window->Actions().actCUCModelLab->trigger();
@@ -533,6 +538,22 @@ TEST_F(MainWindowTest, TheStatusBarShowsTheColourUnderThePointerAndOffersItsMode
   EXPECT_TRUE(window->Actions().actCUCModelLab->isChecked());
   EXPECT_FALSE(window->Actions().actCUCModelRGB->isChecked());
   EXPECT_EQ(window->Options().ColorUnCursorModel, 3);
+
+  // The CSS view shows the form last copied; its text is wider than the panel was, which grows to show it whole.
+  window->Actions().actEditCopyCssLch->trigger();
+  window->Actions().actCUCModelCSS->trigger();
+  window->UpdateActions();
+  EXPECT_TRUE(window->Actions().actCUCModelCSS->isChecked());
+  EXPECT_FALSE(window->Actions().actCUCModelLab->isChecked());
+  window->Workspace().ShowColorUnderCursor(0x0000FF);
+  EXPECT_EQ(status->ColorText(), QStringLiteral("       lch(54.29 106.84 40.86)"));
+  window->Workspace().ShowColorUnderCursor(0x00EE00FF);
+  EXPECT_EQ(status->ColorText(), QStringLiteral("       lch(59.37 105.72 330.34)"));
+  const auto* text = status->ColorPanel()->findChild<QLabel*>(QStringLiteral("sbColorText"));
+  ASSERT_NE(text, nullptr);
+  EXPECT_GE(text->width(), text->fontMetrics().horizontalAdvance(status->ColorText()));
+  EXPECT_EQ(window->Options().ColorUnCursorModel, 4);
+  EXPECT_EQ(window->Options().CssForm, 5);
 }
 
 TEST_F(MainWindowTest, AGarbledToolbarLayoutIsIgnored) {

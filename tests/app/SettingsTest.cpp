@@ -61,7 +61,8 @@ TEST_F(SettingsTest, EveryValueSurvivesAWriteAndAFreshRead) {
   options.HTMLSharp = false;
   options.ViewCFIFile = false;
   options.ScreenPickerZoom = 6;
-  options.ColorUnCursorModel = 3;
+  options.ColorUnCursorModel = 4;
+  options.CssForm = 2;
   TMainSettings main;
   main.Geometry = QRect(-20, 35, 1000, 640);
   main.MFormStyle = true;

@@ -80,23 +80,28 @@ const std::vector<SingleCase>& SingleCases() {
       {{"convert", "rgb", "255", "0", "0"},
        "Model:      RGB\nRGB:        R:255 G:0 B:0\nHSB:        H:0 S:100 B:100\nCMYK:       C:0 M:100 Y:100 K:0\n"
        "Lab:        L:54 a:81 b:70\nHex:        FF0000\nDollar hex: $000000FF\nDecimal:    255,0,0\n"
-       "Web-safe:   yes\nWeb-smart:  yes\n"},
+       "Web-safe:   yes\nWeb-smart:  yes\n"
+       "CSS hex:    #ff0000\nCSS rgb:    rgb(255 0 0)\nCSS hsl:    hsl(0 100% 50%)\nCSS hwb:    hwb(0 0% 0%)\nCSS lab:    lab(54.29 80.8 69.89)\nCSS lch:    lch(54.29 106.84 40.86)\nCSS oklab:  oklab(0.62796 0.22486 0.12585)\nCSS oklch:  oklch(0.62796 0.25768 29.23)\nCSS name:   red\n"},
       {{"convert", "hex", "#ff00ee"},
        "Model:      RGB\nRGB:        R:255 G:0 B:238\nHSB:        H:304 S:100 B:100\nCMYK:       C:0 M:100 Y:7 K:0\n"
        "Lab:        L:59 a:92 b:-52\nHex:        FF00EE\nDollar hex: $00EE00FF\nDecimal:    255,0,238\n"
-       "Web-safe:   no\nWeb-smart:  yes\n"},
+       "Web-safe:   no\nWeb-smart:  yes\n"
+       "CSS hex:    #ff00ee\nCSS rgb:    rgb(255 0 238)\nCSS hsl:    hsl(304 100% 50%)\nCSS hwb:    hwb(304 0% 0%)\nCSS lab:    lab(59.37 91.87 -52.31)\nCSS lch:    lch(59.37 105.72 330.34)\nCSS oklab:  oklab(0.69199 0.27586 -0.146)\nCSS oklch:  oklch(0.69199 0.31212 332.11)\nCSS name:   (none)\n"},
       {{"convert", "hsb", "0", "0", "50"},
        "Model:      HSB\nRGB:        R:128 G:128 B:128\nHSB:        H:0 S:0 B:50\nCMYK:       C:0 M:0 Y:0 K:50\n"
        "Lab:        L:54 a:0 b:0\nHex:        808080\nDollar hex: $00808080\nDecimal:    128,128,128\n"
-       "Web-safe:   no\nWeb-smart:  no\n"},
+       "Web-safe:   no\nWeb-smart:  no\n"
+       "CSS hex:    #808080\nCSS rgb:    rgb(128 128 128)\nCSS hsl:    hsl(0 0% 50.2%)\nCSS hwb:    hwb(0 50.2% 49.8%)\nCSS lab:    lab(53.59 0 0)\nCSS lch:    lch(53.59 0 0)\nCSS oklab:  oklab(0.59987 0 0)\nCSS oklch:  oklch(0.59987 0 0)\nCSS name:   gray\n"},
       {{"convert", "cmyk", "0", "0", "0", "50"},
        "Model:      CMYK\nRGB:        R:127 G:127 B:127\nHSB:        H:0 S:0 B:50\nCMYK:       C:0 M:0 Y:0 K:50\n"
        "Lab:        L:53 a:0 b:0\nHex:        7F7F7F\nDollar hex: $007F7F7F\nDecimal:    127,127,127\n"
-       "Web-safe:   no\nWeb-smart:  no\n"},
+       "Web-safe:   no\nWeb-smart:  no\n"
+       "CSS hex:    #7f7f7f\nCSS rgb:    rgb(127 127 127)\nCSS hsl:    hsl(0 0% 49.8%)\nCSS hwb:    hwb(0 49.8% 50.2%)\nCSS lab:    lab(53.19 0 0)\nCSS lch:    lch(53.19 0 0)\nCSS oklab:  oklab(0.59649 0 0)\nCSS oklch:  oklch(0.59649 0 0)\nCSS name:   (none)\n"},
       {{"convert", "lab", "54", "81", "70"},
        "Model:      Lab\nRGB:        R:254 G:0 B:0\nHSB:        H:0 S:100 B:100\nCMYK:       C:0 M:100 Y:100 K:0\n"
        "Lab:        L:54 a:81 b:70\nHex:        FE0000\nDollar hex: $000000FE\nDecimal:    254,0,0\n"
-       "Web-safe:   no\nWeb-smart:  no\n"},
+       "Web-safe:   no\nWeb-smart:  no\n"
+       "CSS hex:    #fe0000\nCSS rgb:    rgb(254 0 0)\nCSS hsl:    hsl(0 100% 49.8%)\nCSS hwb:    hwb(0 0% 0.39%)\nCSS lab:    lab(54.08 80.56 69.68)\nCSS lch:    lch(54.08 106.52 40.86)\nCSS oklab:  oklab(0.62609 0.22419 0.12547)\nCSS oklch:  oklch(0.62609 0.25692 29.23)\nCSS name:   (none)\n"},
   };
   return cases;
 }
@@ -132,6 +137,11 @@ TEST_F(CliTest, BadArgumentsExitWithStatus2AndSayWhy) {
       {{"convert", "hex"}, "hex takes one value"},
       {{"convert", "--batch", "rgb"}, "--batch takes two models"},
       {{"convert", "--batch", "rgb", "xyz"}, "unknown model 'xyz'"},
+      {{"convert", "css"}, "css takes one CSS colour text"},
+      {{"convert", "css", "rgb(1 2, 3)"}, "not a CSS colour: rgb() mixes comma and space syntax"},
+      {{"convert", "css", "#12345"}, "3, 4, 6 or 8 hexadecimal digits"},
+      {{"convert", "css", "oklch(0.5 0.1"}, "missing its closing ')'"},
+      {{"convert", "css", "redd"}, "'redd' is not a CSS colour name"},
   };
   for (const BadArgsCase& c : cases) {
     const RunResult r = Run(c.args);
@@ -140,6 +150,22 @@ TEST_F(CliTest, BadArgumentsExitWithStatus2AndSayWhy) {
     EXPECT_EQ(r.out, "") << what;
     EXPECT_NE(r.err.find(c.message), std::string::npos) << what << ": " << r.err;
   }
+}
+
+TEST_F(CliTest, ConvertCssReadsEveryNotationOfOneColour) {
+  const RunResult red = Run({"convert", "rgb", "255", "0", "0"});
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{"convert", "css", "red"}, {"convert", "css", "#F00"},
+        {"convert", "css", "rgba(255, 0, 0, 0.5)"}, {"convert", "css", "hsl(0turn 100% 50% / 50%)"},
+        {"convert", "css", "  oklch(0.62796 0.25768 29.23)  "}, {"convert", "css", "color(srgb", "1", "0", "0)"}}) {
+    const RunResult r = Run(args);
+    EXPECT_EQ(r.status, 0) << args[2];
+    EXPECT_EQ(r.out.substr(0, red.out.size()), red.out) << args[2];
+    const bool translucent = args[2].find("0.5") != std::string::npos || args[2].find("50%)") != std::string::npos;
+    EXPECT_EQ(r.out.substr(red.out.size()), translucent ? "Alpha:      0.5 (dropped)\n" : "Alpha:      1\n") << args[2];
+  }
+  // Outside sRGB: gamut-mapped, not clipped to pure red.
+  EXPECT_NE(Run({"convert", "css", "oklch(70% 0.4 30)"}).out.find("CSS hex:    #ff5843\n"), std::string::npos);
 }
 
 TEST_F(CliTest, HelpOnTheToolAndTheCommand) {

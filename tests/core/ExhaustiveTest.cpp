@@ -1,6 +1,7 @@
 // Properties checked for every 8-bit RGB colour. Unoptimised and sanitizer builds walk a sample of the cube
 // (every 13th colour) to stay quick; optimised builds walk all 16,777,216.
 #include "core/ColorModels.h"
+#include "core/CssColor.h"
 #include "core/FastLab.h"
 
 #include <gtest/gtest.h>
@@ -33,6 +34,22 @@ std::string Describe(const TRGBValues& c) {
 }
 
 // Both fast paths, one colour at a time and many at a time, against the straightforward formulas.
+// Each CSS form carries enough decimals to name its 8-bit colour; eight forms written and read per colour make the
+// whole cube slow, so this walk takes every 61st colour (every channel value still occurs).
+TEST(ExhaustiveTest, EveryCssFormReadsBackAsTheSameColour) {
+  constexpr std::uint32_t Stride = CubeStride * 61;
+  for (std::uint32_t i = 0; i < (1u << 24); i += Stride) {
+    const TColor color = RGBValuesToColor(CubeColor(i));
+    for (const TCssForm form : CssForms) {
+      const std::string text = FormatCssColor(color, form);
+      if (text.empty()) continue;
+      const auto back = ParseCssColor(text);
+      ASSERT_TRUE(back) << text;
+      ASSERT_EQ(back->Color, color) << text;
+    }
+  }
+}
+
 TEST(ExhaustiveTest, FastLabEqualsTheFormulaForEveryColour) {
   std::uint64_t mismatches = 0;
   std::vector<TRGBValues> plane;

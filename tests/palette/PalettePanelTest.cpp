@@ -690,6 +690,29 @@ INSTANTIATE_TEST_SUITE_P(
                       TCopyCase{"VisualStudio", &TMainActions::actPaletteCopyColorVSNET, true, "{dec}"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST_F(PalettePanelTest, CopyAsCssCopiesTheCurrentEntryInEachForm) {
+  Add("First", RGB(0, 0, 0));
+  Add("Ink", CMYK(10, 20, 30, 40));  // RGB 207, 184, 161 derived
+  ClickRow(1);
+  const TColor ink = CMYK(10, 20, 30, 40).GetColor();
+  const auto cssActions = actions.PaletteCopyCssActions();
+  QStringList popup;
+  for (const QAction* item : panel->CopyCssMenu()->actions()) popup << item->objectName();
+  EXPECT_EQ(popup.size(), CssFormCount);
+  EXPECT_TRUE(panel->PopupMenu()->actions().contains(panel->CopyCssMenu()->menuAction()));
+  for (std::size_t i = 0; i + 1 < cssActions.size(); ++i) {
+    EXPECT_EQ(popup[int(i)], cssActions[i]->objectName());
+    ASSERT_TRUE(Run(cssActions[i]));
+    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), FormatCssColor(ink, CssForms[i]));
+    EXPECT_EQ(workspace.CssForm(), CssForms[i]);
+  }
+  panel->UpdateActions(actions);
+  EXPECT_FALSE(actions.actPaletteCopyCssNamed->isEnabled()) << "the ink has no CSS name";
+  ClickRow(0);
+  ASSERT_TRUE(Run(actions.actPaletteCopyCssNamed));
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("black"));
+}
+
 TEST_F(PalettePanelTest, CopiesAndSetAsBaseWorkOnTheHistoryWhenItIsShown) {
   Add("Palette", RGB(1, 2, 3));
   ClickRow(0);
@@ -755,12 +778,14 @@ TEST_F(PalettePanelTest, ToolbarAndPopupHoldTheirCommandsInOrder) {
   EXPECT_EQ(bar.mid(6), (QStringList{"|", "actPaletteUndo", "actPaletteRedo"}));
   QStringList popup;
   for (QAction* action : panel->PopupMenu()->actions()) {
-    popup << (action->isSeparator() ? QStringLiteral("|") : action->objectName());
+    popup << (action->isSeparator() ? QStringLiteral("|")
+              : action->menu()      ? QStringLiteral(">") + action->menu()->objectName()
+                                    : action->objectName());
   }
   EXPECT_EQ(popup, (QStringList{"actPaletteSetasBase", "|", "actPaletteEditColor", "actPaletteDeleteColor",
                                 "actPaletteRemoveDuplicates", "actPaletteSelectAll", "|", "actPaletteCopyColor",
                                 "actPaletteCopyColorHEX", "actPaletteCopyColorDelphi",
-                                "actPaletteCopyColorVSNET"}));
+                                "actPaletteCopyColorVSNET", ">miPaletteCopyCss"}));
   EXPECT_EQ(panel->Tabs()->tabText(0), QStringLiteral("Palette"));
   EXPECT_EQ(panel->Tabs()->tabText(1), QStringLiteral("History"));
 }

@@ -110,6 +110,53 @@ TEST_F(BaseColorCommandsTest, ClipboardTexts) {
   EXPECT_EQ(Clipboard(), QStringLiteral("L:59 a:92 b:-52"));
 }
 
+TEST_F(BaseColorCommandsTest, CopyAsCssPutsEachFormOnTheClipboardAndRemembersIt) {
+  Set(cmCMYK, {0, 100, 100, 0});  // red, held in CMYK: the forms come from its TColor
+  const auto cssActions = actions.EditCopyCssActions();
+  const char* expected[] = {"#ff0000",          "rgb(255 0 0)",           "hsl(0 100% 50%)",
+                            "hwb(0 0% 0%)",     "lab(54.29 80.8 69.89)",  "lch(54.29 106.84 40.86)",
+                            "oklab(0.62796 0.22486 0.12585)", "oklch(0.62796 0.25768 29.23)", "red"};
+  for (std::size_t i = 0; i < cssActions.size(); ++i) {
+    Trigger(cssActions[i]);
+    EXPECT_EQ(Clipboard().toStdString(), expected[i]);
+    EXPECT_EQ(workspace.CssForm(), CssForms[i]);
+  }
+  // A colour without a CSS name: the Named item is disabled and copies nothing.
+  Set(cmRGB, {255, 0, 238, 0});
+  commands.UpdateActions(actions);
+  EXPECT_FALSE(actions.actEditCopyCssNamed->isEnabled());
+  EXPECT_TRUE(actions.actEditCopyCssOklch->isEnabled());
+  Trigger(actions.actEditCopyCssOklch);
+  QGuiApplication::clipboard()->setText(QStringLiteral("kept"));
+  commands.CopyColorAsCss(TCssForm::Named);
+  EXPECT_EQ(Clipboard(), QStringLiteral("kept"));
+  EXPECT_EQ(workspace.CssForm(), TCssForm::Oklch);
+}
+
+TEST_F(BaseColorCommandsTest, TheReadoutsCssViewShowsTheLastFormCopied) {
+  Trigger(actions.actCUCModelCSS);
+  commands.UpdateActions(actions);
+  EXPECT_TRUE(actions.actCUCModelCSS->isChecked());
+  EXPECT_FALSE(actions.actCUCModelRGB->isChecked());
+  workspace.ShowColorUnderCursor(0x0000FF);
+  EXPECT_EQ(workspace.ColorUnderCursorText(), QStringLiteral("       oklch(0.62796 0.25768 29.23)"));
+  Set(cmRGB, {0, 0, 0, 0});
+  Trigger(actions.actEditCopyCssNamed);
+  workspace.ShowColorUnderCursor(0x0000FF);
+  EXPECT_EQ(workspace.ColorUnderCursorText(), QStringLiteral("       red"));
+  workspace.ShowColorUnderCursor(0x123456);  // no name: the hex form stands in
+  EXPECT_EQ(workspace.ColorUnderCursorText(), QStringLiteral("       #563412"));
+  Trigger(actions.actCUCModelHSB);
+  EXPECT_FALSE(workspace.ColorUnderCursorCss());
+  workspace.ShowColorUnderCursor(0x0000FF);
+  EXPECT_EQ(workspace.ColorUnderCursorText(), QStringLiteral("       H:0 S:100 B:100"));
+  EXPECT_EQ(workspace.ColorUnderCursorSetting(), cmHSB);
+  workspace.SetColorUnderCursorSetting(99);  // a damaged setting gives RGB
+  EXPECT_EQ(workspace.ColorUnderCursorSetting(), cmRGB);
+  workspace.SetCssFormSetting(-3);
+  EXPECT_EQ(workspace.CssForm(), TCssForm::Oklch);
+}
+
 TEST_F(BaseColorCommandsTest, PreviousAndNextEnableFromTheHistory) {
   Set(cmRGB, {1, 0, 0, 0});
   commands.UpdateActions(actions);
