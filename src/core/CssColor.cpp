@@ -461,9 +461,7 @@ class TCssColorReader {
 
   std::optional<TCssColor> ReadFunction(std::string_view name) {
     const std::string fn = Lowered(name) + "()";
-    const bool known = std::any_of(std::begin(FunctionNames), std::end(FunctionNames),
-                                   [&](std::string_view f) { return EqualsNoCase(name, f); });
-    if (!known) return Fail(Quoted(std::string(name) + "()") + " is not a CSS colour function");
+    if (!IsCssColorFunction(name)) return Fail(Quoted(std::string(name) + "()") + " is not a CSS colour function");
     if (EqualsNoCase(name, "color")) return ReadColorFunction();
     TArguments args;
     if (!ReadArguments(fn, args)) return std::nullopt;
@@ -482,9 +480,6 @@ class TCssColorReader {
       srgb = LabLikeChannels(fn, Lowered(name), ch);
     return Finish(fn, srgb, ch);
   }
-
-  static constexpr std::string_view FunctionNames[] = {"rgb", "rgba", "hsl",   "hsla",  "hwb",
-                                                       "lab", "lch",  "oklab", "oklch", "color"};
 
   static std::string Lowered(std::string_view name) {
     std::string text(name.substr(0, 16));
@@ -834,6 +829,13 @@ std::optional<TColor> CssColorByName(std::string_view word) {
                                    });
   if (it == NamedColors.end() || !EqualsNoCase(word, it->Name)) return std::nullopt;
   return it->Color;
+}
+
+bool IsCssColorFunction(std::string_view name) {
+  static constexpr std::string_view FunctionNames[] = {"rgb", "rgba", "hsl",   "hsla",  "hwb",
+                                                       "lab", "lch",  "oklab", "oklch", "color"};
+  return std::any_of(std::begin(FunctionNames), std::end(FunctionNames),
+                     [&](std::string_view f) { return EqualsNoCase(name, f); });
 }
 
 bool IsCssColorName(std::string_view word) { return CssColorByName(word).has_value(); }

@@ -259,6 +259,13 @@ TEST(CssColorTest, NamedColourTable) {
   EXPECT_EQ(FormatCssColor(Rgb(1, 2, 3), TCssForm::Named), "");
 }
 
+TEST(CssColorTest, ColourFunctionNames) {
+  for (const char* name : {"rgb", "RGBA", "hsl", "hsla", "Hwb", "lab", "lch", "oklab", "OKLCH", "color"})
+    EXPECT_TRUE(IsCssColorFunction(name)) << name;
+  for (const char* name : {"", "rgb(", "calc", "var", "color-mix", "hsv", "device-cmyk"})
+    EXPECT_FALSE(IsCssColorFunction(name)) << name;
+}
+
 TEST(CssColorTest, FormNamesRoundTrip) {
   for (const TCssForm form : CssForms) EXPECT_EQ(CssFormFromName(CssFormName(form)), form);
   EXPECT_EQ(CssFormFromName("OKLCH"), TCssForm::Oklch);
