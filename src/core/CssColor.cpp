@@ -311,6 +311,31 @@ std::string Quoted(std::string_view text) {
   return "'" + std::string(text.substr(0, Shown)) + "...'";
 }
 
+// The power of ten of an unsigned decimal number ("123.4e5" gives 8, "0.001" gives -2), for numbers too large or
+// too small for a double: those below 1 are zero to us, the others cannot be meant.
+long long DecimalMagnitude(std::string_view number) {
+  std::size_t i = 0;
+  long long magnitude = 0;
+  while (i < number.size() && number[i] == '0') ++i;
+  while (i < number.size() && IsDigit(number[i])) ++i, ++magnitude;
+  if (i < number.size() && number[i] == '.') {
+    ++i;
+    if (magnitude == 0) {
+      while (i < number.size() && number[i] == '0') ++i, --magnitude;
+    }
+    while (i < number.size() && IsDigit(number[i])) ++i;
+  }
+  if (i < number.size() && (number[i] == 'e' || number[i] == 'E')) {
+    ++i;
+    const bool negative = i < number.size() && number[i] == '-';
+    if (i < number.size() && (number[i] == '+' || number[i] == '-')) ++i;
+    long long exponent = 0;
+    for (; i < number.size() && IsDigit(number[i]); ++i) exponent = std::min(exponent * 10 + (number[i] - '0'), 1'000'000'000LL);
+    magnitude += negative ? -exponent : exponent;
+  }
+  return magnitude;
+}
+
 double WrapHue(double degrees) {
   double h = std::fmod(degrees, 360.0);
   if (h < 0) h += 360;
@@ -436,9 +461,7 @@ class TCssColorReader {
 
   std::optional<TCssColor> ReadFunction(std::string_view name) {
     const std::string fn = Lowered(name) + "()";
-    const bool known = std::any_of(std::begin(FunctionNames), std::end(FunctionNames),
-                                   [&](std::string_view f) { return EqualsNoCase(name, f); });
-    if (!known) return Fail(Quoted(std::string(name) + "()") + " is not a CSS colour function");
+    if (!IsCssColorFunction(name)) return Fail(Quoted(std::string(name) + "()") + " is not a CSS colour function");
     if (EqualsNoCase(name, "color")) return ReadColorFunction();
     TArguments args;
     if (!ReadArguments(fn, args)) return std::nullopt;
@@ -457,9 +480,6 @@ class TCssColorReader {
       srgb = LabLikeChannels(fn, Lowered(name), ch);
     return Finish(fn, srgb, ch);
   }
-
-  static constexpr std::string_view FunctionNames[] = {"rgb", "rgba", "hsl",   "hsla",  "hwb",
-                                                       "lab", "lch",  "oklab", "oklch", "color"};
 
   static std::string Lowered(std::string_view name) {
     std::string text(name.substr(0, 16));
@@ -595,10 +615,8 @@ class TCssColorReader {
     component.Text = Text.substr(start, Pos - start);
     if (ec == std::errc::result_out_of_range) {
       // A value too small for a double is zero; one too large cannot be meant.
-      const bool tiny = std::any_of(Text.begin() + static_cast<std::ptrdiff_t>(numberStart),
-                                    Text.begin() + static_cast<std::ptrdiff_t>(numberEnd),
-                                    [](char ch) { return ch == '-'; });
-      if (!tiny) return FailFalse(Quoted(component.Text) + " in " + fn + " is out of range");
+      if (DecimalMagnitude(Text.substr(numberStart, numberEnd - numberStart)) >= 0)
+        return FailFalse(Quoted(component.Text) + " in " + fn + " is out of range");
       value = 0;
     } else if (ec != std::errc() || end != Text.data() + numberEnd) {
       return FailFalse(Quoted(component.Text) + " in " + fn + " is not a number");
@@ -811,6 +829,13 @@ std::optional<TColor> CssColorByName(std::string_view word) {
                                    });
   if (it == NamedColors.end() || !EqualsNoCase(word, it->Name)) return std::nullopt;
   return it->Color;
+}
+
+bool IsCssColorFunction(std::string_view name) {
+  static constexpr std::string_view FunctionNames[] = {"rgb", "rgba", "hsl",   "hsla",  "hwb",
+                                                       "lab", "lch",  "oklab", "oklch", "color"};
+  return std::any_of(std::begin(FunctionNames), std::end(FunctionNames),
+                     [&](std::string_view f) { return EqualsNoCase(name, f); });
 }
 
 bool IsCssColorName(std::string_view word) { return CssColorByName(word).has_value(); }

@@ -40,6 +40,9 @@ struct TCssColor {
 std::optional<TCssColor> ParseCssColor(std::string_view text);
 /// The same; on failure `error` says what is wrong ("rgb() takes 3 values, 2 given").
 std::optional<TCssColor> ParseCssColor(std::string_view text, std::string& error);
+/// True for the name (without "(") of a function ParseCssColor reads: rgb, rgba, hsl, hsla, hwb, lab, lch, oklab,
+/// oklch, color; any letter case.
+bool IsCssColorFunction(std::string_view name);
 
 /// The colour in `form`; for Named the colour's name, or empty when it has none.
 std::string FormatCssColor(TColor color, TCssForm form);

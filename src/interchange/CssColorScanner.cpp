@@ -16,14 +16,6 @@ std::string Lower(std::string_view text) {
   return out;
 }
 
-bool IsColorFunction(std::string_view name) {
-  static constexpr std::array<std::string_view, 10> kNames{"rgb", "rgba", "hsl",   "hsla",  "hwb",
-                                                           "lab", "lch",  "oklab", "oklch", "color"};
-  if (name.size() > 5) return false;
-  const std::string lower = Lower(name);
-  return std::find(kNames.begin(), kNames.end(), lower) != kNames.end();
-}
-
 // At-rules whose block holds rules; every other at-rule's block holds declarations (@font-face, @page ...).
 bool OpensBlockOfRules(std::string_view atName) {
   static constexpr std::array<std::string_view, 8> kNames{"media", "supports",       "document",  "layer",
@@ -250,7 +242,7 @@ void TCssColorScanner::OpenBracket(char closer, std::string_view function) {
     return;
   }
   closers_.push_back(closer);
-  if (function.empty() || broken_ || important_ || !IsColorFunction(function)) return;
+  if (function.empty() || broken_ || important_ || !IsCssColorFunction(function)) return;
   // The function's name and "(" have already passed through Text when an outer function is open.
   const std::size_t start = frames_.empty() ? 0 : functionText_.size() - function.size() - 1;
   if (frames_.empty()) functionText_.assign(function).push_back('(');

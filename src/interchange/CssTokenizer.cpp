@@ -34,7 +34,7 @@ void TCssTokenizer::AppendUnit(std::string& out, char32_t unit) const {
 
 void TCssTokenizer::Reset() {
   state_ = TState::Data;
-  name_.clear();
+  nameLength_ = 0;
   after_ = TCssToken::Ident;
 }
 
@@ -55,7 +55,7 @@ void TCssTokenizer::Finish() {
     case TState::Ident:
     case TState::IdentEscape: EndIdent(); break;
     case TState::Number: Emit(TCssToken::Number); break;
-    case TState::Hash: name_.empty() ? Emit(TCssToken::Delim, '#') : Emit(TCssToken::Hash); break;
+    case TState::Hash: nameLength_ == 0 ? Emit(TCssToken::Delim, '#') : Emit(TCssToken::Hash); break;
     case TState::At: Emit(TCssToken::Delim, '@'); break;
     case TState::Minus: Emit(TCssToken::Delim, '-'); break;
     case TState::Dot: Emit(TCssToken::Delim, '.'); break;
@@ -78,16 +78,23 @@ void TCssTokenizer::Finish() {
 
 void TCssTokenizer::Emit(TCssToken kind, char32_t delim) {
   state_ = TState::Data;
-  listener_.Token(kind, name_, delim);
-  name_.clear();
+  listener_.Token(kind, Name(), delim);
+  nameLength_ = 0;
 }
 
 void TCssTokenizer::Keep(char32_t c) {
-  if (name_.size() < kMaxCssName) AppendUnit(name_, c);
+  if (nameLength_ >= kMaxCssName) return;
+  if (c < 0x80 || !utf16_) {
+    name_[nameLength_++] = static_cast<char>(c);
+    return;
+  }
+  std::string encoded;
+  AppendUnit(encoded, c);
+  for (const char b : encoded) name_[nameLength_++] = b;
 }
 
 void TCssTokenizer::StartName(TState state) {
-  name_.clear();
+  nameLength_ = 0;
   state_ = state;
 }
 
@@ -189,7 +196,7 @@ bool TCssTokenizer::Step(char32_t c) {
         return true;
       }
       if (c == '(' && after_ == TCssToken::Ident) {
-        if (IsUrl(name_)) {
+        if (IsUrl(Name())) {
           state_ = TState::UrlStart;
         } else {
           Emit(TCssToken::Function);
@@ -245,7 +252,7 @@ bool TCssTokenizer::Step(char32_t c) {
         Keep(c);
         return true;
       }
-      name_.empty() ? Emit(TCssToken::Delim, '#') : Emit(TCssToken::Hash);
+      nameLength_ == 0 ? Emit(TCssToken::Delim, '#') : Emit(TCssToken::Hash);
       return false;
     case TState::At:
       if (IsNameStart(c, scss_) || c == '-') {

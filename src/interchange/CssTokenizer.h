@@ -1,6 +1,7 @@
 #pragma once
 // The tokens of CSS Syntax Level 3, cut from text that arrives one character at a time.
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -93,7 +94,11 @@ class TCssTokenizer {
   bool scss_;
   bool textWanted_ = true;
   TState state_ = TState::Data;
-  std::string name_;
+  std::string_view Name() const { return {name_.data(), nameLength_}; }
+
+  // A fixed buffer: names are collected a character at a time, the hottest path of the scan.
+  std::array<char, kMaxCssName + 3> name_{};
+  std::size_t nameLength_ = 0;
   char32_t quote_ = 0;
   TCssToken after_ = TCssToken::Ident;  // what Ident state makes of its name: an identifier or an at-keyword
 };

@@ -353,6 +353,9 @@ void TBaseColorPanel::AttachActions(TMainActions& actions) {
   pmnu_base_->addAction(actions.actEditCopyColorHEX);
   pmnu_base_->addAction(actions.actEditCopyColorDelphi);
   pmnu_base_->addAction(actions.actEditCopyColorVSNET);
+  QMenu* copyCss = pmnu_base_->addMenu(tr("Copy as CSS"));
+  copyCss->setObjectName(QStringLiteral("miBaseCopyCss"));
+  for (QAction* action : actions.EditCopyCssActions()) copyCss->addAction(action);
   pmnu_base_->addSeparator();
   pmnu_base_->addAction(actions.actEditRandomize);
   pmnu_base_->addAction(actions.actEditMakeWebsafe);

@@ -156,6 +156,17 @@ TEST(CssColorTest, RefusesMalformedTextWithAClearMessage) {
   }
 }
 
+TEST(CssColorTest, NumbersPastADoubleAreRefusedWhenHugeAndZeroWhenTiny) {
+  const std::string zeros(400, '0');
+  std::string error;
+  EXPECT_FALSE(ParseCssColor("rgb(1" + zeros + "e-5 0 0)", error));  // 1e395: the minus sign is the exponent's
+  EXPECT_NE(error.find("out of range"), std::string::npos) << error;
+  EXPECT_FALSE(ParseCssColor("rgb(0 0 0 / 1e400)"));
+  const auto tiny = ParseCssColor("rgb(255 0." + zeros + "1 1" + zeros + "e-999)", error);
+  ASSERT_TRUE(tiny) << error;
+  EXPECT_EQ(tiny->Color, Rgb(255, 0, 0));
+}
+
 TEST(CssColorTest, HostileInputEndsQuicklyWithAShortMessage) {
   const std::string digits(1 << 20, '9');
   const std::string values = "rgb(" + std::string(1 << 20, ' ') + std::string(3000, '1') + ")";
@@ -246,6 +257,13 @@ TEST(CssColorTest, NamedColourTable) {
   for (const char* word : {"transparent", "currentcolor", "", "re", "redd", "red ", "grey1"})
     EXPECT_FALSE(IsCssColorName(word)) << word;
   EXPECT_EQ(FormatCssColor(Rgb(1, 2, 3), TCssForm::Named), "");
+}
+
+TEST(CssColorTest, ColourFunctionNames) {
+  for (const char* name : {"rgb", "RGBA", "hsl", "hsla", "Hwb", "lab", "lch", "oklab", "OKLCH", "color"})
+    EXPECT_TRUE(IsCssColorFunction(name)) << name;
+  for (const char* name : {"", "rgb(", "calc", "var", "color-mix", "hsv", "device-cmyk"})
+    EXPECT_FALSE(IsCssColorFunction(name)) << name;
 }
 
 TEST(CssColorTest, FormNamesRoundTrip) {

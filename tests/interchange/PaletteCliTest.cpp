@@ -176,11 +176,39 @@ INSTANTIATE_TEST_SUITE_P(
         TErrorCase{"HostileCount", {"palette", "convert", "DIR/cut.tnp", "DIR/out.css"}, 1, "Could not read file!"},
         TErrorCase{"ScanMissing", {"scan", "DIR/none.html"}, 1, "File not found"},
         TErrorCase{"ScanNoArgument", {"scan"}, 2, "expected one FILE"},
+        TErrorCase{"ScanDetailsAlone", {"scan", "--details", "DIR/a.css"}, 2, "--details only with --all-notations"},
+        TErrorCase{"ScanUnknownOption", {"scan", "--all", "DIR/a.css"}, 2, "expected one FILE"},
+        TErrorCase{"BadNotation", {"palette", "convert", "a.css", "b.scss", "--notation", "hsl"}, 2,
+                   "hex, rgb or oklch"},
+        TErrorCase{"BrokenTokens", {"palette", "show", "DIR/cut.tnp.tokens.json"}, 1, "File not found"},
         TErrorCase{"ScanRefused", {"scan", "http://127.0.0.1:1/x.css"}, 1, "Connection failed"},
         // https:// addresses are fetched too, not taken for file names.
         TErrorCase{"ScanHttpsRefused", {"scan", "https://127.0.0.1:1/x.css"}, 1, "Connection failed"},
         TErrorCase{"ShowHttpsRefused", {"palette", "show", "https://127.0.0.1:1/x"}, 1, "Connection failed"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The exports for code and the all-notations reading, end to end: a swatch file to tokens, SCSS and custom
+// properties, each read back with the names and colours it was given.
+TEST_F(PaletteCliTest, CodeExportsReadBackThroughTheCli) {
+  Write("page.css", "/* red */ .red { color: RebeccaPurple; --Brand Blue: x; --brand-blue: rgb(0 0 255 / 50%); }");
+  const TRun scan = Cli({"scan", "--all-notations", "--details", Path("page.css")});
+  EXPECT_EQ(scan.status, 0) << scan.err.toStdString();
+  EXPECT_EQ(scan.out, QByteArray("663399\tcolor\tRebeccaPurple\n0000FF\t--brand-blue\trgb(0 0 255 / 50%)\n"));
+  ASSERT_EQ(Cli({"palette", "convert", "--all-notations", Path("page.css"), Path("t.tokens.json"), "--notation",
+                 "oklch"}).status,
+            0);
+  EXPECT_EQ(Cli({"palette", "show", Path("t.tokens.json")}).out,
+            QByteArray("663399\tRGB\tR:102 G:51 B:153\t663399\nbrand-blue\tRGB\tR:0 G:0 B:255\t0000FF\n"));
+  ASSERT_EQ(Cli({"palette", "convert", Path("t.tokens.json"), Path("v.scss"), "--notation", "rgb"}).status, 0);
+  EXPECT_EQ(ReadAll(Path("v.scss")), QByteArray("$color-663399: rgb(102 51 153);\n$brand-blue: rgb(0 0 255);\n"));
+  ASSERT_EQ(Cli({"palette", "convert", Path("v.scss"), Path("v.css"), "--css-variables"}).status, 0);
+  EXPECT_EQ(ReadAll(Path("v.css")), QByteArray(":root {\n  --color-663399: #663399;\n  --brand-blue: #0000ff;\n}\n"));
+  // Without --all-notations only the "#" colours count, named by their text.
+  EXPECT_EQ(Cli({"palette", "show", Path("v.css")}).out,
+            QByteArray("663399\tRGB\tR:102 G:51 B:153\t663399\n0000ff\tRGB\tR:0 G:0 B:255\t0000FF\n"));
+  EXPECT_EQ(Cli({"palette", "show", "--all-notations", Path("v.css")}).out,
+            QByteArray("color-663399\tRGB\tR:102 G:51 B:153\t663399\nbrand-blue\tRGB\tR:0 G:0 B:255\t0000FF\n"));
+}
 
 TEST(PaletteCli, UnwritableTargetFailsWithTheSaveMessage) {
   QTemporaryDir dir;

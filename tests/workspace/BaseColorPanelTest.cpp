@@ -285,10 +285,13 @@ TEST_F(BaseColorPanelTest, IndicatorsRunTheWebCommandsAndTheSwatchMenuHoldsItsCo
   EXPECT_EQ(panel->BaseMenu()->objectName(), QStringLiteral("pmnu_base"));
   QStringList items;
   for (const QAction* action : panel->BaseMenu()->actions()) {
-    items << (action->isSeparator() ? QStringLiteral("-") : action->objectName());
+    items << (action->isSeparator() ? QStringLiteral("-")
+              : action->menu()      ? QStringLiteral(">") + action->menu()->objectName()
+                                    : action->objectName());
   }
   EXPECT_EQ(items, (QStringList{"actPaletteAddBaseColor", "-", "actEditCopyColor", "actEditCopyColorHEX",
-                                "actEditCopyColorDelphi", "actEditCopyColorVSNET", "-", "actEditRandomize",
+                                "actEditCopyColorDelphi", "actEditCopyColorVSNET", ">miBaseCopyCss", "-",
+                                "actEditRandomize",
                                 "actEditMakeWebsafe", "actEditMakeWebsmart", "actEditMakeGrayscale"}));
 }
 
