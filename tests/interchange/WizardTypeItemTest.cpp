@@ -77,8 +77,13 @@ TEST(WizardTypeTables, EveryListedExtensionReachesItsReaderOrWriter) {
     EXPECT_FALSE(item.Name.isEmpty() || item.Label.isEmpty() || item.Description.isEmpty()) << type.Item;
     const QStringList extensions = ExportTypeExtensions(type);
     for (const QString& extension : FilterExtensions(item.Filter)) EXPECT_TRUE(extensions.contains(extension)) << type.Item;
-    for (const QString& extension : extensions) EXPECT_EQ(ExportWriterForPath("a." + extension), type.Writer) << type.Item;
+    TExportOptions options;
+    ApplyExportType(type, options);
+    for (const QString& extension : extensions) EXPECT_EQ(ExportWriterFor("a." + extension, options), type.Writer) << type.Item;
     EXPECT_EQ(type.Options == TExportOptionsKind::SwatchImage, type.Writer == TExportWriter::SwatchImage);
+    const bool forCode = type.Writer == TExportWriter::CssVariables || type.Writer == TExportWriter::Scss ||
+                         type.Writer == TExportWriter::DesignTokens;
+    EXPECT_EQ(type.Options == TExportOptionsKind::CodeNotation, forCode) << type.Item;
   }
   // The formats beyond the original lists are offered both ways.
   for (const char* label : {"GPL", "ASE"}) {

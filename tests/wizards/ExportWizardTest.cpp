@@ -2,6 +2,7 @@
 // result.
 #include "wizards/ExportWizard.h"
 
+#include "core/CssColor.h"
 #include "language/Messages.h"
 #include "palette/PaletteDocument.h"
 #include "support/ScriptedDialogs.h"
@@ -13,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QImage>
@@ -163,6 +165,45 @@ TEST_F(ExportWizardTest, TheWriterFollowsThePathWhateverTypeWasChosen) {
   EXPECT_EQ(wizard.FinalLabel()->text(), Message(txtExportYes));
   EXPECT_TRUE(ReadAll(target).startsWith("ROWS 12\r\n"));
   EXPECT_FALSE(ReadAll(target).contains("R: "));
+}
+
+// The types for code: custom properties in a .css file (not class rules), in the notation chosen on the
+// options page; the design tokens keep their two-part extension when the name is typed without it.
+TEST_F(ExportWizardTest, CodeTypesWriteTheirFormInTheChosenNotation) {
+  const int cssVariables = 8, tokens = 10;
+  ASSERT_EQ(ExportTypes()[cssVariables].Writer, TExportWriter::CssVariables);
+  ASSERT_EQ(ExportTypes()[tokens].Writer, TExportWriter::DesignTokens);
+  TExportForm wizard(ThreeColours(), opener_);
+  test::ShowWizard(wizard);
+  test::ChooseType(wizard, cssVariables);
+  Click(wizard, wizard.NextAction());
+  ASSERT_TRUE(wizard.OptionsGroup()->isVisible());
+  auto* notation = wizard.findChild<QComboBox*>("cboNotation");
+  ASSERT_NE(notation, nullptr);
+  ASSERT_TRUE(notation->isVisible());
+  notation->setFocus();
+  QTest::keyClick(notation, Qt::Key_Down);
+  QTest::keyClick(notation, Qt::Key_Down);
+  ASSERT_EQ(notation->currentText(), "oklch()");
+  const QString target = dir_.filePath("theme.css");
+  test::Type(wizard.PathEdit(), target);
+  Click(wizard, wizard.NextAction());
+  Click(wizard, wizard.NextAction());
+  EXPECT_EQ(wizard.FinalLabel()->text(), Message(txtExportYes));
+  const QByteArray css = ReadAll(target);
+  EXPECT_TRUE(css.startsWith(":root {")) << css.toStdString();
+  EXPECT_TRUE(css.contains("--accent: " + QByteArray::fromStdString(FormatCssColor(0x0080FF, TCssForm::Oklch)) + ";"))
+      << css.toStdString();
+  EXPECT_TRUE(css.contains("--sea-sky: ")) << css.toStdString();
+
+  dialogs_.savePaths = {dir_.filePath("tokens")};
+  Click(wizard, wizard.BackAction());
+  Click(wizard, wizard.BackAction());
+  Click(wizard, wizard.BackAction());
+  test::ChooseType(wizard, tokens);
+  Click(wizard, wizard.NextAction());
+  QTest::mouseClick(wizard.BrowseButton(), Qt::LeftButton);
+  EXPECT_EQ(wizard.PathEdit()->text(), dir_.filePath("tokens.tokens.json"));
 }
 
 // A failed write is a failure: its reason is shown and there is nothing to open.

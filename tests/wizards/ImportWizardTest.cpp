@@ -174,6 +174,38 @@ TEST_F(ImportWizardTest, AWebPageWithDuplicatesByValueGoesToThePaletteAsOneStep)
   EXPECT_TRUE(dialogs_.messages.empty());
 }
 
+// "All CSS color notations" reads a style sheet as a browser does: colours in property values in every
+// notation, custom properties naming theirs; off, only the "#" texts anywhere (the comment's too).
+TEST_F(ImportWizardTest, AllCssNotationsIsAnOptionOfItsOwn) {
+  const QString sheet = test::WriteText(dir_.filePath("theme.css"),
+                                        "/* #010203 */ .red { color: rebeccapurple; --brand: oklch(70% 0.1 250); "
+                                        "background: rgb(255 0 0 / 50%); border-color: #ABC; }");
+  const auto captions = [&](bool allNotations) {
+    TImportForm wizard;
+    test::ShowWizard(wizard);
+    test::ChooseType(wizard, 2);
+    Click(wizard, wizard.NextAction());
+    test::Type(wizard.PathEdit(), sheet);
+    QCheckBox* box = wizard.OptionBox("chkAllNotations");
+    EXPECT_NE(box, nullptr);
+    if (box == nullptr) return QStringList();
+    EXPECT_EQ(box->text(), "All CSS color notations");
+    EXPECT_FALSE(box->isChecked());
+    // On the box itself: a click right of a short text is not on the check box.
+    if (allNotations) QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
+    EXPECT_EQ(box->isChecked(), allNotations);
+    Click(wizard, wizard.NextAction());
+    EXPECT_EQ(wizard.CurrentPage(), 2);
+    return Captions(wizard);
+  };
+  EXPECT_EQ(captions(false), (QStringList{"010203", "AABBCC"}));
+  const QStringList all = captions(true);
+  ASSERT_EQ(all.size(), 4) << all.join(u' ').toStdString();
+  EXPECT_EQ(all[0], "663399");
+  EXPECT_EQ(all[1], "brand");
+  EXPECT_EQ(all.mid(2), (QStringList{"FF0000", "AABBCC"}));
+}
+
 TEST_F(ImportWizardTest, FinishingWithNothingCheckedStillMarksThePaletteAndCancelChangesNothing) {
   const QString page = test::WriteText(dir_.filePath("p.css"), "a{color:#123456}");
   TPaletteDocument palette;
