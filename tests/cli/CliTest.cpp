@@ -4,6 +4,8 @@
 #include "schemes/SpectrumCells.h"
 #include "schemes/VariationStrip.h"
 
+#include "CliRunner.h"
+
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
@@ -21,54 +23,10 @@
 namespace tintorium {
 namespace {
 
-struct RunResult {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
+using test::ReadFile;
+using test::RunResult;
 
-std::string ReadFile(const std::filesystem::path& path) {
-  std::ifstream file(path, std::ios::binary);
-  std::ostringstream text;
-  text << file.rdbuf();
-  return text.str();
-}
-
-std::string ShellQuoted(const std::string& arg) {
-  std::string quoted = "'";
-  for (const char c : arg) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return quoted + "'";
-}
-
-class CliTest : public testing::Test {
- protected:
-  void SetUp() override {
-    dir_ = std::filesystem::temp_directory_path() /
-           ("tintorium-cli-test-" + std::to_string(::getpid()) + "-" +
-            testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::create_directories(dir_);
-  }
-  void TearDown() override { std::filesystem::remove_all(dir_); }
-
-  RunResult Run(const std::vector<std::string>& args, const std::string& input = "") {
-    {
-      std::ofstream in(dir_ / "in", std::ios::binary);
-      in << input;
-    }
-    std::string command = ShellQuoted(TINTORIUM_CLI);
-    for (const std::string& arg : args) command += " " + ShellQuoted(arg);
-    command += " <" + ShellQuoted((dir_ / "in").string()) + " >" + ShellQuoted((dir_ / "out").string()) + " 2>" +
-               ShellQuoted((dir_ / "err").string());
-    RunResult result;
-    const int raw = std::system(command.c_str());
-    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    result.out = ReadFile(dir_ / "out");
-    result.err = ReadFile(dir_ / "err");
-    return result;
-  }
-
-  std::filesystem::path dir_;
-};
+using CliTest = test::CliRunnerTest;
 
 struct SingleCase {
   std::vector<std::string> args;

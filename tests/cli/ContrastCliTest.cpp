@@ -2,6 +2,8 @@
 #include "core/ColorVision.h"
 #include "core/Contrast.h"
 
+#include "CliRunner.h"
+
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
@@ -19,24 +21,9 @@
 namespace tintorium {
 namespace {
 
-struct RunResult {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
-std::string ReadFile(const std::filesystem::path& path) {
-  std::ifstream file(path, std::ios::binary);
-  std::ostringstream text;
-  text << file.rdbuf();
-  return text.str();
-}
-
-std::string ShellQuoted(const std::string& arg) {
-  std::string quoted = "'";
-  for (const char c : arg) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return quoted + "'";
-}
+using test::ReadFile;
+using test::RunResult;
+using test::ShellQuoted;
 
 std::string Hex(TColor c) {
   char text[8];
@@ -44,37 +31,7 @@ std::string Hex(TColor c) {
   return text;
 }
 
-class ContrastCliTest : public testing::Test {
- protected:
-  void SetUp() override {
-    dir_ = std::filesystem::temp_directory_path() /
-           ("tintorium-contrast-test-" + std::to_string(::getpid()) + "-" +
-            testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::create_directories(dir_);
-  }
-  void TearDown() override { std::filesystem::remove_all(dir_); }
-
-  // `environment` goes before the command (a locale, say).
-  RunResult Run(const std::vector<std::string>& args, const std::string& input = "",
-                const std::string& environment = "") {
-    {
-      std::ofstream in(dir_ / "in", std::ios::binary);
-      in << input;
-    }
-    std::string command = environment + " " + ShellQuoted(TINTORIUM_CLI);
-    for (const std::string& arg : args) command += " " + ShellQuoted(arg);
-    command += " <" + ShellQuoted((dir_ / "in").string()) + " >" + ShellQuoted((dir_ / "out").string()) + " 2>" +
-               ShellQuoted((dir_ / "err").string());
-    RunResult result;
-    const int raw = std::system(command.c_str());
-    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    result.out = ReadFile(dir_ / "out");
-    result.err = ReadFile(dir_ / "err");
-    return result;
-  }
-
-  std::filesystem::path dir_;
-};
+using ContrastCliTest = test::CliRunnerTest;
 
 TEST_F(ContrastCliTest, PrintsBothGuidelinesWithTheLevelNames) {
   struct Case {
