@@ -4,6 +4,7 @@
 #include "interchange/WizardTypeItem.h"
 #include "language/MessageSeam.h"
 #include "language/Messages.h"
+#include "wizards/BusyCursor.h"
 #include "wizards/CheckColorList.h"
 #include "wizards/ExportOptionsPanel.h"
 #include "wizards/WizardPicture.h"
@@ -30,20 +31,6 @@ QStringList TypeItems() {
   for (const TExportType& type : ExportTypes()) items.append(QString::fromUtf8(type.Item));
   return items;
 }
-
-QLabel* NamedLabel(const char* name, const QString& text, QWidget* parent) {
-  auto* label = new QLabel(text, parent);
-  label->setObjectName(QString::fromLatin1(name));
-  return label;
-}
-
-class TBusyCursor {
- public:
-  TBusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~TBusyCursor() { QApplication::restoreOverrideCursor(); }
-  TBusyCursor(const TBusyCursor&) = delete;
-  TBusyCursor& operator=(const TBusyCursor&) = delete;
-};
 
 // What the final page says: success, no writer for the extension, or the writer's failure with its reason.
 QString OutcomeText(const TExportResult& result) {
@@ -113,30 +100,12 @@ QWidget* TExportForm::CreateOptionsPage() {
 }
 
 QWidget* TExportForm::CreateChoosePage() {
-  auto* page = new QWidget(this);
-  page->setObjectName(QStringLiteral("tsChoose"));
-  auto* heading = NamedLabel("lblChooseExport", tr("Choose colors to export:"), page);
-  lblToExport_ = NamedLabel("lblToExport", FormatMessage(lExported, {0}), page);
-  lblToExport_->setForegroundRole(QPalette::PlaceholderText);
-  lvwExport_ = new TCheckColorList(QStringLiteral("lvwExport"), page);
-  actSelectAll_ = AddWizardAction("actSelectAll", tr("Check all"));
-  actUnselectAll_ = AddWizardAction("actUnselectAll", tr("Uncheck all"));
-  connect(actSelectAll_, &QAction::triggered, lvwExport_, [this] { lvwExport_->SetAllChecked(true); });
-  connect(actUnselectAll_, &QAction::triggered, lvwExport_, [this] { lvwExport_->SetAllChecked(false); });
-  auto* headRow = new QHBoxLayout;
-  headRow->addWidget(heading);
-  headRow->addStretch();
-  headRow->addWidget(lblToExport_);
-  auto* checkRow = new QHBoxLayout;
-  checkRow->addWidget(BoundButton(actSelectAll_, page));
-  checkRow->addWidget(BoundButton(actUnselectAll_, page));
-  checkRow->addStretch();
-  auto* layout = new QVBoxLayout(page);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->addLayout(headRow);
-  layout->addWidget(lvwExport_, 1);
-  layout->addLayout(checkRow);
-  return page;
+  const TCheckListPage made = CreateCheckListPage("lblChooseExport", tr("Choose colors to export:"), "lblToExport", FormatMessage(lExported, {0}), QStringLiteral("lvwExport"));
+  lblToExport_ = made.Count;
+  lvwExport_ = made.List;
+  actSelectAll_ = made.SelectAll;
+  actUnselectAll_ = made.UnselectAll;
+  return made.Page;
 }
 
 QWidget* TExportForm::CreateFinalPage() {

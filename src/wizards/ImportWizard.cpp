@@ -7,6 +7,7 @@
 #include "interchange/WizardTypeItem.h"
 #include "language/MessageSeam.h"
 #include "language/Messages.h"
+#include "wizards/BusyCursor.h"
 #include "wizards/CheckColorList.h"
 #include "wizards/WizardPicture.h"
 #include "wizards/WizardTypeList.h"
@@ -33,20 +34,6 @@ QStringList TypeItems() {
 }
 
 // The busy cursor while a file is read or an address fetched, restored however the work ends.
-class TBusyCursor {
- public:
-  TBusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~TBusyCursor() { QApplication::restoreOverrideCursor(); }
-  TBusyCursor(const TBusyCursor&) = delete;
-  TBusyCursor& operator=(const TBusyCursor&) = delete;
-};
-
-QLabel* NamedLabel(const char* name, const QString& text, QWidget* parent) {
-  auto* label = new QLabel(text, parent);
-  label->setObjectName(QString::fromLatin1(name));
-  return label;
-}
-
 }  // namespace
 
 TImportForm::TImportForm(QWidget* parent) : TWizardDialog(WizardPicture(TWizardKind::Import), TypeItems(), parent) {
@@ -94,30 +81,12 @@ QWidget* TImportForm::CreateOptionsPage() {
 }
 
 QWidget* TImportForm::CreateChoosePage() {
-  auto* page = new QWidget(this);
-  page->setObjectName(QStringLiteral("tsChoose"));
-  auto* heading = NamedLabel("lblChoose", tr("Choose colors to import:"), page);
-  lblImported_ = NamedLabel("lblImported", FormatMessage(lTotalImported, {0}), page);
-  lblImported_->setForegroundRole(QPalette::PlaceholderText);
-  lvwImport_ = new TCheckColorList(QStringLiteral("lvwImport"), page);
-  actSelectAll_ = AddWizardAction("actSelectAll", tr("Check all"));
-  actUnselectAll_ = AddWizardAction("actUnselectAll", tr("Uncheck all"));
-  connect(actSelectAll_, &QAction::triggered, lvwImport_, [this] { lvwImport_->SetAllChecked(true); });
-  connect(actUnselectAll_, &QAction::triggered, lvwImport_, [this] { lvwImport_->SetAllChecked(false); });
-  auto* headRow = new QHBoxLayout;
-  headRow->addWidget(heading);
-  headRow->addStretch();
-  headRow->addWidget(lblImported_);
-  auto* checkRow = new QHBoxLayout;
-  checkRow->addWidget(BoundButton(actSelectAll_, page));
-  checkRow->addWidget(BoundButton(actUnselectAll_, page));
-  checkRow->addStretch();
-  auto* layout = new QVBoxLayout(page);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->addLayout(headRow);
-  layout->addWidget(lvwImport_, 1);
-  layout->addLayout(checkRow);
-  return page;
+  const TCheckListPage made = CreateCheckListPage("lblChoose", tr("Choose colors to import:"), "lblImported", FormatMessage(lTotalImported, {0}), QStringLiteral("lvwImport"));
+  lblImported_ = made.Count;
+  lvwImport_ = made.List;
+  actSelectAll_ = made.SelectAll;
+  actUnselectAll_ = made.UnselectAll;
+  return made.Page;
 }
 
 QCheckBox* TImportForm::OptionBox(const QString& key) const {

@@ -4,6 +4,7 @@
 #include "language/LanguageApplier.h"
 #include "language/Messages.h"
 #include "palette/DialogPlacement.h"
+#include "wizards/CheckColorList.h"
 #include "wizards/WizardTypeList.h"
 
 #include <QAction>
@@ -97,6 +98,42 @@ QAction* TWizardDialog::AddWizardAction(const char* name, const QString& text) {
   auto* action = new QAction(text, this);
   action->setObjectName(QString::fromLatin1(name));
   return action;
+}
+
+QLabel* TWizardDialog::NamedLabel(const char* name, const QString& text, QWidget* parent) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(QString::fromLatin1(name));
+  return label;
+}
+
+TWizardDialog::TCheckListPage TWizardDialog::CreateCheckListPage(const char* headingName, const QString& heading,
+                                                                 const char* countName, const QString& count,
+                                                                 const QString& listName) {
+  TCheckListPage made{};
+  made.Page = new QWidget(this);
+  made.Page->setObjectName(QStringLiteral("tsChoose"));
+  made.Count = NamedLabel(countName, count, made.Page);
+  made.Count->setForegroundRole(QPalette::PlaceholderText);
+  made.List = new TCheckColorList(listName, made.Page);
+  made.SelectAll = AddWizardAction("actSelectAll", tr("Check all"));
+  made.UnselectAll = AddWizardAction("actUnselectAll", tr("Uncheck all"));
+  TCheckColorList* list = made.List;
+  connect(made.SelectAll, &QAction::triggered, list, [list] { list->SetAllChecked(true); });
+  connect(made.UnselectAll, &QAction::triggered, list, [list] { list->SetAllChecked(false); });
+  auto* headRow = new QHBoxLayout;
+  headRow->addWidget(NamedLabel(headingName, heading, made.Page));
+  headRow->addStretch();
+  headRow->addWidget(made.Count);
+  auto* checkRow = new QHBoxLayout;
+  checkRow->addWidget(BoundButton(made.SelectAll, made.Page));
+  checkRow->addWidget(BoundButton(made.UnselectAll, made.Page));
+  checkRow->addStretch();
+  auto* layout = new QVBoxLayout(made.Page);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addLayout(headRow);
+  layout->addWidget(made.List, 1);
+  layout->addLayout(checkRow);
+  return made;
 }
 
 QPushButton* TWizardDialog::BoundButton(QAction* action, QWidget* parent) {

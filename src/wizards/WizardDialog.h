@@ -17,6 +17,7 @@ class QStackedWidget;
 
 namespace tintorium {
 
+class TCheckColorList;
 class TWizardTypeList;
 
 class TWizardDialog : public QDialog {
@@ -51,6 +52,20 @@ class TWizardDialog : public QDialog {
   QPushButton* BoundButton(QAction* action, QWidget* parent);
   /// A new action of the action list, named `name` (its language key).
   QAction* AddWizardAction(const char* name, const QString& text);
+  /// A label named `name` (its language key).
+  static QLabel* NamedLabel(const char* name, const QString& text, QWidget* parent);
+
+  /// The page of ticked colours both wizards have: a heading and a count above the list, "Check all" and
+  /// "Uncheck all" below it.
+  struct TCheckListPage {
+    QWidget* Page;
+    QLabel* Count;
+    TCheckColorList* List;
+    QAction* SelectAll;
+    QAction* UnselectAll;
+  };
+  TCheckListPage CreateCheckListPage(const char* headingName, const QString& heading, const char* countName,
+                                     const QString& count, const QString& listName);
   void ShowPage(int page);
   /// Applies the language section `section` and refreshes what depends on the texts (call once, at the end
   /// of the wizard's constructor).
