@@ -60,19 +60,11 @@ TExportForm::TExportForm(const TPaletteEntries& entries, std::function<void(cons
 }
 
 QWidget* TExportForm::CreateOptionsPage() {
-  auto* page = new QWidget(this);
-  page->setObjectName(QStringLiteral("tsOptions"));
-  edPath_ = new QLineEdit(page);
-  edPath_->setObjectName(QStringLiteral("edPath"));
-  btnBrowse_ = new QToolButton(page);
-  btnBrowse_->setObjectName(QStringLiteral("btnBrowse"));
-  btnBrowse_->setText(QStringLiteral("..."));
+  const TPathPage made = CreatePathPage("lblExportTo", tr("Export colors to:"));
+  QWidget* page = made.Page;
+  edPath_ = made.Path;
+  btnBrowse_ = made.Browse;
   connect(btnBrowse_, &QToolButton::clicked, this, &TExportForm::Browse);
-  auto* to = NamedLabel("lblExportTo", tr("Export colors to:"), page);
-  to->setBuddy(edPath_);
-  auto* pathRow = new QHBoxLayout;
-  pathRow->addWidget(edPath_, 1);
-  pathRow->addWidget(btnBrowse_);
 
   gbOptions_ = new QGroupBox(tr("Export options"), page);
   gbOptions_->setObjectName(QStringLiteral("gbOptions"));
@@ -89,18 +81,14 @@ QWidget* TExportForm::CreateOptionsPage() {
   groupLayout->addWidget(nbOptions_);
   gbOptions_->hide();
 
-  auto* layout = new QVBoxLayout(page);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(to);
-  layout->addLayout(pathRow);
-  layout->addSpacing(8);
-  layout->addWidget(gbOptions_);
-  layout->addStretch();
+  made.Layout->addWidget(gbOptions_);
+  made.Layout->addStretch();
   return page;
 }
 
 QWidget* TExportForm::CreateChoosePage() {
-  const TCheckListPage made = CreateCheckListPage("lblChooseExport", tr("Choose colors to export:"), "lblToExport", FormatMessage(lExported, {0}), QStringLiteral("lvwExport"));
+  const TCheckListPage made = CreateCheckListPage("lblChooseExport", tr("Choose colors to export:"), "lblToExport",
+                                                  FormatMessage(lExported, {0}), QStringLiteral("lvwExport"));
   lblToExport_ = made.Count;
   lvwExport_ = made.List;
   actSelectAll_ = made.SelectAll;

@@ -46,19 +46,11 @@ TImportForm::TImportForm(QWidget* parent) : TWizardDialog(WizardPicture(TWizardK
 }
 
 QWidget* TImportForm::CreateOptionsPage() {
-  auto* page = new QWidget(this);
-  page->setObjectName(QStringLiteral("tsOptions"));
-  edPath_ = new QLineEdit(page);
-  edPath_->setObjectName(QStringLiteral("edPath"));
-  btnBrowse_ = new QToolButton(page);
-  btnBrowse_->setObjectName(QStringLiteral("btnBrowse"));
-  btnBrowse_->setText(QStringLiteral("..."));
+  const TPathPage made = CreatePathPage("lblImportFrom", tr("Import colors from:"));
+  QWidget* page = made.Page;
+  edPath_ = made.Path;
+  btnBrowse_ = made.Browse;
   connect(btnBrowse_, &QToolButton::clicked, this, &TImportForm::Browse);
-  auto* from = NamedLabel("lblImportFrom", tr("Import colors from:"), page);
-  from->setBuddy(edPath_);
-  auto* pathRow = new QHBoxLayout;
-  pathRow->addWidget(edPath_, 1);
-  pathRow->addWidget(btnBrowse_);
 
   auto* group = new QGroupBox(tr("Import options..."), page);
   group->setObjectName(QStringLiteral("gbImportOptions"));
@@ -70,18 +62,14 @@ QWidget* TImportForm::CreateOptionsPage() {
     options_.emplace_back(&flag, box);
   }
 
-  auto* layout = new QVBoxLayout(page);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(from);
-  layout->addLayout(pathRow);
-  layout->addSpacing(8);
-  layout->addWidget(group);
-  layout->addStretch();
+  made.Layout->addWidget(group);
+  made.Layout->addStretch();
   return page;
 }
 
 QWidget* TImportForm::CreateChoosePage() {
-  const TCheckListPage made = CreateCheckListPage("lblChoose", tr("Choose colors to import:"), "lblImported", FormatMessage(lTotalImported, {0}), QStringLiteral("lvwImport"));
+  const TCheckListPage made = CreateCheckListPage("lblChoose", tr("Choose colors to import:"), "lblImported",
+                                                  FormatMessage(lTotalImported, {0}), QStringLiteral("lvwImport"));
   lblImported_ = made.Count;
   lvwImport_ = made.List;
   actSelectAll_ = made.SelectAll;

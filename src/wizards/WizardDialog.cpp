@@ -13,8 +13,10 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace tintorium {
@@ -104,6 +106,28 @@ QLabel* TWizardDialog::NamedLabel(const char* name, const QString& text, QWidget
   auto* label = new QLabel(text, parent);
   label->setObjectName(QString::fromLatin1(name));
   return label;
+}
+
+TWizardDialog::TPathPage TWizardDialog::CreatePathPage(const char* labelName, const QString& label) {
+  TPathPage made{};
+  made.Page = new QWidget(this);
+  made.Page->setObjectName(QStringLiteral("tsOptions"));
+  made.Path = new QLineEdit(made.Page);
+  made.Path->setObjectName(QStringLiteral("edPath"));
+  made.Browse = new QToolButton(made.Page);
+  made.Browse->setObjectName(QStringLiteral("btnBrowse"));
+  made.Browse->setText(QStringLiteral("..."));
+  auto* heading = NamedLabel(labelName, label, made.Page);
+  heading->setBuddy(made.Path);
+  auto* pathRow = new QHBoxLayout;
+  pathRow->addWidget(made.Path, 1);
+  pathRow->addWidget(made.Browse);
+  made.Layout = new QVBoxLayout(made.Page);
+  made.Layout->setContentsMargins(0, 0, 0, 0);
+  made.Layout->addWidget(heading);
+  made.Layout->addLayout(pathRow);
+  made.Layout->addSpacing(8);
+  return made;
 }
 
 TWizardDialog::TCheckListPage TWizardDialog::CreateCheckListPage(const char* headingName, const QString& heading,

@@ -12,6 +12,9 @@
 class QAction;
 class QGroupBox;
 class QLabel;
+class QLineEdit;
+class QToolButton;
+class QVBoxLayout;
 class QPushButton;
 class QStackedWidget;
 
@@ -64,6 +67,15 @@ class TWizardDialog : public QDialog {
     QAction* SelectAll;
     QAction* UnselectAll;
   };
+  /// The page where the source or target is named: a label above the path field and its "..." button; the
+  /// caller adds its options to `Layout`.
+  struct TPathPage {
+    QWidget* Page;
+    QLineEdit* Path;
+    QToolButton* Browse;
+    QVBoxLayout* Layout;
+  };
+  TPathPage CreatePathPage(const char* labelName, const QString& label);
   TCheckListPage CreateCheckListPage(const char* headingName, const QString& heading, const char* countName,
                                      const QString& count, const QString& listName);
   void ShowPage(int page);
