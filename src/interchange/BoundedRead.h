@@ -6,6 +6,8 @@
 #include <QByteArray>
 #include <QByteArrayView>
 
+#include <functional>
+
 namespace tintorium {
 
 /// The most bytes read from a source that is not a regular file.
@@ -24,5 +26,11 @@ class TBoundedBytes {
   QByteArray buffer_;
   bool streamed_ = false;
 };
+
+/// Hands `fileName` to `feed` in blocks of `blockSize` bytes, so a scanner works in bounded memory. A missing file
+/// is no failure and feeds nothing; a folder, an unreadable file, or a source that is not a regular file and
+/// goes on beyond kMaxStreamBytes fails with "Could not read file!".
+TFileResult ReadFileInBlocks(const QString& fileName, qsizetype blockSize,
+                             const std::function<void(QByteArrayView)>& feed);
 
 }  // namespace tintorium

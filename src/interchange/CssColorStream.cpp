@@ -129,24 +129,11 @@ std::vector<TCssColorMatch> ScanCssColorsInBytes(QByteArrayView bytes, TCssSourc
 }
 
 TFileResult ScanCssColorsFile(const QString& fileName, const TCssColorMatchSink& found, qsizetype blockSize) {
-  const QFileInfo info(fileName);
-  if (!info.exists()) return {};
-  QFile file(fileName);
-  if (info.isDir() || !file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) return TFileResult::CantOpen();
-  // A regular file ends where it says; a pipe or a device is not trusted to end at all.
-  const qint64 limit = info.isFile() ? std::numeric_limits<qint64>::max() : kMaxStreamBytes;
-  QByteArray block(std::max<qsizetype>(blockSize, 1), Qt::Uninitialized);
   TCssColorStream stream(found, CssSourceForPath(fileName));
-  for (qint64 total = 0;;) {
-    const qint64 count = file.read(block.data(), block.size());
-    if (count < 0) return TFileResult::CantOpen();
-    if (count == 0) break;
-    total += count;
-    if (total > limit) return TFileResult::CantOpen();
-    stream.Feed(QByteArrayView(block.constData(), count));
-  }
-  stream.Finish();
-  return {};
+  const TFileResult read =
+      ReadFileInBlocks(fileName, blockSize, [&stream](QByteArrayView bytes) { stream.Feed(bytes); });
+  if (read.Ok()) stream.Finish();
+  return read;
 }
 
 }  // namespace tintorium

@@ -128,24 +128,11 @@ TReadResult<QStringList> ScanTextColorsFile(const QString& fileName) {
 }
 
 TFileResult ScanTextColorsFile(const QString& fileName, const TColorSink& found, qsizetype blockSize) {
-  const QFileInfo info(fileName);
-  if (!info.exists()) return {};
-  QFile file(fileName);
-  if (info.isDir() || !file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) return TFileResult::CantOpen();
-  // A regular file ends where it says; a pipe or a device is not trusted to end at all.
-  const qint64 limit = info.isFile() ? std::numeric_limits<qint64>::max() : kMaxStreamBytes;
-  QByteArray block(std::max<qsizetype>(blockSize, 1), Qt::Uninitialized);
   TWebColorStream stream(found);
-  for (qint64 total = 0;;) {
-    const qint64 count = file.read(block.data(), block.size());
-    if (count < 0) return TFileResult::CantOpen();
-    if (count == 0) break;
-    total += count;
-    if (total > limit) return TFileResult::CantOpen();
-    stream.Feed(QByteArrayView(block.constData(), count));
-  }
-  stream.Finish();
-  return {};
+  const TFileResult read =
+      ReadFileInBlocks(fileName, blockSize, [&stream](QByteArrayView bytes) { stream.Feed(bytes); });
+  if (read.Ok()) stream.Finish();
+  return read;
 }
 
 TWebColorStream::TWebColorStream(TColorSink found)
