@@ -168,6 +168,20 @@ TEST_P(FetchAnswerTest, OnlyACompleteSuccessfulAnswerCounts) {
   }
 }
 
+// A close inside a chunk: depending on when the close reaches it, Qt's client reports it as an error or takes it
+// for the end of the body. Either way nothing is invented: a failure is "Connection failed" with no file, a
+// success holds exactly the bytes that arrived.
+TEST(FetchChunkCutShortTest, FailsOrKeepsOnlyWhatArrived) {
+  TScriptedServer server(Says(QByteArray("HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n9\r\n#ab")));
+  const TUrlDownload download = FetchUrl(server.Url(QStringLiteral("/a.css")), QuickOptions());
+  if (download.Ok()) {
+    EXPECT_EQ(ReadAll(download.FileName()), QByteArray("#ab"));
+  } else {
+    EXPECT_EQ(download.Status().MessageKey(), QStringLiteral("sConnFail"));
+    EXPECT_TRUE(download.FileName().isEmpty());
+  }
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Answers, FetchAnswerTest,
     ::testing::Values(
@@ -187,9 +201,6 @@ INSTANTIATE_TEST_SUITE_P(
         TAnswerCase{"NotHttp", "SSH-2.0-OpenSSH\r\n\r\n", "/a.css", false, ""},
         TAnswerCase{"HeaderNeverEnds", "HTTP/1.1 200 OK\r\nX: 1", "/a.css", false, ""},
         TAnswerCase{"CutShort", "HTTP/1.1 200 OK\r\nContent-Length: 10\r\n\r\n#abc", "/a.css", false, ""},
-        // Qt's client takes a close inside a chunk for the end of the body; what arrived is kept, no more.
-        TAnswerCase{"ChunkCutShort", "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n9\r\n#ab", "/a.css",
-                    true, "#ab"},
         TAnswerCase{"BadChunkSize", "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\nzz\r\n", "/a.css",
                     false, ""},
         TAnswerCase{"ClaimedLengthOverLimit", "HTTP/1.1 200 OK\r\nContent-Length: 65\r\n\r\n", "/a.css", false,
