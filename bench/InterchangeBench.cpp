@@ -1,9 +1,9 @@
 // The "#" colour scanner on a 50 MB style sheet and the reduction of a 12-megapixel picture to 256 colours,
 // each followed by the same job done by a well-known tool (ripgrep, ImageMagick) when it is installed, with the
 // ratio printed.
-#include "interchange/ImageQuantizer.h"
-#include "interchange/CssColorStream.h"
-#include "interchange/WebScan.h"
+#include "engine/images/ImageQuantizer.h"
+#include "engine/web/CssColorStream.h"
+#include "engine/web/WebScan.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,12 +1,12 @@
 // The library views with large libraries: a full paint of the swatch table holding 4,096 colours, one scroll step
 // of it, and opening the 1,816-colour emoji swatch file into the shown Library page (reading, the list and the
 // navigation strip laid out and painted). Targets: each well under a 16 ms frame; the opening under 100 ms.
-#include "actions/MainActions.h"
-#include "controls/ColorLibTable.h"
-#include "controls/ColorList.h"
-#include "tools/ColorToolPopup.h"
-#include "tools/LibraryPage.h"
-#include "workspace/Workspace.h"
+#include "ui/actions/MainActions.h"
+#include "ui/controls/ColorLibTable.h"
+#include "ui/controls/ColorList.h"
+#include "ui/tools/ColorToolPopup.h"
+#include "ui/tools/LibraryPage.h"
+#include "ui/workspace/Workspace.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,6 +1,6 @@
 // The mixer at size 128: computing the cells, and a corner change through to the rendered control.
-#include "controls/ColorMixer.h"
-#include "schemes/MixerCells.h"
+#include "ui/controls/ColorMixer.h"
+#include "engine/schemes/MixerCells.h"
 
 #include <QApplication>
 #include <QImage>

@@ -3,12 +3,12 @@
 // Sort and Remove duplicate colors of the document also run as undo steps: undoing one must take no longer
 // than the step itself.
 // GIMP palettes and swatch exchange files of 1 MB and 4 MB: reading stays linear in the size.
-#include "interchange/GimpPaletteFile.h"
-#include "interchange/SwatchExchangeFile.h"
-#include "interchange/SwatchFiles.h"
-#include "palette/PaletteDocument.h"
-#include "palette/PaletteFile.h"
-#include "palette/PaletteSort.h"
+#include "engine/formats/GimpPaletteFile.h"
+#include "engine/formats/SwatchExchangeFile.h"
+#include "engine/formats/SwatchFiles.h"
+#include "engine/palette/PaletteDocument.h"
+#include "engine/palette/PaletteFile.h"
+#include "engine/palette/PaletteSort.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,10 +1,10 @@
 // The palette list under load: adding colours one by one to a shown list (as an import does), painting a screen
 // of items, and a sort that refills a list of 100,000 entries.
-#include "actions/MainActions.h"
-#include "controls/ColorList.h"
-#include "palette/PaletteDocument.h"
-#include "palette/PalettePanel.h"
-#include "workspace/Workspace.h"
+#include "ui/actions/MainActions.h"
+#include "ui/controls/ColorList.h"
+#include "engine/palette/PaletteDocument.h"
+#include "ui/palette/PalettePanel.h"
+#include "ui/workspace/Workspace.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,9 +1,9 @@
 // The variation strips and the spectrum: their colours alone, and a rebuild with a full redraw of the picture.
-#include "controls/ColorSpectrum.h"
-#include "controls/ColorVariation.h"
+#include "ui/controls/ColorSpectrum.h"
+#include "ui/controls/ColorVariation.h"
 #include "core/ColorModels.h"
-#include "schemes/SpectrumCells.h"
-#include "schemes/VariationStrip.h"
+#include "engine/schemes/SpectrumCells.h"
+#include "engine/schemes/VariationStrip.h"
 
 #include <benchmark/benchmark.h>
 

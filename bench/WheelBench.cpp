@@ -1,7 +1,7 @@
 // The colour wheel: rendering the ring at two sizes, and the segment colours of many base colours.
-#include "controls/ColorWheelImage.h"
+#include "ui/controls/ColorWheelImage.h"
 #include "core/ColorModels.h"
-#include "schemes/ColorWheelScheme.h"
+#include "engine/schemes/ColorWheelScheme.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,8 +1,8 @@
 // One base colour change through every view of the main window, and the slider gradient rebuilds.
 #include "app/MainWindow.h"
-#include "workspace/BaseColorPanel.h"
-#include "workspace/ColorBar.h"
-#include "workspace/Workspace.h"
+#include "ui/workspace/BaseColorPanel.h"
+#include "ui/workspace/ColorBar.h"
+#include "ui/workspace/Workspace.h"
 
 #include <benchmark/benchmark.h>
 

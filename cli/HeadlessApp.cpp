@@ -1,6 +1,6 @@
 #include "HeadlessApp.h"
 
-#include "platform/AppPaths.h"
+#include "engine/platform/AppPaths.h"
 
 #include <QGuiApplication>
 

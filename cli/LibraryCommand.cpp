@@ -2,8 +2,8 @@
 
 #include "ColorLines.h"
 #include "HeadlessApp.h"
-#include "library/LibraryFile.h"
-#include "library/LibraryFolder.h"
+#include "engine/library/LibraryFile.h"
+#include "engine/library/LibraryFolder.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -3,7 +3,7 @@
 #include "CliModel.h"
 #include "core/ColorModels.h"
 #include "core/ColorText.h"
-#include "schemes/MixerCells.h"
+#include "engine/schemes/MixerCells.h"
 
 #include <optional>
 #include <string>

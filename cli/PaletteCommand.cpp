@@ -3,13 +3,13 @@
 #include "ColorLines.h"
 #include "HeadlessApp.h"
 #include "core/ColorText.h"
-#include "interchange/ExportRules.h"
-#include "interchange/ImportRules.h"
-#include "interchange/UrlFetch.h"
-#include "palette/ForeignPalette.h"
-#include "palette/PaletteDocument.h"
-#include "palette/PaletteFile.h"
-#include "palette/PaletteSort.h"
+#include "engine/formats/ExportRules.h"
+#include "engine/formats/ImportRules.h"
+#include "engine/web/UrlFetch.h"
+#include "engine/palette/ForeignPalette.h"
+#include "engine/palette/PaletteDocument.h"
+#include "engine/palette/PaletteFile.h"
+#include "engine/palette/PaletteSort.h"
 
 #include <QFileInfo>
 #include <QString>

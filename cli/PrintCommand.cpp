@@ -2,10 +2,10 @@
 
 #include "HeadlessApp.h"
 #include "SchemeArgs.h"
-#include "palette/ForeignPalette.h"
-#include "palette/PaletteFile.h"
-#include "print/PrintCards.h"
-#include "print/PrintPdf.h"
+#include "engine/palette/ForeignPalette.h"
+#include "engine/palette/PaletteFile.h"
+#include "engine/print/PrintCards.h"
+#include "engine/print/PrintPdf.h"
 
 #include <QFileInfo>
 #include <QPageSize>

@@ -3,9 +3,9 @@
 #include "HeadlessApp.h"
 #include "core/ColorModels.h"
 #include "core/ColorText.h"
-#include "interchange/CssColorStream.h"
-#include "interchange/UrlFetch.h"
-#include "interchange/WebScan.h"
+#include "engine/web/CssColorStream.h"
+#include "engine/web/UrlFetch.h"
+#include "engine/web/WebScan.h"
 
 #include <QFileInfo>
 #include <QString>

@@ -2,7 +2,7 @@
 
 #include "SchemeArgs.h"
 #include "core/ColorObject.h"
-#include "schemes/SpectrumCells.h"
+#include "engine/schemes/SpectrumCells.h"
 
 #include <array>
 #include <string>

@@ -1,7 +1,7 @@
 #include "VariationsCommand.h"
 
 #include "SchemeArgs.h"
-#include "schemes/VariationStrip.h"
+#include "engine/schemes/VariationStrip.h"
 
 #include <cstring>
 #include <sstream>

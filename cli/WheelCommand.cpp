@@ -2,7 +2,7 @@
 
 #include "core/ColorModels.h"
 #include "core/ColorText.h"
-#include "schemes/ColorWheelScheme.h"
+#include "engine/schemes/ColorWheelScheme.h"
 
 #include <algorithm>
 #include <cctype>

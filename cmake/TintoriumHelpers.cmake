@@ -13,6 +13,8 @@ function(tintorium_add_test)
   add_executable(${T_NAME} ${T_SOURCES})
   tintorium_warnings(${T_NAME})
   target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock)
+  # Shared test helpers are included by their path under tests/ ("support/...", "engine/palette/...").
+  target_include_directories(${T_NAME} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   if(T_QT)
     target_link_libraries(${T_NAME} PRIVATE tintorium_qt_test_main Qt6::Test)
   else()

@@ -1,6 +1,6 @@
 // The swatch file reader on arbitrary bytes; what it reads must write back and read again the same colours.
 #include "core/ColorModels.h"
-#include "interchange/SwatchFiles.h"
+#include "engine/formats/SwatchFiles.h"
 
 #include <cstddef>
 #include <cstdint>

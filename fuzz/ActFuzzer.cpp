@@ -1,5 +1,5 @@
 // The colour table reader on arbitrary bytes; the colours it keeps must write back byte for byte, the rest as black.
-#include "interchange/SwatchFiles.h"
+#include "engine/formats/SwatchFiles.h"
 
 #include <cstddef>
 #include <cstdint>

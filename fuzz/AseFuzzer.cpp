@@ -1,6 +1,6 @@
 // The swatch exchange reader on arbitrary bytes; what it reads must write back and read again the same RGB
 // colours with the same names.
-#include "interchange/SwatchExchangeFile.h"
+#include "engine/formats/SwatchExchangeFile.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,6 +1,6 @@
 // The all-notations scanner on arbitrary bytes, as a style sheet, an SCSS file and an HTML page: the text fed in
 // blocks of any size must give exactly the colours of the whole, and no notation may exceed the function cap.
-#include "interchange/CssColorStream.h"
+#include "engine/web/CssColorStream.h"
 
 #include <cstddef>
 #include <cstdint>

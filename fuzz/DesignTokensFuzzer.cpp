@@ -1,5 +1,5 @@
 // The Design Tokens reader on arbitrary bytes: it answers, and every colour it gives is an RGB colour.
-#include "interchange/DesignTokensFile.h"
+#include "engine/formats/DesignTokensFile.h"
 
 #include <cstddef>
 #include <cstdint>

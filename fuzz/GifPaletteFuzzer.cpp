@@ -1,5 +1,5 @@
 // The GIF colour table reader on arbitrary bytes: at most 256 six-digit texts, nothing claimed is allocated.
-#include "interchange/ImagePalette.h"
+#include "engine/images/ImagePalette.h"
 
 #include <QRegularExpression>
 

@@ -1,6 +1,6 @@
 // The GIMP palette reader on arbitrary bytes; what it reads must write back and read again the same colours,
 // and every name without control characters the same name.
-#include "interchange/GimpPaletteFile.h"
+#include "engine/formats/GimpPaletteFile.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,5 +1,5 @@
 // The .tnp reader on arbitrary bytes; whatever it reads must write back and read again the same.
-#include "palette/PaletteFile.h"
+#include "engine/palette/PaletteFile.h"
 
 #include <cstddef>
 #include <cstdint>

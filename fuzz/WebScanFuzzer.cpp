@@ -1,5 +1,5 @@
 // The "#" scanner on arbitrary bytes, against the description's copy-and-cut scan.
-#include "interchange/WebScan.h"
+#include "engine/web/WebScan.h"
 
 #include <cstddef>
 #include <cstdint>

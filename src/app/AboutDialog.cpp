@@ -1,7 +1,7 @@
 #include "app/AboutDialog.h"
 
 #include "app/AppInfo.h"
-#include "language/MessageSeam.h"
+#include "ui/language/MessageSeam.h"
 #include "app/ShellOpen.h"
 
 #include <QGuiApplication>

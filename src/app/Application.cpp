@@ -1,12 +1,12 @@
 #include "app/Application.h"
 
-#include "actions/ActionIcons.h"
+#include "ui/actions/ActionIcons.h"
 #include "app/AppInfo.h"
-#include "language/Language.h"
-#include "language/LanguageApplier.h"
+#include "engine/language/Language.h"
+#include "ui/language/LanguageApplier.h"
 #include "app/MainWindow.h"
-#include "language/MessageSeam.h"
-#include "platform/AppPaths.h"
+#include "ui/language/MessageSeam.h"
+#include "engine/platform/AppPaths.h"
 #include "app/Settings.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "app/MainStatusBar.h"
 
-#include "interchange/QtColorAdapter.h"
+#include "engine/qtcolor/QtColorAdapter.h"
 
 #include <QEvent>
 #include <QHBoxLayout>

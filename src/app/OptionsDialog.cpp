@@ -1,6 +1,6 @@
 #include "app/OptionsDialog.h"
 
-#include "language/LanguageApplier.h"
+#include "ui/language/LanguageApplier.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -3,12 +3,12 @@
 #include "ShellTestSupport.h"
 
 #include "app/Settings.h"
-#include "controls/ColorLibTable.h"
-#include "controls/ColorList.h"
-#include "interchange/SwatchFiles.h"
-#include "library/LibraryPanel.h"
-#include "platform/AppPaths.h"
-#include "tools/LibraryPage.h"
+#include "ui/controls/ColorLibTable.h"
+#include "ui/controls/ColorList.h"
+#include "engine/formats/SwatchFiles.h"
+#include "ui/library/LibraryPanel.h"
+#include "engine/platform/AppPaths.h"
+#include "ui/tools/LibraryPage.h"
 
 #include <QApplication>
 #include <QComboBox>

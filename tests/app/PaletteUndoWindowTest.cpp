@@ -3,16 +3,16 @@
 // each step; Ctrl+Z and Ctrl+Alt+Z stay with the base colour's Previous and Next.
 #include "ShellTestSupport.h"
 
-#include "actions/MainActions.h"
+#include "ui/actions/MainActions.h"
 #include "app/MainStatusBar.h"
-#include "controls/ColorList.h"
-#include "language/Language.h"
-#include "language/LanguageApplier.h"
-#include "language/Messages.h"
-#include "palette/PaletteDocument.h"
-#include "palette/PalettePanel.h"
-#include "palette/PaletteSort.h"
-#include "workspace/Workspace.h"
+#include "ui/controls/ColorList.h"
+#include "engine/language/Language.h"
+#include "ui/language/LanguageApplier.h"
+#include "engine/language/Messages.h"
+#include "engine/palette/PaletteDocument.h"
+#include "ui/palette/PalettePanel.h"
+#include "engine/palette/PaletteSort.h"
+#include "ui/workspace/Workspace.h"
 
 #include <QAction>
 #include <QDir>

@@ -3,8 +3,8 @@
 
 #include "app/MainWindow.h"
 #include "app/ShellOpen.h"
-#include "palette/PaletteEntry.h"
-#include "palette/PaletteFile.h"
+#include "engine/palette/PaletteEntry.h"
+#include "engine/palette/PaletteFile.h"
 #include "support/ScriptedDialogs.h"
 
 #include <gtest/gtest.h>

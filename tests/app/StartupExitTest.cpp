@@ -1,12 +1,12 @@
 // Start-up and exit: the command line, the palette kept between runs, the close question, Options OK.
 #include "ShellTestSupport.h"
 
-#include "platform/AppPaths.h"
-#include "actions/MainActions.h"
+#include "engine/platform/AppPaths.h"
+#include "ui/actions/MainActions.h"
 #include "app/OptionsDialog.h"
-#include "palette/PaletteDocument.h"
-#include "tools/ToolPage.h"
-#include "workspace/Workspace.h"
+#include "engine/palette/PaletteDocument.h"
+#include "ui/tools/ToolPage.h"
+#include "ui/workspace/Workspace.h"
 
 #include <QAction>
 #include <QCheckBox>

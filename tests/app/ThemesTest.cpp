@@ -1,11 +1,11 @@
 // The interface themes: each applies, looks different from the others, and keeps text readable.
 // With TINTORIUM_THEME_SHOTS set to a folder, every theme's sample window is also saved there as a PNG.
-#include "actions/MainActions.h"
+#include "ui/actions/MainActions.h"
 #include "app/MainWindow.h"
 #include "app/OptionsDialog.h"
-#include "palette/EditColorDialog.h"
-#include "palette/SortColorsDialog.h"
-#include "tools/ContrastAnalyzeForm.h"
+#include "ui/palette/EditColorDialog.h"
+#include "ui/palette/SortColorsDialog.h"
+#include "ui/tools/ContrastAnalyzeForm.h"
 #include "app/Themes.h"
 #include "support/ScriptedDialogs.h"
 

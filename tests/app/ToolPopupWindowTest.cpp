@@ -3,18 +3,18 @@
 // is right-clicked first so that the popup holds an older tool colour a second handler could wrongly use.
 #include "ShellTestSupport.h"
 
-#include "actions/MainActions.h"
-#include "controls/ColorMixer.h"
-#include "controls/ColorVariation.h"
-#include "controls/ColorWheel.h"
-#include "controls/ColorWheelImage.h"
-#include "palette/PaletteDocument.h"
-#include "tools/ColorMixerPage.h"
-#include "tools/ColorToolPopup.h"
-#include "tools/ColorWheelPage.h"
-#include "tools/VariationsPage.h"
-#include "workspace/ColorHistory.h"
-#include "workspace/Workspace.h"
+#include "ui/actions/MainActions.h"
+#include "ui/controls/ColorMixer.h"
+#include "ui/controls/ColorVariation.h"
+#include "ui/controls/ColorWheel.h"
+#include "ui/controls/ColorWheelImage.h"
+#include "engine/palette/PaletteDocument.h"
+#include "ui/tools/ColorMixerPage.h"
+#include "ui/tools/ColorToolPopup.h"
+#include "ui/tools/ColorWheelPage.h"
+#include "ui/tools/VariationsPage.h"
+#include "ui/workspace/ColorHistory.h"
+#include "ui/workspace/Workspace.h"
 
 #include <QAction>
 #include <QApplication>

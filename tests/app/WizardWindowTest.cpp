@@ -1,11 +1,11 @@
 // File > Import... and File > Export... through the real main window: the palette takes the import as one
 // step, and the export's result opens through the desktop's handler.
-#include "actions/MainActions.h"
-#include "interchange/SwatchColors.h"
-#include "palette/PaletteDocument.h"
-#include "wizards/ExportWizard.h"
-#include "wizards/ImportWizard.h"
-#include "wizards/WizardTypeList.h"
+#include "ui/actions/MainActions.h"
+#include "engine/formats/SwatchColors.h"
+#include "engine/palette/PaletteDocument.h"
+#include "ui/wizards/ExportWizard.h"
+#include "ui/wizards/ImportWizard.h"
+#include "ui/wizards/WizardTypeList.h"
 #include "ShellTestSupport.h"
 
 #include <QAction>

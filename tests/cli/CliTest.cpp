@@ -1,8 +1,8 @@
 #include "core/ColorModels.h"
 #include "core/ColorObject.h"
 #include "core/ColorText.h"
-#include "schemes/SpectrumCells.h"
-#include "schemes/VariationStrip.h"
+#include "engine/schemes/SpectrumCells.h"
+#include "engine/schemes/VariationStrip.h"
 
 #include "CliRunner.h"
 

@@ -1,10 +1,10 @@
 // tintorium-cli print as a script runs it: the PDF it writes, read back with pdfinfo and pdftoppm, and its
 // answers to bad arguments and unreadable or unwritable files.
-#include "interchange/QtColorAdapter.h"
-#include "palette/PaletteFile.h"
-#include "print/PdfProbe.h"
-#include "print/PrintCards.h"
-#include "print/PrintPdf.h"
+#include "engine/qtcolor/QtColorAdapter.h"
+#include "engine/palette/PaletteFile.h"
+#include "engine/print/PdfProbe.h"
+#include "engine/print/PrintCards.h"
+#include "engine/print/PrintPdf.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 // A dialog seam for tests: records every message and answers from a script, never blocking.
 
-#include "language/MessageSeam.h"
+#include "ui/language/MessageSeam.h"
 
 #include <QDialog>
 #include <QString>

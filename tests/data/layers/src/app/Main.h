@@ -1,1 +1,2 @@
 #pragma once
+#include "ui/controls/Swatch.h"

@@ -1,0 +1,163 @@
+#include "engine/formats/CodeExportWriters.h"
+
+#include "core/ColorText.h"
+#include "engine/files/SafeSave.h"
+#include "engine/qtcolor/ShownColor.h"
+
+#include <QSet>
+
+namespace tintorium {
+namespace {
+
+QString Name(const TColorObjectFx& color) { return QString::fromStdU16String(color.Name()); }
+QString Hex(const TColorObjectFx& color) { return QString::fromStdString(HexText(ShownRGB(color))); }
+
+QString Written(const TColorObjectFx& color, TCodeNotation notation) {
+  return QString::fromStdString(FormatCssColor(RGBValuesToColor(ShownRGB(color)), CssFormOf(notation)));
+}
+
+QString Slug(const QString& name) {
+  QString slug;
+  bool dash = false;
+  for (const QChar c : name.toLower()) {
+    if (c.isLetterOrNumber()) {
+      if (dash && !slug.isEmpty()) slug += u'-';
+      dash = false;
+      slug += c;
+    } else if (!c.isLowSurrogate() && !c.isHighSurrogate()) {
+      dash = true;
+    }
+  }
+  if (!slug.isEmpty() && slug[0].isDigit()) slug.prepend(QStringLiteral("color-"));
+  return slug;
+}
+
+QString TokenName(const QString& name) {
+  QString token = name;
+  while (token.startsWith(u'$')) token.remove(0, 1);
+  for (QChar& c : token) {
+    if (c == u'{' || c == u'}' || c == u'.') c = u'-';
+  }
+  return token;
+}
+
+// `base` made unique among `taken` with `separator` and a count.
+QString Unique(const QString& base, QSet<QString>& taken, const QString& separator) {
+  QString name = base;
+  for (int count = 2; taken.contains(name); ++count) name = base + separator + QString::number(count);
+  taken.insert(name);
+  return name;
+}
+
+QString JsonString(const QString& text) {
+  QString out = QStringLiteral("\"");
+  for (const QChar c : text) {
+    switch (c.unicode()) {
+      case u'"': out += QStringLiteral("\\\""); break;
+      case u'\\': out += QStringLiteral("\\\\"); break;
+      case u'\n': out += QStringLiteral("\\n"); break;
+      case u'\r': out += QStringLiteral("\\r"); break;
+      case u'\t': out += QStringLiteral("\\t"); break;
+      default:
+        if (c.unicode() < 0x20) {
+          out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+        } else {
+          out += c;
+        }
+    }
+  }
+  return out + u'"';
+}
+
+}  // namespace
+
+std::string_view CodeNotationName(TCodeNotation notation) {
+  switch (notation) {
+    case TCodeNotation::Hex: return "hex";
+    case TCodeNotation::Rgb: return "rgb";
+    case TCodeNotation::Oklch: return "oklch";
+  }
+  return "hex";
+}
+
+std::optional<TCodeNotation> CodeNotationFromName(std::string_view name) {
+  const QString wanted = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+  for (const TCodeNotation notation : CodeNotations) {
+    if (wanted.compare(QLatin1String(CodeNotationName(notation)), Qt::CaseInsensitive) == 0) return notation;
+  }
+  return std::nullopt;
+}
+
+TCssForm CssFormOf(TCodeNotation notation) {
+  switch (notation) {
+    case TCodeNotation::Hex: return TCssForm::Hex;
+    case TCodeNotation::Rgb: return TCssForm::Rgb;
+    case TCodeNotation::Oklch: return TCssForm::Oklch;
+  }
+  return TCssForm::Hex;
+}
+
+QStringList CodeVariableNames(const TColors& colors) {
+  QStringList names;
+  QSet<QString> taken;
+  for (const TColorObjectFx& color : colors) {
+    QString slug = Slug(Name(color));
+    if (slug.isEmpty()) slug = Slug(Hex(color));
+    names.append(Unique(slug, taken, QStringLiteral("-")));
+  }
+  return names;
+}
+
+QStringList DesignTokenNames(const TColors& colors) {
+  QStringList names;
+  QSet<QString> taken;
+  for (const TColorObjectFx& color : colors) {
+    QString token = TokenName(Name(color));
+    if (token.isEmpty()) token = Hex(color);
+    names.append(Unique(token, taken, QStringLiteral(" ")));
+  }
+  return names;
+}
+
+QByteArray CssVariablesText(const TColors& colors, TCodeNotation notation) {
+  const QStringList names = CodeVariableNames(colors);
+  QString text = QStringLiteral(":root {\n");
+  for (std::size_t i = 0; i < colors.size(); ++i) {
+    text += QStringLiteral("  --%1: %2;\n").arg(names[static_cast<qsizetype>(i)], Written(colors[i], notation));
+  }
+  text += QStringLiteral("}\n");
+  return text.toUtf8();
+}
+
+QByteArray ScssVariablesText(const TColors& colors, TCodeNotation notation) {
+  const QStringList names = CodeVariableNames(colors);
+  QString text;
+  for (std::size_t i = 0; i < colors.size(); ++i) {
+    text += QStringLiteral("$%1: %2;\n").arg(names[static_cast<qsizetype>(i)], Written(colors[i], notation));
+  }
+  return text.toUtf8();
+}
+
+QByteArray DesignTokensText(const TColors& colors, TCodeNotation notation) {
+  const QStringList names = DesignTokenNames(colors);
+  QString text = QStringLiteral("{");
+  for (std::size_t i = 0; i < colors.size(); ++i) {
+    text += i == 0 ? QStringLiteral("\n") : QStringLiteral(",\n");
+    text += QStringLiteral("  %1: {\n    \"$type\": \"color\",\n    \"$value\": %2\n  }")
+                .arg(JsonString(names[static_cast<qsizetype>(i)]), JsonString(Written(colors[i], notation)));
+  }
+  text += QStringLiteral("\n}\n");
+  return text.toUtf8();
+}
+
+TFileResult WriteCssVariablesFile(const QString& fileName, const TColors& colors, TCodeNotation notation) {
+  return SaveFileAtomically(fileName, CssVariablesText(colors, notation));
+}
+TFileResult WriteScssFile(const QString& fileName, const TColors& colors, TCodeNotation notation) {
+  return SaveFileAtomically(fileName, ScssVariablesText(colors, notation));
+}
+TFileResult WriteDesignTokensFile(const QString& fileName, const TColors& colors, TCodeNotation notation) {
+  return SaveFileAtomically(fileName, DesignTokensText(colors, notation));
+}
+
+}  // namespace tintorium

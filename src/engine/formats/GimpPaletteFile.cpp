@@ -1,0 +1,182 @@
+#include "engine/formats/GimpPaletteFile.h"
+
+#include "core/ColorText.h"
+#include "engine/files/BoundedRead.h"
+#include "engine/files/SafeSave.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace tintorium {
+namespace {
+
+constexpr QByteArrayView kHeader("GIMP Palette");
+constexpr QByteArrayView kNameKey("Name:");
+constexpr QByteArrayView kColumnsKey("Columns:");
+constexpr QByteArrayView kByteOrderMark("\xEF\xBB\xBF");
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+QByteArrayView TrimBlanks(QByteArrayView text) {
+  qsizetype first = 0;
+  qsizetype last = text.size();
+  while (first < last && IsBlank(text[first])) ++first;
+  while (last > first && IsBlank(text[last - 1])) --last;
+  return text.sliced(first, last - first);
+}
+
+/// Cuts `data` into lines at LF, CRLF or CR, counting them from 1.
+class TLineReader {
+ public:
+  explicit TLineReader(QByteArrayView data) : data_(data) {}
+
+  bool Next(QByteArrayView& line) {
+    if (pos_ >= data_.size()) return false;
+    const qsizetype start = pos_;
+    while (pos_ < data_.size() && data_[pos_] != '\n' && data_[pos_] != '\r') ++pos_;
+    line = data_.sliced(start, pos_ - start);
+    if (pos_ < data_.size()) {
+      const char lineBreak = data_[pos_++];
+      if (lineBreak == '\r' && pos_ < data_.size() && data_[pos_] == '\n') ++pos_;
+    }
+    ++number_;
+    return true;
+  }
+  int Number() const { return number_; }
+
+ private:
+  QByteArrayView data_;
+  qsizetype pos_ = 0;
+  int number_ = 0;
+};
+
+/// A whole number 0-255 starting at `pos`; `pos` ends after its digits.
+bool ReadChannel(QByteArrayView line, qsizetype& pos, std::int32_t& value) {
+  const qsizetype start = pos;
+  value = 0;
+  while (pos < line.size() && IsDigit(line[pos])) {
+    value = value * 10 + (line[pos] - '0');
+    if (value > 255) return false;
+    ++pos;
+  }
+  return pos > start;
+}
+
+bool SkipBlanks(QByteArrayView line, qsizetype& pos) {
+  const qsizetype start = pos;
+  while (pos < line.size() && IsBlank(line[pos])) ++pos;
+  return pos > start;
+}
+
+/// "R G B" and an optional name; `line` has no leading blanks.
+bool ParseRow(QByteArrayView line, TGplEntry& entry) {
+  qsizetype pos = 0;
+  if (!ReadChannel(line, pos, entry.Rgb.R) || !SkipBlanks(line, pos)) return false;
+  if (!ReadChannel(line, pos, entry.Rgb.G) || !SkipBlanks(line, pos)) return false;
+  if (!ReadChannel(line, pos, entry.Rgb.B)) return false;
+  if (pos < line.size() && !SkipBlanks(line, pos)) return false;
+  entry.Name = QString::fromUtf8(line.sliced(pos)).trimmed();
+  return true;
+}
+
+QString HeaderValue(QByteArrayView line, QByteArrayView key) {
+  return QString::fromUtf8(line.sliced(key.size())).trimmed();
+}
+
+/// Line breaks and tabs inside a name would break the row apart.
+QString OneLine(QString text) {
+  for (QChar& c : text) {
+    if (c.unicode() < 0x20 || c.unicode() == 0x7F) c = u' ';
+  }
+  return text;
+}
+
+std::int32_t Channel(std::int32_t c) { return std::clamp(c, 0, 255); }
+
+}  // namespace
+
+TReadResult<TGplPalette> ParseGplData(QByteArrayView data) {
+  if (data.startsWith(kByteOrderMark)) data = data.sliced(kByteOrderMark.size());
+  TLineReader lines(data);
+  QByteArrayView line;
+  if (!lines.Next(line) || !TrimBlanks(line).startsWith(kHeader)) {
+    return {{}, TFileResult::Failure(QString::fromLatin1(kGplHeaderText))};
+  }
+  TGplPalette palette;
+  bool named = false;
+  bool hasColumns = false;
+  while (lines.Next(line)) {
+    line = TrimBlanks(line);
+    if (line.isEmpty() || line.front() == '#') continue;
+    if (line.startsWith(kNameKey)) {
+      if (!named) palette.Name = HeaderValue(line, kNameKey);
+      named = true;
+      continue;
+    }
+    if (line.startsWith(kColumnsKey)) {
+      bool ok = false;
+      const int columns = HeaderValue(line, kColumnsKey).toInt(&ok);
+      if (!hasColumns && ok && columns >= 0 && columns <= MaxGplColumns) palette.Columns = columns;
+      hasColumns = true;
+      continue;
+    }
+    TGplEntry entry;
+    if (!ParseRow(line, entry)) {
+      return {{}, TFileResult::Failure(QString::fromLatin1(kGplRowText).arg(lines.Number()))};
+    }
+    palette.Entries.push_back(std::move(entry));
+  }
+  return {std::move(palette), {}};
+}
+
+TReadResult<TGplPalette> ReadGplFile(const QString& fileName) {
+  if (!QFileInfo::exists(fileName)) return {{}, TFileResult::FileNotFound()};
+  TBoundedBytes bytes;
+  if (TFileResult opened = bytes.Open(fileName); !opened) return {{}, opened};
+  return ParseGplData(bytes.Data());
+}
+
+QByteArray EncodeGplData(const TColors& colors, const QString& paletteName, int columns) {
+  QByteArray out;
+  out.reserve(64 + paletteName.size() * 3 + static_cast<qsizetype>(colors.size()) * 32);
+  out += "GIMP Palette\nName: ";
+  out += OneLine(paletteName).toUtf8();
+  out += "\nColumns: ";
+  out += QByteArray::number(std::clamp(columns, 0, MaxGplColumns));
+  out += "\n#\n";
+  for (const TColorObjectFx& color : colors) {
+    const TRGBValues v = color.GetRGB();
+    char numbers[16];
+    const int length = std::snprintf(numbers, sizeof numbers, "%3d %3d %3d", Channel(v.R), Channel(v.G), Channel(v.B));
+    out.append(numbers, length);
+    if (!color.Name().empty()) {
+      out += '\t';
+      out += OneLine(QString::fromStdU16String(color.Name())).toUtf8();
+    }
+    out += '\n';
+  }
+  return out;
+}
+
+TFileResult WriteGplFile(const QString& fileName, const TColors& colors, const QString& paletteName, int columns) {
+  const QString name = paletteName.isEmpty() ? QFileInfo(fileName).completeBaseName() : paletteName;
+  return SaveFileAtomically(fileName, EncodeGplData(colors, name, columns));
+}
+
+TColors GplColorObjects(const TGplPalette& palette) {
+  TColors colors;
+  colors.reserve(palette.Entries.size());
+  for (const TGplEntry& entry : palette.Entries) {
+    TColorObjectFx color;
+    color.SetRGB(entry.Rgb);
+    color.SetName(entry.Name.isEmpty() ? QString::fromStdString(HexText(entry.Rgb)).toStdU16String()
+                                       : entry.Name.toStdU16String());
+    colors.push_back(std::move(color));
+  }
+  return colors;
+}
+
+}  // namespace tintorium

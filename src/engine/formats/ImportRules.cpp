@@ -1,0 +1,206 @@
+#include "engine/formats/ImportRules.h"
+
+#include "core/ColorModels.h"
+#include "core/ColorText.h"
+#include "engine/web/CssColorStream.h"
+#include "engine/formats/DesignTokensFile.h"
+#include "engine/images/ImagePalette.h"
+#include "engine/formats/SwatchColors.h"
+#include "engine/formats/SwatchFiles.h"
+#include "engine/web/WebScan.h"
+
+#include <QFileInfo>
+#include <QSet>
+
+namespace tintorium {
+namespace {
+
+// The colours a source yields before filtering; Names is empty unless the source carries names.
+struct TFoundColors {
+  QStringList Hex;
+  QStringList Names;
+};
+
+TReadResult<TFoundColors> FromAco(const QString& path) {
+  TReadResult<TFoundColors> found;
+  const TReadResult<TAcoColors> aco = ReadAcoFile(path);
+  found.Status = aco.Status;
+  if (!aco.Ok()) return found;
+  for (const TColor color : aco.Value.Colors) {
+    found.Value.Hex.append(QString::fromStdString(HexText(ColorToRGBValues(color))));
+  }
+  if (aco.Value.HasNames) found.Value.Names = aco.Value.Names;
+  return found;
+}
+
+TReadResult<TFoundColors> FromTexts(const TReadResult<QStringList>& texts) {
+  TReadResult<TFoundColors> found;
+  found.Status = texts.Status;
+  if (texts.Ok()) found.Value.Hex = texts.Value;
+  return found;
+}
+
+// Formats that always carry names: an unnamed colour is already named by its hexadecimal text.
+TReadResult<TFoundColors> FromNamedColors(const TReadResult<TColors>& colors) {
+  TReadResult<TFoundColors> found;
+  found.Status = colors.Status;
+  for (const TColorObjectFx& color : colors.Value) {
+    found.Value.Hex.append(QString::fromStdString(color.HexText()));
+    found.Value.Names.append(QString::fromStdU16String(color.Name()));
+  }
+  return found;
+}
+
+// A custom property or an SCSS variable names its colour; any other property leaves the hexadecimal text.
+QString CaptionOf(const TCssColorMatch& match, const QString& hex) {
+  const QString property = QString::fromStdString(match.Property);
+  if (property.startsWith(QStringLiteral("--")) && property.size() > 2) return property.mid(2);
+  if (property.startsWith(u'$') && property.size() > 1) return property.mid(1);
+  return hex;
+}
+
+TReadResult<TFoundColors> FromCssNotations(const QString& path) {
+  TReadResult<TFoundColors> found;
+  found.Status = ScanCssColorsFile(path, [&found](const TCssColorMatch& match) {
+    const QString hex = QString::fromStdString(HexText(ColorToRGBValues(match.Color)));
+    found.Value.Hex.append(hex);
+    found.Value.Names.append(CaptionOf(match, hex));
+  });
+  if (!found.Ok()) found.Value = {};
+  return found;
+}
+
+TReadResult<TFoundColors> ReadSource(const QString& path, TImportSource source, const TImportOptions& options) {
+  switch (source) {
+    case TImportSource::Aco: return FromAco(path);
+    case TImportSource::Act: return FromTexts(ReadActFile(path));
+    case TImportSource::Gpl:
+    case TImportSource::Ase: return FromNamedColors(ReadSwatchColors(path));
+    case TImportSource::Image: return FromTexts(ReadImagePalette(path));
+    case TImportSource::Gif: return FromTexts(ReadGifPalette(path));
+    case TImportSource::WebText:
+      return options.AllNotations ? FromCssNotations(path) : FromTexts(ScanTextColorsFile(path));
+    case TImportSource::Scss: return FromCssNotations(path);
+    case TImportSource::DesignTokens: return FromNamedColors(ReadDesignTokensFile(path));
+    case TImportSource::None: break;
+  }
+  return {};
+}
+
+bool IsGray(const QString& hex) {
+  const TRGBValues rgb = ParseHexColor(hex.toStdString());
+  return rgb.R == rgb.G && rgb.G == rgb.B;
+}
+
+// "#FFFFFF" and "#ffffff" are one colour: duplicates are found by value, not by how the source wrote them.
+QList<TImportRow> FilteredRows(const TFoundColors& found, const TImportOptions& options) {
+  QList<TImportRow> rows;
+  QSet<TColor> listed;
+  for (qsizetype i = 0; i < found.Hex.size(); ++i) {
+    const QString& hex = found.Hex[i];
+    if (options.NoGrays && IsGray(hex)) continue;
+    const TColor value = RGBValuesToColor(ParseHexColor(hex.toStdString()));
+    if (options.NoDuplicates && listed.contains(value)) continue;
+    listed.insert(value);
+    rows.append({i < found.Names.size() ? found.Names[i] : hex, hex});
+  }
+  return rows;
+}
+
+struct TKeyedSource {
+  const char16_t* Key;
+  TImportSource Source;
+};
+
+constexpr TKeyedSource kExtensions[] = {
+    {u"aco", TImportSource::Aco},      {u"act", TImportSource::Act},      {u"gpl", TImportSource::Gpl},
+    {u"ase", TImportSource::Ase},      {u"bmp", TImportSource::Image},    {u"jpg", TImportSource::Image},
+    {u"jpeg", TImportSource::Image},   {u"png", TImportSource::Image},    {u"gif", TImportSource::Gif},
+    {u"css", TImportSource::WebText},  {u"htm", TImportSource::WebText},  {u"html", TImportSource::WebText},
+    {u"php", TImportSource::WebText},  {u"scss", TImportSource::Scss},
+};
+
+constexpr TKeyedSource kMediaTypes[] = {
+    {u"text/html", TImportSource::WebText},  {u"application/xhtml+xml", TImportSource::WebText},
+    {u"text/css", TImportSource::WebText},   {u"image/png", TImportSource::Image},
+    {u"image/jpeg", TImportSource::Image},   {u"image/bmp", TImportSource::Image},
+    {u"image/x-bmp", TImportSource::Image},  {u"image/x-ms-bmp", TImportSource::Image},
+    {u"image/gif", TImportSource::Gif},      {u"text/x-scss", TImportSource::Scss},
+    {u"application/design-tokens+json", TImportSource::DesignTokens},
+};
+
+TImportSource Lookup(std::span<const TKeyedSource> table, const QString& key) {
+  for (const TKeyedSource& row : table) {
+    if (key == QStringView(row.Key)) return row.Source;
+  }
+  return TImportSource::None;
+}
+
+constexpr TImportType kTypes[] = {
+    {"Adobe Photoshop Color Palette=ACO+Import colors from Color Palette files, created with Adobe Photoshop~"
+     "Color Palette (*.aco)|*.aco"},
+    {"Adobe Color Table=ACT+Import colors from Adobe Color Table~Color Table (*.act)|*.act"},
+    {"Web-page (HTML/CSS)=HTML,CSS+Import colors from local saved web-page~Web-page (*.html;*htm;*.php;*.css)|"
+     "*.html;*htm;*.php;*.css"},
+    {"Internet link=URL+Import colors from a web-page or image from internet website. This function needs "
+     "internet connection~url|*.url",
+     true},
+    {"Images=BMP,GIF,JPG,PNG+Import all colors, that will be found in image~Images (*.bmp;*.gif;*.jpg;*.png)|"
+     "*.bmp;*.gif;*.jpg;*.jpeg;*.png"},
+    {"GIMP Palette=GPL+Import colors and their names from GIMP palette files~GIMP Palette (*.gpl)|*.gpl"},
+    {"Adobe Swatch Exchange=ASE+Import colors and their names from Adobe Swatch Exchange files~"
+     "Swatch Exchange (*.ase)|*.ase"},
+    {"SCSS variables=SCSS+Import colors from SCSS variables and style rules~SCSS (*.scss)|*.scss"},
+    {"W3C Design Tokens=JSON+Import the color tokens of a W3C Design Tokens file~"
+     "Design Tokens (*.tokens.json)|*.tokens.json"},
+};
+
+constexpr TImportOptionFlag kOptionFlags[] = {
+    {"chkDontDuplicate", "Do not import duplicate colors", &TImportOptions::NoDuplicates},
+    {"chkDontBlack", "Do not import black,white and gray colors", &TImportOptions::NoGrays},
+    {"chkAllNotations", "All CSS color notations", &TImportOptions::AllNotations},
+};
+
+}  // namespace
+
+TImportSource ImportSourceForPath(const QString& path) {
+  if (IsDesignTokensPath(path)) return TImportSource::DesignTokens;
+  return Lookup(kExtensions, QFileInfo(path).suffix().toLower());
+}
+
+TImportSource ImportSourceForMediaType(const QString& mediaType) {
+  return Lookup(kMediaTypes, mediaType.trimmed().toLower());
+}
+
+std::span<const TImportType> ImportTypes() { return kTypes; }
+
+std::span<const TImportOptionFlag> ImportOptionFlags() { return kOptionFlags; }
+
+TReadResult<QList<TImportRow>> ImportColorRows(const QString& pathOrAddress, const TImportOptions& options,
+                                               const TFetchOptions& fetch) {
+  TReadResult<QList<TImportRow>> result;
+  if (IsWebAddress(pathOrAddress)) {
+    const TUrlDownload download = FetchUrl(pathOrAddress, fetch);
+    if (!download.Ok()) {
+      result.Status = download.Status();
+      return result;
+    }
+    // "page.php?id=3" or a bare host names no reader: the server said what it sent.
+    TImportSource source = ImportSourceForPath(download.FileName());
+    if (source == TImportSource::None) source = ImportSourceForMediaType(download.ContentType());
+    return ImportFileRows(download.FileName(), options, source);
+  }
+  return ImportFileRows(pathOrAddress, options);
+}
+
+TReadResult<QList<TImportRow>> ImportFileRows(const QString& path, const TImportOptions& options,
+                                              TImportSource source) {
+  TReadResult<QList<TImportRow>> result;
+  if (source == TImportSource::None) source = ImportSourceForPath(path);
+  const TReadResult<TFoundColors> found = ReadSource(path, source, options);
+  result.Status = found.Status;
+  if (found.Ok()) result.Value = FilteredRows(found.Value, options);
+  return result;
+}
+
+}  // namespace tintorium

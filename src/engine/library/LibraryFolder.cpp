@@ -1,0 +1,42 @@
+#include "engine/library/LibraryFolder.h"
+
+#include "engine/platform/AppPaths.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace tintorium {
+
+QStringList ListLibraries(const QString& folder) {
+  QStringList names;
+  const QDir dir(folder);
+  if (folder.isEmpty() || !dir.exists()) return names;
+  for (const char* extension : LibraryExtensions) {
+    const QString mask = QStringLiteral("*.") + QLatin1String(extension);
+    names += dir.entryList({mask}, QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
+  }
+  return names;
+}
+
+QStringList LibraryFolders() { return {PalettesFolder(), UserPalettesFolder()}; }
+
+QStringList ListLibraries(const QStringList& folders) {
+  QStringList names;
+  for (const QString& folder : folders)
+    for (const QString& name : ListLibraries(folder))
+      if (!names.contains(name, Qt::CaseInsensitive)) names += name;
+  return names;
+}
+
+QString LibraryPath(const QStringList& folders, const QString& name) {
+  if (name.contains(QLatin1Char('/')) || folders.isEmpty()) return name;
+  for (const QString& folder : folders) {
+    const QDir dir(folder);
+    if (dir.exists(name)) return dir.filePath(name);
+    for (const QString& listed : ListLibraries(folder))
+      if (listed.compare(name, Qt::CaseInsensitive) == 0) return dir.filePath(listed);
+  }
+  return QDir(folders.first()).filePath(name);
+}
+
+}  // namespace tintorium

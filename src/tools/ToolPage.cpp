@@ -1,9 +1,0 @@
-#include "tools/ToolPage.h"
-
-namespace tintorium {
-
-TToolPage::TToolPage(QWidget* parent) : QWidget(parent) {}
-
-void TToolPage::ShowTool(bool) {}
-
-}  // namespace tintorium

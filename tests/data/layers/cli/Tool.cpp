@@ -1,0 +1,3 @@
+#include "engine/palette/Doc.h"
+#include "ui/controls/Swatch.h"
+#include "Local.h"

@@ -1,0 +1,2 @@
+#include "core/Color.h"
+#include <QApplication>

@@ -1,2 +1,0 @@
-#include "controls/Swatch.h"
-#include "app/Main.h"

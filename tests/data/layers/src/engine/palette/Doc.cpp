@@ -1,0 +1,2 @@
+#include "engine/palette/Doc.h"
+#include "engine/formats/Reader.h"

@@ -1,0 +1,3 @@
+#pragma once
+#include <QString>
+#include "core/Color.h"

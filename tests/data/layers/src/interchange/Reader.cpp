@@ -1,4 +1,0 @@
-#include "interchange/Reader.h"
-#include "controls/Swatch.h"
-#include <QPrinter>
-#include <QImage>

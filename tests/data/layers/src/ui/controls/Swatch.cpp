@@ -1,0 +1,2 @@
+#include "ui/controls/Swatch.h"
+#include "app/Main.h"

@@ -1,0 +1,2 @@
+#pragma once
+#include "ui/workspace/Hub.h"
