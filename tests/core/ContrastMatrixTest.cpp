@@ -60,8 +60,11 @@ TEST(ContrastMatrixTest, EveryOrderedPairWithNormalVision) {
 }
 
 TEST(ContrastMatrixTest, AViewSimulatesEveryColourFirst) {
-  for (const TVisionView view : {TVisionView{TVisionKind::Protanopia, 1.0}, TVisionView{TVisionKind::Deuteranomaly, 0.6},
-                                 TVisionView{TVisionKind::Achromatopsia, 1.0}}) {
+  const TVisionView views[] = {{TVisionKind::Protanopia, 1.0},
+                               {TVisionKind::Deuteranomaly, 0.6},
+                               {TVisionKind::Achromatopsia, 1.0},
+                               {TVisionKind::Tritanomaly, 0.0}};
+  for (const TVisionView& view : views) {
     const auto matrix = ComputeContrastMatrix(kPalette, view);
     ASSERT_TRUE(matrix);
     for (std::size_t i = 0; i < kPalette.size(); ++i) EXPECT_EQ(matrix->Seen[i], SimulateVision(kPalette[i], view));
@@ -70,8 +73,8 @@ TEST(ContrastMatrixTest, AViewSimulatesEveryColourFirst) {
   // Red on black loses contrast for a protanope: AA with normal vision, not once simulated.
   const std::vector<TColor> redOnBlack{Rgb(255, 0, 0), clBlack};
   EXPECT_TRUE(ComputeContrastMatrix(redOnBlack)->Cell(0, 1).Meets(TContrastTarget::AA));
-  EXPECT_FALSE(
-      ComputeContrastMatrix(redOnBlack, TVisionView{TVisionKind::Protanopia, 1.0})->Cell(0, 1).Meets(TContrastTarget::AA));
+  const auto protan = ComputeContrastMatrix(redOnBlack, TVisionView{TVisionKind::Protanopia, 1.0});
+  EXPECT_FALSE(protan->Cell(0, 1).Meets(TContrastTarget::AA));
 }
 
 // Black, white and #888: every figure is known, so the counts are too.
