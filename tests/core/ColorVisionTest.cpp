@@ -370,6 +370,7 @@ TEST(VisionKindTest, ViewsParseAKindAndAnOptionalSeverity) {
       {"tritanomaly:1", TVisionView{TVisionKind::Tritanomaly, 1.0}},
       {"tritanomaly:0", TVisionView{TVisionKind::Tritanomaly, 0.0}},
       {"achromatopsia:0.25", TVisionView{TVisionKind::Achromatopsia, 0.25}},
+      {"Deuteranomaly:.5", TVisionView{TVisionKind::Deuteranomaly, 0.5}},
       {"deuteranomaly:1.5", std::nullopt},
       {"deuteranomaly:-0.1", std::nullopt},
       {"deuteranomaly:", std::nullopt},

@@ -10,6 +10,7 @@
 #include <cmath>
 #include <cstdio>
 #include <numbers>
+#include <random>
 #include <string>
 
 namespace tintorium {
@@ -108,6 +109,32 @@ INSTANTIATE_TEST_SUITE_P(
         FixCase{"WhiteOnGreyApca75", kWhite, Rgb(0x88, 0x88, 0x88), TContrastTarget::Apca75, false},
         FixCase{"GreyOnGreyApca90", Rgb(0x40, 0x40, 0x40), Rgb(0x66, 0x66, 0x66), TContrastTarget::Apca90, false}),
     [](const testing::TestParamInfo<FixCase>& info) { return std::string(info.param.name); });
+
+// Beyond the table: seeded random pairs over every target, each checked the same way against a walk of the line.
+TEST(SuggestContrastFixTest, RandomPairsGetTheNearestPassingColourOrNone) {
+  std::mt19937 random(2020);
+  std::uniform_int_distribution<std::uint32_t> any(0, 0xFFFFFF);
+  int fixed = 0;
+  for (int i = 0; i < 36; ++i) {
+    const TColor text = any(random);
+    const TColor back = any(random);
+    const TContrastTarget target = ContrastTargets[i % ContrastTargets.size()];
+    const auto fix = SuggestContrastFix(text, back, target);
+    const TOkLab origin = OkLabOf(text);
+    double nearest = INFINITY;
+    constexpr int Steps = 4000;
+    for (int k = 0; k <= Steps; ++k) {
+      const TColor candidate = HueLineColor(text, static_cast<double>(k) / Steps);
+      if (Meets(candidate, back, target)) nearest = std::min(nearest, DeltaEOK(origin, OkLabOf(candidate)));
+    }
+    ASSERT_EQ(fix.has_value(), nearest < INFINITY) << Hex(text) << " on " << Hex(back) << " " << i;
+    if (!fix) continue;
+    ++fixed;
+    EXPECT_TRUE(Meets(fix->Color, back, target)) << Hex(text) << " on " << Hex(back) << " " << i;
+    EXPECT_LE(fix->DeltaEOK, nearest) << Hex(text) << " on " << Hex(back) << " " << i;
+  }
+  EXPECT_GT(fixed, 12);
+}
 
 // The line itself: black to white through the text colour at its own lightness; in gamut the text's hue and
 // chroma to 8-bit rounding, beyond it within the CSS mapping's JND (0.02) plus rounding of a colour at the line's
