@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <numbers>
 #include <random>
+#include <ostream>
 #include <string>
 
 namespace tintorium {
@@ -39,6 +40,8 @@ struct FixCase {
   TContrastTarget target;
   bool fixable;
 };
+
+void PrintTo(const FixCase& c, std::ostream* os) { *os << c.name; }
 
 class SuggestContrastFixTest : public testing::TestWithParam<FixCase> {};
 

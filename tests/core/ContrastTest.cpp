@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdio>
 #include <random>
+#include <ostream>
 #include <string>
 
 namespace tintorium {
@@ -169,6 +170,8 @@ struct ApcaCase {
   TColor back;
   double lc;
 };
+
+void PrintTo(const ApcaCase& c, std::ostream* os) { *os << c.name; }
 
 class ApcaContrastTest : public testing::TestWithParam<ApcaCase> {};
 
