@@ -4,6 +4,7 @@
 #include "HeadlessApp.h"
 #include "core/ColorText.h"
 #include "engine/formats/ExportRules.h"
+#include "engine/formats/FormatRegistry.h"
 #include "engine/formats/ImportRules.h"
 #include "engine/web/UrlFetch.h"
 #include "engine/palette/ForeignPalette.h"
@@ -158,18 +159,20 @@ TOptions ParseOptions(const TCliArgs& args) {
 }
 
 bool IsAddress(const QString& source) { return IsWebAddress(source); }
-bool IsPaletteFile(const QString& path) { return QFileInfo(path).suffix().compare(u"tnp", Qt::CaseInsensitive) == 0; }
+// Our own palette file: read and written as it is, outside the import and export rules.
+bool IsPaletteFile(const QString& path) { return PathHasFormatExtension(path, NativePaletteFormat()); }
 
 void RequireReadable(const QString& source) {
-  if (IsAddress(source) || IsPaletteFile(source)) return;
-  if (ImportSourceForPath(source) == TImportSource::None) {
+  if (IsAddress(source)) return;
+  const TFileFormat* format = FormatForPath(source, TFormatUse::Read);
+  if (format == nullptr || (format->Import == TImportSource::None && (format->Flags & fPalette) == 0)) {
     throw TUsageError("'" + Utf8(source) + "': not a file type colours can be read from");
   }
 }
 
 void RequireWritable(const QString& target) {
-  if (IsPaletteFile(target)) return;
-  if (ExportWriterForPath(target) == TExportWriter::None) {
+  const TFileFormat* format = FormatForPath(target, TFormatUse::Write);
+  if (format == nullptr || (format->Export == TExportWriter::None && (format->Flags & fNative) == 0)) {
     throw TUsageError("'" + Utf8(target) + "': not a file type colours can be written to");
   }
 }
@@ -196,7 +199,7 @@ TReadResult<TPaletteEntries> ReadEntries(const QString& source, const TImportOpt
     result.Status = TFileResult::FileNotFound();
     return result;
   }
-  if (!IsAddress(source) && (IsPaletteFile(source) || IsForeignPaletteFile(source))) {
+  if (!IsAddress(source) && PaletteFormatForPath(source) != nullptr) {
     // Swatch files keep their names and the models they give (an .ase Lab colour stays Lab).
     result.Status = ReadAnyPaletteFile(source, result.Value);
     if (!result.Ok()) result.Value.clear();

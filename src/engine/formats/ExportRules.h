@@ -1,6 +1,6 @@
 #pragma once
 // What the export wizard offers and which writer it uses: its types with their extensions and options, and
-// the writer a path selects. A type added to the table here appears in the wizard without touching it.
+// the writer a path selects, all taken from the format table (FormatRegistry.h).
 
 #include "core/ColorObject.h"
 #include "engine/formats/CodeExportWriters.h"

@@ -1,6 +1,7 @@
 #pragma once
 // What the import wizard offers and lists: its types and options, the reader a path or a download selects,
-// and the filters. A type or an option added to the tables here appears in the wizard without touching it.
+// and the filters. The types and readers come from the format table (FormatRegistry.h); an option added to the
+// table here appears in the wizard without touching it.
 
 #include "engine/files/FileResult.h"
 #include "engine/web/UrlFetch.h"
