@@ -49,12 +49,18 @@ TExportWriter ExportWriterForPath(const QString& path) {
 }
 
 TExportWriter ExportWriterFor(const QString& path, const TExportOptions& options) {
+  if (const TFileFormat* chosen = FormatForExportWriter(options.Chosen);
+      chosen != nullptr && PathHasFormatExtension(path, *chosen)) {
+    return options.Chosen;
+  }
   const TExportWriter writer = ExportWriterForPath(path);
   return writer == TExportWriter::Css && options.CssVariables ? TExportWriter::CssVariables : writer;
 }
 
 void ApplyExportType(const TExportType& type, TExportOptions& options) {
   options.CssVariables = type.Writer == TExportWriter::CssVariables;
+  const TFileFormat* format = FormatForExportWriter(type.Writer);
+  options.Chosen = format != nullptr && (format->Flags & fWriteByChoice) != 0 ? type.Writer : TExportWriter::None;
 }
 
 TExportResult ExportColors(const QString& path, const TColors& colors, const TExportOptions& options) {

@@ -3,6 +3,7 @@
 #include "engine/formats/DesignTokensFile.h"
 #include "engine/formats/ExportWriters.h"
 #include "engine/formats/GimpPaletteFile.h"
+#include "engine/formats/OfficeColorTable.h"
 #include "engine/formats/SwatchExchangeFile.h"
 #include "engine/formats/SwatchFiles.h"
 
@@ -58,6 +59,9 @@ TFileResult WriteImage(const QString& path, const TColors& colors, const TExport
   const auto format = SwatchImageFormatForExtension(QFileInfo(path).suffix());
   return WriteSwatchImage(path, colors, options.Image, format.value_or(TSwatchImageFormat::Png));
 }
+TFileResult WriteSoc(const QString& path, const TColors& colors, const TExportOptions&) {
+  return WriteSocFile(path, colors);
+}
 TFileResult WriteXml(const QString& path, const TColors& colors, const TExportOptions&) {
   return WriteXmlFile(path, colors);
 }
@@ -86,13 +90,14 @@ constexpr const char16_t* kGif[] = {u"gif"};
 constexpr const char16_t* kGifTypes[] = {u"image/gif"};
 constexpr const char16_t* kXml[] = {u"xml"};
 constexpr const char16_t* kTxt[] = {u"txt"};
+constexpr const char16_t* kSoc[] = {u"soc"};
 
 // The wizard items keep the indexes of the original lists (language files key them as lstType<N>); the
 // import list's item 3 is the web address, which is no file format (ImportTypes adds it).
 const TFileFormat kFormats[] = {
     {.Name = "Tintorium Palette",
      .Extensions = kTnp,
-     .Flags = fNative | fPalette,
+     .Flags = fNative | fPalette | fListed,
      .Reads = ftColors | ftNames | ftModels | ftCmyk | ftLab,
      .Keeps = ftColors | ftNames | ftModels | ftCmyk | ftLab,
      .Read = ReadPaletteColors,
@@ -102,7 +107,7 @@ const TFileFormat kFormats[] = {
      .Fuzzer = "fuzz_palette_file"},
     {.Name = "Adobe Photoshop Color Palette",
      .Extensions = kAco,
-     .Flags = fPalette,
+     .Flags = fPalette | fListed,
      .Reads = ftColors | ftNames,
      .Keeps = ftColors | ftNames,
      .Read = ReadAco,
@@ -118,7 +123,7 @@ const TFileFormat kFormats[] = {
      .Fuzzer = "fuzz_aco"},
     {.Name = "Adobe Color Table",
      .Extensions = kAct,
-     .Flags = fPalette,
+     .Flags = fPalette | fListed,
      .Reads = ftColors,
      .Keeps = ftColors,
      .Read = ReadAct,
@@ -132,7 +137,7 @@ const TFileFormat kFormats[] = {
      .Fuzzer = "fuzz_act"},
     {.Name = "GIMP Palette",
      .Extensions = kGpl,
-     .Flags = fPalette,
+     .Flags = fPalette | fListed,
      .Reads = ftColors | ftNames,
      .Keeps = ftColors | ftNames,
      .Read = ReadGpl,
@@ -148,7 +153,7 @@ const TFileFormat kFormats[] = {
      .Fuzzer = "fuzz_gpl"},
     {.Name = "Adobe Swatch Exchange",
      .Extensions = kAse,
-     .Flags = fPalette,
+     .Flags = fPalette | fListed,
      .Reads = ftColors | ftNames | ftGroups | ftCmyk | ftLab,
      .Keeps = ftColors | ftNames,
      .Read = ReadAse,
@@ -250,6 +255,20 @@ const TFileFormat kFormats[] = {
      .Extensions = kTxt,
      .Write = WriteColorSet,
      .Export = TExportWriter::PainterText},
+    {.Name = "LibreOffice color table",
+     .Extensions = kSoc,
+     .Flags = fPalette,
+     .Reads = ftColors | ftNames,
+     .Keeps = ftColors | ftNames,
+     .Read = ReadSocFile,
+     .Import = TImportSource::Palette,
+     .Write = WriteSoc,
+     .Export = TExportWriter::Soc,
+     .ImportPlace = {9, "LibreOffice color table=SOC+Import colors and their names from LibreOffice color tables~"
+                        "Color table (*.soc)|*.soc"},
+     .ExportPlace = {11, "LibreOffice color table=SOC+Export colors and their names to a LibreOffice color table~"
+                         "Color table (*.soc)|*.soc"},
+     .Fuzzer = "fuzz_soc"},
 };
 
 bool EndsInExtension(const QString& fileName, const char16_t* extension) {
@@ -347,7 +366,7 @@ const TFileFormat* PaletteFormatForPath(const QString& path) {
 std::vector<const TFileFormat*> PaletteFormats() {
   std::vector<const TFileFormat*> rows;
   for (const TFileFormat& format : kFormats)
-    if ((format.Flags & fPalette) != 0) rows.push_back(&format);
+    if ((format.Flags & fListed) != 0) rows.push_back(&format);
   return rows;
 }
 

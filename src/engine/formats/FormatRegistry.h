@@ -11,8 +11,10 @@
 //   2. Add one row to kFormats in FormatRegistry.cpp: name, extensions (lower case, no dot, longest first
 //      when one ends another), media types, Reads/Keeps flags, reader and writer, and where it stands in
 //      the wizards' lists (append; never renumber, since language files key the items by index lstType<N>).
-//      A row with fPalette opens as the palette, lists as a library and joins the palette Open chooser
-//      under its FilterKey (a new key needs its texts in data/Language/*.lng).
+//      A row with fPalette opens as the palette and is read by `tintorium-cli palette` with its names and
+//      models; with fListed too it joins the palette Open chooser under its FilterKey (a new key needs its
+//      texts in data/Language/*.lng) and the library listing. Import through TImportSource::Palette needs no
+//      code of its own; a wizard item is English here and in data/Language/*.lng (lstType<N>).
 //   3. Add a libFuzzer target for its reader in fuzz/ and name it in the row's Fuzzer; the registry tests
 //      check that the fuzzer exists and is seeded with the row's extensions, and the round-trip test checks
 //      what Keeps promises.
@@ -51,9 +53,10 @@ enum TFormatTrait : std::uint16_t {
 /// How a format takes part beyond its reader and writer.
 enum TFormatFlag : std::uint16_t {
   fNative = 1 << 0,   // our own palette file (.tnp): not another program's
-  fPalette = 1 << 1,  // opens as the palette, lists as a library, joins the palette Open chooser
+  fPalette = 1 << 1,  // opens as the palette (names and models as read); needs Read
   /// Written only when chosen by name (an export type, an option): its extension writes another format.
   fWriteByChoice = 1 << 2,
+  fListed = 1 << 3,  // joins the palette Open chooser (FilterKey) and the library listing (LibraryPlace)
 };
 
 using TFormatReader = TReadResult<TColors> (*)(const QString& path);
@@ -121,9 +124,10 @@ const TFileFormat* FormatForExportWriter(TExportWriter writer);
 /// Our own palette file's row (.tnp).
 const TFileFormat& NativePaletteFormat();
 /// The format `path` is read by when it opens as the palette (fPalette), or null.
+/// (Formats sharing an extension are told apart by content, so the file is looked into.)
 const TFileFormat* PaletteFormatForPath(const QString& path);
 
-/// The formats that open as the palette (fPalette), in table order; and in library listing order.
+/// The formats of the palette Open chooser (fListed), in table order; and in library listing order.
 std::vector<const TFileFormat*> PaletteFormats();
 std::vector<const TFileFormat*> LibraryFormats();
 

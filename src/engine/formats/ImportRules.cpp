@@ -85,6 +85,11 @@ TReadResult<TFoundColors> ReadSource(const QString& path, TImportSource source, 
       return options.AllNotations ? FromCssNotations(path) : FromTexts(ScanTextColorsFile(path));
     case TImportSource::Scss: return FromCssNotations(path);
     case TImportSource::DesignTokens: return FromNamedColors(ReadDesignTokensFile(path));
+    case TImportSource::Palette: {
+      const TFileFormat* format = FormatForPath(path, TFormatUse::Read);
+      if (format == nullptr || format->Read == nullptr) return {{}, TFileResult::CantOpen()};
+      return FromNamedColors(format->Read(path));
+    }
     case TImportSource::None: break;
   }
   return {};

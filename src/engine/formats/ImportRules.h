@@ -25,6 +25,7 @@ enum class TImportSource : std::uint8_t {
   WebText,   // .css .htm .html .php: the "#" notations, or every CSS notation (TImportOptions::AllNotations)
   Scss,      // .scss: every CSS notation; a variable's colour named after it
   DesignTokens,  // .tokens.json: the colour tokens, named "group / name"
+  Palette,   // the palette reader of the path's row of the format table (names kept)
 };
 TImportSource ImportSourceForPath(const QString& path);
 /// The reader a download's media type selects when its name has no known extension: HTML and CSS text are
