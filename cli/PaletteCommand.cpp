@@ -37,15 +37,15 @@ constexpr const char* Help =
     "(.scss: every CSS colour notation, a variable's colour named after it), a W3C\n"
     "Design Tokens file (.tokens.json: its colour tokens, \"group / name\" inside a\n"
     "group), an image (.bmp, .jpg, .jpeg, .png: up to 256 colours; .gif: its colour\n"
-    "table), a LibreOffice color table (.soc), or an address containing http:// or\n"
-    "starting with https:// (fetched,\n"
-    "then read by the name it ends in, or by the type the server gives when that\n"
-    "name is none of the above).\n"
+    "table), a LibreOffice color table (.soc), Scribus swatches (.xml), or an address\n"
+    "containing http:// or starting with https:// (fetched, then read by the name it\n"
+    "ends in, or by the type the server gives when that name is none of the above).\n"
     "\n"
     "Targets (OUT): .tnp, .aco, .act, .gpl, .ase (RGB), .css (class rules, or custom\n"
     "properties with --css-variables), .scss (SCSS variables), .tokens.json (W3C\n"
     "Design Tokens), .html/.htm/.php (colour chart), .xml, .txt (colour-set text),\n"
-    ".bmp/.png/.jpg/.jpeg/.gif (swatch picture), .soc (LibreOffice color table).\n"
+    ".bmp/.png/.jpg/.jpeg/.gif (swatch picture), .soc (LibreOffice color table),\n"
+    ".xml with --as scribus (Scribus swatches).\n"
     "\n"
     "  show       one line per colour: name, model, values, hexadecimal text (tab-separated)\n"
     "  convert    reads IN and writes its colours to OUT\n"
@@ -63,7 +63,8 @@ constexpr const char* Help =
     "  --all-notations   read a web page or .css file for every CSS Color 4 notation\n"
     "                    in property values (alpha dropped); a custom property's\n"
     "                    colour is named after it\n"
-    "  --css-variables   write a .css file as custom properties in :root\n"
+    "  --css-variables   write a .css file as custom properties in :root\n"    "  --as FORMAT       write OUT in a format its extension does not choose by itself:\n"
+    "                    scribus (.xml)\n"
     "  --notation N      how .scss, .tokens.json and --css-variables write a colour:\n"
     "                    hex (#ff8000, the default), rgb (rgb(255 128 0)) or oklch\n"
     "\n"
@@ -120,6 +121,18 @@ bool Named(std::string_view arg, std::string_view name) {
   return arg == name || (arg.size() > name.size() && arg.substr(0, name.size()) == name && arg[name.size()] == '=');
 }
 
+// A writer chosen by name: the first word of a format that only writes when chosen ("scribus").
+TExportWriter ChosenWriter(std::string_view name) {
+  QStringList names;
+  for (const TFileFormat& format : FileFormats()) {
+    if ((format.Flags & fWriteByChoice) == 0 || format.Export == TExportWriter::CssVariables) continue;
+    const QString word = QString::fromLatin1(format.Name).section(u' ', 0, 0).toLower();
+    if (word == Text(name).toLower()) return format.Export;
+    names << word;
+  }
+  throw TUsageError("--as takes " + Utf8(names.join(u'|')));
+}
+
 TOptions ParseOptions(const TCliArgs& args) {
   TOptions options;
   for (std::size_t i = 0; i < args.size(); ++i) {
@@ -132,6 +145,8 @@ TOptions ParseOptions(const TCliArgs& args) {
       options.import.AllNotations = true;
     } else if (arg == "--css-variables") {
       options.output.CssVariables = true;
+    } else if (Named(arg, "--as")) {
+      options.output.Chosen = ChosenWriter(OptionValue(args, i, "--as"));
     } else if (Named(arg, "--notation")) {
       const auto notation = CodeNotationFromName(OptionValue(args, i, "--notation"));
       if (!notation) throw TUsageError("--notation takes hex, rgb or oklch");

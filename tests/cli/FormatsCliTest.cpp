@@ -6,6 +6,7 @@
 
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 
 namespace tintorium {
 namespace {
@@ -34,6 +35,24 @@ TEST(FormatsCliTest, PrintsOneLinePerFormatAndRefusesArguments) {
   EXPECT_TRUE(extra.out.isEmpty());
   EXPECT_EQ(Cli({QStringLiteral("formats"), QStringLiteral("--help")}).status, 0);
   EXPECT_TRUE(Cli({QStringLiteral("--help")}).out.contains(QStringLiteral("formats")));
+}
+
+TEST(FormatsCliTest, AsChoosesAWriterTheExtensionSharesAndReadingTellsThemApart) {
+  QTemporaryDir dir;
+  const QString source = QStringLiteral(TINTORIUM_TEST_DATA "/interchange/office-colors.soc");
+  const QString scribus = dir.filePath(QStringLiteral("s.xml"));
+  const QString listing = dir.filePath(QStringLiteral("l.xml"));
+  ASSERT_EQ(Cli({QStringLiteral("palette"), QStringLiteral("convert"), source, scribus, QStringLiteral("--as"),
+                 QStringLiteral("Scribus")}).status, 0);
+  ASSERT_EQ(Cli({QStringLiteral("palette"), QStringLiteral("convert"), source, listing}).status, 0);
+  const TRun shown = Cli({QStringLiteral("palette"), QStringLiteral("show"), scribus});
+  EXPECT_EQ(shown.status, 0) << shown.err.toStdString();
+  EXPECT_TRUE(shown.out.startsWith(QStringLiteral("Black\tRGB\tR:0 G:0 B:0\t000000\n"))) << shown.out.toStdString();
+  EXPECT_EQ(shown.out.count(u'\n'), 4);
+  EXPECT_EQ(Cli({QStringLiteral("palette"), QStringLiteral("show"), listing}).status, 2);  // our listing has no reader
+  const TRun unknown = Cli({QStringLiteral("palette"), QStringLiteral("convert"), source, scribus, QStringLiteral("--as=gimp")});
+  EXPECT_EQ(unknown.status, 2);
+  EXPECT_TRUE(unknown.err.contains(QStringLiteral("--as takes scribus"))) << unknown.err.toStdString();
 }
 
 // The help is fixed text; this keeps it in step with the table when a row is added.

@@ -4,6 +4,7 @@
 #include "engine/formats/ExportWriters.h"
 #include "engine/formats/GimpPaletteFile.h"
 #include "engine/formats/OfficeColorTable.h"
+#include "engine/formats/ScribusSwatches.h"
 #include "engine/formats/SwatchExchangeFile.h"
 #include "engine/formats/SwatchFiles.h"
 
@@ -11,6 +12,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <optional>
 
 namespace tintorium {
 namespace {
@@ -61,6 +63,9 @@ TFileResult WriteImage(const QString& path, const TColors& colors, const TExport
 }
 TFileResult WriteSoc(const QString& path, const TColors& colors, const TExportOptions&) {
   return WriteSocFile(path, colors);
+}
+TFileResult WriteScribus(const QString& path, const TColors& colors, const TExportOptions&) {
+  return WriteScribusFile(path, colors);
 }
 TFileResult WriteXml(const QString& path, const TColors& colors, const TExportOptions&) {
   return WriteXmlFile(path, colors);
@@ -269,6 +274,21 @@ const TFileFormat kFormats[] = {
      .ExportPlace = {11, "LibreOffice color table=SOC+Export colors and their names to a LibreOffice color table~"
                          "Color table (*.soc)|*.soc"},
      .Fuzzer = "fuzz_soc"},
+    {.Name = "Scribus swatches",
+     .Extensions = kXml,
+     .Flags = fPalette | fWriteByChoice,
+     .Reads = ftColors | ftNames | ftCmyk,
+     .Keeps = ftColors | ftNames,
+     .Read = ReadScribusFile,
+     .Import = TImportSource::Palette,
+     .Write = WriteScribus,
+     .Export = TExportWriter::Scribus,
+     .ImportPlace = {10, "Scribus swatches=XML+Import colors and their names from Scribus swatch files~"
+                         "Scribus swatches (*.xml)|*.xml"},
+     .ExportPlace = {12, "Scribus swatches=XML+Export colors and their names to a Scribus swatch file~"
+                         "Scribus swatches (*.xml)|*.xml"},
+     .Sniff = IsScribusSwatchData,
+     .Fuzzer = "fuzz_scribus"},
 };
 
 bool EndsInExtension(const QString& fileName, const char16_t* extension) {
@@ -282,11 +302,11 @@ bool Usable(const TFileFormat& format, TFormatUse use) {
   return format.CanRead();
 }
 
-// The first bytes sniffers look at; a file that cannot be opened gives none.
-QByteArray Head(const QString& path) {
+// The first bytes sniffers look at; none when the file cannot be opened (missing, a folder).
+std::optional<QByteArray> Head(const QString& path) {
   QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return {};
-  return file.read(4096);
+  if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) return std::nullopt;
+  return file.read(kSniffBytes);
 }
 
 std::vector<const TFileFormat*> Sorted(int TFileFormat::*place) {
@@ -321,14 +341,14 @@ bool PathHasFormatExtension(const QString& path, const TFileFormat& format) {
 }
 
 const TFileFormat* FormatForPath(const QString& path, TFormatUse use) {
-  QByteArray head;
+  std::optional<QByteArray> head;
   bool headRead = false;
   for (const TFileFormat& format : kFormats) {
     if (!Usable(format, use) || !PathHasFormatExtension(path, format)) continue;
     if (use == TFormatUse::Read && format.Sniff != nullptr) {
       if (!headRead) head = Head(path);
       headRead = true;
-      if (!format.Sniff(head)) continue;
+      if (head && !format.Sniff(*head)) continue;
     }
     return &format;
   }

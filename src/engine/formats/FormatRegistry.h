@@ -20,7 +20,8 @@
 //      what Keeps promises.
 // A format that shares an extension with an older one (.xml, .txt) is told apart by content: give it
 // Sniff, and the first row whose extension matches and whose Sniff accepts the file (or that has none)
-// reads it.
+// reads it. Its writer then needs fWriteByChoice (an export type chooses it), since the extension already
+// writes the older format.
 
 #include "core/ColorObject.h"
 #include "engine/files/FileResult.h"
@@ -109,10 +110,14 @@ struct TFileFormat {
 /// Every format, once, in a fixed order (our palette first).
 std::span<const TFileFormat> FileFormats();
 
+/// How much of a file a TFormatSniffer sees.
+inline constexpr qint64 kSniffBytes = 4096;
+
 enum class TFormatUse : std::uint8_t { Read, Write };
 /// The format a path's file name ends in (any case) that can be used so, or null. Reading: the first such
-/// row whose Sniff accepts the file's first bytes, or that has no Sniff. Writing: the first such row
-/// without fWriteByChoice; the file is not looked into.
+/// row whose Sniff accepts the file's first kSniffBytes, or that has no Sniff; a file that cannot be opened
+/// is taken by the first such row, whose reader then says why. Writing: the first such row without
+/// fWriteByChoice; the file is not looked into.
 const TFileFormat* FormatForPath(const QString& path, TFormatUse use);
 /// Whether the path's file name ends in one of `format`'s extensions (any case).
 bool PathHasFormatExtension(const QString& path, const TFileFormat& format);
