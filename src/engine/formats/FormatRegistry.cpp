@@ -1,5 +1,6 @@
 #include "engine/formats/FormatRegistry.h"
 
+#include "engine/formats/ColorListFiles.h"
 #include "engine/formats/DesignTokensFile.h"
 #include "engine/formats/ExportWriters.h"
 #include "engine/formats/GimpPaletteFile.h"
@@ -67,6 +68,12 @@ TFileResult WriteSoc(const QString& path, const TColors& colors, const TExportOp
 TFileResult WriteScribus(const QString& path, const TColors& colors, const TExportOptions&) {
   return WriteScribusFile(path, colors);
 }
+TFileResult WriteHexList(const QString& path, const TColors& colors, const TExportOptions&) {
+  return WriteHexListFile(path, colors);
+}
+TFileResult WritePaintNet(const QString& path, const TColors& colors, const TExportOptions&) {
+  return WritePaintNetFile(path, colors);
+}
 TFileResult WriteXml(const QString& path, const TColors& colors, const TExportOptions&) {
   return WriteXmlFile(path, colors);
 }
@@ -96,6 +103,7 @@ constexpr const char16_t* kGifTypes[] = {u"image/gif"};
 constexpr const char16_t* kXml[] = {u"xml"};
 constexpr const char16_t* kTxt[] = {u"txt"};
 constexpr const char16_t* kSoc[] = {u"soc"};
+constexpr const char16_t* kHex[] = {u"hex"};
 
 // The wizard items keep the indexes of the original lists (language files key them as lstType<N>); the
 // import list's item 3 is the web address, which is no file format (ImportTypes adds it).
@@ -289,6 +297,34 @@ const TFileFormat kFormats[] = {
                          "Scribus swatches (*.xml)|*.xml"},
      .Sniff = IsScribusSwatchData,
      .Fuzzer = "fuzz_scribus"},
+    {.Name = "Hex color list",
+     .Extensions = kHex,
+     .Flags = fPalette,
+     .Reads = ftColors,
+     .Keeps = ftColors,
+     .Read = ReadHexListFile,
+     .Import = TImportSource::Palette,
+     .Write = WriteHexList,
+     .Export = TExportWriter::HexList,
+     .ImportPlace = {11, "Hex color list=HEX+Import colors from a list of hexadecimal colors~Hex list (*.hex)|*.hex"},
+     .ExportPlace = {13, "Hex color list=HEX+Export colors as a list of hexadecimal colors~Hex list (*.hex)|*.hex"},
+     .Fuzzer = "fuzz_color_lists"},
+    // Not fPalette: a .txt that cannot be looked into would open as one.
+    {.Name = "Paint.NET palette",
+     .Extensions = kTxt,
+     .Flags = fWriteByChoice,
+     .Reads = ftColors,
+     .Keeps = ftColors,
+     .Read = ReadPaintNetFile,
+     .Import = TImportSource::Palette,
+     .Write = WritePaintNet,
+     .Export = TExportWriter::PaintNet,
+     .ImportPlace = {12, "Paint.NET palette=TXT+Import colors from Paint.NET palette files~Paint.NET palette "
+                         "(*.txt)|*.txt"},
+     .ExportPlace = {14, "Paint.NET palette=TXT+Export colors to a Paint.NET palette (96 colors at most)~"
+                         "Paint.NET palette (*.txt)|*.txt"},
+     .Sniff = IsPaintNetData,
+     .Fuzzer = "fuzz_color_lists"},
 };
 
 bool EndsInExtension(const QString& fileName, const char16_t* extension) {
