@@ -2,6 +2,7 @@
 // they read writes back and reads again as the same colours; the Paint.NET sniffer accepts what it writes.
 #include "engine/formats/ColorListFiles.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>

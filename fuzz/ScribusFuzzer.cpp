@@ -2,6 +2,7 @@
 // back (as RGB) and reads again as the same RGB colours.
 #include "engine/formats/ScribusSwatches.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
