@@ -16,6 +16,27 @@ double LinearChannel(int value) {
   return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
 }
 
+// APCA-W3 0.0.98G-4g, the constants of the reference implementation's SA98G set, published by Myndex Research
+// at https://github.com/Myndex/apca-w3 (src/apca-w3.js; see also https://github.com/w3c/silver/issues/643).
+constexpr double ApcaMainTrc = 2.4;  // a plain power, not the sRGB curve
+constexpr double ApcaRed = 0.2126729;
+constexpr double ApcaGreen = 0.7151522;
+constexpr double ApcaBlue = 0.0721750;
+constexpr double ApcaNormBack = 0.56;
+constexpr double ApcaNormText = 0.57;
+constexpr double ApcaRevText = 0.62;
+constexpr double ApcaRevBack = 0.65;
+constexpr double ApcaBlackThreshold = 0.022;
+constexpr double ApcaBlackClamp = 1.414;
+constexpr double ApcaScaleBoW = 1.14;
+constexpr double ApcaScaleWoB = 1.14;
+constexpr double ApcaLoBoWOffset = 0.027;
+constexpr double ApcaLoWoBOffset = 0.027;
+constexpr double ApcaDeltaYMin = 0.0005;
+constexpr double ApcaLoClip = 0.1;
+
+double ApcaChannel(int value) { return std::pow(value / 255.0, ApcaMainTrc); }
+
 // 1000 times the WCAG 1.0 brightness, kept as an integer so that differences are exact.
 int BrightnessMilli(TColor rgb) { return 299 * RedOf(rgb) + 587 * GreenOf(rgb) + 114 * BlueOf(rgb); }
 
@@ -35,12 +56,14 @@ TContrastResult MeasureContrast(TColor a, TColor b) {
   result.ColorDiff = std::abs(RedOf(ra) - RedOf(rb)) + std::abs(GreenOf(ra) - GreenOf(rb)) +
                      std::abs(BlueOf(ra) - BlueOf(rb));
   result.Pass = result.BrightDiff >= MinBrightDiff && result.ColorDiff >= MinColorDiff;
-  const double la = RelativeLuminance(ra);
-  const double lb = RelativeLuminance(rb);
-  const double lighter = la > lb ? la : lb;
-  const double darker = la > lb ? lb : la;
-  result.Ratio = (lighter + 0.05) / (darker + 0.05);
+  result.Ratio = ContrastRatio(RelativeLuminance(ra), RelativeLuminance(rb));
   return result;
+}
+
+double ContrastRatio(double luminanceA, double luminanceB) {
+  const double lighter = luminanceA > luminanceB ? luminanceA : luminanceB;
+  const double darker = luminanceA > luminanceB ? luminanceB : luminanceA;
+  return (lighter + 0.05) / (darker + 0.05);
 }
 
 TContrastMark LargeTextMark(double ratio) {
@@ -65,5 +88,41 @@ std::string_view ContrastLevelName(TContrastMark mark) {
 }
 
 bool IsContrastVariant(const TContrastResult& result) { return result.Pass && result.Ratio >= SmallTextAA; }
+
+TApcaTerms ApcaTermsOf(TColor color) {
+  const TColor rgb = ColorToRGB(color);
+  double y = ApcaRed * ApcaChannel(RedOf(rgb)) + ApcaGreen * ApcaChannel(GreenOf(rgb)) +
+             ApcaBlue * ApcaChannel(BlueOf(rgb));
+  // Flare lifts the darkest colours: a soft clamp below the black threshold.
+  if (y < ApcaBlackThreshold) y += std::pow(ApcaBlackThreshold - y, ApcaBlackClamp);
+  return {y, std::pow(y, ApcaNormBack), std::pow(y, ApcaNormText), std::pow(y, ApcaRevBack),
+          std::pow(y, ApcaRevText)};
+}
+
+double ApcaContrast(const TApcaTerms& text, const TApcaTerms& background) {
+  if (std::abs(background.Y - text.Y) < ApcaDeltaYMin) return 0.0;
+  if (background.Y > text.Y) {
+    const double sapc = (background.BackNormal - text.TextNormal) * ApcaScaleBoW;
+    return sapc < ApcaLoClip ? 0.0 : (sapc - ApcaLoBoWOffset) * 100.0;
+  }
+  const double sapc = (background.BackReverse - text.TextReverse) * ApcaScaleWoB;
+  return sapc > -ApcaLoClip ? 0.0 : (sapc + ApcaLoWoBOffset) * 100.0;
+}
+
+double ApcaContrast(TColor text, TColor background) {
+  return ApcaContrast(ApcaTermsOf(text), ApcaTermsOf(background));
+}
+
+TApcaLevel ApcaLevelOf(double lc) {
+  const double magnitude = std::abs(lc);
+  int level = 0;
+  while (level + 1 < ApcaLevelCount && magnitude >= ApcaLevelThresholds[level + 1]) ++level;
+  return static_cast<TApcaLevel>(level);
+}
+
+std::string_view ApcaLevelName(TApcaLevel level) {
+  const auto index = static_cast<std::size_t>(level);
+  return index < ApcaLevelNames.size() ? ApcaLevelNames[index] : std::string_view();
+}
 
 }  // namespace tintorium

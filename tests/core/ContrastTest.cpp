@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdio>
 #include <random>
+#include <ostream>
 #include <string>
 
 namespace tintorium {
@@ -150,6 +151,138 @@ TEST(MeasureContrastTest, SystemColoursAreResolvedFirst) {
   const TColor window = SystemColorValue(5);
   EXPECT_EQ(MeasureContrast(SystemColor(5), clBlack), MeasureContrast(window, clBlack));
   EXPECT_EQ(RelativeLuminance(SystemColor(5)), RelativeLuminance(window));
+}
+
+TEST(ContrastRatioTest, IsMeasureContrastsRatioToTheLastBit) {
+  std::mt19937 random(4521);
+  std::uniform_int_distribution<std::uint32_t> any(0, 0xFFFFFF);
+  for (int i = 0; i < 20000; ++i) {
+    const TColor a = any(random);
+    const TColor b = any(random);
+    ASSERT_EQ(ContrastRatio(RelativeLuminance(a), RelativeLuminance(b)), MeasureContrast(a, b).Ratio);
+    ASSERT_EQ(ContrastRatio(RelativeLuminance(b), RelativeLuminance(a)), MeasureContrast(a, b).Ratio);
+  }
+}
+
+struct ApcaCase {
+  const char* name;
+  TColor text;
+  TColor back;
+  double lc;
+};
+
+void PrintTo(const ApcaCase& c, std::ostream* os) { *os << c.name; }
+
+class ApcaContrastTest : public testing::TestWithParam<ApcaCase> {};
+
+// The published examples (APCA-W3 documentation: #888 on #fff about 63.1, #fff on #888 about -68.5) and further
+// pairs computed by colorjs.io's contrastAPCA, an independent implementation of the same constants.
+TEST_P(ApcaContrastTest, GivesThePublishedLc) {
+  const ApcaCase& c = GetParam();
+  EXPECT_NEAR(ApcaContrast(c.text, c.back), c.lc, 1e-9);
+  EXPECT_EQ(ApcaContrast(ApcaTermsOf(c.text), ApcaTermsOf(c.back)), ApcaContrast(c.text, c.back));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pairs, ApcaContrastTest,
+    testing::Values(ApcaCase{"GreyOnWhite", Grey(0x88), clWhite, 63.056469930209424},
+                    ApcaCase{"WhiteOnGrey", clWhite, Grey(0x88), -68.54146436644962},
+                    ApcaCase{"BlackOnWhite", clBlack, clWhite, 106.04067321268862},
+                    ApcaCase{"WhiteOnBlack", clWhite, clBlack, -107.88473318309848},
+                    ApcaCase{"NavyOnPaleBlue", Rgb(0x12, 0x34, 0x56), Rgb(0xAB, 0xCD, 0xEF), 67.49580801281017},
+                    ApcaCase{"PaleBlueOnNavy", Rgb(0xAB, 0xCD, 0xEF), Rgb(0x12, 0x34, 0x56), -68.09425609561465},
+                    ApcaCase{"RedOnWhite", Rgb(255, 0, 0), clWhite, 64.12621538179167},
+                    ApcaCase{"WhiteOnBlue", clWhite, Rgb(0, 0, 255), -90.65303993262509},
+                    ApcaCase{"GreenOnMagenta", Rgb(0, 255, 0), Rgb(255, 0, 255), -39.507619884698784},
+                    // Near black: the soft clamp lifts both, and the difference falls under the clip.
+                    ApcaCase{"DarkGreyOnBlack", Grey(0x10), clBlack, 0.0},
+                    ApcaCase{"BlackOnDarkGrey", clBlack, Grey(0x26), 0.0},
+                    ApcaCase{"BlackOnGrey5A", clBlack, Grey(0x5A), 20.160763271539516},
+                    ApcaCase{"Grey5AOnBlack", Grey(0x5A), clBlack, -18.088659212675367},
+                    // Under the minimum luminance difference.
+                    ApcaCase{"NearlyEqualGreys", Grey(0x77), Grey(0x7A), 0.0},
+                    ApcaCase{"EqualColours", Rgb(0x20, 0x20, 0x20), Rgb(0x20, 0x20, 0x20), 0.0}),
+    [](const testing::TestParamInfo<ApcaCase>& info) { return std::string(info.param.name); });
+
+// Over every pair of greys: dark text on light is positive, light on dark negative, equal greys 0, and nothing
+// lies between 0 and the low clip less its offset (|Lc| 7.3): the output is clipped, not scaled down.
+TEST(ApcaContrastTest, SignFollowsPolarityAndSmallContrastsClipToZero) {
+  for (int t = 0; t < 256; ++t) {
+    for (int b = 0; b < 256; ++b) {
+      const double lc = ApcaContrast(Grey(t), Grey(b));
+      if (t == b) {
+        ASSERT_EQ(lc, 0.0);
+      }
+      if (lc != 0.0) {
+        ASSERT_GE(std::abs(lc), 7.3) << t << " " << b;
+      }
+      if (lc > 0) {
+        ASSERT_LT(t, b);
+      }
+      if (lc < 0) {
+        ASSERT_GT(t, b);
+      }
+      ASSERT_GE(lc, -107.885);
+      ASSERT_LE(lc, 106.041);
+    }
+  }
+}
+
+// Text and background are ordered: swapping them changes the magnitude too, not only the sign.
+TEST(ApcaContrastTest, IsNotSymmetric) {
+  std::mt19937 random(98);
+  std::uniform_int_distribution<std::uint32_t> any(0, 0xFFFFFF);
+  int differing = 0;
+  for (int i = 0; i < 1000; ++i) {
+    const TColor a = any(random);
+    const TColor b = any(random);
+    const double ab = ApcaContrast(a, b);
+    const double ba = ApcaContrast(b, a);
+    if (ab == 0.0 || ba == 0.0) continue;
+    EXPECT_LT(ab * ba, 0.0) << std::hex << a << " " << b;
+    if (std::abs(std::abs(ab) - std::abs(ba)) > 0.5) ++differing;
+  }
+  EXPECT_GT(differing, 500);
+}
+
+TEST(ApcaContrastTest, SystemColoursAreResolvedFirst) {
+  ResetSystemColors();
+  const TColor window = SystemColorValue(5);
+  const TColor text = SystemColorValue(8);
+  EXPECT_EQ(ApcaContrast(SystemColor(8), SystemColor(5)), ApcaContrast(text, window));
+}
+
+TEST(ApcaLevelTest, ThresholdsAreInclusiveForEitherSign) {
+  struct Case {
+    double lc;
+    TApcaLevel level;
+    const char* name;
+  };
+  const auto below = [](double x) { return std::nextafter(x, 0.0); };
+  const Case cases[] = {
+      {0.0, TApcaLevel::NotReadable, "not readable"},
+      {below(15), TApcaLevel::NotReadable, "not readable"},
+      {15, TApcaLevel::BarelyVisible, "barely visible"},
+      {-15, TApcaLevel::BarelyVisible, "barely visible"},
+      {below(30), TApcaLevel::BarelyVisible, "barely visible"},
+      {30, TApcaLevel::SpotText, "spot text and non-text"},
+      {45, TApcaLevel::LargeText, "large or heavy text"},
+      {-59.99, TApcaLevel::LargeText, "large or heavy text"},
+      {60, TApcaLevel::ContentText, "other content text"},
+      {63.056469930209424, TApcaLevel::ContentText, "other content text"},  // #888 on #fff
+      {-68.54146436644962, TApcaLevel::ContentText, "other content text"},  // #fff on #888
+      {below(75), TApcaLevel::ContentText, "other content text"},
+      {75, TApcaLevel::MinimumBodyText, "minimum body text"},
+      {-90, TApcaLevel::PreferredBodyText, "preferred body text"},
+      {106.04, TApcaLevel::PreferredBodyText, "preferred body text"},
+      {-107.88, TApcaLevel::PreferredBodyText, "preferred body text"},
+      {std::nan(""), TApcaLevel::NotReadable, "not readable"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(ApcaLevelOf(c.lc), c.level) << c.lc;
+    EXPECT_EQ(ApcaLevelName(ApcaLevelOf(c.lc)), c.name) << c.lc;
+  }
+  EXPECT_EQ(ApcaLevelName(static_cast<TApcaLevel>(ApcaLevelCount)), "");
 }
 
 }  // namespace
