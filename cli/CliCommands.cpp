@@ -2,6 +2,7 @@
 
 #include "ContrastCommand.h"
 #include "ConvertCommand.h"
+#include "FormatsCommand.h"
 #include "LibraryCommand.h"
 #include "MixCommand.h"
 #include "PaletteCommand.h"
@@ -21,6 +22,8 @@ std::span<const TCliCommand> CliCommands() {
                   RunContrastCommand},
       TCliCommand{"convert", "convert a colour between RGB, HSB, CMYK, Lab, hexadecimal and CSS, or stream a batch",
                   RunConvertCommand},
+      TCliCommand{"formats", "list the file formats colours are read from and written to, and what each keeps",
+                  RunFormatsCommand},
       TCliCommand{"library", "list the colour libraries and their folders, or show the colours of one",
                   RunLibraryCommand},
       TCliCommand{"mix", "print the four-corner mixer grid of four RRGGBB colours", RunMixCommand},

@@ -4,6 +4,7 @@
 #include "HeadlessApp.h"
 #include "core/ColorText.h"
 #include "engine/formats/ExportRules.h"
+#include "engine/formats/FormatRegistry.h"
 #include "engine/formats/ImportRules.h"
 #include "engine/web/UrlFetch.h"
 #include "engine/palette/ForeignPalette.h"
@@ -36,14 +37,17 @@ constexpr const char* Help =
     "(.scss: every CSS colour notation, a variable's colour named after it), a W3C\n"
     "Design Tokens file (.tokens.json: its colour tokens, \"group / name\" inside a\n"
     "group), an image (.bmp, .jpg, .jpeg, .png: up to 256 colours; .gif: its colour\n"
-    "table), or an address containing http:// or starting with https:// (fetched,\n"
-    "then read by the name it ends in, or by the type the server gives when that\n"
-    "name is none of the above).\n"
+    "table), a LibreOffice color table (.soc), Scribus swatches (.xml), a hex color\n"
+    "list (.hex), a Paint.NET palette (.txt), or an address containing http:// or\n"
+    "starting with https:// (fetched, then read by the name it ends in, or by the\n"
+    "type the server gives when that name is none of the above).\n"
     "\n"
     "Targets (OUT): .tnp, .aco, .act, .gpl, .ase (RGB), .css (class rules, or custom\n"
     "properties with --css-variables), .scss (SCSS variables), .tokens.json (W3C\n"
     "Design Tokens), .html/.htm/.php (colour chart), .xml, .txt (colour-set text),\n"
-    ".bmp/.png/.jpg/.jpeg/.gif (swatch picture).\n"
+    ".bmp/.png/.jpg/.jpeg/.gif (swatch picture), .soc (LibreOffice color table),\n"
+    ".hex (hex color list), .xml with --as scribus (Scribus swatches), .txt with\n"
+    "--as paint.net (Paint.NET palette, 96 colours at most).\n"
     "\n"
     "  show       one line per colour: name, model, values, hexadecimal text (tab-separated)\n"
     "  convert    reads IN and writes its colours to OUT\n"
@@ -61,7 +65,8 @@ constexpr const char* Help =
     "  --all-notations   read a web page or .css file for every CSS Color 4 notation\n"
     "                    in property values (alpha dropped); a custom property's\n"
     "                    colour is named after it\n"
-    "  --css-variables   write a .css file as custom properties in :root\n"
+    "  --css-variables   write a .css file as custom properties in :root\n"    "  --as FORMAT       write OUT in a format its extension does not choose by itself:\n"
+    "                    scribus (.xml) or paint.net (.txt)\n"
     "  --notation N      how .scss, .tokens.json and --css-variables write a colour:\n"
     "                    hex (#ff8000, the default), rgb (rgb(255 128 0)) or oklch\n"
     "\n"
@@ -118,6 +123,18 @@ bool Named(std::string_view arg, std::string_view name) {
   return arg == name || (arg.size() > name.size() && arg.substr(0, name.size()) == name && arg[name.size()] == '=');
 }
 
+// A writer chosen by name: the first word of a format that only writes when chosen ("scribus").
+TExportWriter ChosenWriter(std::string_view name) {
+  QStringList names;
+  for (const TFileFormat& format : FileFormats()) {
+    if ((format.Flags & fWriteByChoice) == 0 || format.Export == TExportWriter::CssVariables) continue;
+    const QString word = QString::fromLatin1(format.Name).section(u' ', 0, 0).toLower();
+    if (word == Text(name).toLower()) return format.Export;
+    names << word;
+  }
+  throw TUsageError("--as takes " + Utf8(names.join(u'|')));
+}
+
 TOptions ParseOptions(const TCliArgs& args) {
   TOptions options;
   for (std::size_t i = 0; i < args.size(); ++i) {
@@ -130,6 +147,8 @@ TOptions ParseOptions(const TCliArgs& args) {
       options.import.AllNotations = true;
     } else if (arg == "--css-variables") {
       options.output.CssVariables = true;
+    } else if (Named(arg, "--as")) {
+      options.output.Chosen = ChosenWriter(OptionValue(args, i, "--as"));
     } else if (Named(arg, "--notation")) {
       const auto notation = CodeNotationFromName(OptionValue(args, i, "--notation"));
       if (!notation) throw TUsageError("--notation takes hex, rgb or oklch");
@@ -158,18 +177,20 @@ TOptions ParseOptions(const TCliArgs& args) {
 }
 
 bool IsAddress(const QString& source) { return IsWebAddress(source); }
-bool IsPaletteFile(const QString& path) { return QFileInfo(path).suffix().compare(u"tnp", Qt::CaseInsensitive) == 0; }
+// Our own palette file: read and written as it is, outside the import and export rules.
+bool IsPaletteFile(const QString& path) { return PathHasFormatExtension(path, NativePaletteFormat()); }
 
 void RequireReadable(const QString& source) {
-  if (IsAddress(source) || IsPaletteFile(source)) return;
-  if (ImportSourceForPath(source) == TImportSource::None) {
+  if (IsAddress(source)) return;
+  const TFileFormat* format = FormatForPath(source, TFormatUse::Read);
+  if (format == nullptr || (format->Import == TImportSource::None && (format->Flags & fPalette) == 0)) {
     throw TUsageError("'" + Utf8(source) + "': not a file type colours can be read from");
   }
 }
 
 void RequireWritable(const QString& target) {
-  if (IsPaletteFile(target)) return;
-  if (ExportWriterForPath(target) == TExportWriter::None) {
+  const TFileFormat* format = FormatForPath(target, TFormatUse::Write);
+  if (format == nullptr || (format->Export == TExportWriter::None && (format->Flags & fNative) == 0)) {
     throw TUsageError("'" + Utf8(target) + "': not a file type colours can be written to");
   }
 }
@@ -196,7 +217,7 @@ TReadResult<TPaletteEntries> ReadEntries(const QString& source, const TImportOpt
     result.Status = TFileResult::FileNotFound();
     return result;
   }
-  if (!IsAddress(source) && (IsPaletteFile(source) || IsForeignPaletteFile(source))) {
+  if (!IsAddress(source) && PaletteFormatForPath(source) != nullptr) {
     // Swatch files keep their names and the models they give (an .ase Lab colour stays Lab).
     result.Status = ReadAnyPaletteFile(source, result.Value);
     if (!result.Ok()) result.Value.clear();

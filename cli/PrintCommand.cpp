@@ -2,6 +2,7 @@
 
 #include "HeadlessApp.h"
 #include "SchemeArgs.h"
+#include "engine/formats/FormatRegistry.h"
 #include "engine/palette/ForeignPalette.h"
 #include "engine/palette/PaletteFile.h"
 #include "engine/print/PrintCards.h"
@@ -80,7 +81,7 @@ std::optional<int> ReadOptions(const TCliArgs& args, const TCliIO& io, TPrintOpt
   }
   if (options.files.size() != 2) return Usage(io, "usage: tintorium-cli print PALETTE OUT.pdf [options]");
   const QString palette = Text(options.files[0]);
-  if (!IsForeignPaletteFile(palette) && QFileInfo(palette).suffix().compare(u"tnp", Qt::CaseInsensitive) != 0)
+  if (PaletteFormatForPath(palette) == nullptr)
     return Usage(io, "'" + std::string(options.files[0]) + "': not a palette or swatch file");
   if (QFileInfo(Text(options.files[1])).suffix().compare(u"pdf", Qt::CaseInsensitive) != 0)
     return Usage(io, "'" + std::string(options.files[1]) + "': the output is a PDF file (.pdf)");

@@ -1,6 +1,6 @@
 #pragma once
 // What the export wizard offers and which writer it uses: its types with their extensions and options, and
-// the writer a path selects. A type added to the table here appears in the wizard without touching it.
+// the writer a path selects, all taken from the format table (FormatRegistry.h).
 
 #include "core/ColorObject.h"
 #include "engine/formats/CodeExportWriters.h"
@@ -29,6 +29,10 @@ enum class TExportWriter : std::uint8_t {
   SwatchImage,  // .bmp .gif .jpg .jpeg .png
   Xml,          // .xml
   PainterText,  // .txt
+  Soc,          // .soc: LibreOffice colour table
+  Scribus,      // .xml when chosen (TExportOptions::Chosen): Scribus swatches
+  HexList,      // .hex: one rrggbb a line
+  PaintNet,     // .txt when chosen: Paint.NET palette
 };
 TExportWriter ExportWriterForPath(const QString& path);
 
@@ -64,6 +68,9 @@ struct TExportOptions {
   TCodeNotation Notation = TCodeNotation::Hex;
   /// A .css file gets custom properties instead of class rules.
   bool CssVariables = false;
+  /// A writer chosen by name (an export type) for an extension that otherwise writes another format (a
+  /// Scribus .xml); used when the path has one of its row's extensions.
+  TExportWriter Chosen = TExportWriter::None;
 };
 /// The writer `options` make of the one a path's extension selects.
 TExportWriter ExportWriterFor(const QString& path, const TExportOptions& options);

@@ -4,13 +4,16 @@
 #include "core/ColorText.h"
 #include "engine/web/CssColorStream.h"
 #include "engine/formats/DesignTokensFile.h"
+#include "engine/formats/FormatRegistry.h"
 #include "engine/images/ImagePalette.h"
 #include "engine/formats/SwatchColors.h"
 #include "engine/formats/SwatchFiles.h"
 #include "engine/web/WebScan.h"
 
-#include <QFileInfo>
 #include <QSet>
+
+#include <algorithm>
+#include <vector>
 
 namespace tintorium {
 namespace {
@@ -82,6 +85,11 @@ TReadResult<TFoundColors> ReadSource(const QString& path, TImportSource source, 
       return options.AllNotations ? FromCssNotations(path) : FromTexts(ScanTextColorsFile(path));
     case TImportSource::Scss: return FromCssNotations(path);
     case TImportSource::DesignTokens: return FromNamedColors(ReadDesignTokensFile(path));
+    case TImportSource::Palette: {
+      const TFileFormat* format = FormatForPath(path, TFormatUse::Read);
+      if (format == nullptr || format->Read == nullptr) return {{}, TFileResult::CantOpen()};
+      return FromNamedColors(format->Read(path));
+    }
     case TImportSource::None: break;
   }
   return {};
@@ -107,53 +115,23 @@ QList<TImportRow> FilteredRows(const TFoundColors& found, const TImportOptions& 
   return rows;
 }
 
-struct TKeyedSource {
-  const char16_t* Key;
-  TImportSource Source;
-};
+// The web address item is no file format: it keeps its place among the formats' items.
+constexpr TImportType kAddressType{
+    "Internet link=URL+Import colors from a web-page or image from internet website. This function needs "
+    "internet connection~url|*.url",
+    true};
+constexpr int kAddressPlace = 3;
 
-constexpr TKeyedSource kExtensions[] = {
-    {u"aco", TImportSource::Aco},      {u"act", TImportSource::Act},      {u"gpl", TImportSource::Gpl},
-    {u"ase", TImportSource::Ase},      {u"bmp", TImportSource::Image},    {u"jpg", TImportSource::Image},
-    {u"jpeg", TImportSource::Image},   {u"png", TImportSource::Image},    {u"gif", TImportSource::Gif},
-    {u"css", TImportSource::WebText},  {u"htm", TImportSource::WebText},  {u"html", TImportSource::WebText},
-    {u"php", TImportSource::WebText},  {u"scss", TImportSource::Scss},
-};
-
-constexpr TKeyedSource kMediaTypes[] = {
-    {u"text/html", TImportSource::WebText},  {u"application/xhtml+xml", TImportSource::WebText},
-    {u"text/css", TImportSource::WebText},   {u"image/png", TImportSource::Image},
-    {u"image/jpeg", TImportSource::Image},   {u"image/bmp", TImportSource::Image},
-    {u"image/x-bmp", TImportSource::Image},  {u"image/x-ms-bmp", TImportSource::Image},
-    {u"image/gif", TImportSource::Gif},      {u"text/x-scss", TImportSource::Scss},
-    {u"application/design-tokens+json", TImportSource::DesignTokens},
-};
-
-TImportSource Lookup(std::span<const TKeyedSource> table, const QString& key) {
-  for (const TKeyedSource& row : table) {
-    if (key == QStringView(row.Key)) return row.Source;
+std::vector<TImportType> BuildTypes() {
+  std::vector<std::pair<int, TImportType>> placed{{kAddressPlace, kAddressType}};
+  for (const TFileFormat& format : FileFormats()) {
+    if (format.ImportPlace.Index >= 0) placed.emplace_back(format.ImportPlace.Index, TImportType{format.ImportPlace.Item});
   }
-  return TImportSource::None;
+  std::stable_sort(placed.begin(), placed.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+  std::vector<TImportType> types;
+  for (const auto& [place, type] : placed) types.push_back(type);
+  return types;
 }
-
-constexpr TImportType kTypes[] = {
-    {"Adobe Photoshop Color Palette=ACO+Import colors from Color Palette files, created with Adobe Photoshop~"
-     "Color Palette (*.aco)|*.aco"},
-    {"Adobe Color Table=ACT+Import colors from Adobe Color Table~Color Table (*.act)|*.act"},
-    {"Web-page (HTML/CSS)=HTML,CSS+Import colors from local saved web-page~Web-page (*.html;*htm;*.php;*.css)|"
-     "*.html;*htm;*.php;*.css"},
-    {"Internet link=URL+Import colors from a web-page or image from internet website. This function needs "
-     "internet connection~url|*.url",
-     true},
-    {"Images=BMP,GIF,JPG,PNG+Import all colors, that will be found in image~Images (*.bmp;*.gif;*.jpg;*.png)|"
-     "*.bmp;*.gif;*.jpg;*.jpeg;*.png"},
-    {"GIMP Palette=GPL+Import colors and their names from GIMP palette files~GIMP Palette (*.gpl)|*.gpl"},
-    {"Adobe Swatch Exchange=ASE+Import colors and their names from Adobe Swatch Exchange files~"
-     "Swatch Exchange (*.ase)|*.ase"},
-    {"SCSS variables=SCSS+Import colors from SCSS variables and style rules~SCSS (*.scss)|*.scss"},
-    {"W3C Design Tokens=JSON+Import the color tokens of a W3C Design Tokens file~"
-     "Design Tokens (*.tokens.json)|*.tokens.json"},
-};
 
 constexpr TImportOptionFlag kOptionFlags[] = {
     {"chkDontDuplicate", "Do not import duplicate colors", &TImportOptions::NoDuplicates},
@@ -164,15 +142,19 @@ constexpr TImportOptionFlag kOptionFlags[] = {
 }  // namespace
 
 TImportSource ImportSourceForPath(const QString& path) {
-  if (IsDesignTokensPath(path)) return TImportSource::DesignTokens;
-  return Lookup(kExtensions, QFileInfo(path).suffix().toLower());
+  const TFileFormat* format = FormatForPath(path, TFormatUse::Read);
+  return format != nullptr ? format->Import : TImportSource::None;
 }
 
 TImportSource ImportSourceForMediaType(const QString& mediaType) {
-  return Lookup(kMediaTypes, mediaType.trimmed().toLower());
+  const TFileFormat* format = FormatForMediaType(mediaType);
+  return format != nullptr ? format->Import : TImportSource::None;
 }
 
-std::span<const TImportType> ImportTypes() { return kTypes; }
+std::span<const TImportType> ImportTypes() {
+  static const std::vector<TImportType> types = BuildTypes();
+  return types;
+}
 
 std::span<const TImportOptionFlag> ImportOptionFlags() { return kOptionFlags; }
 

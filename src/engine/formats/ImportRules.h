@@ -1,6 +1,7 @@
 #pragma once
 // What the import wizard offers and lists: its types and options, the reader a path or a download selects,
-// and the filters. A type or an option added to the tables here appears in the wizard without touching it.
+// and the filters. The types and readers come from the format table (FormatRegistry.h); an option added to the
+// table here appears in the wizard without touching it.
 
 #include "engine/files/FileResult.h"
 #include "engine/web/UrlFetch.h"
@@ -24,6 +25,7 @@ enum class TImportSource : std::uint8_t {
   WebText,   // .css .htm .html .php: the "#" notations, or every CSS notation (TImportOptions::AllNotations)
   Scss,      // .scss: every CSS notation; a variable's colour named after it
   DesignTokens,  // .tokens.json: the colour tokens, named "group / name"
+  Palette,   // the palette reader of the path's row of the format table (names kept)
 };
 TImportSource ImportSourceForPath(const QString& path);
 /// The reader a download's media type selects when its name has no known extension: HTML and CSS text are

@@ -1,40 +1,36 @@
 #include "engine/formats/SwatchColors.h"
 
-#include "engine/formats/GimpPaletteFile.h"
-#include "engine/formats/SwatchExchangeFile.h"
-#include "engine/formats/SwatchFiles.h"
-
-#include <QFileInfo>
+#include "engine/formats/FormatRegistry.h"
 
 namespace tintorium {
 namespace {
 
-template <typename T, typename Convert>
-TReadResult<TColors> Converted(const TReadResult<T>& read, Convert convert) {
-  if (!read.Ok()) return {{}, read.Status};
-  return {convert(read.Value), {}};
+// Another program's palette format: what opens as the palette but is not our own file.
+const TFileFormat* SwatchFormatRow(const QString& path) {
+  const TFileFormat* format = FormatForPath(path, TFormatUse::Read);
+  const bool swatch = format != nullptr && format->Read != nullptr && (format->Flags & fPalette) != 0 &&
+                      (format->Flags & fNative) == 0;
+  return swatch ? format : nullptr;
 }
 
 }  // namespace
 
 TSwatchFormat SwatchFormatForPath(const QString& path) {
-  const QString ext = QFileInfo(path).suffix().toLower();
-  if (ext == u"aco") return TSwatchFormat::Aco;
-  if (ext == u"act") return TSwatchFormat::Act;
-  if (ext == u"gpl") return TSwatchFormat::Gpl;
-  if (ext == u"ase") return TSwatchFormat::Ase;
-  return TSwatchFormat::None;
+  const TFileFormat* format = SwatchFormatRow(path);
+  if (format == nullptr) return TSwatchFormat::None;
+  switch (format->Import) {
+    case TImportSource::Aco: return TSwatchFormat::Aco;
+    case TImportSource::Act: return TSwatchFormat::Act;
+    case TImportSource::Gpl: return TSwatchFormat::Gpl;
+    case TImportSource::Ase: return TSwatchFormat::Ase;
+    default: return TSwatchFormat::Other;
+  }
 }
 
 TReadResult<TColors> ReadSwatchColors(const QString& path) {
-  switch (SwatchFormatForPath(path)) {
-    case TSwatchFormat::Aco: return Converted(ReadAcoFile(path), AcoColorObjects);
-    case TSwatchFormat::Act: return Converted(ReadActFile(path), ActColorObjects);
-    case TSwatchFormat::Gpl: return Converted(ReadGplFile(path), GplColorObjects);
-    case TSwatchFormat::Ase: return Converted(ReadAseFile(path), AseColorObjects);
-    case TSwatchFormat::None: break;
-  }
-  return {{}, TFileResult::CantOpen()};
+  const TFileFormat* format = SwatchFormatRow(path);
+  if (format == nullptr) return {{}, TFileResult::CantOpen()};
+  return format->Read(path);
 }
 
 }  // namespace tintorium

@@ -1,7 +1,6 @@
 #include "engine/library/LibraryFile.h"
 
-#include "engine/formats/SwatchColors.h"
-#include "engine/palette/PaletteFile.h"
+#include "engine/formats/FormatRegistry.h"
 
 #include <QFileInfo>
 
@@ -9,13 +8,11 @@ namespace tintorium {
 
 TReadResult<TColors> LoadLibraryFile(const QString& path) {
   if (!QFileInfo::exists(path)) return {{}, TFileResult::FileNotFound()};
-  if (QFileInfo(path).suffix().compare(u"tnp", Qt::CaseInsensitive) != 0) return ReadSwatchColors(path);
-  TPaletteEntries entries;
-  TReadResult<TColors> result;
-  result.Status = ReadPaletteFile(path, entries);
-  result.Value.reserve(entries.size());
-  for (const TPaletteEntry& entry : entries) result.Value.emplace_back(entry.Color, entry.Name.toStdU16String());
-  return result;
+  const TFileFormat* format = FormatForPath(path, TFormatUse::Read);
+  if (format == nullptr || format->Read == nullptr || (format->Flags & fPalette) == 0) {
+    return {{}, TFileResult::CantOpen()};
+  }
+  return format->Read(path);
 }
 
 }  // namespace tintorium

@@ -8,9 +8,9 @@
 
 namespace tintorium {
 
-/// The colours of the library at `path`, by its extension (any case): .aco, .act, .gpl and .ase through
-/// ReadSwatchColors (named as there); .tnp through ReadPaletteFile (names and colour objects as stored, each
-/// in its own model). "File not found" (sFileNotFound) when nothing is at `path`; "Could not read file!"
+/// The colours of the library at `path`, read by the palette format (FileFormats, fPalette) its extension
+/// names (any case): swatch files as ReadSwatchColors names them; .tnp through ReadPaletteFile (names and
+/// colour objects as stored, each in its own model). "File not found" (sFileNotFound) when nothing is at `path`; "Could not read file!"
 /// (sCantOpen) for any other extension. On failure Value holds what was read before it (only a damaged .tnp
 /// file yields any).
 TReadResult<TColors> LoadLibraryFile(const QString& path);

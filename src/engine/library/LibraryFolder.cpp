@@ -1,18 +1,33 @@
 #include "engine/library/LibraryFolder.h"
 
+#include "engine/formats/FormatRegistry.h"
 #include "engine/platform/AppPaths.h"
 
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace tintorium {
+
+QStringList LibraryExtensions() {
+  QStringList extensions;
+  for (const TFileFormat* format : LibraryFormats()) extensions += format->ExtensionList();
+  return extensions;
+}
+
+bool IsLibraryFileName(const QString& path) {
+  const std::vector<const TFileFormat*> formats = LibraryFormats();
+  return std::any_of(formats.begin(), formats.end(),
+                     [&path](const TFileFormat* format) { return PathHasFormatExtension(path, *format); });
+}
 
 QStringList ListLibraries(const QString& folder) {
   QStringList names;
   const QDir dir(folder);
   if (folder.isEmpty() || !dir.exists()) return names;
-  for (const char* extension : LibraryExtensions) {
-    const QString mask = QStringLiteral("*.") + QLatin1String(extension);
+  for (const QString& extension : LibraryExtensions()) {
+    const QString mask = QStringLiteral("*.") + extension;
     names += dir.entryList({mask}, QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
   }
   return names;

@@ -6,8 +6,11 @@
 
 namespace tintorium {
 
-/// The extensions of library files, in listing order.
-inline constexpr const char* LibraryExtensions[] = {"aco", "act", "tnp", "gpl", "ase"};
+/// The extensions of library files (lower case, no dot), in listing order: those of the palette formats of
+/// the format table (LibraryFormats): aco, act, tnp, gpl, ase.
+QStringList LibraryExtensions();
+/// Whether `path`'s file name ends in a library extension (any case).
+bool IsLibraryFileName(const QString& path);
 
 /// The file names (no folder) of `folder`'s libraries: every *.aco, then *.act, *.tnp, *.gpl and *.ase
 /// (extensions in any case; hidden files included; directories skipped). Within one extension the names are

@@ -9,8 +9,8 @@
 
 namespace tintorium {
 
-/// Whether `fileName` names a swatch file of another program (.aco, .act, .gpl, .ase, any case) rather than a
-/// palette file.
+/// Whether `fileName` names a swatch file of another program (a palette format of FileFormats that is not our
+/// own: .aco, .act, .gpl, .ase, any case) rather than a palette file.
 bool IsForeignPaletteFile(const QString& fileName);
 
 /// Empties `entries`, then appends every colour of the swatch file with its name and model (ReadSwatchColors).

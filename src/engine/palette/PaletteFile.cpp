@@ -4,6 +4,7 @@
 #include "engine/files/ByteWriter.h"
 #include "engine/files/FileBytes.h"
 #include "engine/files/SafeSave.h"
+#include "engine/formats/FormatRegistry.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -120,6 +121,26 @@ QByteArray EncodePaletteData(const TPaletteEntries& entries) {
 
 TFileResult WritePaletteFile(const QString& fileName, const TPaletteEntries& entries) {
   return SaveFileAtomically(fileName, EncodePaletteData(entries));
+}
+
+// The palette file's row of the format table. A failed read keeps the entries before the failing one, as
+// ReadPaletteFile does.
+TReadResult<TColors> ReadPaletteColors(const QString& path) {
+  TPaletteEntries entries;
+  TReadResult<TColors> result;
+  result.Status = ReadPaletteFile(path, entries);
+  result.Value.reserve(entries.size());
+  for (const TPaletteEntry& entry : entries) result.Value.emplace_back(entry.Color, entry.Name.toStdU16String());
+  return result;
+}
+
+TFileResult WritePaletteColors(const QString& path, const TColors& colors, const TExportOptions&) {
+  TPaletteEntries entries;
+  entries.reserve(colors.size());
+  for (const TColorObjectFx& color : colors) {
+    entries.push_back({QString::fromStdU16String(color.Name()), static_cast<const TColorObject&>(color)});
+  }
+  return WritePaletteFile(path, entries);
 }
 
 }  // namespace tintorium

@@ -5,6 +5,7 @@
 #include "core/ColorModels.h"
 #include "core/ColorText.h"
 #include "ui/language/MessageSeam.h"
+#include "engine/formats/FormatRegistry.h"
 #include "engine/language/Messages.h"
 #include "ui/library/LibraryCombo.h"
 #include "engine/library/LibraryFile.h"
@@ -20,16 +21,13 @@
 namespace tintorium {
 namespace {
 
+// Our own palette file shows what it read before a damage; other formats show nothing then.
 bool IsPaletteFile(const QString& path) {
-  return QFileInfo(path).suffix().compare(u"tnp", Qt::CaseInsensitive) == 0;
+  const TFileFormat* format = PaletteFormatForPath(path);
+  return format != nullptr && (format->Flags & fNative) != 0;
 }
 
-bool IsLibraryFile(const QString& path) {
-  const QString suffix = QFileInfo(path).suffix();
-  for (const char* extension : LibraryExtensions)
-    if (suffix.compare(QLatin1String(extension), Qt::CaseInsensitive) == 0) return true;
-  return false;
-}
+bool IsLibraryFile(const QString& path) { return IsLibraryFileName(path); }
 
 /// One six-digit hex text per colour, one a line.
 QString ColorsText(const TColors& colors) {

@@ -2,6 +2,7 @@
 
 #include "ui/actions/MainActions.h"
 #include "ui/language/MessageSeam.h"
+#include "engine/formats/FormatRegistry.h"
 #include "engine/language/Messages.h"
 #include "ui/controls/ColorDrag.h"
 #include "ui/controls/ColorList.h"
@@ -35,22 +36,14 @@
 namespace tintorium {
 namespace {
 
-/// "Description (patterns)"; the patterns stay out of the language files, so no translation can break them.
-QString Filter(TMessageKey description, const char* patterns) {
-  return FilterText(description, QLatin1String(patterns));
+/// The patterns stay out of the language files (FilterText), so no translation can break them.
+QString PaletteFilter() {
+  const TFileFormat& native = NativePaletteFormat();
+  return FilterText(native.FilterKey, native.Patterns());
 }
-
-QString PaletteFilter() { return Filter(sFilterPalette, "*.tnp"); }
 
 /// Open reads other programs' swatch files too: all of them first, then one filter per format.
-QString OpenPaletteFilter() {
-  const std::pair<TMessageKey, const char*> formats[] = {{sFilterPalette, "*.tnp"}, {sFilterAco, "*.aco"},
-                                                         {sFilterAct, "*.act"},     {sFilterGpl, "*.gpl"},
-                                                         {sFilterAse, "*.ase"}};
-  QStringList filters{Filter(sFilterAllPalettes, "*.tnp *.aco *.act *.gpl *.ase")};
-  for (const auto& [description, patterns] : formats) filters << Filter(description, patterns);
-  return filters.join(QStringLiteral(";;"));
-}
+QString OpenPaletteFilter() { return FormatsFilter(sFilterAllPalettes, PaletteFormats()); }
 
 /// Save As for a palette opened from a swatch file proposes that file's name as a palette; otherwise nothing.
 QString ProposedSaveName(const QString& fileName) {

@@ -3,6 +3,7 @@
 #include "ui/actions/MainActions.h"
 #include "ui/controls/ColorList.h"
 #include "ui/language/MessageSeam.h"
+#include "engine/formats/FormatRegistry.h"
 #include "engine/language/Messages.h"
 #include "ui/library/LibraryCombo.h"
 #include "engine/library/LibraryFile.h"
@@ -38,14 +39,7 @@ T* Named(T* widget, const char* name) {
   return widget;
 }
 
-QString OpenLibraryFilter() {
-  const std::pair<TMessageKey, const char*> formats[] = {{sFilterAco, "*.aco"},     {sFilterAct, "*.act"},
-                                                         {sFilterPalette, "*.tnp"}, {sFilterGpl, "*.gpl"},
-                                                         {sFilterAse, "*.ase"}};
-  QStringList filters{FilterText(sFilterLibrary, QStringLiteral("*.aco *.act *.tnp *.gpl *.ase"))};
-  for (const auto& [description, pattern] : formats) filters << FilterText(description, QLatin1String(pattern));
-  return filters.join(QStringLiteral(";;"));
-}
+QString OpenLibraryFilter() { return FormatsFilter(sFilterLibrary, LibraryFormats()); }
 
 bool IsEnter(const QEvent* event) {
   if (event->type() != QEvent::KeyPress) return false;
