@@ -33,8 +33,6 @@ struct TRecoverySnapshot {
 };
 
 class TRecoveryKeeper final : public QObject {
-  Q_OBJECT
-
  public:
   /// Keeps copies in `folder` (created when needed) and takes this process's lock there.
   explicit TRecoveryKeeper(const QString& folder, QObject* parent = nullptr);
