@@ -3,6 +3,7 @@
 #include "ShellTestSupport.h"
 
 #include "app/RecoveryKeeper.h"
+#include "ui/actions/MainActions.h"
 #include "engine/palette/PaletteDocument.h"
 #include "ui/workspace/ColorHistory.h"
 #include "ui/workspace/Workspace.h"
@@ -203,6 +204,31 @@ TEST_F(RecoveryTest, AFailedOpenLeavesThePaletteAsItWas) {
   EXPECT_EQ(window->Palette().PaletteFileName(), good);
   EXPECT_TRUE(window->Palette().PaletteModified());
   EXPECT_EQ(window->Palette().UndoStack().count(), 1);
+}
+
+TEST_F(RecoveryTest, RandomBytesSavedAsAPaletteAreRefusedThroughFileOpen) {
+  const QString good = WritePalette(QStringLiteral("mine.tnp"), Entries({{"Red", 0x0000FF}}));
+  QByteArray noise(100, '\0');
+  for (int i = 0; i < noise.size(); ++i) noise[i] = static_cast<char>((i * 73 + 0xF1) & 0xFF);  // count negative
+  QFile random(File(QStringLiteral("random.tnp")));
+  ASSERT_TRUE(random.open(QIODevice::WriteOnly));
+  random.write(noise);
+  random.close();
+  auto window = Start({good});
+  dialogs.openPaths = {random.fileName()};
+  window->Actions().actFileOpen->trigger();
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].flags, int(mfError));
+  EXPECT_EQ(Names(window->Palette()), QStringList({"Red"}));
+  EXPECT_EQ(window->Palette().PaletteFileName(), good);
+
+  // An empty but well-formed palette still opens.
+  const QString empty = WritePalette(QStringLiteral("empty.tnp"), {});
+  dialogs.openPaths = {empty};
+  window->Actions().actFileOpen->trigger();
+  EXPECT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(window->Palette().Count(), 0);
+  EXPECT_EQ(window->Palette().PaletteFileName(), empty);
 }
 
 }  // namespace
