@@ -36,6 +36,8 @@
 #include "ui/workspace/BaseColorPanel.h"
 #include "ui/workspace/Workspace.h"
 #include "ui/wizards/Wizards.h"
+#include "app/RecoveryKeeper.h"
+#include "app/RecoveryLink.h"
 
 #include <QAbstractEventDispatcher>
 #include <QAction>
@@ -117,6 +119,9 @@ TMainWindow::TMainWindow(QSettings& settings, const QStringList& arguments, QWid
   palette_->SetPaletteModified(false);
   workspace_->BaseColorChanged(this, cmRGB, true, false);
   SelectTool(0);
+  recovery_ = new TRecoveryKeeper(TRecoveryKeeper::DefaultFolder(), this);
+  LinkRecovery(*recovery_, *palette_, *workspace_);
+  OfferRecovery(*recovery_, *palette_, *workspace_);
   UpdateActions();
 
   if (auto* dispatcher = QAbstractEventDispatcher::instance())
@@ -652,6 +657,7 @@ void TMainWindow::WriteSettings() {
   CollectToolSettings();
   settings_.WriteColorTools(colorTools_);
   settings_.Store().sync();
+  recovery_->Remove();  // a clean end: nothing to offer next time
 }
 
 // --- Palette at start and exit ---------------------------------------------------------------------------------

@@ -44,6 +44,7 @@ class TMainActions;
 class TMainStatusBar;
 class TPaletteDocument;
 class TPalettePanel;
+class TRecoveryKeeper;
 class TScreenPicker;
 class TSpectrumPage;
 class TColorsFromImagePage;
@@ -83,6 +84,8 @@ class TMainWindow final : public QMainWindow {
   /// Page `index` (0-5), or nullptr.
   TToolPage* ToolPage(int index) const;
   TMainStatusBar* StatusPanels() const { return sbMain_; }
+  /// The recovery copy of this window's palette and base colour.
+  TRecoveryKeeper& Recovery() { return *recovery_; }
   QMenu* ThemeMenu() const { return miTheme_; }
   QMenu* LanguageMenu() const { return miLang_; }
   /// The right-click menu of the tool controls and the tool colour it acts on.
@@ -202,6 +205,7 @@ class TMainWindow final : public QMainWindow {
   TMainStatusBar* sbMain_ = nullptr;
   TPalettePanel* palettePanel_ = nullptr;
   TScreenPicker* screenPicker_ = nullptr;
+  TRecoveryKeeper* recovery_ = nullptr;
   std::vector<TActionRules*> rules_;
   bool settingsWritten_ = false;
   bool exitWithoutQuestion_ = false;

@@ -71,6 +71,9 @@ constexpr std::array<TMessageDef, kMessageCount> kMessages = {{
     {"sKeptPaletteDamaged",
      "The palette kept from the last session could not be read. It was set aside as %s and a new palette is "
      "open."},
+    {"sRecoveryOffer",
+     "Tintorium did not end properly last time. A recovery copy of the palette %s from %s was kept. "
+     "Restore it? (Yes: Restore, No: Discard)"},
     {"sCornerBaseColor", "Base Color"},
     {"sPrintPages", "%d pages"},
     {"sPrintPageHint", "Page %d"},

@@ -71,6 +71,8 @@ enum TMessageKey : int {
   sFilterLibrary,
   sOverwritePrompt,
   sKeptPaletteDamaged,
+  // The start after an unclean end: the recovery copy's palette name and time.
+  sRecoveryOffer,
   // The default cell of the mixer's corner pickers.
   sCornerBaseColor,
   // The print window: its page count, the page hint of its scroll bar, the wheel cards' names, a failed print.

@@ -340,10 +340,7 @@ void TPaletteDocument::NewPalette() {
 TFileResult TPaletteDocument::OpenPalette(const QString& fileName) {
   TPaletteEntries read;
   TFileResult result = ReadAnyPaletteFile(fileName, read);
-  if (!result) {
-    NewPalette();
-    return result;
-  }
+  if (!result) return result;  // the palette shown stays as it was: nothing of a failed read replaces it
   ReplaceEntries(std::move(read));
   undoStack_->clear();
   SetPaletteFileName(fileName);

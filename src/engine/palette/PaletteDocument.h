@@ -83,8 +83,9 @@ class TPaletteDocument : public QObject {
   /// New: empties the palette, file name "noname.tnp", flag cleared, no steps to undo or redo.
   void NewPalette();
   /// Open: reads `fileName` (a palette file, or another program's swatch file: ReadAnyPaletteFile); on
-  /// success it becomes the file name, the flag is cleared and the undo stack emptied. On failure the palette is reset as by New (the
-  /// partly read entries are dropped) and the read's failure is returned.
+  /// success it becomes the file name, the flag is cleared and the undo stack emptied. On failure the palette, its
+  /// name, flag and undo steps stay as they were (the partly read entries are dropped) and the read's failure is
+  /// returned.
   TFileResult OpenPalette(const QString& fileName);
   /// Save / Save As to `fileName`: on success it becomes the file name and the flag is cleared; on failure
   /// both keep their values.

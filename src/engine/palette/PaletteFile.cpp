@@ -86,7 +86,10 @@ TFileResult ParsePaletteData(QByteArrayView data, TPaletteEntries& entries) {
   detail::TByteReader reader(data);
   std::int32_t count = 0;
   if (!reader.ReadI32LE(count)) return TFileResult::CantOpen();
-  if (count <= 0) return {};
+  // The count is the format's only header: a negative one, or none followed by more bytes, is not a palette
+  // this program wrote, and opening it as an empty one would let a Save overwrite the file.
+  if (count < 0 || (count == 0 && reader.Remaining() > 0)) return TFileResult::CantOpen();
+  if (count == 0) return {};
   // Reserve only what the bytes can hold, never what the count claims.
   entries.reserve(static_cast<std::size_t>(std::min<qsizetype>(count, reader.Remaining() / kEntryFixedSize)));
   for (std::int32_t i = 0; i < count; ++i) {

@@ -13,7 +13,8 @@ namespace tintorium {
 
 /// Empties `entries`, then appends every entry of the file in file order. On failure (the file cannot be
 /// opened, or it ends inside the count, an entry or a name) the result is "Could not read file!" (sCantOpen)
-/// and the entries read before the failing one stay in `entries`. A count of 0 or less is an empty palette.
+/// and the entries read before the failing one stay in `entries`. A count of 0 with nothing after it is an empty
+/// palette; a negative count, or 0 followed by more bytes, fails as not a palette.
 /// A model byte outside 0-3 reads as a black RGB colour with its name. Nothing a file claims is allocated
 /// before the bytes are there.
 TFileResult ReadPaletteFile(const QString& fileName, TPaletteEntries& entries);

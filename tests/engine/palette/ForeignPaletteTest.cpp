@@ -50,13 +50,15 @@ TEST(ForeignPaletteTest, OpenTakesColoursNamesAndModelsAndKeepsTheForeignNameUnt
   EXPECT_TRUE(doc.NeedsSaveAs());
 }
 
-TEST(ForeignPaletteTest, AFailedForeignOpenResetsAsNewWithTheReadersMessage) {
+TEST(ForeignPaletteTest, AFailedForeignOpenKeepsThePaletteAndGivesTheReadersMessage) {
   TPaletteDocument doc;
   doc.AddPaletteColor(QStringLiteral("mine"), test::RGB(1, 2, 3));
   const TFileResult result = doc.OpenPalette(kSwatches + QStringLiteral("dagronf-unsupported_version.ase"));
   EXPECT_FALSE(result);
   EXPECT_TRUE(result.Message().contains(QStringLiteral("not supported"))) << result.Message().toStdString();
-  EXPECT_TRUE(doc.IsEmpty());
+  ASSERT_EQ(doc.Count(), 1);
+  EXPECT_EQ(doc.Entry(0).Name, QStringLiteral("mine"));
+  EXPECT_TRUE(doc.PaletteModified());
   EXPECT_EQ(doc.PaletteFileName(), TPaletteDocument::NoName);
 }
 

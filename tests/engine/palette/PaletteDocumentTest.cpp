@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QUndoStack>
 
 #include <random>
 
@@ -229,7 +230,8 @@ TEST_F(PaletteDocumentFileTest, SaveAndOpenSetTheNameAndClearTheFlag) {
   EXPECT_EQ(mirror.Rows(), Rows(other));
 }
 
-TEST_F(PaletteDocumentFileTest, FailedOpenResetsAsNewSoPartialEntriesCannotOverwriteTheOldFile) {
+// Nothing of a failed read replaces the palette, so no partial entries can reach the damaged file or the old one.
+TEST_F(PaletteDocumentFileTest, FailedOpenLeavesThePaletteItsNameFlagAndStepsAsTheyWere) {
   const QString previous = Path("previous.tnp");
   TPaletteDocument doc;
   doc.AddPaletteColor(QStringLiteral("mine"), RGB(1, 2, 3));
@@ -244,10 +246,15 @@ TEST_F(PaletteDocumentFileTest, FailedOpenResetsAsNewSoPartialEntriesCannotOverw
 
   const TFileResult result = doc.OpenPalette(cut.fileName());
   EXPECT_EQ(result.MessageKey(), QStringLiteral("sCantOpen"));
-  EXPECT_TRUE(doc.IsEmpty());
-  EXPECT_EQ(doc.PaletteFileName(), QStringLiteral("noname.tnp"));
+  ASSERT_EQ(doc.Count(), 2);
+  EXPECT_EQ(doc.Entry(0).Name, QStringLiteral("mine"));
+  EXPECT_EQ(doc.Entry(1).Name, QStringLiteral("unsaved"));
+  EXPECT_EQ(doc.PaletteFileName(), previous);
+  EXPECT_TRUE(doc.PaletteModified());
+  EXPECT_FALSE(doc.NeedsSaveAs());
+  doc.UndoStack().undo();  // the unsaved step is still there to undo
+  EXPECT_EQ(doc.Count(), 1);
   EXPECT_FALSE(doc.PaletteModified());
-  EXPECT_TRUE(doc.NeedsSaveAs());
 }
 
 TEST_F(PaletteDocumentFileTest, FailedSaveKeepsNameAndFlag) {

@@ -110,13 +110,20 @@ TEST_F(PaletteFileTest, NameOutsideBasicPlaneCountsBothSurrogates) {
   EXPECT_EQ(bytes.mid(4 + 9), Hex("02000000" "3dd8" "00de"));
 }
 
-TEST_F(PaletteFileTest, CountOfZeroOrLessIsAnEmptyPaletteWhateverFollows) {
-  for (const char* count : {"00000000", "ffffffff", "00000080"}) {
-    SCOPED_TRACE(count);
+// The count is the only header: bytes that do not start with a sensible one are refused, never opened as an
+// empty palette that a Save would then write over.
+TEST_F(PaletteFileTest, ANegativeCountOrBytesAfterAZeroCountAreNotAPalette) {
+  for (const QByteArray& bytes : {Hex("00000000") + Hex("deadbeef"), Hex("ffffffff"), Hex("ffffffff") + Hex("deadbeef"),
+                                  Hex("00000080"), Hex("00000080") + Hex("deadbeef")}) {
+    SCOPED_TRACE(bytes.toHex().constData());
     TPaletteEntries read;
-    EXPECT_TRUE(ParsePaletteData(Hex(count) + Hex("deadbeef"), read));
+    const TFileResult result = ParsePaletteData(bytes, read);
+    EXPECT_FALSE(result.Ok());
+    EXPECT_EQ(result.MessageKey(), QStringLiteral("sCantOpen"));
     EXPECT_TRUE(read.empty());
   }
+  TPaletteEntries read;
+  EXPECT_TRUE(ParsePaletteData(Hex("00000000"), read));
 }
 
 TEST_F(PaletteFileTest, FileCutInThirdEntryKeepsTheFirstTwo) {
