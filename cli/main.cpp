@@ -40,6 +40,10 @@ int Dispatch(int argc, char** argv) {
   for (const TCliCommand& command : CliCommands()) {
     if (command.name != first) continue;
     const TCliArgs args(argv + 2, argv + argc);
+    if (WantsVersion(args)) {
+      std::fprintf(io.out, "tintorium-cli %s\n", TINTORIUM_VERSION);
+      return ExitOk;
+    }
     const int status = command.run(args, io);
     if (std::fflush(io.out) != 0 && status == ExitOk) {
       std::fputs("tintorium-cli: could not write the output\n", io.err);
