@@ -46,9 +46,10 @@ constexpr const char* Help =
     "                  and exit status 2.\n"
     "--json            prints one JSON object: {\"model\", \"rgb\", \"hsb\", \"cmyk\",\n"
     "                  \"lab\" (arrays of integers), \"hex\", \"dollar_hex\", \"decimal\",\n"
-    "                  \"web_safe\", \"web_smart\", \"css\" (an object from each CSS form\n"
-    "                  to its text, null when it has none), \"alpha\"}; with --batch one\n"
-    "                  array of integers per line (JSON Lines), null for a blank line.\n"
+    "                  \"web_safe\", \"web_smart\", \"css\": {\"hex\", \"rgb\", \"hsl\", \"hwb\",\n"
+    "                  \"lab\", \"lch\", \"oklab\", \"oklch\", \"name\" (null when the colour\n"
+    "                  has no CSS name)}, \"alpha\"}; with --batch one array of integers\n"
+    "                  per line (JSON Lines), null for a blank line.\n"
     "\n"
     "Exit status: 0 done, 1 the input could not be read or the output written,\n"
     "2 bad arguments or input.\n";
