@@ -26,6 +26,8 @@ CASES = [
     ("contrast", ["contrast", "777777", "ffffff", "--cvd", "--json"], None),
     ("contrast_batch", ["contrast", "--batch", "--json"], "000000 ffffff\n\n777777 ffffff\n"),
     ("palette_show", ["palette", "show", "docs/example.tnp", "--json"], None),
+    # Quotes, backslashes, a control character and non-ASCII letters in names, escaped so they read back as written.
+    ("palette_show_odd_names", ["palette", "show", "tests/cli/golden/odd-names.gpl", "--json"], None),
     ("scan", ["scan", "tests/cli/golden/page.css", "--json"], None),
     ("scan_details", ["scan", "--all-notations", "--details", "--json", "tests/cli/golden/page.css"], None),
     ("library_list", ["library", "list", "--json"], None),
