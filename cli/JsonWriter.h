@@ -17,7 +17,7 @@ class TJsonWriter {
   TJsonWriter& EndArray();
   /// The key of the next member of the open object.
   TJsonWriter& Key(std::string_view key);
-  /// UTF-8 text; control characters are escaped, bytes that are not UTF-8 pass unchanged.
+  /// UTF-8 text; control characters are escaped, a byte that is not part of well-formed UTF-8 becomes U+FFFD.
   TJsonWriter& String(std::string_view text);
   TJsonWriter& Integer(std::int64_t value);
   /// A finite number with up to `decimals` decimals (trailing zeros dropped); NaN and infinity become null.
