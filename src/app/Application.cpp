@@ -30,7 +30,8 @@ QStringList ArgumentsAfterProgram(int argc, char** argv) {
 void SetUpApplication() {
   SetProgramIdentity();
   QApplication::setWindowIcon(ApplicationIcon());
-  QApplication::setDesktopFileName(QStringLiteral("tintorium"));
+  // The desktop entry's id, so the shell matches the window to the entry and its icon.
+  QApplication::setDesktopFileName(QStringLiteral("io.github.tintorium.Tintorium"));
 }
 
 void ApplyLanguageSetting(QSettings& store) {
