@@ -29,8 +29,10 @@ char* AppendInteger(char* to, std::int64_t value) {
 
 }  // namespace
 
-TBatchConverter::TBatchConverter(TCliModel from, TCliModel to, const TCliIO& io)
-    : TLineBatch("convert", LongestOutputLine, io), from_(from), to_(to) {}
+TBatchConverter::TBatchConverter(TCliModel from, TCliModel to, const TCliIO& io, bool json)
+    : TLineBatch("convert", LongestOutputLine, io), from_(from), to_(to), json_(json) {
+  if (json_) SetBlankAnswer("null");
+}
 
 bool TBatchConverter::AnswerLine(const char* begin, const char* end) {
   std::int64_t values[4] = {};
@@ -69,10 +71,12 @@ bool TBatchConverter::ParseValues(const char* p, const char* end, std::int64_t* 
 
 void TBatchConverter::AppendValues(const std::int64_t* values, int count) {
   char* to = AnswerStart();
+  if (json_) *to++ = '[';
   for (int i = 0; i < count; ++i) {
-    if (i > 0) *to++ = ' ';
+    if (i > 0) *to++ = json_ ? ',' : ' ';
     to = AppendInteger(to, values[i]);
   }
+  if (json_) *to++ = ']';
   *to++ = '\n';
   EndAnswer(to);
 }

@@ -12,7 +12,8 @@ namespace tintorium::cli {
 
 class TBatchConverter final : public TLineBatch {
  public:
-  TBatchConverter(TCliModel from, TCliModel to, const TCliIO& io);
+  /// `json`: each answer a JSON array of integers, a blank line answered with null (JSON Lines).
+  TBatchConverter(TCliModel from, TCliModel to, const TCliIO& io, bool json = false);
 
  private:
   bool AnswerLine(const char* begin, const char* end) override;
@@ -21,6 +22,7 @@ class TBatchConverter final : public TLineBatch {
 
   TCliModel from_;
   TCliModel to_;
+  bool json_ = false;
 };
 
 }  // namespace tintorium::cli

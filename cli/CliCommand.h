@@ -44,4 +44,10 @@ std::span<const TCliCommand> CliCommands();
 /// True when the arguments ask for help ("--help" or "-h" anywhere).
 bool WantsHelp(const TCliArgs& args);
 
+/// `args` without every `flag`; `found` tells whether there was one.
+TCliArgs WithoutFlag(const TCliArgs& args, std::string_view flag, bool& found);
+
+/// True when the arguments ask for the version ("--version" anywhere, help taking precedence).
+bool WantsVersion(const TCliArgs& args);
+
 }  // namespace tintorium::cli

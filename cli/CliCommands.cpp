@@ -47,4 +47,21 @@ bool WantsHelp(const TCliArgs& args) {
   return false;
 }
 
+TCliArgs WithoutFlag(const TCliArgs& args, std::string_view flag, bool& found) {
+  TCliArgs kept;
+  found = false;
+  for (const std::string_view arg : args) {
+    if (arg == flag) found = true;
+    else kept.push_back(arg);
+  }
+  return kept;
+}
+
+bool WantsVersion(const TCliArgs& args) {
+  if (WantsHelp(args)) return false;
+  for (const std::string_view arg : args)
+    if (arg == "--version") return true;
+  return false;
+}
+
 }  // namespace tintorium::cli

@@ -19,4 +19,22 @@ void PrintColorLine(const TCliIO& io, const QString& name, const TColorObject& c
                color.ValuesText().c_str(), color.HexText().c_str());
 }
 
+void WriteColorJson(TJsonWriter& json, const QString& name, const TColorObject& color) {
+  std::string model;
+  ModelName(color.Model(), model);
+  const TRGBValues rgb = color.GetRGB();
+  json.BeginObject()
+      .Member("name", name.toUtf8().toStdString())
+      .Member("model", model.empty() ? "?" : model)
+      .Member("values", color.ValuesText())
+      .Key("rgb")
+      .BeginArray()
+      .Integer(rgb.R)
+      .Integer(rgb.G)
+      .Integer(rgb.B)
+      .EndArray()
+      .Member("hex", color.HexText())
+      .EndObject();
+}
+
 }  // namespace tintorium::cli

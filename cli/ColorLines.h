@@ -2,6 +2,7 @@
 // The line `palette show` and `library show` print for one colour: name, model, values, hexadecimal text.
 
 #include "CliCommand.h"
+#include "JsonWriter.h"
 #include "core/ColorObject.h"
 
 #include <QString>
@@ -14,5 +15,8 @@ namespace tintorium::cli {
 std::string OneLine(const QString& text);
 
 void PrintColorLine(const TCliIO& io, const QString& name, const TColorObject& color);
+
+/// The same colour as a JSON object: {"name", "model", "values" (as the line prints them), "rgb" [R,G,B], "hex"}.
+void WriteColorJson(TJsonWriter& json, const QString& name, const TColorObject& color);
 
 }  // namespace tintorium::cli

@@ -3,6 +3,7 @@
 #include "SchemeArgs.h"
 #include "core/Contrast.h"
 
+#include <algorithm>
 #include <charconv>
 #include <optional>
 #include <string>
@@ -15,6 +16,8 @@ namespace {
 
 // The longest line out: "255 765 1 21.000000 1 1" and the newline, with room to spare.
 constexpr std::size_t LongestOutputLine = 48;
+// The longest JSON line: the eight members with their longest values, with room to spare.
+constexpr std::size_t LongestJsonLine = 256;
 
 // The blank-separated words of a line, at most `max` + 1 of them (one more tells that there are too many).
 std::vector<std::string_view> Words(const char* p, const char* end, std::size_t max) {
@@ -36,7 +39,32 @@ char* AppendRatio(char* to, double ratio) { return std::to_chars(to, to + 24, ra
 
 }  // namespace
 
-TContrastBatch::TContrastBatch(const TCliIO& io) : TLineBatch("contrast", LongestOutputLine, io) {}
+TContrastBatch::TContrastBatch(const TCliIO& io, bool json)
+    : TLineBatch("contrast", json ? LongestJsonLine : LongestOutputLine, io), json_(json) {
+  if (json_) SetBlankAnswer("null");
+}
+
+std::string_view ContrastMarkName(int mark) {
+  switch (static_cast<TContrastMark>(mark)) {
+    case TContrastMark::Pass: return "pass";
+    case TContrastMark::Partial: return "partial";
+    case TContrastMark::Fail: break;
+  }
+  return "fail";
+}
+
+void WriteContrastMembers(TJsonWriter& json, TColor text, TColor back) {
+  const TContrastResult r = MeasureContrast(back, text);
+  json.Member("foreground", HexOf(text))
+      .Member("background", HexOf(back))
+      .Member("brightness_difference", r.BrightDiff)
+      .Member("colour_difference", r.ColorDiff)
+      .Member("wcag1", r.Pass)
+      .Key("ratio")
+      .Number(r.Ratio, 6)
+      .Member("large_text", ContrastMarkName(static_cast<int>(LargeTextMark(r.Ratio))))
+      .Member("small_text", ContrastMarkName(static_cast<int>(SmallTextMark(r.Ratio))));
+}
 
 bool TContrastBatch::AnswerLine(const char* begin, const char* end) {
   const std::vector<std::string_view> words = Words(begin, end, 2);
@@ -47,8 +75,18 @@ bool TContrastBatch::AnswerLine(const char* begin, const char* end) {
     colors[i] = ParseColorArgument(words[static_cast<std::size_t>(i)]);
     if (!colors[i]) return Malformed(QuotedForMessage(words[static_cast<std::size_t>(i)]) + " is not a colour RRGGBB");
   }
-  const TContrastResult r = MeasureContrast(*colors[0], *colors[1]);
   char* to = AnswerStart();
+  if (json_) {
+    TJsonWriter json;
+    json.BeginObject();
+    WriteContrastMembers(json, *colors[0], *colors[1]);
+    json.EndObject();
+    to = std::copy(json.Text().begin(), json.Text().end(), to);
+    *to++ = '\n';
+    EndAnswer(to);
+    return true;
+  }
+  const TContrastResult r = MeasureContrast(*colors[0], *colors[1]);
   to = AppendInt(to, r.BrightDiff);
   *to++ = ' ';
   to = AppendInt(to, r.ColorDiff);

@@ -1,6 +1,7 @@
 #include "ContrastCommand.h"
 
 #include "ContrastBatch.h"
+#include "JsonWriter.h"
 #include "SchemeArgs.h"
 #include "core/ColorVision.h"
 #include "core/Contrast.h"
@@ -15,6 +16,7 @@ namespace {
 constexpr const char* Help =
     "Usage: tintorium-cli contrast FOREGROUND BACKGROUND [--cvd]\n"
     "       tintorium-cli contrast --batch\n"
+    "       (both forms take --json)\n"
     "\n"
     "Measures a text colour against a background colour (RRGGBB, optionally after #):\n"
     "the WCAG 1.0 brightness difference (at least 125) and colour difference (at least\n"
@@ -29,6 +31,13 @@ constexpr const char* Help =
     "            'brightness colour pass ratio large small' per line: pass 1 or 0, the\n"
     "            ratio with six decimals, the marks 0 fail, 1 pass, 2 partial; a blank\n"
     "            line gives a blank line; stops at the first malformed line\n"
+    "  --json    prints one JSON object: {\"foreground\", \"background\" (RRGGBB),\n"
+    "            \"brightness_difference\", \"colour_difference\", \"wcag1\" (true or\n"
+    "            false), \"ratio\", \"large_text\", \"small_text\" (pass, partial or\n"
+    "            fail)}, with --cvd also \"color_vision\": an array of objects\n"
+    "            {\"vision\", \"foreground\", \"background\", \"ratio\", \"large_text\",\n"
+    "            \"small_text\"}; with --batch one such object per line without\n"
+    "            \"color_vision\" (JSON Lines), null for a blank line\n"
     "\n"
     "Exit status: 0 done, 1 the input could not be read or the output written,\n"
     "2 bad arguments or input.\n";
@@ -80,16 +89,43 @@ void PrintColorVision(TColor text, TColor back, const TCliIO& io) {
   }
 }
 
+void WriteJson(TColor text, TColor back, bool vision, const TCliIO& io) {
+  TJsonWriter json;
+  json.BeginObject();
+  WriteContrastMembers(json, text, back);
+  if (vision) {
+    json.Key("color_vision").BeginArray();
+    for (const TColorVision kind : ColorVisions) {
+      const TColor seenText = SimulateColorVision(text, kind);
+      const TColor seenBack = SimulateColorVision(back, kind);
+      const double ratio = MeasureContrast(seenBack, seenText).Ratio;
+      json.BeginObject()
+          .Member("vision", ColorVisionNames[static_cast<std::size_t>(kind)])
+          .Member("foreground", HexOf(seenText))
+          .Member("background", HexOf(seenBack))
+          .Key("ratio")
+          .Number(ratio, 6)
+          .Member("large_text", ContrastMarkName(static_cast<int>(LargeTextMark(ratio))))
+          .Member("small_text", ContrastMarkName(static_cast<int>(SmallTextMark(ratio))))
+          .EndObject();
+    }
+    json.EndArray();
+  }
+  json.EndObject().WriteLine(io.out);
+}
+
 }  // namespace
 
-int RunContrastCommand(const TCliArgs& args, const TCliIO& io) {
-  if (WantsHelp(args)) {
+int RunContrastCommand(const TCliArgs& raw, const TCliIO& io) {
+  if (WantsHelp(raw)) {
     std::fputs(Help, io.out);
     return ExitOk;
   }
+  bool json = false;
+  const TCliArgs args = WithoutFlag(raw, "--json", json);
   if (!args.empty() && args[0] == "--batch") {
     if (args.size() != 1) return UsageError(io, "--batch takes no other arguments");
-    return TContrastBatch(io).Run();
+    return TContrastBatch(io, json).Run();
   }
   std::optional<TColor> colors[2];
   int given = 0;
@@ -110,6 +146,10 @@ int RunContrastCommand(const TCliArgs& args, const TCliIO& io) {
   }
   if (given == 0) return UsageError(io, "missing FOREGROUND and BACKGROUND");
   if (given == 1) return UsageError(io, "missing BACKGROUND");
+  if (json) {
+    WriteJson(*colors[0], *colors[1], vision, io);
+    return ExitOk;
+  }
   PrintMeasurement(*colors[0], *colors[1], io);
   if (vision) {
     std::fputc('\n', io.out);

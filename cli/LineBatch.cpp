@@ -73,6 +73,7 @@ bool TLineBatch::HandleLine(const char* begin, const char* end) {
   ++lineNumber_;
   // A blank line answers with a blank line, so output line n still belongs to input line n.
   if (std::all_of(begin, end, IsBatchBlank)) {
+    for (const char c : blankAnswer_) output_[outputUsed_++] = c;
     output_[outputUsed_++] = '\n';
     return true;
   }

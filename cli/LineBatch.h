@@ -34,6 +34,8 @@ class TLineBatch {
   /// EndAnswer; or returns Malformed(why).
   virtual bool AnswerLine(const char* begin, const char* end) = 0;
 
+  /// What a blank input line answers (before its newline): nothing, or "null" in JSON Lines.
+  void SetBlankAnswer(std::string_view answer) { blankAnswer_ = answer; }
   char* AnswerStart() { return output_.data() + outputUsed_; }
   void EndAnswer(char* end) { outputUsed_ = static_cast<std::size_t>(end - output_.data()); }
   bool Malformed(std::string why);
@@ -48,6 +50,7 @@ class TLineBatch {
   int FailWrite();
 
   std::string command_;
+  std::string_view blankAnswer_;
   std::size_t longestAnswer_;
   TCliIO io_;
   std::vector<char> input_;

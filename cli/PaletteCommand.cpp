@@ -22,7 +22,7 @@ namespace tintorium::cli {
 namespace {
 
 constexpr const char* Help =
-    "Usage: tintorium-cli palette show FILE [--no-duplicates] [--no-grays]\n"
+    "Usage: tintorium-cli palette show FILE [--no-duplicates] [--no-grays] [--json]\n"
     "       tintorium-cli palette convert IN OUT [--per-line N] [--swatch WxH] [--text]\n"
     "                                            [--no-duplicates] [--no-grays]\n"
     "                                            [--all-notations] [--css-variables]\n"
@@ -69,6 +69,8 @@ constexpr const char* Help =
     "                    scribus (.xml) or paint.net (.txt)\n"
     "  --notation N      how .scss, .tokens.json and --css-variables write a colour:\n"
     "                    hex (#ff8000, the default), rgb (rgb(255 128 0)) or oklch\n"
+    "  --json            show prints one JSON object: {\"source\", \"colors\": an array\n"
+    "                    of {\"name\", \"model\", \"values\", \"rgb\", \"hex\"}}\n"
     "\n"
     "Exit status: 0 done, 1 a file could not be read or written, 2 bad arguments.\n";
 
@@ -76,6 +78,7 @@ struct TOptions {
   std::vector<std::string_view> positional;
   TImportOptions import;
   TExportOptions output;
+  bool json = false;
 };
 
 class TUsageError {
@@ -153,6 +156,8 @@ TOptions ParseOptions(const TCliArgs& args) {
       const auto notation = CodeNotationFromName(OptionValue(args, i, "--notation"));
       if (!notation) throw TUsageError("--notation takes hex, rgb or oklch");
       options.output.Notation = *notation;
+    } else if (arg == "--json") {
+      options.json = true;
     } else if (arg == "--text") {
       options.output.Image.DrawText = true;
     } else if (Named(arg, "--per-line")) {
@@ -281,6 +286,13 @@ int Show(const TOptions& options, const TCliIO& io) {
   RequireReadable(source);
   const TReadResult<TPaletteEntries> read = ReadEntries(source, options.import);
   if (!read.Ok()) return Failure(io, source, read.Status.Message());
+  if (options.json) {
+    TJsonWriter json;
+    json.BeginObject().Member("source", Utf8(source)).Key("colors").BeginArray();
+    for (const TPaletteEntry& entry : read.Value) WriteColorJson(json, entry.Name, entry.Color);
+    json.EndArray().EndObject().WriteLine(io.out);
+    return ExitOk;
+  }
   for (const TPaletteEntry& entry : read.Value) PrintColorLine(io, entry.Name, entry.Color);
   return ExitOk;
 }

@@ -1,6 +1,7 @@
 #include "ScanCommand.h"
 
 #include "HeadlessApp.h"
+#include "JsonWriter.h"
 #include "core/ColorModels.h"
 #include "core/ColorText.h"
 #include "engine/web/CssColorStream.h"
@@ -10,6 +11,7 @@
 #include <QFileInfo>
 #include <QString>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,7 +19,7 @@ namespace tintorium::cli {
 namespace {
 
 constexpr const char* Help =
-    "Usage: tintorium-cli scan [--all-notations [--details]] FILE|ADDRESS\n"
+    "Usage: tintorium-cli scan [--all-notations [--details]] [--json] FILE|ADDRESS\n"
     "\n"
     "Prints the colours a web page or style sheet writes with \"#\", one six-digit\n"
     "hexadecimal text per line, in order, duplicates kept, letter case as written\n"
@@ -35,6 +37,9 @@ constexpr const char* Help =
     "                   outside sRGB are mapped into it. Printed in upper case.\n"
     "  --details        with --all-notations: each colour, its property and its\n"
     "                   notation as written, tab-separated\n"
+    "  --json           prints one JSON object: {\"source\", \"colors\": an array of\n"
+    "                   RRGGBB, or with --details of {\"hex\", \"property\",\n"
+    "                   \"notation\"}}\n"
     "\n"
     "Exit status: 0 done, 1 the file could not be read or fetched, 2 bad arguments.\n";
 
@@ -48,6 +53,7 @@ int Failure(const TCliIO& io, const QString& source, const QString& message) {
 struct TScanOptions {
   bool allNotations = false;
   bool details = false;
+  bool json = false;
   std::vector<std::string_view> sources;
 };
 
@@ -59,6 +65,8 @@ TScanOptions ParseOptions(const TCliArgs& args, bool& valid) {
       options.allNotations = true;
     } else if (arg == "--details") {
       options.details = true;
+    } else if (arg == "--json") {
+      options.json = true;
     } else if (arg.size() > 1 && arg[0] == '-') {
       valid = false;
     } else {
@@ -77,10 +85,18 @@ std::string OneLine(std::string text) {
   return text;
 }
 
-TFileResult ScanAllNotations(const QString& file, const TScanOptions& options, const TCliIO& io) {
+TFileResult ScanAllNotations(const QString& file, const TScanOptions& options, TJsonWriter* json, const TCliIO& io) {
   return ScanCssColorsFile(file, [&](const TCssColorMatch& match) {
     const std::string hex = HexText(ColorToRGBValues(match.Color));
-    if (options.details) {
+    if (json && options.details) {
+      json->BeginObject()
+          .Member("hex", hex)
+          .Member("property", match.Property)
+          .Member("notation", match.Notation)
+          .EndObject();
+    } else if (json) {
+      json->String(hex);
+    } else if (options.details) {
       std::fprintf(io.out, "%s\t%s\t%s\n", hex.c_str(), OneLine(match.Property).c_str(),
                    OneLine(match.Notation).c_str());
     } else {
@@ -116,13 +132,19 @@ int RunScanCommand(const TCliArgs& args, const TCliIO& io) {
   } else if (!QFileInfo::exists(file)) {
     return Failure(io, source, QString::fromLatin1(kFileNotFoundText));
   }
-  // Printed as found, so a file of any size takes no more memory than one block.
+  // Printed as found, so a file of any size takes no more memory than one block (JSON gathers its one document).
+  std::optional<TJsonWriter> json;
+  if (options.json) json.emplace().BeginObject().Member("source", Utf8(source)).Key("colors").BeginArray();
+  TJsonWriter* to = json ? &*json : nullptr;
   const TFileResult scanned =
-      options.allNotations
-          ? ScanAllNotations(file, options, io)
-          : ScanTextColorsFile(
-                file, [&io](const QString& color) { std::fprintf(io.out, "%s\n", color.toLatin1().constData()); });
-  return scanned.Ok() ? ExitOk : Failure(io, source, scanned.Message());
+      options.allNotations ? ScanAllNotations(file, options, to, io)
+                           : ScanTextColorsFile(file, [&io, to](const QString& color) {
+                               if (to) to->String(color.toLatin1().toStdString());
+                               else std::fprintf(io.out, "%s\n", color.toLatin1().constData());
+                             });
+  if (!scanned.Ok()) return Failure(io, source, scanned.Message());
+  if (json) json->EndArray().EndObject().WriteLine(io.out);
+  return ExitOk;
 }
 
 }  // namespace tintorium::cli

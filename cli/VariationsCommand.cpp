@@ -1,5 +1,6 @@
 #include "VariationsCommand.h"
 
+#include "JsonWriter.h"
 #include "SchemeArgs.h"
 #include "engine/schemes/VariationStrip.h"
 
@@ -18,6 +19,7 @@ constexpr std::size_t kMaxLine = 4096;
 constexpr const char* Help =
     "Usage: tintorium-cli variations COLOR --type TYPE [--size N]\n"
     "       tintorium-cli variations --batch\n"
+    "       (both forms take --json)\n"
     "\n"
     "Prints the swatches of a variation strip that walks from COLOR (RRGGBB, optionally\n"
     "after #) warmer, cooler, darker, brighter, more or less saturated, as RRGGBB texts\n"
@@ -27,6 +29,9 @@ constexpr const char* Help =
     "  --size N      number of swatches, COLOR included, 1 to 1000 (default 8)\n"
     "  --batch       reads one 'RRGGBB TYPE SIZE' per line from standard input and\n"
     "                writes each strip on one line; stops at the first malformed line\n"
+    "  --json        prints one JSON object: {\"color\", \"type\", \"size\",\n"
+    "                \"swatches\": an array of RRGGBB}; with --batch one per line\n"
+    "                (JSON Lines)\n"
     "\n"
     "Exit status: 0 done, 1 the output could not be written, 2 bad arguments or input.\n";
 
@@ -41,14 +46,28 @@ std::string TypeList() {
   return list;
 }
 
-std::string StripLine(TColor base, TVariationType type, int size) {
+std::string StripJson(TColor base, TVariationType type, int size) {
+  TJsonWriter json;
+  json.BeginObject()
+      .Member("color", HexOf(base))
+      .Member("type", VariationTypeNames[static_cast<std::size_t>(type)])
+      .Member("size", size)
+      .Key("swatches")
+      .BeginArray();
+  for (const TColor c : VariationSwatches(base, type, size)) json.String(HexOf(c));
+  json.EndArray().EndObject();
+  return json.Text() + "\n";
+}
+
+std::string StripLine(TColor base, TVariationType type, int size, bool json) {
+  if (json) return StripJson(base, type, size);
   std::string line;
   for (const TColor c : VariationSwatches(base, type, size)) line += (line.empty() ? "" : " ") + HexOf(c);
   return line + "\n";
 }
 
 // One "RRGGBB TYPE SIZE" line; the error says what is wrong.
-bool ParseBatchLine(const std::string& text, std::string& out, std::string& error) {
+bool ParseBatchLine(const std::string& text, bool json, std::string& out, std::string& error) {
   std::istringstream in(text);
   std::string color, type, size, extra;
   in >> color >> type >> size;
@@ -63,11 +82,11 @@ bool ParseBatchLine(const std::string& text, std::string& out, std::string& erro
   else if (!variation) error = "'" + type + "' is not a type (" + TypeList() + ")";
   else if (!count) error = "'" + size + "' is not a size from 1 to " + std::to_string(kMaxSize);
   if (!error.empty()) return false;
-  out = StripLine(*base, *variation, *count);
+  out = StripLine(*base, *variation, *count, json);
   return true;
 }
 
-int RunBatch(const TCliIO& io) {
+int RunBatch(bool json, const TCliIO& io) {
   std::string line;
   unsigned long long number = 0;
   for (int c = 0;;) {
@@ -83,7 +102,7 @@ int RunBatch(const TCliIO& io) {
     ++number;
     if (!line.empty() && line.back() == '\r') line.pop_back();
     std::string out, error;
-    if (!ParseBatchLine(line, out, error)) {
+    if (!ParseBatchLine(line, json, out, error)) {
       std::fprintf(io.err, "tintorium-cli variations: line %llu: %s\n", number, error.c_str());
       return ExitUsage;
     }
@@ -94,14 +113,16 @@ int RunBatch(const TCliIO& io) {
 
 }  // namespace
 
-int RunVariationsCommand(const TCliArgs& args, const TCliIO& io) {
-  if (WantsHelp(args)) {
+int RunVariationsCommand(const TCliArgs& raw, const TCliIO& io) {
+  if (WantsHelp(raw)) {
     std::fputs(Help, io.out);
     return ExitOk;
   }
+  bool json = false;
+  const TCliArgs args = WithoutFlag(raw, "--json", json);
   if (!args.empty() && args[0] == "--batch") {
     if (args.size() != 1) return UsageError(io, "--batch takes no other arguments");
-    return RunBatch(io);
+    return RunBatch(json, io);
   }
   std::optional<TColor> base;
   std::optional<TVariationType> type;
@@ -128,7 +149,7 @@ int RunVariationsCommand(const TCliArgs& args, const TCliIO& io) {
   }
   if (!base) return UsageError(io, "missing COLOR");
   if (!type) return UsageError(io, "missing --type (" + TypeList() + ")");
-  std::fputs(StripLine(*base, *type, size).c_str(), io.out);
+  std::fputs(StripLine(*base, *type, size, json).c_str(), io.out);
   return ExitOk;
 }
 

@@ -1,5 +1,6 @@
 #include "WheelCommand.h"
 
+#include "JsonWriter.h"
 #include "core/ColorModels.h"
 #include "core/ColorText.h"
 #include "engine/schemes/ColorWheelScheme.h"
@@ -16,6 +17,7 @@ namespace {
 constexpr const char* Help =
     "Usage: tintorium-cli wheel COLOR [--style rgb|ryb] [--harmony NAME]\n"
     "       tintorium-cli wheel --batch [--style rgb|ryb]\n"
+    "       (both forms take --json)\n"
     "\n"
     "Builds the colour wheel around COLOR (RRGGBB, optionally after a #) and prints its\n"
     "twelve segments, one per line: the index, the segment colour and its pale colour.\n"
@@ -30,7 +32,14 @@ constexpr const char* Help =
     "                  line, the twelve segment colours and then the twelve pale\n"
     "                  colours as 24 RRGGBB texts separated by spaces. A malformed\n"
     "                  line stops the run with \"line N: <what is wrong>\" on standard\n"
-    "                  error and exit status 2.\n";
+    "                  error and exit status 2.\n"
+    "--json            prints one JSON object: {\"color\", \"style\", \"segments\": an\n"
+    "                  array of {\"index\", \"color\", \"pale\"}}, with --harmony\n"
+    "                  {\"color\", \"style\", \"harmony\", \"members\": an array of RRGGBB};\n"
+    "                  with --batch one {\"color\", \"segments\", \"pale\"} (arrays of\n"
+    "                  twelve RRGGBB) per line (JSON Lines).\n"
+    "\n"
+    "Exit status: 0 done, 1 the input could not be read, 2 bad arguments or input.\n";
 
 int UsageError(const TCliIO& io, const std::string& message) {
   std::fprintf(io.err, "tintorium-cli wheel: %s\nTry 'tintorium-cli wheel --help'.\n", message.c_str());
@@ -70,6 +79,7 @@ struct TWheelOptions {
   std::optional<TColorHarmonyType> harmony;
   std::optional<TColor> color;
   bool batch = false;
+  bool json = false;
 };
 
 // Empty answer: the options were read; otherwise the exit status of the usage error already reported.
@@ -92,6 +102,8 @@ std::optional<int> ReadOptions(const TCliArgs& args, const TCliIO& io, TWheelOpt
       }
     } else if (arg == "--batch") {
       options.batch = true;
+    } else if (arg == "--json") {
+      options.json = true;
     } else if (arg.size() > 1 && arg.front() == '-' && arg[1] == '-') {
       return UsageError(io, "unknown option '" + std::string(arg) + "'");
     } else if (options.color) {
@@ -107,7 +119,29 @@ std::optional<int> ReadOptions(const TCliArgs& args, const TCliIO& io, TWheelOpt
   return std::nullopt;
 }
 
+std::string StyleName(TColorWheelStyle style) { return Lower(ColorWheelStyleNames[std::size_t(style)]); }
+
+void WriteWheelJson(const TWheelOptions& options, const TCliIO& io) {
+  const TWheelSegments segments = WheelSegments(*options.color, options.style);
+  TJsonWriter json;
+  json.BeginObject().Member("color", Hex(*options.color)).Member("style", StyleName(options.style));
+  if (options.harmony) {
+    json.Member("harmony", Lower(ColorHarmonyNames[std::size_t(*options.harmony)])).Key("members").BeginArray();
+    for (int index : AddAllSegments(*options.harmony)) json.String(Hex(segments[std::size_t(index)]));
+  } else {
+    json.Key("segments").BeginArray();
+    for (int i = 0; i < WheelSegmentCount; ++i)
+      json.BeginObject()
+          .Member("index", i)
+          .Member("color", Hex(segments[std::size_t(i)]))
+          .Member("pale", Hex(PaleColor(segments[std::size_t(i)])))
+          .EndObject();
+  }
+  json.EndArray().EndObject().WriteLine(io.out);
+}
+
 void PrintWheel(const TWheelOptions& options, const TCliIO& io) {
+  if (options.json) return WriteWheelJson(options, io);
   const TWheelSegments segments = WheelSegments(*options.color, options.style);
   if (options.harmony) {
     for (int index : AddAllSegments(*options.harmony))
@@ -126,7 +160,17 @@ std::string_view Trimmed(std::string_view text) {
   return text;
 }
 
-int RunBatch(TColorWheelStyle style, const TCliIO& io) {
+std::string BatchJsonLine(TColor color, const TWheelSegments& segments) {
+  TJsonWriter json;
+  json.BeginObject().Member("color", Hex(color)).Key("segments").BeginArray();
+  for (TColor segment : segments) json.String(Hex(segment));
+  json.EndArray().Key("pale").BeginArray();
+  for (TColor segment : segments) json.String(Hex(PaleColor(segment)));
+  json.EndArray().EndObject();
+  return json.Text() + '\n';
+}
+
+int RunBatch(TColorWheelStyle style, bool json, const TCliIO& io) {
   std::string line;
   std::string out;
   long number = 0;
@@ -151,6 +195,12 @@ int RunBatch(TColorWheelStyle style, const TCliIO& io) {
     }
     const TWheelSegments segments = WheelSegments(*color, style);
     out.clear();
+    if (json) {
+      std::fputs(BatchJsonLine(*color, segments).c_str(), io.out);
+      line.clear();
+      if (c == EOF) break;
+      continue;
+    }
     for (TColor segment : segments) (out += Hex(segment)) += ' ';
     for (TColor segment : segments) (out += Hex(PaleColor(segment))) += ' ';
     out.back() = '\n';
@@ -170,7 +220,7 @@ int RunWheelCommand(const TCliArgs& args, const TCliIO& io) {
   }
   TWheelOptions options;
   if (const auto status = ReadOptions(args, io, options)) return *status;
-  if (options.batch) return RunBatch(options.style, io);
+  if (options.batch) return RunBatch(options.style, options.json, io);
   PrintWheel(options, io);
   return ExitOk;
 }

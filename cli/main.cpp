@@ -18,7 +18,14 @@ void PrintUsage(std::FILE* to) {
     const std::string summary(command.summary);
     std::fprintf(to, "  %-10s %s\n", name.c_str(), summary.c_str());
   }
-  std::fputs("\nOptions:\n  -h, --help   show this help\n  --version    show the version\n", to);
+  std::fputs(
+      "\nOptions:\n"
+      "  -h, --help   show this help (after a command: the command's own help)\n"
+      "  --version    show the version (after a command too)\n"
+      "\n"
+      "Exit status: 0 done, 1 a failure while working (a file that cannot be read or\n"
+      "written), 2 bad arguments or malformed input.\n",
+      to);
 }
 
 int Dispatch(int argc, char** argv) {
@@ -40,6 +47,10 @@ int Dispatch(int argc, char** argv) {
   for (const TCliCommand& command : CliCommands()) {
     if (command.name != first) continue;
     const TCliArgs args(argv + 2, argv + argc);
+    if (WantsVersion(args)) {
+      std::fprintf(io.out, "tintorium-cli %s\n", TINTORIUM_VERSION);
+      return ExitOk;
+    }
     const int status = command.run(args, io);
     if (std::fflush(io.out) != 0 && status == ExitOk) {
       std::fputs("tintorium-cli: could not write the output\n", io.err);

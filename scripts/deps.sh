@@ -9,6 +9,7 @@ TINTORIUM_PACKAGES=(
   qt6-translations-l10n
   clang libclang-rt-14-dev
   nodejs
+  dpkg-dev lintian appstream groff-base groff man-db zsh fish
 )
 
 tintorium_install_deps() {

@@ -30,7 +30,8 @@ QStringList ArgumentsAfterProgram(int argc, char** argv) {
 void SetUpApplication() {
   SetProgramIdentity();
   QApplication::setWindowIcon(ApplicationIcon());
-  QApplication::setDesktopFileName(QStringLiteral("tintorium"));
+  // The desktop entry's id, so the shell matches the window to the entry and its icon.
+  QApplication::setDesktopFileName(QStringLiteral("io.github.tintorium.Tintorium"));
 }
 
 void ApplyLanguageSetting(QSettings& store) {
@@ -52,7 +53,12 @@ bool AnswerOnTerminal(int argc, char** argv) {
            "       tintorium --screenshot OUT.png [PALETTE.tnp]\n\n"
            "Opens the palette file when one is given; with none, the palette of the last session when\n"
            "'Remember last palette between sessions' is on. --screenshot renders the main window as it looks\n"
-           "on a first run into OUT.png and exits.\n";
+           "on a first run into OUT.png and exits.\n\n"
+           "Options:\n"
+           "  --screenshot OUT.png   render the main window into OUT.png and exit\n"
+           "  -h, --help             show this help\n"
+           "  --version              show the version\n\n"
+           "Exit status: 0 done, 1 the screenshot could not be written.\n";
     return true;
   }
   return false;

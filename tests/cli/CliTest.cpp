@@ -138,6 +138,33 @@ TEST_F(CliTest, HelpOnTheToolAndTheCommand) {
   EXPECT_NE(Run({"convert", "--help"}).out.find("--batch FROM TO"), std::string::npos);
 }
 
+// Every command the tool's help lists answers --help with its own usage and --version with the tool's version,
+// wherever the option stands and whatever else is on the line; help wins over version.
+TEST_F(CliTest, HelpAndVersionOnEveryCommand) {
+  const std::string list = Run({"--help"}).out;
+  std::vector<std::string> commands;
+  std::istringstream lines(list.substr(list.find("Commands:\n") + 10));
+  for (std::string line; std::getline(lines, line) && line.rfind("  ", 0) == 0;)
+    commands.push_back(line.substr(2, line.find(' ', 2) - 2));
+  ASSERT_GE(commands.size(), 10u);
+  const std::string version = "tintorium-cli " TINTORIUM_VERSION "\n";
+  EXPECT_EQ(Run({"--version"}).out, version);
+  for (const std::string& command : commands) {
+    SCOPED_TRACE(command);
+    const RunResult help = Run({command, "--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.out.rfind("Usage: tintorium-cli " + command, 0), 0u);
+    for (const auto& args : {std::vector<std::string>{command, "--version"},
+                             std::vector<std::string>{command, "ff0000", "--batch", "--version"}}) {
+      const RunResult r = Run(args);
+      EXPECT_EQ(r.status, 0);
+      EXPECT_EQ(r.out, version);
+      EXPECT_EQ(r.err, "");
+    }
+    EXPECT_EQ(Run({command, "--version", "-h"}).out, help.out);
+  }
+}
+
 struct BatchCase {
   std::string from, to, input, output;
 };
