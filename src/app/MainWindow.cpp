@@ -4,6 +4,7 @@
 #include "ui/actions/ActionIcons.h"
 #include "ui/actions/ActionRules.h"
 #include "app/AppInfo.h"
+#include "app/LastPalette.h"
 #include "engine/platform/AppPaths.h"
 #include "engine/language/Language.h"
 #include "ui/language/LanguageApplier.h"
@@ -14,11 +15,9 @@
 #include "app/OptionsDialog.h"
 #include "app/ShellOpen.h"
 #include "app/Themes.h"
-#include "engine/files/FileResult.h"
 #include "engine/library/LibraryFolder.h"
 #include "ui/library/LibraryPanel.h"
 #include "engine/palette/PaletteDocument.h"
-#include "engine/palette/PaletteFile.h"
 #include "ui/palette/PalettePanel.h"
 #include "ui/screenpick/ScreenPicker.h"
 #include "ui/print/PrintCommand.h"
@@ -113,7 +112,7 @@ TMainWindow::TMainWindow(QSettings& settings, const QStringList& arguments, QWid
 
   ApplyLanguage(this, QStringLiteral("MainForm"));
   ReadSettings();
-  OpenStartPalette();
+  lastPalette_->OpenAtStart(options_.SavePalette);
   palette_->SetPaletteModified(false);
   workspace_->BaseColorChanged(this, cmRGB, true, false);
   SelectTool(0);
@@ -305,6 +304,7 @@ void TMainWindow::CreateDocks() {
   palettePanel_->AttachActions(*actions_);
   SetPalettePanel(palettePanel_);
   AddActionRules(palettePanel_);
+  lastPalette_ = std::make_unique<TLastPalette>(settings_, *palette_, *palettePanel_, arguments_);
 }
 
 void TMainWindow::SetToolPage(int index, TToolPage* page) {
@@ -439,7 +439,7 @@ void TMainWindow::ConnectViewToggles() {
 
 void TMainWindow::Exit() {
   // Only a palette the next start brings back may go without the question; other changes would be lost.
-  exitWithoutQuestion_ = PaletteKeptAtExit();
+  exitWithoutQuestion_ = lastPalette_->KeptAtExit(options_.SavePalette);
   close();
 }
 
@@ -554,7 +554,7 @@ void TMainWindow::ReadSettings() {
   workspace_->BaseColor().SetColor(static_cast<TColor>(mainSettings_.baseValue), baseModel);
 
   ApplyOptions(settings_.ReadOptions());
-  colorTools_ = settings_.ReadColorTools();
+  toolSettings_.Read(settings_);
   ApplyToolSettings();
 
   FillThemeMenu();
@@ -594,51 +594,21 @@ TMainSettings TMainWindow::CurrentMainSettings() const {
 
 // Pages replaced through SetToolPage (tests, later plug-ins) keep their own settings.
 void TMainWindow::ApplyToolSettings() {
-  if (auto* wheel = qobject_cast<TColorWheelPage*>(ToolPage(0)))
-    wheel->RestoreSettings({colorTools_.CWStyle, colorTools_.CWHar, colorTools_.CWModel});
-  if (variationsPage_ != nullptr) {
-    variationsPage_->SetResultModel(colorTools_.VariationsModel);
-    variationsPage_->SetSwatchCount(colorTools_.VariationsSize);
-  }
-  if (spectrumPage_ != nullptr) {
-    spectrumPage_->SetSpecType(colorTools_.SpecType);
-    spectrumPage_->SetResultModel(colorTools_.SpecModel);
-  }
-  if (mixerPage_ != nullptr)
-    mixerPage_->LoadSettings({colorTools_.MixerModel,
-                              {colorTools_.MixerColor1, colorTools_.MixerColor2, colorTools_.MixerColor3,
-                               colorTools_.MixerColor4},
-                              colorTools_.MixerSize});
-  libraryPanel_->Start(colorTools_.LibrarySmallLast);
-  if (libraryPage_ != nullptr) libraryPage_->Start(colorTools_.LibraryLast);
+  if (auto* wheel = qobject_cast<TColorWheelPage*>(ToolPage(0))) toolSettings_.Apply(*wheel);
+  if (variationsPage_ != nullptr) toolSettings_.Apply(*variationsPage_);
+  if (spectrumPage_ != nullptr) toolSettings_.Apply(*spectrumPage_);
+  if (mixerPage_ != nullptr) toolSettings_.Apply(*mixerPage_);
+  toolSettings_.Apply(*libraryPanel_);
+  if (libraryPage_ != nullptr) toolSettings_.Apply(*libraryPage_);
 }
 
 void TMainWindow::CollectToolSettings() {
-  if (auto* wheel = qobject_cast<TColorWheelPage*>(ToolPage(0))) {
-    const TWheelPageSettings current = wheel->CurrentSettings();
-    colorTools_.CWStyle = current.CWStyle;
-    colorTools_.CWHar = current.CWHar;
-    colorTools_.CWModel = current.CWModel;
-  }
-  if (variationsPage_ != nullptr) {
-    colorTools_.VariationsModel = variationsPage_->ResultModel();
-    colorTools_.VariationsSize = variationsPage_->Strip(vtWarm)->Size();
-  }
-  if (spectrumPage_ != nullptr) {
-    colorTools_.SpecType = spectrumPage_->SpecType();
-    colorTools_.SpecModel = spectrumPage_->ResultModel();
-  }
-  if (mixerPage_ != nullptr) {
-    const TMixerSettings mixer = mixerPage_->StoreSettings();
-    colorTools_.MixerModel = mixer.model;
-    colorTools_.MixerColor1 = mixer.colors[0];
-    colorTools_.MixerColor2 = mixer.colors[1];
-    colorTools_.MixerColor3 = mixer.colors[2];
-    colorTools_.MixerColor4 = mixer.colors[3];
-    colorTools_.MixerSize = mixer.size;
-  }
-  colorTools_.LibrarySmallLast = libraryPanel_->SelectedLibrary();
-  if (libraryPage_ != nullptr) colorTools_.LibraryLast = libraryPage_->SelectedLibrary();
+  if (auto* wheel = qobject_cast<TColorWheelPage*>(ToolPage(0))) toolSettings_.Collect(*wheel);
+  if (variationsPage_ != nullptr) toolSettings_.Collect(*variationsPage_);
+  if (spectrumPage_ != nullptr) toolSettings_.Collect(*spectrumPage_);
+  if (mixerPage_ != nullptr) toolSettings_.Collect(*mixerPage_);
+  toolSettings_.Collect(*libraryPanel_);
+  if (libraryPage_ != nullptr) toolSettings_.Collect(*libraryPage_);
 }
 
 void TMainWindow::WriteSettings() {
@@ -648,82 +618,13 @@ void TMainWindow::WriteSettings() {
   settings_.WriteMain(CurrentMainSettings());
   SyncOptionsFromViews();
   settings_.WriteOptions(options_);
-  SaveLastPalette();
+  lastPalette_->SaveAtExit(options_.SavePalette);
   CollectToolSettings();
-  settings_.WriteColorTools(colorTools_);
+  toolSettings_.Write(settings_);
   settings_.Store().sync();
 }
 
 // --- Palette at start and exit ---------------------------------------------------------------------------------
-
-void TMainWindow::OpenStartPalette() {
-  if (arguments_.isEmpty()) {
-    RestoreLastPalette();
-  } else if (arguments_.size() == 1) {
-    palettePanel_->OpenPalette(QFileInfo(arguments_.front()).absoluteFilePath());
-  }
-}
-
-void TMainWindow::RestoreLastPalette() {
-  if (!options_.SavePalette) return;
-  const QString last = settings_.ReadLastFile();
-  if (!last.isEmpty() && last != TPaletteDocument::NoName && QFileInfo(last).isFile()) {
-    palettePanel_->OpenPalette(last);
-    return;
-  }
-  const QString kept = LastPaletteFile();
-  if (!QFileInfo(kept).isFile()) return;
-  if (!palette_->OpenPalette(kept)) {
-    palette_->NewPalette();
-    SetDamagedKeptPaletteAside(kept);
-  }
-  palette_->SetPaletteFileName(TPaletteDocument::NoName);
-  palette_->SetPaletteModified(false);
-}
-
-// The damaged copy would be overwritten at exit; it moves aside, so whatever can still be got out of it is kept.
-void TMainWindow::SetDamagedKeptPaletteAside(const QString& kept) {
-  const QFileInfo info(kept);
-  QString aside;
-  for (int n = 1; aside.isEmpty() || QFileInfo::exists(aside); ++n) {
-    const QString suffix = n == 1 ? QString() : QStringLiteral("-%1").arg(n);
-    aside = info.dir().filePath(info.completeBaseName() + QStringLiteral(".damaged") + suffix + QStringLiteral(".tnp"));
-  }
-  if (!QFile::rename(kept, aside) && !QFile::copy(kept, aside)) {
-    keepDamagedPalette_ = true;  // nowhere to put it: leave it where it is, untouched
-    aside = kept;
-  }
-  ShowMessageBox(FormatMessage(sKeptPaletteDamaged, {QDir::toNativeSeparators(aside)}), mfWarning);
-}
-
-void TMainWindow::SaveLastPalette() {
-  if (!options_.SavePalette || KeptPaletteUntouched()) return;
-  settings_.WriteLastFile(palette_->PaletteFileName());
-  if (!PaletteKeptAtExit() || keepDamagedPalette_) return;
-  const QString kept = LastPaletteFile();
-  QDir().mkpath(QFileInfo(kept).absolutePath());
-  const TFileResult result = WritePaletteFile(kept, palette_->Entries());
-  if (!result) ShowFailure(result);
-}
-
-// A palette without a file of its own is written to the kept copy at exit; one with a file is not written again.
-bool TMainWindow::PaletteKeptAtExit() const {
-  if (!options_.SavePalette) return false;
-  const QString& fileName = palette_->PaletteFileName();
-  return fileName == TPaletteDocument::NoName || !QFileInfo(fileName).isFile();
-}
-
-// A start with several arguments skips the kept palette; leaving that session without touching the palette must
-// not replace the kept one with an empty list.
-bool TMainWindow::KeptPaletteUntouched() const {
-  return arguments_.size() >= 2 && palette_->PaletteFileName() == TPaletteDocument::NoName &&
-         palette_->IsEmpty() && !palette_->PaletteModified();
-}
-
-void TMainWindow::ShowFailure(const TFileResult& result) {
-  const TMessageKey key = FindMessageKey(result.MessageKey());
-  ShowMessageBox(key != kMessageCount ? Message(key) : result.Message(), mfError);
-}
 
 bool TMainWindow::AskSaveBeforeClose() {
   return exitWithoutQuestion_ || palettePanel_->AskToSave();

@@ -19,10 +19,12 @@
 // by tests) asks every contributor to compute the enabled/checked states of its actions.
 
 #include "app/Settings.h"
+#include "app/ToolPageSettings.h"
 
 #include <QMainWindow>
 #include <QStringList>
 
+#include <memory>
 #include <vector>
 
 class QActionGroup;
@@ -37,7 +39,7 @@ namespace tintorium {
 
 class TActionRules;
 class TColorToolPopup;
-class TFileResult;
+class TLastPalette;
 class TLibraryPage;
 class TLibraryPanel;
 class TMainActions;
@@ -106,7 +108,7 @@ class TMainWindow final : public QMainWindow {
   /// Takes over new options (Options dialog OK) and applies them to the views; writes nothing.
   void ApplyOptions(const TOptions& options);
   /// The settings of the tool pages, as read at start and written at exit.
-  TColorToolsSettings& ColorTools() { return colorTools_; }
+  TColorToolsSettings& ColorTools() { return toolSettings_.Values(); }
 
   /// Index of the tool page shown (0-5).
   int CurrentTool() const;
@@ -155,15 +157,8 @@ class TMainWindow final : public QMainWindow {
   void ApplyToolSettings();
   void CollectToolSettings();
   TMainSettings CurrentMainSettings() const;
-  void OpenStartPalette();
-  void RestoreLastPalette();
-  void SetDamagedKeptPaletteAside(const QString& kept);
-  void SaveLastPalette();
-  bool PaletteKeptAtExit() const;
-  bool KeptPaletteUntouched() const;
   bool AskSaveBeforeClose();
   void SavePaletteBeforeClose();
-  void ShowFailure(const TFileResult& result);
   void UpdateShellActions();
   void SetAlwaysOnTop(bool onTop);
   void ToolTabChanged(int index);
@@ -177,7 +172,8 @@ class TMainWindow final : public QMainWindow {
   QStringList arguments_;
   TOptions options_;
   TMainSettings mainSettings_;
-  TColorToolsSettings colorTools_;
+  TToolPageSettings toolSettings_;
+  std::unique_ptr<TLastPalette> lastPalette_;
   TMainActions* actions_ = nullptr;
   TPaletteDocument* palette_ = nullptr;
   TWorkspace* workspace_ = nullptr;
@@ -205,7 +201,6 @@ class TMainWindow final : public QMainWindow {
   std::vector<TActionRules*> rules_;
   bool settingsWritten_ = false;
   bool exitWithoutQuestion_ = false;
-  bool keepDamagedPalette_ = false;
   bool refreshing_ = false;
 };
 
