@@ -86,6 +86,7 @@ TMainWindow::TMainWindow(QSettings& settings, const QStringList& arguments, QWid
   setWindowTitle(ApplicationTitle());
   setMinimumSize(600, 400);
   setDockOptions(AnimatedDocks | AllowNestedDocks | AllowTabbedDocks);
+  ApplyTheme(settings_.ReadOptions().Theme);  // before any widget, so none is polished twice
 
   palette_ = new TPaletteDocument(this);
   workspace_ = new TWorkspace(this);
