@@ -113,6 +113,7 @@ TMainWindow::TMainWindow(QSettings& settings, const QStringList& arguments, QWid
 
   ApplyLanguage(this, QStringLiteral("MainForm"));
   ReadSettings();
+  pagesStarted_ = true;
   lastPalette_->OpenAtStart(options_.SavePalette);
   palette_->SetPaletteModified(false);
   workspace_->BaseColorChanged(this, cmRGB, true, false);
@@ -351,22 +352,15 @@ void TMainWindow::CreateToolArea() {
   nbTools_->setObjectName(QStringLiteral("nbTools"));
   nbTools_->setFrameShape(QFrame::StyledPanel);
 
-  const std::pair<TToolPage*, QString> pages[] = {
-      {new TColorWheelPage(*workspace_, *toolPopup_, *actions_, nbTools_), QStringLiteral("Color Wheel")},
-      {variationsPage_ = new TVariationsPage(*workspace_, *toolPopup_, nbTools_), QStringLiteral("Variations")},
-      {mixerPage_ = new TColorMixerPage(*workspace_, *toolPopup_, *actions_, nbTools_),
-       QStringLiteral("Color Mixer")},
-      {libraryPage_ = new TLibraryPage(*workspace_, *toolPopup_, *actions_, LibraryFolders(), nbTools_),
-       QStringLiteral("Library")},
-      {spectrumPage_ = new TSpectrumPage(*workspace_, nbTools_), QStringLiteral("Spectrum")},
-      {cfiPage_ = new TColorsFromImagePage(*workspace_, *actions_, nbTools_), QStringLiteral("Colors from Image")},
-  };
-  for (const auto& [page, title] : pages) {
+  // Only the page shown at start is built now; the others wait in a placeholder until first shown or asked for.
+  for (const QString& title : {QStringLiteral("Color Wheel"), QStringLiteral("Variations"),
+                               QStringLiteral("Color Mixer"), QStringLiteral("Library"), QStringLiteral("Spectrum"),
+                               QStringLiteral("Colors from Image")}) {
     tcMain_->addTab(title);
-    nbTools_->addWidget(page);
-    pages_.push_back(page);
-    if (auto* rules = dynamic_cast<TActionRules*>(page)) AddActionRules(rules);
+    nbTools_->addWidget(new QWidget(nbTools_));
+    pages_.push_back(nullptr);
   }
+  ToolPage(0);
   layout->addWidget(tcMain_);
   layout->addWidget(nbTools_, 1);
   setCentralWidget(centre);
@@ -385,8 +379,41 @@ void TMainWindow::CreateStatusBar() {
   connect(workspace_, &TWorkspace::ColorUnderCursorCleared, sbMain_, &TMainStatusBar::ClearColorUnderCursor);
 }
 
-TToolPage* TMainWindow::ToolPage(int index) const {
-  return index >= 0 && index < int(pages_.size()) ? pages_[std::size_t(index)] : nullptr;
+TToolPage* TMainWindow::ToolPage(int index) {
+  if (index < 0 || index >= int(pages_.size())) return nullptr;
+  if (pages_[std::size_t(index)] == nullptr) CreateToolPage(index);
+  return pages_[std::size_t(index)];
+}
+
+TToolPage* TMainWindow::NewToolPage(int index) {
+  switch (index) {
+    case 0: return new TColorWheelPage(*workspace_, *toolPopup_, *actions_, nbTools_);
+    case 1: return variationsPage_ = new TVariationsPage(*workspace_, *toolPopup_, nbTools_);
+    case 2: return mixerPage_ = new TColorMixerPage(*workspace_, *toolPopup_, *actions_, nbTools_);
+    case 3: return libraryPage_ = new TLibraryPage(*workspace_, *toolPopup_, *actions_, LibraryFolders(), nbTools_);
+    case 4: return spectrumPage_ = new TSpectrumPage(*workspace_, nbTools_);
+    default: return cfiPage_ = new TColorsFromImagePage(*workspace_, *actions_, nbTools_);
+  }
+}
+
+// Takes the placeholder's place; a page made after start-up gets what the start gave the others: texts,
+// options and its "Color Tools" settings.
+void TMainWindow::CreateToolPage(int index) {
+  TToolPage* page = NewToolPage(index);
+  QWidget* placeholder = nbTools_->widget(index);
+  const bool shown = nbTools_->currentIndex() == index;
+  nbTools_->insertWidget(index, page);
+  nbTools_->removeWidget(placeholder);
+  delete placeholder;
+  pages_[std::size_t(index)] = page;
+  if (auto* rules = dynamic_cast<TActionRules*>(page)) AddActionRules(rules);
+  if (pagesStarted_) {
+    ApplyLanguageToPart(page, QLatin1String(kMainFormSection));
+    ApplyPageOptions(page);
+    ApplyPageSettings(page);
+  }
+  if (shown) nbTools_->setCurrentIndex(index);
+  page->ShowTool(shown);
 }
 
 // --- Shell actions ---------------------------------------------------------------------------------------------
@@ -463,8 +490,10 @@ void TMainWindow::SelectTool(int index) {
 
 void TMainWindow::ToolTabChanged(int index) {
   if (index < 0) return;
+  ToolPage(index);
   nbTools_->setCurrentIndex(index);
-  for (int i = 0; i < int(pages_.size()); ++i) pages_[std::size_t(i)]->ShowTool(i == index);
+  for (int i = 0; i < int(pages_.size()); ++i)
+    if (TToolPage* page = pages_[std::size_t(i)]) page->ShowTool(i == index);
 }
 
 void TMainWindow::ShowAbout() {
@@ -502,8 +531,13 @@ void TMainWindow::ApplyOptions(const TOptions& options) {
   workspace_->SetCssFormSetting(options_.CssForm);
   palettePanel_->SetCompactDraw(options_.CompactDraw);
   screenPicker_->SetZoom(options_.ScreenPickerZoom);
-  if (cfiPage_ != nullptr) cfiPage_->SetShowFileName(options_.ViewCFIFile);
-  if (libraryPage_ != nullptr) libraryPage_->SetOnlyColor(options_.ViewLibOnlyColor);
+  for (TToolPage* page : pages_) ApplyPageOptions(page);
+}
+
+void TMainWindow::ApplyPageOptions(TToolPage* page) {
+  if (page == nullptr) return;
+  if (page == cfiPage_) cfiPage_->SetShowFileName(options_.ViewCFIFile);
+  if (page == libraryPage_) libraryPage_->SetOnlyColor(options_.ViewLibOnlyColor);
 }
 
 // --- Themes and languages -------------------------------------------------------------------------------------
@@ -595,14 +629,20 @@ TMainSettings TMainWindow::CurrentMainSettings() const {
 
 // Pages replaced through SetToolPage (tests, later plug-ins) keep their own settings.
 void TMainWindow::ApplyToolSettings() {
-  if (auto* wheel = qobject_cast<TColorWheelPage*>(ToolPage(0))) toolSettings_.Apply(*wheel);
-  if (variationsPage_ != nullptr) toolSettings_.Apply(*variationsPage_);
-  if (spectrumPage_ != nullptr) toolSettings_.Apply(*spectrumPage_);
-  if (mixerPage_ != nullptr) toolSettings_.Apply(*mixerPage_);
   toolSettings_.Apply(*libraryPanel_);
-  if (libraryPage_ != nullptr) toolSettings_.Apply(*libraryPage_);
+  for (TToolPage* page : pages_) ApplyPageSettings(page);
 }
 
+void TMainWindow::ApplyPageSettings(TToolPage* page) {
+  if (page == nullptr) return;
+  if (auto* wheel = qobject_cast<TColorWheelPage*>(page); wheel && page == pages_.front()) toolSettings_.Apply(*wheel);
+  if (page == variationsPage_) toolSettings_.Apply(*variationsPage_);
+  if (page == spectrumPage_) toolSettings_.Apply(*spectrumPage_);
+  if (page == mixerPage_) toolSettings_.Apply(*mixerPage_);
+  if (page == libraryPage_) toolSettings_.Apply(*libraryPage_);
+}
+
+// A page never made keeps the values read at start.
 void TMainWindow::CollectToolSettings() {
   if (auto* wheel = qobject_cast<TColorWheelPage*>(ToolPage(0))) toolSettings_.Collect(*wheel);
   if (variationsPage_ != nullptr) toolSettings_.Collect(*variationsPage_);

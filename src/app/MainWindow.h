@@ -82,8 +82,8 @@ class TMainWindow final : public QMainWindow {
   QToolBar* AdjustToolBar() const { return tbAdjust_; }
   QTabBar* ToolTabs() const { return tcMain_; }
   QStackedWidget* ToolPages() const { return nbTools_; }
-  /// Page `index` (0-5), or nullptr.
-  TToolPage* ToolPage(int index) const;
+  /// Page `index` (0-5), made now when it has not been shown yet; nullptr for other indexes.
+  TToolPage* ToolPage(int index);
   TMainStatusBar* StatusPanels() const { return sbMain_; }
   QMenu* ThemeMenu() const { return miTheme_; }
   QMenu* LanguageMenu() const { return miLang_; }
@@ -155,6 +155,10 @@ class TMainWindow final : public QMainWindow {
   void WriteSettings();
   /// The tool pages take their "Color Tools" settings, and give them back at exit.
   void ApplyToolSettings();
+  void ApplyPageSettings(TToolPage* page);
+  void ApplyPageOptions(TToolPage* page);
+  TToolPage* NewToolPage(int index);
+  void CreateToolPage(int index);
   void CollectToolSettings();
   TMainSettings CurrentMainSettings() const;
   bool AskSaveBeforeClose();
@@ -202,6 +206,7 @@ class TMainWindow final : public QMainWindow {
   bool settingsWritten_ = false;
   bool exitWithoutQuestion_ = false;
   bool refreshing_ = false;
+  bool pagesStarted_ = false;
 };
 
 }  // namespace tintorium
