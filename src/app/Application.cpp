@@ -8,6 +8,7 @@
 #include "ui/language/MessageSeam.h"
 #include "engine/platform/AppPaths.h"
 #include "app/Settings.h"
+#include "app/ShownProbe.h"
 
 #include <QApplication>
 #include <QSettings>
@@ -87,6 +88,8 @@ int RunTintorium(int argc, char** argv) {
   QApplication app(argc, argv);  // takes Qt's own options out of argv
   SetUpApplication();
   QStringList arguments = ArgumentsAfterProgram(argc, argv);
+  const bool exitWhenShown = !arguments.isEmpty() && arguments.front() == QLatin1String("--exit-when-shown");
+  if (exitWhenShown) arguments.removeFirst();
   if (screenshot) {
     const QString target = arguments.at(1);
     return RunScreenshot(target, arguments.mid(2));
@@ -96,6 +99,7 @@ int RunTintorium(int argc, char** argv) {
   ApplyLanguageSetting(store);
   TMainWindow window(store, arguments);
   window.ShowAsStored();
+  if (exitWhenShown) new TShownProbe(window);
   return app.exec();
 }
 

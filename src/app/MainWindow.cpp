@@ -4,6 +4,7 @@
 #include "ui/actions/ActionIcons.h"
 #include "ui/actions/ActionRules.h"
 #include "app/AppInfo.h"
+#include "app/LastPalette.h"
 #include "engine/platform/AppPaths.h"
 #include "engine/language/Language.h"
 #include "ui/language/LanguageApplier.h"
@@ -14,11 +15,9 @@
 #include "app/OptionsDialog.h"
 #include "app/ShellOpen.h"
 #include "app/Themes.h"
-#include "engine/files/FileResult.h"
 #include "engine/library/LibraryFolder.h"
 #include "ui/library/LibraryPanel.h"
 #include "engine/palette/PaletteDocument.h"
-#include "engine/palette/PaletteFile.h"
 #include "ui/palette/PalettePanel.h"
 #include "ui/screenpick/ScreenPicker.h"
 #include "ui/print/PrintCommand.h"
@@ -89,6 +88,7 @@ TMainWindow::TMainWindow(QSettings& settings, const QStringList& arguments, QWid
   setWindowTitle(ApplicationTitle());
   setMinimumSize(600, 400);
   setDockOptions(AnimatedDocks | AllowNestedDocks | AllowTabbedDocks);
+  ApplyTheme(settings_.ReadOptions().Theme);  // before any widget, so none is polished twice
 
   palette_ = new TPaletteDocument(this);
   workspace_ = new TWorkspace(this);
@@ -115,7 +115,8 @@ TMainWindow::TMainWindow(QSettings& settings, const QStringList& arguments, QWid
 
   ApplyLanguage(this, QStringLiteral("MainForm"));
   ReadSettings();
-  OpenStartPalette();
+  pagesStarted_ = true;
+  lastPalette_->OpenAtStart(options_.SavePalette);
   palette_->SetPaletteModified(false);
   workspace_->BaseColorChanged(this, cmRGB, true, false);
   SelectTool(0);
@@ -310,6 +311,7 @@ void TMainWindow::CreateDocks() {
   palettePanel_->AttachActions(*actions_);
   SetPalettePanel(palettePanel_);
   AddActionRules(palettePanel_);
+  lastPalette_ = std::make_unique<TLastPalette>(settings_, *palette_, *palettePanel_, arguments_);
 }
 
 void TMainWindow::SetToolPage(int index, TToolPage* page) {
@@ -355,22 +357,15 @@ void TMainWindow::CreateToolArea() {
   nbTools_->setObjectName(QStringLiteral("nbTools"));
   nbTools_->setFrameShape(QFrame::StyledPanel);
 
-  const std::pair<TToolPage*, QString> pages[] = {
-      {new TColorWheelPage(*workspace_, *toolPopup_, *actions_, nbTools_), QStringLiteral("Color Wheel")},
-      {variationsPage_ = new TVariationsPage(*workspace_, *toolPopup_, nbTools_), QStringLiteral("Variations")},
-      {mixerPage_ = new TColorMixerPage(*workspace_, *toolPopup_, *actions_, nbTools_),
-       QStringLiteral("Color Mixer")},
-      {libraryPage_ = new TLibraryPage(*workspace_, *toolPopup_, *actions_, LibraryFolders(), nbTools_),
-       QStringLiteral("Library")},
-      {spectrumPage_ = new TSpectrumPage(*workspace_, nbTools_), QStringLiteral("Spectrum")},
-      {cfiPage_ = new TColorsFromImagePage(*workspace_, *actions_, nbTools_), QStringLiteral("Colors from Image")},
-  };
-  for (const auto& [page, title] : pages) {
+  // Only the page shown at start is built now; the others wait in a placeholder until first shown or asked for.
+  for (const QString& title : {QStringLiteral("Color Wheel"), QStringLiteral("Variations"),
+                               QStringLiteral("Color Mixer"), QStringLiteral("Library"), QStringLiteral("Spectrum"),
+                               QStringLiteral("Colors from Image")}) {
     tcMain_->addTab(title);
-    nbTools_->addWidget(page);
-    pages_.push_back(page);
-    if (auto* rules = dynamic_cast<TActionRules*>(page)) AddActionRules(rules);
+    nbTools_->addWidget(new QWidget(nbTools_));
+    pages_.push_back(nullptr);
   }
+  ToolPage(0);
   layout->addWidget(tcMain_);
   layout->addWidget(nbTools_, 1);
   setCentralWidget(centre);
@@ -389,8 +384,41 @@ void TMainWindow::CreateStatusBar() {
   connect(workspace_, &TWorkspace::ColorUnderCursorCleared, sbMain_, &TMainStatusBar::ClearColorUnderCursor);
 }
 
-TToolPage* TMainWindow::ToolPage(int index) const {
-  return index >= 0 && index < int(pages_.size()) ? pages_[std::size_t(index)] : nullptr;
+TToolPage* TMainWindow::ToolPage(int index) {
+  if (index < 0 || index >= int(pages_.size())) return nullptr;
+  if (pages_[std::size_t(index)] == nullptr) CreateToolPage(index);
+  return pages_[std::size_t(index)];
+}
+
+TToolPage* TMainWindow::NewToolPage(int index) {
+  switch (index) {
+    case 0: return new TColorWheelPage(*workspace_, *toolPopup_, *actions_, nbTools_);
+    case 1: return variationsPage_ = new TVariationsPage(*workspace_, *toolPopup_, nbTools_);
+    case 2: return mixerPage_ = new TColorMixerPage(*workspace_, *toolPopup_, *actions_, nbTools_);
+    case 3: return libraryPage_ = new TLibraryPage(*workspace_, *toolPopup_, *actions_, LibraryFolders(), nbTools_);
+    case 4: return spectrumPage_ = new TSpectrumPage(*workspace_, nbTools_);
+    default: return cfiPage_ = new TColorsFromImagePage(*workspace_, *actions_, nbTools_);
+  }
+}
+
+// Takes the placeholder's place; a page made after start-up gets what the start gave the others: texts,
+// options and its "Color Tools" settings.
+void TMainWindow::CreateToolPage(int index) {
+  TToolPage* page = NewToolPage(index);
+  QWidget* placeholder = nbTools_->widget(index);
+  const bool shown = nbTools_->currentIndex() == index;
+  nbTools_->insertWidget(index, page);
+  nbTools_->removeWidget(placeholder);
+  delete placeholder;
+  pages_[std::size_t(index)] = page;
+  if (auto* rules = dynamic_cast<TActionRules*>(page)) AddActionRules(rules);
+  if (pagesStarted_) {
+    ApplyLanguageToPart(page, QLatin1String(kMainFormSection));
+    ApplyPageOptions(page);
+    ApplyPageSettings(page);
+  }
+  if (shown) nbTools_->setCurrentIndex(index);
+  page->ShowTool(shown);
 }
 
 // --- Shell actions ---------------------------------------------------------------------------------------------
@@ -444,7 +472,7 @@ void TMainWindow::ConnectViewToggles() {
 
 void TMainWindow::Exit() {
   // Only a palette the next start brings back may go without the question; other changes would be lost.
-  exitWithoutQuestion_ = PaletteKeptAtExit();
+  exitWithoutQuestion_ = lastPalette_->KeptAtExit(options_.SavePalette);
   close();
 }
 
@@ -467,8 +495,10 @@ void TMainWindow::SelectTool(int index) {
 
 void TMainWindow::ToolTabChanged(int index) {
   if (index < 0) return;
+  ToolPage(index);
   nbTools_->setCurrentIndex(index);
-  for (int i = 0; i < int(pages_.size()); ++i) pages_[std::size_t(i)]->ShowTool(i == index);
+  for (int i = 0; i < int(pages_.size()); ++i)
+    if (TToolPage* page = pages_[std::size_t(i)]) page->ShowTool(i == index);
 }
 
 void TMainWindow::ShowAbout() {
@@ -506,8 +536,13 @@ void TMainWindow::ApplyOptions(const TOptions& options) {
   workspace_->SetCssFormSetting(options_.CssForm);
   palettePanel_->SetCompactDraw(options_.CompactDraw);
   screenPicker_->SetZoom(options_.ScreenPickerZoom);
-  if (cfiPage_ != nullptr) cfiPage_->SetShowFileName(options_.ViewCFIFile);
-  if (libraryPage_ != nullptr) libraryPage_->SetOnlyColor(options_.ViewLibOnlyColor);
+  for (TToolPage* page : pages_) ApplyPageOptions(page);
+}
+
+void TMainWindow::ApplyPageOptions(TToolPage* page) {
+  if (page == nullptr) return;
+  if (page == cfiPage_) cfiPage_->SetShowFileName(options_.ViewCFIFile);
+  if (page == libraryPage_) libraryPage_->SetOnlyColor(options_.ViewLibOnlyColor);
 }
 
 // --- Themes and languages -------------------------------------------------------------------------------------
@@ -559,7 +594,7 @@ void TMainWindow::ReadSettings() {
   workspace_->BaseColor().SetColor(static_cast<TColor>(mainSettings_.baseValue), baseModel);
 
   ApplyOptions(settings_.ReadOptions());
-  colorTools_ = settings_.ReadColorTools();
+  toolSettings_.Read(settings_);
   ApplyToolSettings();
 
   FillThemeMenu();
@@ -599,51 +634,27 @@ TMainSettings TMainWindow::CurrentMainSettings() const {
 
 // Pages replaced through SetToolPage (tests, later plug-ins) keep their own settings.
 void TMainWindow::ApplyToolSettings() {
-  if (auto* wheel = qobject_cast<TColorWheelPage*>(ToolPage(0)))
-    wheel->RestoreSettings({colorTools_.CWStyle, colorTools_.CWHar, colorTools_.CWModel});
-  if (variationsPage_ != nullptr) {
-    variationsPage_->SetResultModel(colorTools_.VariationsModel);
-    variationsPage_->SetSwatchCount(colorTools_.VariationsSize);
-  }
-  if (spectrumPage_ != nullptr) {
-    spectrumPage_->SetSpecType(colorTools_.SpecType);
-    spectrumPage_->SetResultModel(colorTools_.SpecModel);
-  }
-  if (mixerPage_ != nullptr)
-    mixerPage_->LoadSettings({colorTools_.MixerModel,
-                              {colorTools_.MixerColor1, colorTools_.MixerColor2, colorTools_.MixerColor3,
-                               colorTools_.MixerColor4},
-                              colorTools_.MixerSize});
-  libraryPanel_->Start(colorTools_.LibrarySmallLast);
-  if (libraryPage_ != nullptr) libraryPage_->Start(colorTools_.LibraryLast);
+  toolSettings_.Apply(*libraryPanel_);
+  for (TToolPage* page : pages_) ApplyPageSettings(page);
 }
 
+void TMainWindow::ApplyPageSettings(TToolPage* page) {
+  if (page == nullptr) return;
+  if (auto* wheel = qobject_cast<TColorWheelPage*>(page); wheel && page == pages_.front()) toolSettings_.Apply(*wheel);
+  if (page == variationsPage_) toolSettings_.Apply(*variationsPage_);
+  if (page == spectrumPage_) toolSettings_.Apply(*spectrumPage_);
+  if (page == mixerPage_) toolSettings_.Apply(*mixerPage_);
+  if (page == libraryPage_) toolSettings_.Apply(*libraryPage_);
+}
+
+// A page never made keeps the values read at start.
 void TMainWindow::CollectToolSettings() {
-  if (auto* wheel = qobject_cast<TColorWheelPage*>(ToolPage(0))) {
-    const TWheelPageSettings current = wheel->CurrentSettings();
-    colorTools_.CWStyle = current.CWStyle;
-    colorTools_.CWHar = current.CWHar;
-    colorTools_.CWModel = current.CWModel;
-  }
-  if (variationsPage_ != nullptr) {
-    colorTools_.VariationsModel = variationsPage_->ResultModel();
-    colorTools_.VariationsSize = variationsPage_->Strip(vtWarm)->Size();
-  }
-  if (spectrumPage_ != nullptr) {
-    colorTools_.SpecType = spectrumPage_->SpecType();
-    colorTools_.SpecModel = spectrumPage_->ResultModel();
-  }
-  if (mixerPage_ != nullptr) {
-    const TMixerSettings mixer = mixerPage_->StoreSettings();
-    colorTools_.MixerModel = mixer.model;
-    colorTools_.MixerColor1 = mixer.colors[0];
-    colorTools_.MixerColor2 = mixer.colors[1];
-    colorTools_.MixerColor3 = mixer.colors[2];
-    colorTools_.MixerColor4 = mixer.colors[3];
-    colorTools_.MixerSize = mixer.size;
-  }
-  colorTools_.LibrarySmallLast = libraryPanel_->SelectedLibrary();
-  if (libraryPage_ != nullptr) colorTools_.LibraryLast = libraryPage_->SelectedLibrary();
+  if (auto* wheel = qobject_cast<TColorWheelPage*>(ToolPage(0))) toolSettings_.Collect(*wheel);
+  if (variationsPage_ != nullptr) toolSettings_.Collect(*variationsPage_);
+  if (spectrumPage_ != nullptr) toolSettings_.Collect(*spectrumPage_);
+  if (mixerPage_ != nullptr) toolSettings_.Collect(*mixerPage_);
+  toolSettings_.Collect(*libraryPanel_);
+  if (libraryPage_ != nullptr) toolSettings_.Collect(*libraryPage_);
 }
 
 void TMainWindow::WriteSettings() {
@@ -653,83 +664,14 @@ void TMainWindow::WriteSettings() {
   settings_.WriteMain(CurrentMainSettings());
   SyncOptionsFromViews();
   settings_.WriteOptions(options_);
-  SaveLastPalette();
+  lastPalette_->SaveAtExit(options_.SavePalette);
   CollectToolSettings();
-  settings_.WriteColorTools(colorTools_);
+  toolSettings_.Write(settings_);
   settings_.Store().sync();
   recovery_->Remove();  // a clean end: nothing to offer next time
 }
 
 // --- Palette at start and exit ---------------------------------------------------------------------------------
-
-void TMainWindow::OpenStartPalette() {
-  if (arguments_.isEmpty()) {
-    RestoreLastPalette();
-  } else if (arguments_.size() == 1) {
-    palettePanel_->OpenPalette(QFileInfo(arguments_.front()).absoluteFilePath());
-  }
-}
-
-void TMainWindow::RestoreLastPalette() {
-  if (!options_.SavePalette) return;
-  const QString last = settings_.ReadLastFile();
-  if (!last.isEmpty() && last != TPaletteDocument::NoName && QFileInfo(last).isFile()) {
-    palettePanel_->OpenPalette(last);
-    return;
-  }
-  const QString kept = LastPaletteFile();
-  if (!QFileInfo(kept).isFile()) return;
-  if (!palette_->OpenPalette(kept)) {
-    palette_->NewPalette();
-    SetDamagedKeptPaletteAside(kept);
-  }
-  palette_->SetPaletteFileName(TPaletteDocument::NoName);
-  palette_->SetPaletteModified(false);
-}
-
-// The damaged copy would be overwritten at exit; it moves aside, so whatever can still be got out of it is kept.
-void TMainWindow::SetDamagedKeptPaletteAside(const QString& kept) {
-  const QFileInfo info(kept);
-  QString aside;
-  for (int n = 1; aside.isEmpty() || QFileInfo::exists(aside); ++n) {
-    const QString suffix = n == 1 ? QString() : QStringLiteral("-%1").arg(n);
-    aside = info.dir().filePath(info.completeBaseName() + QStringLiteral(".damaged") + suffix + QStringLiteral(".tnp"));
-  }
-  if (!QFile::rename(kept, aside) && !QFile::copy(kept, aside)) {
-    keepDamagedPalette_ = true;  // nowhere to put it: leave it where it is, untouched
-    aside = kept;
-  }
-  ShowMessageBox(FormatMessage(sKeptPaletteDamaged, {QDir::toNativeSeparators(aside)}), mfWarning);
-}
-
-void TMainWindow::SaveLastPalette() {
-  if (!options_.SavePalette || KeptPaletteUntouched()) return;
-  settings_.WriteLastFile(palette_->PaletteFileName());
-  if (!PaletteKeptAtExit() || keepDamagedPalette_) return;
-  const QString kept = LastPaletteFile();
-  QDir().mkpath(QFileInfo(kept).absolutePath());
-  const TFileResult result = WritePaletteFile(kept, palette_->Entries());
-  if (!result) ShowFailure(result);
-}
-
-// A palette without a file of its own is written to the kept copy at exit; one with a file is not written again.
-bool TMainWindow::PaletteKeptAtExit() const {
-  if (!options_.SavePalette) return false;
-  const QString& fileName = palette_->PaletteFileName();
-  return fileName == TPaletteDocument::NoName || !QFileInfo(fileName).isFile();
-}
-
-// A start with several arguments skips the kept palette; leaving that session without touching the palette must
-// not replace the kept one with an empty list.
-bool TMainWindow::KeptPaletteUntouched() const {
-  return arguments_.size() >= 2 && palette_->PaletteFileName() == TPaletteDocument::NoName &&
-         palette_->IsEmpty() && !palette_->PaletteModified();
-}
-
-void TMainWindow::ShowFailure(const TFileResult& result) {
-  const TMessageKey key = FindMessageKey(result.MessageKey());
-  ShowMessageBox(key != kMessageCount ? Message(key) : result.Message(), mfError);
-}
 
 bool TMainWindow::AskSaveBeforeClose() {
   return exitWithoutQuestion_ || palettePanel_->AskToSave();

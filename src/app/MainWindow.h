@@ -19,10 +19,12 @@
 // by tests) asks every contributor to compute the enabled/checked states of its actions.
 
 #include "app/Settings.h"
+#include "app/ToolPageSettings.h"
 
 #include <QMainWindow>
 #include <QStringList>
 
+#include <memory>
 #include <vector>
 
 class QActionGroup;
@@ -37,7 +39,7 @@ namespace tintorium {
 
 class TActionRules;
 class TColorToolPopup;
-class TFileResult;
+class TLastPalette;
 class TLibraryPage;
 class TLibraryPanel;
 class TMainActions;
@@ -81,8 +83,8 @@ class TMainWindow final : public QMainWindow {
   QToolBar* AdjustToolBar() const { return tbAdjust_; }
   QTabBar* ToolTabs() const { return tcMain_; }
   QStackedWidget* ToolPages() const { return nbTools_; }
-  /// Page `index` (0-5), or nullptr.
-  TToolPage* ToolPage(int index) const;
+  /// Page `index` (0-5), made now when it has not been shown yet; nullptr for other indexes.
+  TToolPage* ToolPage(int index);
   TMainStatusBar* StatusPanels() const { return sbMain_; }
   /// The recovery copy of this window's palette and base colour.
   TRecoveryKeeper& Recovery() { return *recovery_; }
@@ -109,7 +111,7 @@ class TMainWindow final : public QMainWindow {
   /// Takes over new options (Options dialog OK) and applies them to the views; writes nothing.
   void ApplyOptions(const TOptions& options);
   /// The settings of the tool pages, as read at start and written at exit.
-  TColorToolsSettings& ColorTools() { return colorTools_; }
+  TColorToolsSettings& ColorTools() { return toolSettings_.Values(); }
 
   /// Index of the tool page shown (0-5).
   int CurrentTool() const;
@@ -156,17 +158,14 @@ class TMainWindow final : public QMainWindow {
   void WriteSettings();
   /// The tool pages take their "Color Tools" settings, and give them back at exit.
   void ApplyToolSettings();
+  void ApplyPageSettings(TToolPage* page);
+  void ApplyPageOptions(TToolPage* page);
+  TToolPage* NewToolPage(int index);
+  void CreateToolPage(int index);
   void CollectToolSettings();
   TMainSettings CurrentMainSettings() const;
-  void OpenStartPalette();
-  void RestoreLastPalette();
-  void SetDamagedKeptPaletteAside(const QString& kept);
-  void SaveLastPalette();
-  bool PaletteKeptAtExit() const;
-  bool KeptPaletteUntouched() const;
   bool AskSaveBeforeClose();
   void SavePaletteBeforeClose();
-  void ShowFailure(const TFileResult& result);
   void UpdateShellActions();
   void SetAlwaysOnTop(bool onTop);
   void ToolTabChanged(int index);
@@ -180,7 +179,8 @@ class TMainWindow final : public QMainWindow {
   QStringList arguments_;
   TOptions options_;
   TMainSettings mainSettings_;
-  TColorToolsSettings colorTools_;
+  TToolPageSettings toolSettings_;
+  std::unique_ptr<TLastPalette> lastPalette_;
   TMainActions* actions_ = nullptr;
   TPaletteDocument* palette_ = nullptr;
   TWorkspace* workspace_ = nullptr;
@@ -209,8 +209,8 @@ class TMainWindow final : public QMainWindow {
   std::vector<TActionRules*> rules_;
   bool settingsWritten_ = false;
   bool exitWithoutQuestion_ = false;
-  bool keepDamagedPalette_ = false;
   bool refreshing_ = false;
+  bool pagesStarted_ = false;
 };
 
 }  // namespace tintorium

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QColor>
 #include <QPalette>
+#include <QPointer>
 #include <QStyle>
 #include <QStyleFactory>
 
@@ -283,12 +284,21 @@ bool ApplyTheme(const QString& name) {
   const TTheme* theme = FindTheme(name);
   auto* app = qobject_cast<QApplication*>(QCoreApplication::instance());
   if (!theme || !app) return false;
+  // The same theme again (the start applies it before the window's widgets exist, then once more from the
+  // settings) is left alone: setting a style repolishes every widget.
+  static QPointer<QStyle> installed;
+  const QString sheet = QString::fromLatin1(theme->styleSheet);
+  const QPalette palette = BuildPalette(theme->colors);
+  if (installed && Current() == QLatin1String(theme->name) && app->styleSheet() == sheet &&
+      QApplication::palette() == palette)
+    return true;
   // A fresh style each time: with a style sheet set, style() is a proxy and no longer tells what is below.
   QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"));
   if (!fusion) return false;
   QApplication::setStyle(fusion);
-  QApplication::setPalette(BuildPalette(theme->colors));
-  app->setStyleSheet(QString::fromLatin1(theme->styleSheet));
+  installed = fusion;
+  QApplication::setPalette(palette);
+  app->setStyleSheet(sheet);
   Current() = QLatin1String(theme->name);
   return true;
 }

@@ -3,11 +3,14 @@
 #include "ui/actions/MainActions.h"
 
 #include <QAction>
+#include <QHash>
 #include <QIcon>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <numbers>
@@ -43,14 +46,53 @@ QPixmap Render(const TPainterFn& paint, int size, bool disabled) {
   return QPixmap::fromImage(image);
 }
 
-QIcon MakeIcon(const TPainterFn& paint) {
-  QIcon icon;
-  for (int size : {16, 20, 24, 32, 48}) {
-    icon.addPixmap(Render(paint, size, false), QIcon::Normal);
-    icon.addPixmap(Render(paint, size, true), QIcon::Disabled);
+// Draws a picture when a size is first asked for, not when the icon is made: most sizes and the disabled look of
+// most commands are never shown, and a start would otherwise draw them all (twice when the theme sets the ink).
+class TDrawnIconEngine final : public QIconEngine {
+ public:
+  TDrawnIconEngine(TPainterFn paint, QColor ink, QList<int> sizes)
+      : paint_(std::move(paint)), ink_(std::move(ink)), sizes_(std::move(sizes)) {}
+
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+    const int side = std::min(rect.width(), rect.height());
+    painter->drawPixmap(rect.topLeft(), pixmap(QSize(side, side), mode, state));
   }
-  return icon;
-}
+
+  QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override {
+    const int side = std::max(1, std::min(size.width(), size.height()));
+    const bool disabled = mode == QIcon::Disabled;
+    const quint64 key = (quint64(side) << 1) | (disabled ? 1 : 0);
+    if (auto found = cache_.constFind(key); found != cache_.cend()) return *found;
+    const QColor ink = kInk;
+    kInk = ink_;  // the pictures read the ink the icon was made with, whatever the theme since
+    QPixmap drawn = Render(paint_, side, disabled);
+    kInk = ink;
+    cache_.insert(key, drawn);
+    return drawn;
+  }
+
+  QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {
+    const int side = std::min(size.width(), size.height());
+    return QSize(side, side);
+  }
+
+  QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+    QList<QSize> sizes;
+    for (int side : sizes_) sizes << QSize(side, side);
+    return sizes;
+  }
+
+  QIconEngine* clone() const override { return new TDrawnIconEngine(paint_, ink_, sizes_); }
+  QString key() const override { return QStringLiteral("TDrawnIconEngine"); }
+
+ private:
+  TPainterFn paint_;
+  QColor ink_;
+  QList<int> sizes_;
+  QHash<quint64, QPixmap> cache_;
+};
+
+QIcon MakeIcon(const TPainterFn& paint) { return QIcon(new TDrawnIconEngine(paint, kInk, {16, 20, 24, 32, 48})); }
 
 QPen Ink(double width = 2.0) { return QPen(kInk, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin); }
 
@@ -405,9 +447,7 @@ void HueRing(QPainter& p) {
 }  // namespace
 
 QIcon ApplicationIcon() {
-  QIcon icon;
-  for (int size : {16, 24, 32, 48, 64, 128, 256}) icon.addPixmap(Render(HueRing, size, false));
-  return icon;
+  return QIcon(new TDrawnIconEngine(HueRing, kInk, {16, 24, 32, 48, 64, 128, 256}));
 }
 
 void SetActionIcons(TMainActions& actions, bool dark) {

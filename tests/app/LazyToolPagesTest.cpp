@@ -1,0 +1,77 @@
+// Tool pages made on first use: a page never shown keeps its stored settings, one made later gets them.
+#include "ShellTestSupport.h"
+
+#include "app/Settings.h"
+#include "ui/tools/ColorMixerPage.h"
+#include "ui/tools/SpectrumPage.h"
+#include "ui/tools/ToolPage.h"
+#include "ui/tools/VariationsPage.h"
+
+#include <QStackedWidget>
+
+namespace tintorium::test {
+namespace {
+
+class LazyToolPagesTest : public ShellFixture {
+ protected:
+  // Values away from the defaults, so a page that lost them would show.
+  static TColorToolsSettings Stored() {
+    TColorToolsSettings values;
+    values.VariationsModel = 1;
+    values.VariationsSize = 10;
+    values.MixerModel = 2;
+    values.MixerColor2 = 0x123456;
+    values.MixerSize = 6;
+    values.SpecType = 1;
+    values.SpecModel = 1;
+    values.LibraryLast = QStringLiteral("Web Hues.aco");
+    return values;
+  }
+  // What the store holds after the run; the Swatches panel is always made, and with no libraries in the test's
+  // data folder its selection is left out of the comparison.
+  TColorToolsSettings WrittenBack() const {
+    TColorToolsSettings written = TSettings(*store).ReadColorTools();
+    written.LibrarySmallLast = Stored().LibrarySmallLast;
+    return written;
+  }
+  void SetUp() override {
+    ShellFixture::SetUp();
+    TSettings(*store).WriteColorTools(Stored());
+    store->sync();
+  }
+};
+
+TEST_F(LazyToolPagesTest, OnlyTheShownPageIsMadeAtStart) {
+  auto window = Start();
+  EXPECT_NE(dynamic_cast<TToolPage*>(window->ToolPages()->widget(0)), nullptr);
+  for (int index = 1; index < TMainWindow::kToolCount; ++index)
+    EXPECT_EQ(dynamic_cast<TToolPage*>(window->ToolPages()->widget(index)), nullptr) << index;
+  EXPECT_EQ(window->ToolPages()->count(), TMainWindow::kToolCount);
+}
+
+TEST_F(LazyToolPagesTest, SettingsOfPagesNeverMadeAreWrittenBackUnchanged) {
+  auto window = Start();
+  Finish(window);
+  EXPECT_EQ(WrittenBack(), Stored());
+}
+
+TEST_F(LazyToolPagesTest, APageMadeLaterGetsItsStoredSettingsAndGivesThemBack) {
+  auto window = Start();
+  window->SelectTool(4);
+  auto* spectrum = dynamic_cast<TSpectrumPage*>(window->ToolPage(4));
+  ASSERT_NE(spectrum, nullptr);
+  EXPECT_EQ(window->ToolPages()->currentWidget(), spectrum);
+  EXPECT_EQ(spectrum->SpecType(), 1);
+  auto* mixer = dynamic_cast<TColorMixerPage*>(window->ToolPage(2));
+  ASSERT_NE(mixer, nullptr);
+  EXPECT_EQ(mixer->StoreSettings().size, 6);
+  EXPECT_EQ(mixer->StoreSettings().colors[1], 0x123456);
+  auto* variations = dynamic_cast<TVariationsPage*>(window->ToolPage(1));
+  ASSERT_NE(variations, nullptr);
+  EXPECT_EQ(int(variations->ResultModel()), 1);
+  Finish(window);
+  EXPECT_EQ(WrittenBack(), Stored());
+}
+
+}  // namespace
+}  // namespace tintorium::test
