@@ -113,6 +113,16 @@ TRGBValues ParseHexColor(std::string_view text) {
   return {16 * digits[0] + digits[1], 16 * digits[2] + digits[3], 16 * digits[4] + digits[5]};
 }
 
+std::optional<TRGBValues> ReadHexColorText(std::string_view text) {
+  const auto isSpace = [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; };
+  while (!text.empty() && isSpace(text.front())) text.remove_prefix(1);
+  while (!text.empty() && isSpace(text.back())) text.remove_suffix(1);
+  if (!text.empty() && text.front() == '#') text.remove_prefix(1);
+  if ((text.size() != 3 && text.size() != 6) || !IsHexText(text)) return std::nullopt;
+  if (text.size() == 3) return ParseHexColor(std::string{text[0], text[0], text[1], text[1], text[2], text[2]});
+  return ParseHexColor(text);
+}
+
 std::string CopyColorText(const TColorObject& color, int kind, bool addHash) {
   switch (kind) {
     case ctkHTML: {

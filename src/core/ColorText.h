@@ -3,6 +3,7 @@
 
 #include "ColorTypes.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -28,6 +29,11 @@ int HexDigitValue(char32_t c);
 bool IsHexText(std::string_view text);
 /// Removes the first "#", then reads RRGGBB; characters past the sixth are ignored and missing ones count as 0.
 TRGBValues ParseHexColor(std::string_view text);
+
+/// The one reading of a typed or pasted hexadecimal colour, for every hex field: surrounding spaces and one
+/// leading "#" are dropped, then exactly six digits (RRGGBB) or three (RGB, each doubled) must remain, in either
+/// case. Anything else, over-long text included, is refused (nullopt) rather than cut.
+std::optional<TRGBValues> ReadHexColorText(std::string_view text);
 
 /// The text the clipboard copy puts on the clipboard for `kind`.
 std::string CopyColorText(const TColorObject& color, int kind, bool addHash);

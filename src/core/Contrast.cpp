@@ -78,6 +78,11 @@ TContrastMark SmallTextMark(double ratio) {
   return TContrastMark::Fail;
 }
 
+double ShownContrastRatio(double ratio) {
+  // The small allowance keeps a ratio computed as 4.4999999999 for an exact 4.5 at 4.50.
+  return std::floor(ratio * 100.0 + 1e-7) / 100.0;
+}
+
 std::string_view ContrastLevelName(TContrastMark mark) {
   switch (mark) {
     case TContrastMark::Pass: return "AAA";

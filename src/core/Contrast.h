@@ -44,6 +44,9 @@ inline constexpr double SmallTextAAA = 7.0;
 TContrastMark LargeTextMark(double ratio);
 /// Pass from SmallTextAAA, Partial from SmallTextAA, else Fail.
 TContrastMark SmallTextMark(double ratio);
+/// A ratio cut (never rounded) to two decimals for display, so 4.4999 reads 4.49 and never "4.50" beside a
+/// failing mark.
+double ShownContrastRatio(double ratio);
 /// The conformance level a mark stands for: "AAA" (Pass), "AA" (Partial), "" (Fail).
 std::string_view ContrastLevelName(TContrastMark mark);
 

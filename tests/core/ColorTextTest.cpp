@@ -95,3 +95,28 @@ TEST(ColorTextTest, CopyTextOfEachKind) {
 
 }  // namespace
 }  // namespace tintorium
+
+namespace tintorium {
+namespace {
+
+// The field reading, unlike ParseHexColor, refuses anything it would have to cut or guess.
+TEST(ReadHexColorText, TakesPastedFormsAndRefusesTheRest) {
+  const struct {
+    const char* text;
+    std::optional<TRGBValues> rgb;
+  } cases[] = {
+      {"1A2B3C", TRGBValues{0x1A, 0x2B, 0x3C}}, {"#1a2b3c", TRGBValues{0x1A, 0x2B, 0x3C}},
+      {"#abc", TRGBValues{0xAA, 0xBB, 0xCC}},   {" \t#E4572E\n", TRGBValues{0xE4, 0x57, 0x2E}},
+      {"FF00EE12", std::nullopt},               {"##123456", std::nullopt},
+      {"12#3456", std::nullopt},                {"#12345", std::nullopt},
+      {"", std::nullopt},                       {"#", std::nullopt},
+      {"   ", std::nullopt},                    {"\xC3\xA9"
+                                                 "12345",
+                                                 std::nullopt},
+      {"1 2 3", std::nullopt},                  {"#abcd", std::nullopt},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ReadHexColorText(c.text), c.rgb) << c.text;
+}
+
+}  // namespace
+}  // namespace tintorium

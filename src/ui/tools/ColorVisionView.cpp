@@ -79,7 +79,7 @@ void TColorVisionView::SetColors(TColor text, TColor back) {
 QString TColorVisionView::RatioText(double ratio) {
   QLocale locale;
   locale.setNumberOptions(QLocale::OmitGroupSeparator);
-  return locale.toString(ratio, 'f', 2) + QStringLiteral(" : 1");
+  return locale.toString(ShownContrastRatio(ratio), 'f', 2) + QStringLiteral(" : 1");
 }
 
 void TColorVisionView::changeEvent(QEvent* event) {

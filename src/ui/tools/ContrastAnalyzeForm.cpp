@@ -325,7 +325,7 @@ void TContrastAnalyzeForm::UpdateContrast() {
 void TContrastAnalyzeForm::ShowMarks() {
   lblBrightDiff_->setText(FormatMessage(sBrightDiff, {result_.BrightDiff}));
   lblColorDiff_->setText(FormatMessage(sColorDiff, {result_.ColorDiff}));
-  lblContrastRatio_->setText(FormatMessage(sContrastRatio, {result_.Ratio}));
+  lblContrastRatio_->setText(FormatMessage(sContrastRatio, {ShownContrastRatio(result_.Ratio)}));
   ShowMark(imgw1sc_, result_.Pass ? TContrastMark::Pass : TContrastMark::Fail);
   const TContrastMark large = LargeTextMark(result_.Ratio);
   const TContrastMark small = SmallTextMark(result_.Ratio);

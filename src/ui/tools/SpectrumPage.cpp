@@ -50,6 +50,7 @@ TSpectrumPage::TSpectrumPage(TWorkspace& workspace, QWidget* parent) : TToolPage
   QPalette white = cSpec_->palette();
   white.setColor(cSpec_->backgroundRole(), Qt::white);
   cSpec_->setPalette(white);
+  cSpec_->SetColor(0xFFFFFF);  // the margin around the grid, as the mixer draws it
   cSpec_->setMinimumSize(kSpectrumSize, kSpectrumSize);
   layout->addWidget(cSpec_, 1);
 

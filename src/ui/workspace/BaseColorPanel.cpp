@@ -163,15 +163,7 @@ int ReadFieldNumber(const QString& text) {
   return static_cast<int>(negative ? -value : value);
 }
 
-std::optional<TRGBValues> ReadHexField(const QString& text) {
-  const std::string digits = text.toStdString();
-  if (!IsHexText(digits)) return std::nullopt;
-  if (digits.size() == 3) {
-    return ParseHexColor(std::string{digits[0], digits[0], digits[1], digits[1], digits[2], digits[2]});
-  }
-  if (digits.size() < 6) return std::nullopt;
-  return ParseHexColor(digits);
-}
+std::optional<TRGBValues> ReadHexField(const QString& text) { return ReadHexColorText(text.toStdString()); }
 
 bool FieldAcceptsText(TColorModel model, const QString& text) {
   for (const QChar c : text) {
@@ -432,12 +424,22 @@ void TBaseColorPanel::FieldsEntered(TColorModel model, QObject* field) {
 }
 
 void TBaseColorPanel::HexEntered() {
-  if (const std::optional<TRGBValues> rgb = ReadHexField(edHEX_->text())) {
+  const std::optional<TRGBValues> rgb = ReadHexField(edHEX_->text());
+  MarkHexRefused(!rgb);
+  if (rgb) {
     workspace_.BaseColor().SetRGB(*rgb);
     workspace_.BaseColorChanged(edHEX_, cmRGB, true, false);
-  } else {
-    edHEX_->setText(QString::fromStdString(HexText(workspace_.BaseColor().GetRGB())));
   }
+  // Valid or not, the field shows the base colour it stands for.
+  edHEX_->setText(QString::fromStdString(HexText(workspace_.BaseColor().GetRGB())));
+}
+
+// A refused text is marked until the next edit, so the user sees why the value did not change.
+void TBaseColorPanel::MarkHexRefused(bool refused) {
+  edHEX_->setProperty("refused", refused);
+  QPalette shown = edHEX_->parentWidget()->palette();
+  if (refused) shown.setColor(QPalette::Base, QColor(255, 214, 214));
+  edHEX_->setPalette(shown);
 }
 
 void TBaseColorPanel::DropOnBase(const TColorDragOffer& offer) {
@@ -457,6 +459,22 @@ bool TBaseColorPanel::FilterFieldKey(TColorModel model, QKeyEvent* event, QObjec
   const QString text = event->text();
   if (text.isEmpty() || !text.at(0).isPrint()) return false;  // navigation and shortcuts
   return !FieldAcceptsText(model, text);
+}
+
+// Leaving a field applies what was typed in it, as Enter does; an untouched field applies nothing.
+void TBaseColorPanel::LeaveField(QLineEdit* field) {
+  if (!field->isModified()) return;
+  field->setModified(false);
+  if (field == edHEX_) {
+    HexEntered();
+    return;
+  }
+  for (int model = cmRGB; model <= cmLAB; ++model) {
+    const auto& fields = editors_[static_cast<std::size_t>(model)].fields;
+    if (std::find(fields.begin(), fields.end(), field) != fields.end()) {
+      FieldsEntered(static_cast<TColorModel>(model), field);
+    }
+  }
 }
 
 bool TBaseColorPanel::IsEditorField(const QObject* object) const {
@@ -487,6 +505,7 @@ bool TBaseColorPanel::eventFilter(QObject* watched, QEvent* event) {
     const auto* field = static_cast<QLineEdit*>(watched);
     if (!field->hasSelectedText() && IsWindowCommand(field, static_cast<QKeyEvent*>(event))) return true;
   }
+  if (type == QEvent::FocusOut && IsEditorField(watched)) LeaveField(static_cast<QLineEdit*>(watched));
   if (event->type() == QEvent::Resize) {
     for (const TModelEditors& editors : editors_) {
       if (watched == editors.page) LayoutPages();
@@ -500,7 +519,10 @@ bool TBaseColorPanel::eventFilter(QObject* watched, QEvent* event) {
   } else if (event->type() == QEvent::KeyPress) {
     auto* key = static_cast<QKeyEvent*>(event);
     if (watched == edHEX_) {
-      if (!IsEnterKey(key)) return false;
+      if (!IsEnterKey(key)) {
+        if (edHEX_->property("refused").toBool()) MarkHexRefused(false);
+        return false;
+      }
       HexEntered();
       return true;
     }

@@ -37,8 +37,8 @@ TChannelRowGeometry ChannelRowGeometry(int pageWidth, int sliderLeft, int fieldW
 /// Reads a whole number the way the fields are read: an optional leading minus and the leading digits,
 /// stopping at the first other character; an empty or non-numeric text is 0. Saturates far outside int.
 int ReadFieldNumber(const QString& text);
-/// The hexadecimal field's reading: six or more hexadecimal digits (the first six count) or the shorthand of
-/// three (F80 is FF8800). Empty for anything else.
+/// The hexadecimal field's reading, ReadHexColorText's rule: "#1a2b3c", "1A2B3C", " #abc " (AABBCC); empty for
+/// anything else, over-long text included.
 std::optional<TRGBValues> ReadHexField(const QString& text);
 /// Whether a number field of `model` takes the typed text: digits, and "-" in Lab.
 bool FieldAcceptsText(TColorModel model, const QString& text);
@@ -106,6 +106,8 @@ class TBaseColorPanel final : public QWidget, public TBaseColorEditors {
   void SliderCommitted(TColorModel model, TColorBar* bar);
   void FieldsEntered(TColorModel model, QObject* field);
   void HexEntered();
+  void MarkHexRefused(bool refused);
+  void LeaveField(QLineEdit* field);
   bool FilterFieldKey(TColorModel model, QKeyEvent* event, QObject* field);
   bool IsEditorField(const QObject* object) const;
   bool FilterFieldDrag(QEvent* event);

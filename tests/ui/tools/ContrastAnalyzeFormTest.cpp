@@ -147,17 +147,37 @@ INSTANTIATE_TEST_SUITE_P(
                   "Color difference = 0 (min 500)", "Contrast ratio = 1.00 : 1", kFail, kFail, kFail, "", ""},
         // 2.99980 and 3.000004: a hair either side of AA for large text
         ShownCase{"BelowThree", Grey(27), Grey(102), "Brightness difference = 75 (min 125)",
-                  "Color difference = 225 (min 500)", "Contrast ratio = 3.00 : 1", kFail, kFail, kFail, "", ""},
+                  "Color difference = 225 (min 500)", "Contrast ratio = 2.99 : 1", kFail, kFail, kFail, "", ""},
         ShownCase{"AtThree", Grey(36), Grey(109), "Brightness difference = 73 (min 125)",
                   "Color difference = 219 (min 500)", "Contrast ratio = 3.00 : 1", kFail, kPartial, kFail, "AA", ""},
         // 6.99905 and 7.000047 either side of AAA for small text
         ShownCase{"BelowSeven", Grey(49), Grey(190), "Brightness difference = 141 (min 125)",
-                  "Color difference = 423 (min 500)", "Contrast ratio = 7.00 : 1", kFail, kPass, kPartial, "AAA",
+                  "Color difference = 423 (min 500)", "Contrast ratio = 6.99 : 1", kFail, kPass, kPartial, "AAA",
                   "AA"},
         ShownCase{"AtSeven", Grey(42), Grey(181), "Brightness difference = 139 (min 125)",
                   "Color difference = 417 (min 500)", "Contrast ratio = 7.00 : 1", kFail, kPass, kPass, "AAA",
                   "AAA"}),
     [](const testing::TestParamInfo<ShownCase>& info) { return std::string(info.param.name); });
+
+// A ratio a hair under a threshold is cut, never rounded up to it.
+TEST_F(ContrastAnalyzeFormTest, RatioIsCutNotRoundedBesideItsMarks) {
+  struct Case {
+    TColor text;
+    const char* ratio;
+    int small;
+  };
+  const Case cases[] = {
+      {Rgb(100, 125, 102), "4.49", kFail},  // 4.49951
+      {Rgb(100, 122, 134), "4.49", kFail},  // 4.49686
+      {clBlack, "21.00", kPass},
+  };
+  for (const Case& c : cases) {
+    ASSERT_TRUE(Drop("shText", {TColorDragKind::Swatch, c.text, cmRGB, std::nullopt}));
+    ASSERT_TRUE(Drop("shBack", {TColorDragKind::Swatch, clWhite, cmRGB, std::nullopt}));
+    EXPECT_EQ(Text(*form_, "lblContrastRatio"), std::string("Contrast ratio = ") + c.ratio + " : 1");
+    EXPECT_EQ(MarkShown(*form_, "imgw2st"), c.small);
+  }
+}
 
 TEST_F(ContrastAnalyzeFormTest, DropsTakeTheColourEachSourceOffers) {
   // A CMYK object: the drop takes the object's own colour (its CMYK values give (10, 20, 31)), not the offer's.

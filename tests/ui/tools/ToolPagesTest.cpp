@@ -171,6 +171,20 @@ TEST_F(ToolPagesTest, SpectrumTypeChangeLeavesTheBaseAndAPickSetsIt) {
   EXPECT_EQ(workspace_.BaseColor().GetColor(), kRed);
 }
 
+TEST_F(ToolPagesTest, SpectrumDrawsItsMarginWhite) {
+  TSpectrumPage page(workspace_);
+  page.resize(600, 300);  // wide, so the square grid leaves a margin left and right
+  page.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&page));
+  TColorSpectrum* spectrum = page.Spectrum();
+  const TTableGeometry g = TColorTable::Geometry(spectrum->size(), spectrum->Size());
+  ASSERT_GT(g.left, 2);
+  const QImage shown = spectrum->grab().toImage();
+  for (const QPoint at : {QPoint(1, spectrum->height() / 2), QPoint(spectrum->width() - 2, spectrum->height() / 2)}) {
+    EXPECT_EQ(shown.pixelColor(at * shown.devicePixelRatio()), QColor(Qt::white)) << at.x();
+  }
+}
+
 TEST_F(ToolPagesTest, SpectrumSettingsAreCheckedAndItsTypeHandlerRunsAtStart) {
   TSpectrumPage page(workspace_);
   for (const auto& [type, model, active] : {std::tuple{0, cmRGB, 1}, {2, cmRGB, 3}, {3, cmHSB, 1}, {5, cmHSB, 3}}) {

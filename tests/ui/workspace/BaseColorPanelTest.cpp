@@ -17,6 +17,7 @@
 #include <QDropEvent>
 #include <QMimeData>
 #include <QLabel>
+#include <QClipboard>
 #include <QMenu>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -176,29 +177,83 @@ struct HexCase {
 
 class BaseColorPanelHex : public BaseColorPanelTest, public ::testing::WithParamInterface<HexCase> {};
 
-TEST_P(BaseColorPanelHex, AcceptsSixDigitsAndTheShorthandOnly) {
+TEST_P(BaseColorPanelHex, TakesPastedFormsAndRefusesTheRestVisibly) {
   SetBase(Rgb(1, 2, 3));
   const int entries = HistoryCount();
   Type(panel->HexField(), QString::fromLatin1(GetParam().typed));
   Enter(panel->HexField());
+  const bool refused = panel->HexField()->property("refused").toBool();
   if (GetParam().result) {
     EXPECT_EQ(workspace.BaseColor().GetRGB(), *GetParam().result);
     EXPECT_EQ(panel->HexField()->text(), QString::fromStdString(HexText(*GetParam().result)));
     EXPECT_EQ(HistoryCount(), entries + 1);
+    EXPECT_FALSE(refused);
   } else {
     EXPECT_EQ(workspace.BaseColor().GetRGB(), (TRGBValues{1, 2, 3}));
-    EXPECT_EQ(panel->HexField()->text(), QStringLiteral("010203")) << "the field shows the current colour again";
+    EXPECT_EQ(panel->HexField()->text(), QStringLiteral("010203")) << "the field keeps the last good value";
     EXPECT_EQ(HistoryCount(), entries);
+    EXPECT_TRUE(refused) << "the refusal is marked";
+    EXPECT_NE(panel->HexField()->palette().color(QPalette::Base), panel->palette().color(QPalette::Base));
+    QTest::keyClick(panel->HexField(), Qt::Key_A);
+    EXPECT_FALSE(panel->HexField()->property("refused").toBool()) << "the mark goes with the next edit";
   }
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, BaseColorPanelHex,
                          ::testing::Values(HexCase{"ff8800", TRGBValues{255, 136, 0}},
                                            HexCase{"F80", TRGBValues{255, 136, 0}},
-                                           HexCase{"00FF00AB", TRGBValues{0, 255, 0}},
-                                           HexCase{"#FF8800", std::nullopt}, HexCase{"FF88", std::nullopt},
-                                           HexCase{"F", std::nullopt}, HexCase{"", std::nullopt},
+                                           HexCase{"#1a2b3c", TRGBValues{0x1A, 0x2B, 0x3C}},
+                                           HexCase{"1A2B3C", TRGBValues{0x1A, 0x2B, 0x3C}},
+                                           HexCase{"#abc", TRGBValues{0xAA, 0xBB, 0xCC}},
+                                           HexCase{"  #FF8800 ", TRGBValues{255, 136, 0}},
+                                           HexCase{"00FF00AB", std::nullopt}, HexCase{"##FF8800", std::nullopt},
+                                           HexCase{"FF88", std::nullopt}, HexCase{"F", std::nullopt},
+                                           HexCase{"", std::nullopt}, HexCase{"#", std::nullopt},
                                            HexCase{"GG8800", std::nullopt}, HexCase{"ff 880", std::nullopt}));
+
+// The program's own "Copy as HTML/CSS" text, with and without its hash, pasted with Ctrl+V.
+TEST_F(BaseColorPanelTest, HexFieldTakesThePastedCopyText) {
+  for (const bool addHash : {true, false}) {
+    SetBase(Rgb(1, 2, 3));
+    const TColorObject copied = Rgb(0xE4, 0x57, 0x2E);
+    QApplication::clipboard()->setText(QString::fromStdString(CopyColorText(copied, ctkHTML, addHash)));
+    panel->HexField()->setFocus();
+    panel->HexField()->selectAll();
+    QTest::keyClick(panel->HexField(), Qt::Key_V, Qt::ControlModifier);
+    Enter(panel->HexField());
+    EXPECT_EQ(workspace.BaseColor().GetRGB(), (TRGBValues{0xE4, 0x57, 0x2E})) << addHash;
+  }
+}
+
+// Tab or a click elsewhere applies what the field shows (or restores it when not valid); an untouched field that
+// loses focus records nothing.
+TEST_F(BaseColorPanelTest, LeavingAFieldAppliesItsValue) {
+  panel->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(panel.get()));
+  SetBase(Rgb(1, 2, 3));
+  int entries = HistoryCount();
+
+  Type(Field(cmRGB, 1), QStringLiteral("200"));
+  QTest::keyClick(Field(cmRGB, 1), Qt::Key_Tab);
+  EXPECT_FALSE(Field(cmRGB, 1)->hasFocus());
+  EXPECT_EQ(workspace.BaseColor().GetRGB(), (TRGBValues{200, 2, 3}));
+  EXPECT_EQ(HistoryCount(), ++entries);
+
+  Type(panel->HexField(), QStringLiteral("#102030"));
+  Field(cmRGB, 2)->setFocus(Qt::MouseFocusReason);  // a click elsewhere
+  EXPECT_EQ(workspace.BaseColor().GetRGB(), (TRGBValues{0x10, 0x20, 0x30}));
+  EXPECT_EQ(HistoryCount(), ++entries);
+
+  Type(panel->HexField(), QStringLiteral("12345"));
+  QTest::keyClick(panel->HexField(), Qt::Key_Tab);
+  EXPECT_EQ(workspace.BaseColor().GetRGB(), (TRGBValues{0x10, 0x20, 0x30}));
+  EXPECT_EQ(panel->HexField()->text(), QStringLiteral("102030")) << "the shown value is the base colour";
+  EXPECT_EQ(HistoryCount(), entries);
+
+  Field(cmRGB, 3)->setFocus();
+  Field(cmRGB, 1)->setFocus();
+  EXPECT_EQ(HistoryCount(), entries) << "passing through a field applies nothing";
+}
 
 TEST_F(BaseColorPanelTest, SliderKeyStepCommitsLikeARelease) {
   SetBase(Rgb(10, 10, 10));
@@ -304,6 +359,8 @@ TEST(BaseColorFieldReading, NumbersAndHex) {
   EXPECT_EQ(ReadHexField(QStringLiteral("abc")), (TRGBValues{0xAA, 0xBB, 0xCC}));
   EXPECT_FALSE(ReadHexField(QStringLiteral("ABCDE")));
   EXPECT_FALSE(ReadHexField(QStringLiteral("ÄBCDEF")));
+  EXPECT_FALSE(ReadHexField(QStringLiteral("ÄBCDE")));
+  EXPECT_FALSE(ReadHexField(QStringLiteral("FFFFFF0")));
   EXPECT_EQ(ChannelRowGeometry(200, 20, 40).sliderWidth, 127);
   EXPECT_EQ(ChannelRowGeometry(200, 20, 40).fieldLeft, 153);
   EXPECT_EQ(ChannelRowGeometry(50, 20, 40).sliderWidth, 0);
