@@ -6,6 +6,7 @@
 #include "core/Contrast.h"
 
 #include <charconv>
+#include <cmath>
 #include <optional>
 #include <string>
 
@@ -21,14 +22,17 @@ constexpr const char* Help =
     "500) with their verdict, and the WCAG 2 contrast ratio with its marks for large and\n"
     "small text: pass (AAA), partial (AA) or fail. Large text passes from 4.5 : 1 and is\n"
     "partial from 3 : 1; small text passes from 7 : 1 and is partial from 4.5 : 1.\n"
+    "Then the APCA lightness contrast Lc of the text on the background (positive for\n"
+    "dark text on light, negative for light on dark) with its readability level.\n"
     "\n"
     "  --cvd     also shows both colours and their ratio as seen with protanopia,\n"
     "            deuteranopia and tritanopia (Machado, Oliveira & Fernandes 2009,\n"
     "            full severity)\n"
     "  --batch   reads one 'RRGGBB RRGGBB' pair per line from standard input and writes\n"
-    "            'brightness colour pass ratio large small' per line: pass 1 or 0, the\n"
-    "            ratio with six decimals, the marks 0 fail, 1 pass, 2 partial; a blank\n"
-    "            line gives a blank line; stops at the first malformed line\n"
+    "            'brightness colour pass ratio large small lc' per line: pass 1 or 0,\n"
+    "            the ratio with six decimals, the marks 0 fail, 1 pass, 2 partial, the\n"
+    "            APCA Lc of the first colour as text on the second with one decimal; a\n"
+    "            blank line gives a blank line; stops at the first malformed line\n"
     "\n"
     "Exit status: 0 done, 1 the input could not be read or the output written,\n"
     "2 bad arguments or input.\n";
@@ -41,6 +45,14 @@ int UsageError(const TCliIO& io, const std::string& message) {
 std::string TwoDecimals(double ratio) {
   char text[32];
   const auto end = std::to_chars(text, text + sizeof text, ratio, std::chars_format::fixed, 2).ptr;
+  return std::string(text, end);
+}
+
+// One decimal, and never "-0.0": a pair below the clip reads 0.0 whatever the rounding sign.
+std::string OneDecimal(double lc) {
+  if (std::abs(lc) < 0.05) lc = 0;
+  char text[32];
+  const auto end = std::to_chars(text, text + sizeof text, lc, std::chars_format::fixed, 1).ptr;
   return std::string(text, end);
 }
 
@@ -65,6 +77,9 @@ void PrintMeasurement(TColor text, TColor back, const TCliIO& io) {
                r.BrightDiff, MinBrightDiff, r.ColorDiff, MinColorDiff, r.Pass ? "pass" : "fail",
                TwoDecimals(r.Ratio).c_str(), MarkText(LargeTextMark(r.Ratio)).c_str(),
                MarkText(SmallTextMark(r.Ratio)).c_str());
+  const double lc = ApcaContrast(text, back);
+  std::fprintf(io.out, "APCA Lc: %s (%s)\n", OneDecimal(lc).c_str(),
+               std::string(ApcaLevelName(ApcaLevelOf(lc))).c_str());
 }
 
 void PrintColorVision(TColor text, TColor back, const TCliIO& io) {
