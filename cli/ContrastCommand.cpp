@@ -1,9 +1,12 @@
 #include "ContrastCommand.h"
 
 #include "ContrastBatch.h"
+#include "LineBatch.h"
 #include "SchemeArgs.h"
 #include "core/ColorVision.h"
 #include "core/Contrast.h"
+#include "core/ContrastFix.h"
+#include "core/ContrastTarget.h"
 
 #include <charconv>
 #include <cmath>
@@ -14,7 +17,7 @@ namespace tintorium::cli {
 namespace {
 
 constexpr const char* Help =
-    "Usage: tintorium-cli contrast FOREGROUND BACKGROUND [--cvd]\n"
+    "Usage: tintorium-cli contrast FOREGROUND BACKGROUND [--cvd] [--fix TARGET]\n"
     "       tintorium-cli contrast --batch\n"
     "\n"
     "Measures a text colour against a background colour (RRGGBB, optionally after #):\n"
@@ -28,6 +31,10 @@ constexpr const char* Help =
     "  --cvd     also shows both colours and their ratio as seen with protanopia,\n"
     "            deuteranopia and tritanopia (Machado, Oliveira & Fernandes 2009,\n"
     "            full severity)\n"
+    "  --fix TARGET  also suggests the colour nearest to the text colour (deltaE OK,\n"
+    "            same OKLCH hue) that meets TARGET on the background: aa, aaa,\n"
+    "            aa-large, apca60, apca75 or apca90; says so where no colour of that\n"
+    "            hue meets it\n"
     "  --batch   reads one 'RRGGBB RRGGBB' pair per line from standard input and writes\n"
     "            'brightness colour pass ratio large small lc' per line: pass 1 or 0,\n"
     "            the ratio with six decimals, the marks 0 fail, 1 pass, 2 partial, the\n"
@@ -95,6 +102,21 @@ void PrintColorVision(TColor text, TColor back, const TCliIO& io) {
   }
 }
 
+void PrintFix(TColor text, TColor back, TContrastTarget target, const TCliIO& io) {
+  const std::string name(ContrastTargetName(target));
+  const std::optional<TContrastFix> fix = SuggestContrastFix(text, back, target);
+  if (!fix) {
+    std::fprintf(io.out, "Fix for %s: no colour of this hue meets %s on %s\n", name.c_str(), name.c_str(),
+                 HexOf(back).c_str());
+    return;
+  }
+  char deltaE[32];
+  const auto end = std::to_chars(deltaE, deltaE + sizeof deltaE, fix->DeltaEOK, std::chars_format::fixed, 4).ptr;
+  std::fprintf(io.out, "Fix for %s: %s, deltaE OK %s, contrast ratio %s : 1, APCA Lc %s\n", name.c_str(),
+               HexOf(fix->Color).c_str(), std::string(deltaE, end).c_str(), TwoDecimals(fix->Ratio).c_str(),
+               OneDecimal(fix->Lc).c_str());
+}
+
 }  // namespace
 
 int RunContrastCommand(const TCliArgs& args, const TCliIO& io) {
@@ -109,10 +131,16 @@ int RunContrastCommand(const TCliArgs& args, const TCliIO& io) {
   std::optional<TColor> colors[2];
   int given = 0;
   bool vision = false;
-  for (const std::string_view view : args) {
-    const std::string arg(view);
+  std::optional<TContrastTarget> fixTarget;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string arg(args[i]);
     if (arg == "--cvd") {
       vision = true;
+    } else if (arg == "--fix") {
+      if (i + 1 == args.size()) return UsageError(io, "--fix needs a TARGET (aa, aaa, aa-large, apca60, apca75, apca90)");
+      const std::string name(args[++i]);
+      fixTarget = ParseContrastTarget(name);
+      if (!fixTarget) return UsageError(io, "unknown target " + QuotedForMessage(name));
     } else if (arg == "--batch") {
       return UsageError(io, "--batch takes no other arguments");
     } else if (given < 2 && !(arg.size() > 1 && arg[0] == '-')) {
@@ -129,6 +157,10 @@ int RunContrastCommand(const TCliArgs& args, const TCliIO& io) {
   if (vision) {
     std::fputc('\n', io.out);
     PrintColorVision(*colors[0], *colors[1], io);
+  }
+  if (fixTarget) {
+    std::fputc('\n', io.out);
+    PrintFix(*colors[0], *colors[1], *fixTarget, io);
   }
   return ExitOk;
 }

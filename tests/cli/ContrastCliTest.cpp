@@ -73,6 +73,31 @@ TEST_F(ContrastCliTest, ApcaFollowsTheOrderOfTextAndBackground) {
   EXPECT_EQ(dark.out.substr(0, dark.out.find("APCA")), light.out.substr(0, light.out.find("APCA")));
 }
 
+TEST_F(ContrastCliTest, FixPrintsTheSuggestionOrSaysThereIsNone) {
+  struct Case {
+    std::vector<std::string> args;
+    std::string lastLine;
+  };
+  const Case cases[] = {
+      {{"contrast", "777777", "FFFFFF", "--fix", "aa"},
+       "Fix for aa: 767676, deltaE OK 0.0034, contrast ratio 4.54 : 1, APCA Lc 71.6\n"},
+      {{"contrast", "FFFF00", "FFFF00", "--fix", "AAA"},
+       "Fix for aaa: 585700, deltaE OK 0.5373, contrast ratio 7.04 : 1, APCA Lc 81.4\n"},
+      // already passing: the text colour itself, at distance 0
+      {{"contrast", "000000", "FFFFFF", "--fix", "apca90"},
+       "Fix for apca90: 000000, deltaE OK 0.0000, contrast ratio 21.00 : 1, APCA Lc 106.0\n"},
+      {{"contrast", "FF0000", "808080", "--fix", "apca90"},
+       "Fix for apca90: no colour of this hue meets apca90 on 808080\n"},
+  };
+  for (const Case& c : cases) {
+    const RunResult r = Run(c.args);
+    ASSERT_EQ(r.status, 0) << c.args[1] << r.err;
+    const std::size_t blank = r.out.rfind("\n\n");
+    ASSERT_NE(blank, std::string::npos) << r.out;
+    EXPECT_EQ(r.out.substr(blank + 2), c.lastLine);
+  }
+}
+
 TEST_F(ContrastCliTest, CvdAddsTheSimulatedPairsAndTheirRatios) {
   const RunResult r = Run({"contrast", "FF0000", "000000", "--cvd"});
   ASSERT_EQ(r.status, 0) << r.err;
@@ -96,6 +121,10 @@ TEST_F(ContrastCliTest, RefusesBadArgumentsWithStatus2) {
       {"contrast", "FF0000", "FFFFFF", "--bogus"},
       {"contrast", "--batch", "FF0000"},
       {"contrast", "FF0000", "FFFFFF", "--batch"},
+      {"contrast", "FF0000", "FFFFFF", "--fix"},
+      {"contrast", "FF0000", "FFFFFF", "--fix", "aa+"},
+      {"contrast", "FF0000", "FFFFFF", "--fix", ""},
+      {"contrast", "FF0000", "FFFFFF", "--fix", "apca"},
   };
   for (const auto& args : cases) {
     const RunResult r = Run(args);
