@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,7 +15,7 @@ namespace tintorium::cli {
 
 namespace {
 
-// The longest line out: "255 765 1 21.000000 1 1" and the newline, with room to spare.
+// The longest line out: "255 765 1 21.000000 1 1 -107.9" and the newline, with room to spare.
 constexpr std::size_t LongestOutputLine = 48;
 // The longest JSON line: the eight members with their longest values, with room to spare.
 constexpr std::size_t LongestJsonLine = 256;
@@ -30,6 +31,12 @@ std::vector<std::string_view> Words(const char* p, const char* end, std::size_t 
     words.emplace_back(word, static_cast<std::size_t>(p - word));
   }
   return words;
+}
+
+// One decimal; below the rounding step the sign is dropped so no line reads "-0.0".
+char* AppendLc(char* to, double lc) {
+  if (std::abs(lc) < 0.05) lc = 0;
+  return std::to_chars(to, to + 24, lc, std::chars_format::fixed, 1).ptr;
 }
 
 char* AppendInt(char* to, int value) { return std::to_chars(to, to + 12, value).ptr; }
@@ -98,6 +105,8 @@ bool TContrastBatch::AnswerLine(const char* begin, const char* end) {
   to = AppendInt(to, static_cast<int>(LargeTextMark(r.Ratio)));
   *to++ = ' ';
   to = AppendInt(to, static_cast<int>(SmallTextMark(r.Ratio)));
+  *to++ = ' ';
+  to = AppendLc(to, ApcaContrast(*colors[0], *colors[1]));
   *to++ = '\n';
   EndAnswer(to);
   return true;

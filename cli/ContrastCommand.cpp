@@ -2,11 +2,15 @@
 
 #include "ContrastBatch.h"
 #include "JsonWriter.h"
+#include "LineBatch.h"
 #include "SchemeArgs.h"
 #include "core/ColorVision.h"
 #include "core/Contrast.h"
+#include "core/ContrastFix.h"
+#include "core/ContrastTarget.h"
 
 #include <charconv>
+#include <cmath>
 #include <optional>
 #include <string>
 
@@ -14,7 +18,7 @@ namespace tintorium::cli {
 namespace {
 
 constexpr const char* Help =
-    "Usage: tintorium-cli contrast FOREGROUND BACKGROUND [--cvd]\n"
+    "Usage: tintorium-cli contrast FOREGROUND BACKGROUND [--cvd] [--fix TARGET]\n"
     "       tintorium-cli contrast --batch\n"
     "       (both forms take --json)\n"
     "\n"
@@ -23,14 +27,21 @@ constexpr const char* Help =
     "500) with their verdict, and the WCAG 2 contrast ratio with its marks for large and\n"
     "small text: pass (AAA), partial (AA) or fail. Large text passes from 4.5 : 1 and is\n"
     "partial from 3 : 1; small text passes from 7 : 1 and is partial from 4.5 : 1.\n"
+    "Then the APCA lightness contrast Lc of the text on the background (positive for\n"
+    "dark text on light, negative for light on dark) with its readability level.\n"
     "\n"
     "  --cvd     also shows both colours and their ratio as seen with protanopia,\n"
     "            deuteranopia and tritanopia (Machado, Oliveira & Fernandes 2009,\n"
     "            full severity)\n"
+    "  --fix TARGET  also suggests the colour nearest to the text colour (deltaE OK,\n"
+    "            same OKLCH hue) that meets TARGET on the background: aa, aaa,\n"
+    "            aa-large, apca60, apca75 or apca90; says so where no colour of that\n"
+    "            hue meets it\n"
     "  --batch   reads one 'RRGGBB RRGGBB' pair per line from standard input and writes\n"
-    "            'brightness colour pass ratio large small' per line: pass 1 or 0, the\n"
-    "            ratio with six decimals, the marks 0 fail, 1 pass, 2 partial; a blank\n"
-    "            line gives a blank line; stops at the first malformed line\n"
+    "            'brightness colour pass ratio large small lc' per line: pass 1 or 0,\n"
+    "            the ratio with six decimals, the marks 0 fail, 1 pass, 2 partial, the\n"
+    "            APCA Lc of the first colour as text on the second with one decimal; a\n"
+    "            blank line gives a blank line; stops at the first malformed line\n"
     "  --json    prints one JSON object: {\"foreground\", \"background\" (RRGGBB),\n"
     "            \"brightness_difference\", \"colour_difference\", \"wcag1\" (true or\n"
     "            false), \"ratio\", \"large_text\", \"small_text\" (pass, partial or\n"
@@ -50,6 +61,14 @@ int UsageError(const TCliIO& io, const std::string& message) {
 std::string TwoDecimals(double ratio) {
   char text[32];
   const auto end = std::to_chars(text, text + sizeof text, ratio, std::chars_format::fixed, 2).ptr;
+  return std::string(text, end);
+}
+
+// One decimal, and never "-0.0": a pair below the clip reads 0.0 whatever the rounding sign.
+std::string OneDecimal(double lc) {
+  if (std::abs(lc) < 0.05) lc = 0;
+  char text[32];
+  const auto end = std::to_chars(text, text + sizeof text, lc, std::chars_format::fixed, 1).ptr;
   return std::string(text, end);
 }
 
@@ -74,6 +93,9 @@ void PrintMeasurement(TColor text, TColor back, const TCliIO& io) {
                r.BrightDiff, MinBrightDiff, r.ColorDiff, MinColorDiff, r.Pass ? "pass" : "fail",
                TwoDecimals(r.Ratio).c_str(), MarkText(LargeTextMark(r.Ratio)).c_str(),
                MarkText(SmallTextMark(r.Ratio)).c_str());
+  const double lc = ApcaContrast(text, back);
+  std::fprintf(io.out, "APCA Lc: %s (%s)\n", OneDecimal(lc).c_str(),
+               std::string(ApcaLevelName(ApcaLevelOf(lc))).c_str());
 }
 
 void PrintColorVision(TColor text, TColor back, const TCliIO& io) {
@@ -114,6 +136,21 @@ void WriteJson(TColor text, TColor back, bool vision, const TCliIO& io) {
   json.EndObject().WriteLine(io.out);
 }
 
+void PrintFix(TColor text, TColor back, TContrastTarget target, const TCliIO& io) {
+  const std::string name(ContrastTargetName(target));
+  const std::optional<TContrastFix> fix = SuggestContrastFix(text, back, target);
+  if (!fix) {
+    std::fprintf(io.out, "Fix for %s: no colour of this hue meets %s on %s\n", name.c_str(), name.c_str(),
+                 HexOf(back).c_str());
+    return;
+  }
+  char deltaE[32];
+  const auto end = std::to_chars(deltaE, deltaE + sizeof deltaE, fix->DeltaEOK, std::chars_format::fixed, 4).ptr;
+  std::fprintf(io.out, "Fix for %s: %s, deltaE OK %s, contrast ratio %s : 1, APCA Lc %s\n", name.c_str(),
+               HexOf(fix->Color).c_str(), std::string(deltaE, end).c_str(), TwoDecimals(fix->Ratio).c_str(),
+               OneDecimal(fix->Lc).c_str());
+}
+
 }  // namespace
 
 int RunContrastCommand(const TCliArgs& raw, const TCliIO& io) {
@@ -130,10 +167,16 @@ int RunContrastCommand(const TCliArgs& raw, const TCliIO& io) {
   std::optional<TColor> colors[2];
   int given = 0;
   bool vision = false;
-  for (const std::string_view view : args) {
-    const std::string arg(view);
+  std::optional<TContrastTarget> fixTarget;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string arg(args[i]);
     if (arg == "--cvd") {
       vision = true;
+    } else if (arg == "--fix") {
+      if (i + 1 == args.size()) return UsageError(io, "--fix needs a TARGET (aa, aaa, aa-large, apca60, apca75, apca90)");
+      const std::string name(args[++i]);
+      fixTarget = ParseContrastTarget(name);
+      if (!fixTarget) return UsageError(io, "unknown target " + QuotedForMessage(name));
     } else if (arg == "--batch") {
       return UsageError(io, "--batch takes no other arguments");
     } else if (given < 2 && !(arg.size() > 1 && arg[0] == '-')) {
@@ -154,6 +197,10 @@ int RunContrastCommand(const TCliArgs& raw, const TCliIO& io) {
   if (vision) {
     std::fputc('\n', io.out);
     PrintColorVision(*colors[0], *colors[1], io);
+  }
+  if (fixTarget) {
+    std::fputc('\n', io.out);
+    PrintFix(*colors[0], *colors[1], *fixTarget, io);
   }
   return ExitOk;
 }

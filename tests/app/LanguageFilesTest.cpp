@@ -78,7 +78,7 @@ bool IsRuntimeText(const QString& section, const QString& key) {
       {"MainForm", QRegularExpression("^(Caption|lstHistory\\d|lstPalette\\d|sbPanel\\d|lblCFIFile|cboLib\\d|cboLibraryBrowse\\d|lstLib\\d|lstLibNav\\d|lblLibFile)$")},
       // The measured figures, the levels reached and the simulated ratios.
       {"ContrastAnalyzeForm",
-       QRegularExpression("^(lblBrightDiff|lblColorDiff|lblContrastRatio|lblw2ltLevel|lblw2stLevel|lbl\\w+Ratio)$")},
+       QRegularExpression("^(lblBrightDiff|lblColorDiff|lblContrastRatio|lblApcaContrast|lblw2ltLevel|lblw2stLevel|lbl\\w+Ratio)$")},
       {"PrintForm", QRegularExpression("^sbPanel\\d$")},
       // The wizards' counts are written when the lists are filled.
       {"ImportForm", QRegularExpression("^(lblImported|lblDesc)$")},
@@ -264,14 +264,16 @@ QMap<QString, QString> ShownTexts(QWidget* window) {
 // (numbers, symbols, "%").
 bool SameInBothLanguages(const QString& text) {
   static const QStringList kShared = QStringList{"RGB", "RYB", "HSB", "CMYK", "Lab", "OK", "CIE L*ab", "HEX #", "Tintorium",
-                                                 "Palette", "CSS", "WCAG 1.0", "WCAG 2.0", "AA", "AAA"} +
+                                                 "Palette", "CSS", "WCAG 1.0", "WCAG 2.0", "AA", "AAA", "APCA"} +
                                      ThemeNames();
   // CSS notations ("#rrggbb", "oklch(L C h)") are code, the same in every language.
   static const QRegularExpression kCssForm(QStringLiteral("^#rrggbb$|^[a-z]+\\([^()]*\\)$"));
   if (kCssForm.match(text).hasMatch()) return true;
   if (text.contains(QLatin1String(".tnp"))) return true;  // the caption names the palette file
   if (text.startsWith(FormatMessage(sCFIFileName, {QString()}))) return true;  // a message without a key
-  static const QRegularExpression kNoWords(QStringLiteral("^[^A-Za-z]*$|^[A-Za-z]$|^[RGBHSCMYKLab]:?$"));
+  // "Lc" is APCA's symbol for its figure, a unit rather than a word.
+  static const QRegularExpression kNoWords(
+      QStringLiteral("^[^A-Za-z]*$|^[^A-Za-z]*Lc [^A-Za-z]*$|^[A-Za-z]$|^[RGBHSCMYKLab]:?$"));
   const QString plain = QString(text).remove(u'&').trimmed();
   // Addresses, and the contrast analyser's Latin sample text.
   if (plain.startsWith(QLatin1String("https://")) || plain.startsWith(QLatin1String("Lorem ipsum"))) return true;

@@ -9,6 +9,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -41,16 +42,16 @@ TEST_F(ContrastCliTest, PrintsBothGuidelinesWithTheLevelNames) {
   const Case cases[] = {
       {{"contrast", "FF0000", "FFFFFF"},
        "Brightness difference: 179 (min 125)\nColour difference: 510 (min 500)\nWCAG 1.0: pass\n"
-       "Contrast ratio: 4.00 : 1\nLarge text: partial (AA)\nSmall text: fail\n"},
+       "Contrast ratio: 4.00 : 1\nLarge text: partial (AA)\nSmall text: fail\nAPCA Lc: 64.1 (other content text)\n"},
       {{"contrast", "#0000ff", "ffffff"},
        "Brightness difference: 226 (min 125)\nColour difference: 510 (min 500)\nWCAG 1.0: pass\n"
-       "Contrast ratio: 8.59 : 1\nLarge text: pass (AAA)\nSmall text: pass (AAA)\n"},
+       "Contrast ratio: 8.59 : 1\nLarge text: pass (AAA)\nSmall text: pass (AAA)\nAPCA Lc: 85.8 (minimum body text)\n"},
       {{"contrast", "808080", "FFFFFF"},
        "Brightness difference: 127 (min 125)\nColour difference: 381 (min 500)\nWCAG 1.0: fail\n"
-       "Contrast ratio: 3.95 : 1\nLarge text: partial (AA)\nSmall text: fail\n"},
+       "Contrast ratio: 3.95 : 1\nLarge text: partial (AA)\nSmall text: fail\nAPCA Lc: 66.9 (other content text)\n"},
       {{"contrast", "123456", "123456"},
        "Brightness difference: 0 (min 125)\nColour difference: 0 (min 500)\nWCAG 1.0: fail\n"
-       "Contrast ratio: 1.00 : 1\nLarge text: fail\nSmall text: fail\n"},
+       "Contrast ratio: 1.00 : 1\nLarge text: fail\nSmall text: fail\nAPCA Lc: 0.0 (not readable)\n"},
   };
   for (const Case& c : cases) {
     const RunResult r = Run(c.args);
@@ -60,12 +61,50 @@ TEST_F(ContrastCliTest, PrintsBothGuidelinesWithTheLevelNames) {
   }
 }
 
+TEST_F(ContrastCliTest, ApcaFollowsTheOrderOfTextAndBackground) {
+  // The published examples: #888 text on white about Lc 63.1, white text on #888 about Lc -68.5.
+  const RunResult dark = Run({"contrast", "888888", "FFFFFF"});
+  const RunResult light = Run({"contrast", "FFFFFF", "888888"});
+  ASSERT_EQ(dark.status, 0) << dark.err;
+  ASSERT_EQ(light.status, 0) << light.err;
+  EXPECT_NE(dark.out.find("\nAPCA Lc: 63.1 (other content text)\n"), std::string::npos) << dark.out;
+  EXPECT_NE(light.out.find("\nAPCA Lc: -68.5 (other content text)\n"), std::string::npos) << light.out;
+  // the WCAG 2 part does not depend on the order
+  EXPECT_EQ(dark.out.substr(0, dark.out.find("APCA")), light.out.substr(0, light.out.find("APCA")));
+}
+
+TEST_F(ContrastCliTest, FixPrintsTheSuggestionOrSaysThereIsNone) {
+  struct Case {
+    std::vector<std::string> args;
+    std::string lastLine;
+  };
+  const Case cases[] = {
+      {{"contrast", "777777", "FFFFFF", "--fix", "aa"},
+       "Fix for aa: 767676, deltaE OK 0.0034, contrast ratio 4.54 : 1, APCA Lc 71.6\n"},
+      {{"contrast", "FFFF00", "FFFF00", "--fix", "AAA"},
+       "Fix for aaa: 585700, deltaE OK 0.5373, contrast ratio 7.04 : 1, APCA Lc 81.4\n"},
+      // already passing: the text colour itself, at distance 0
+      {{"contrast", "000000", "FFFFFF", "--fix", "apca90"},
+       "Fix for apca90: 000000, deltaE OK 0.0000, contrast ratio 21.00 : 1, APCA Lc 106.0\n"},
+      {{"contrast", "FF0000", "808080", "--fix", "apca90"},
+       "Fix for apca90: no colour of this hue meets apca90 on 808080\n"},
+  };
+  for (const Case& c : cases) {
+    const RunResult r = Run(c.args);
+    ASSERT_EQ(r.status, 0) << c.args[1] << r.err;
+    const std::size_t blank = r.out.rfind("\n\n");
+    ASSERT_NE(blank, std::string::npos) << r.out;
+    EXPECT_EQ(r.out.substr(blank + 2), c.lastLine);
+  }
+}
+
 TEST_F(ContrastCliTest, CvdAddsTheSimulatedPairsAndTheirRatios) {
   const RunResult r = Run({"contrast", "FF0000", "000000", "--cvd"});
   ASSERT_EQ(r.status, 0) << r.err;
   const std::string expected =
       "Brightness difference: 76 (min 125)\nColour difference: 255 (min 500)\nWCAG 1.0: fail\n"
-      "Contrast ratio: 5.25 : 1\nLarge text: pass (AAA)\nSmall text: partial (AA)\n\n"
+      "Contrast ratio: 5.25 : 1\nLarge text: pass (AAA)\nSmall text: partial (AA)\n"
+      "APCA Lc: -37.5 (spot text and non-text)\n\n"
       "protanopia:   6D5F00 on 000000, contrast ratio 3.29 : 1, large text partial (AA), small text fail\n"
       "deuteranopia: A39000 on 000000, contrast ratio 6.55 : 1, large text pass (AAA), small text partial (AA)\n"
       "tritanopia:   FF000F on 000000, contrast ratio 5.26 : 1, large text pass (AAA), small text partial (AA)\n";
@@ -82,6 +121,10 @@ TEST_F(ContrastCliTest, RefusesBadArgumentsWithStatus2) {
       {"contrast", "FF0000", "FFFFFF", "--bogus"},
       {"contrast", "--batch", "FF0000"},
       {"contrast", "FF0000", "FFFFFF", "--batch"},
+      {"contrast", "FF0000", "FFFFFF", "--fix"},
+      {"contrast", "FF0000", "FFFFFF", "--fix", "aa+"},
+      {"contrast", "FF0000", "FFFFFF", "--fix", ""},
+      {"contrast", "FF0000", "FFFFFF", "--fix", "apca"},
   };
   for (const auto& args : cases) {
     const RunResult r = Run(args);
@@ -95,9 +138,10 @@ TEST_F(ContrastCliTest, RefusesBadArgumentsWithStatus2) {
 }
 
 TEST_F(ContrastCliTest, BatchWritesOneLinePerPairWhateverTheLocale) {
-  const std::string input = "000000 FFFFFF\n\nFF0000 #ffffff\r\n  808080\tFFFFFF  \n123456 123456";
+  const std::string input = "000000 FFFFFF\n\nFF0000 #ffffff\r\n  808080\tFFFFFF  \n123456 123456\nFFFFFF 888888";
   const std::string expected =
-      "255 765 1 21.000000 1 1\n\n179 510 1 3.998477 2 0\n127 381 0 3.949440 2 0\n0 0 0 1.000000 0 0\n";
+      "255 765 1 21.000000 1 1 106.0\n\n179 510 1 3.998477 2 0 64.1\n127 381 0 3.949440 2 0 66.9\n"
+      "0 0 0 1.000000 0 0 0.0\n119 357 0 3.544886 2 0 -68.5\n";
   for (const char* locale : {"", "LC_ALL=de_DE.UTF-8", "LC_ALL=C.UTF-8"}) {
     const RunResult r = Run({"contrast", "--batch"}, input, locale);
     EXPECT_EQ(r.status, 0) << locale;
@@ -127,12 +171,12 @@ TEST_F(ContrastCliTest, MalformedLineStopsAfterTheGoodLines) {
   for (const Case& c : cases) {
     const RunResult r = Run({"contrast", "--batch"}, "000000 FFFFFF\n\n" + c.badLine + "\n000000 FFFFFF\n");
     EXPECT_EQ(r.status, 2) << c.badLine;
-    EXPECT_EQ(r.out, "255 765 1 21.000000 1 1\n\n") << c.badLine;
+    EXPECT_EQ(r.out, "255 765 1 21.000000 1 1 106.0\n\n") << c.badLine;
     EXPECT_EQ(r.err, c.error) << c.badLine;
   }
   const RunResult longLine = Run({"contrast", "--batch"}, "000000 FFFFFF\n" + std::string(3 << 20, 'A') + "\n");
   EXPECT_EQ(longLine.status, 2);
-  EXPECT_EQ(longLine.out, "255 765 1 21.000000 1 1\n");
+  EXPECT_EQ(longLine.out, "255 765 1 21.000000 1 1 106.0\n");
   EXPECT_NE(longLine.err.find("line 2: line too long"), std::string::npos) << longLine.err;
 }
 
@@ -144,9 +188,11 @@ TEST_F(ContrastCliTest, BatchAgreesWithTheLibraryAcrossBufferBoundaries) {
     const TColor a = any(random), b = any(random);
     input += Hex(a) + " " + Hex(b) + "\n";
     const TContrastResult r = MeasureContrast(a, b);
-    char line[64];
-    std::snprintf(line, sizeof line, "%d %d %d %.6f %d %d\n", r.BrightDiff, r.ColorDiff, r.Pass ? 1 : 0, r.Ratio,
-                  static_cast<int>(LargeTextMark(r.Ratio)), static_cast<int>(SmallTextMark(r.Ratio)));
+    double lc = ApcaContrast(a, b);
+    if (std::abs(lc) < 0.05) lc = 0;  // the batch never writes "-0.0"
+    char line[80];
+    std::snprintf(line, sizeof line, "%d %d %d %.6f %d %d %.1f\n", r.BrightDiff, r.ColorDiff, r.Pass ? 1 : 0,
+                  r.Ratio, static_cast<int>(LargeTextMark(r.Ratio)), static_cast<int>(SmallTextMark(r.Ratio)), lc);
     expected += line;
   }
   const RunResult r = Run({"contrast", "--batch"}, input);

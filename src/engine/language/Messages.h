@@ -82,6 +82,15 @@ enum TMessageKey : int {
   sPrintFailed,
   // The export wizard's final page when the writer failed: the reason.
   txtExportFailed,
+  // The APCA figure of a pair and its readability levels by |Lc|, in the order of TApcaLevel.
+  sApcaContrast,
+  sApcaLevel0,
+  sApcaLevel1,
+  sApcaLevel2,
+  sApcaLevel3,
+  sApcaLevel4,
+  sApcaLevel5,
+  sApcaLevel6,
   // These two have no key: no language file can change them.
   sCFIFileName,
   sCFILoadFail,

@@ -10,6 +10,7 @@
 #include <QLocale>
 
 #include <array>
+#include <cmath>
 
 namespace tintorium {
 namespace {
@@ -70,10 +71,15 @@ void TColorVisionView::SetColors(TColor text, TColor back) {
   seenText_ = SimulateColorVision(text, vision_);
   seenBack_ = SimulateColorVision(back, vision_);
   ratio_ = MeasureContrast(seenBack_, seenText_).Ratio;
+  lc_ = ApcaContrast(seenText_, seenBack_);
   view_->SetColors(seenText_, seenBack_);
   text_->SetBaseColor(seenText_);
   back_->SetBaseColor(seenBack_);
-  ratioLabel_->setText(RatioText(ratio_));
+  ShowFigures();
+}
+
+void TColorVisionView::ShowFigures() {
+  ratioLabel_->setText(RatioText(ratio_) + QStringLiteral("   Lc ") + LcText(lc_));
 }
 
 QString TColorVisionView::RatioText(double ratio) {
@@ -82,8 +88,15 @@ QString TColorVisionView::RatioText(double ratio) {
   return locale.toString(ShownContrastRatio(ratio), 'f', 2) + QStringLiteral(" : 1");
 }
 
+QString TColorVisionView::LcText(double lc) {
+  if (std::abs(lc) < 0.05) lc = 0;
+  QLocale locale;
+  locale.setNumberOptions(QLocale::OmitGroupSeparator);
+  return locale.toString(lc, 'f', 1);
+}
+
 void TColorVisionView::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::LocaleChange) ratioLabel_->setText(RatioText(ratio_));
+  if (event->type() == QEvent::LocaleChange) ShowFigures();
   QWidget::changeEvent(event);
 }
 

@@ -17,7 +17,8 @@ class TColorVisionView final : public QWidget {
   Q_OBJECT
  public:
   /// Child names start with the deficiency's name ("Protanopia" ...): lblProtanopia (title),
-  /// shProtanopiaView (sample), shProtanopiaText, shProtanopiaBack (swatches), lblProtanopiaRatio.
+  /// shProtanopiaView (sample), shProtanopiaText, shProtanopiaBack (swatches), lblProtanopiaRatio (the WCAG 2 ratio
+  /// and the APCA Lc).
   explicit TColorVisionView(TColorVision vision, QWidget* parent = nullptr);
 
   TColorVision Vision() const { return vision_; }
@@ -27,18 +28,25 @@ class TColorVisionView final : public QWidget {
   TColor SeenText() const { return seenText_; }
   TColor SeenBack() const { return seenBack_; }
   double Ratio() const { return ratio_; }
+  /// The APCA Lc of the seen text on the seen background.
+  double Lc() const { return lc_; }
 
   /// "4.12 : 1" with the user's decimal separator.
   static QString RatioText(double ratio);
+  /// "63.1" or "-68.5" with the user's decimal separator; never "-0.0".
+  static QString LcText(double lc);
 
  protected:
   void changeEvent(QEvent* event) override;
 
  private:
+  void ShowFigures();
+
   TColorVision vision_;
   TColor seenText_ = clBlack;
   TColor seenBack_ = clWhite;
   double ratio_ = 21.0;
+  double lc_ = 0;
   TContrastPreview* view_;
   TColorSwatch* text_;
   TColorSwatch* back_;

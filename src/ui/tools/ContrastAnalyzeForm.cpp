@@ -238,6 +238,7 @@ QWidget* TContrastAnalyzeForm::CreateResultGroup() {
   lblBrightDiff_ = NewLabel("lblBrightDiff", "", group);
   lblColorDiff_ = NewLabel("lblColorDiff", "", group);
   lblContrastRatio_ = NewLabel("lblContrastRatio", "", group);
+  lblApcaContrast_ = NewLabel("lblApcaContrast", "", group);
   lblw2ltLevel_ = NewHeading("lblw2ltLevel", "", group);
   lblw2stLevel_ = NewHeading("lblw2stLevel", "", group);
   auto* layout = new QGridLayout(group);
@@ -257,6 +258,8 @@ QWidget* TContrastAnalyzeForm::CreateResultGroup() {
   layout->addWidget(NewLabel("lblw2st", "Small text", group), row, 1);
   layout->addWidget(lblw2stLevel_, row++, 2);
   layout->addWidget(lblContrastRatio_, row++, 1, 1, 3);
+  layout->addWidget(NewHeading("lblApca", "APCA", group), row++, 0, 1, 4);
+  layout->addWidget(lblApcaContrast_, row++, 1, 1, 3);
   layout->setColumnStretch(3, 1);
   layout->setRowStretch(row, 1);
   return group;
@@ -326,6 +329,10 @@ void TContrastAnalyzeForm::ShowMarks() {
   lblBrightDiff_->setText(FormatMessage(sBrightDiff, {result_.BrightDiff}));
   lblColorDiff_->setText(FormatMessage(sColorDiff, {result_.ColorDiff}));
   lblContrastRatio_->setText(FormatMessage(sContrastRatio, {ShownContrastRatio(result_.Ratio)}));
+  const double lc = ApcaContrast(TextColor(), BackColor());
+  const auto level = static_cast<int>(ApcaLevelOf(lc));
+  lblApcaContrast_->setText(FormatMessage(
+      sApcaContrast, {TColorVisionView::LcText(lc), Message(static_cast<TMessageKey>(sApcaLevel0 + level))}));
   ShowMark(imgw1sc_, result_.Pass ? TContrastMark::Pass : TContrastMark::Fail);
   const TContrastMark large = LargeTextMark(result_.Ratio);
   const TContrastMark small = SmallTextMark(result_.Ratio);

@@ -96,6 +96,7 @@ class TContrastAnalyzeForm final : public QDialog {
   QLabel* lblBrightDiff_ = nullptr;
   QLabel* lblColorDiff_ = nullptr;
   QLabel* lblContrastRatio_ = nullptr;
+  QLabel* lblApcaContrast_ = nullptr;
   TContrastPreview* shViewBack_ = nullptr;
   std::array<TColorVisionView*, 3> visions_{};
   QPushButton* btnSwap_ = nullptr;

@@ -330,6 +330,30 @@ TEST_F(ContrastAnalyzeFormTest, DoubleClickInAnEmptyListChangesNothing) {
   EXPECT_EQ(form_->BackColor(), clWhite);
 }
 
+TEST_F(ContrastAnalyzeFormTest, ApcaFigureFollowsTheOrderOfThePairWithItsLevelInWords) {
+  const struct {
+    TColor text, back;
+    const char* shown;
+  } cases[] = {
+      {Grey(0x88), clWhite, "APCA Lc = 63.1: other content text"},
+      {clWhite, Grey(0x88), "APCA Lc = -68.5: other content text"},
+      {clBlack, clWhite, "APCA Lc = 106.0: preferred body text"},
+      {Rgb(0, 0, 255), clWhite, "APCA Lc = 85.8: minimum body text"},
+      {Rgb(255, 0, 0), clBlack, "APCA Lc = -37.5: spot text and non-text"},
+      {Rgb(9, 99, 199), Rgb(9, 99, 199), "APCA Lc = 0.0: not readable"},
+  };
+  for (const auto& c : cases) {
+    ASSERT_TRUE(Drop("shText", {TColorDragKind::Swatch, c.text, cmRGB, std::nullopt}));
+    ASSERT_TRUE(Drop("shBack", {TColorDragKind::Swatch, c.back, cmRGB, std::nullopt}));
+    EXPECT_EQ(Text(*form_, "lblApcaContrast"), c.shown);
+  }
+  // swapping reverses the polarity
+  ASSERT_TRUE(Drop("shText", {TColorDragKind::Swatch, Grey(0x88), cmRGB, std::nullopt}));
+  ASSERT_TRUE(Drop("shBack", {TColorDragKind::Swatch, clWhite, cmRGB, std::nullopt}));
+  Child<QPushButton>(*form_, "btnSwap")->click();
+  EXPECT_EQ(Text(*form_, "lblApcaContrast"), "APCA Lc = -68.5: other content text");
+}
+
 TEST_F(ContrastAnalyzeFormTest, ColourVisionViewsShowTheSimulatedPairAndItsRatio) {
   ASSERT_TRUE(Drop("shText", {TColorDragKind::Swatch, Rgb(255, 0, 0), cmRGB, std::nullopt}));
   ASSERT_TRUE(Drop("shBack", {TColorDragKind::Swatch, clBlack, cmRGB, std::nullopt}));
@@ -337,9 +361,9 @@ TEST_F(ContrastAnalyzeFormTest, ColourVisionViewsShowTheSimulatedPairAndItsRatio
     const char* name;
     TColorVision vision;
     const char* ratio;
-  } cases[] = {{"Protanopia", TColorVision::Protanopia, "3.29 : 1"},
-               {"Deuteranopia", TColorVision::Deuteranopia, "6.55 : 1"},
-               {"Tritanopia", TColorVision::Tritanopia, "5.26 : 1"}};
+  } cases[] = {{"Protanopia", TColorVision::Protanopia, "3.29 : 1   Lc -20.3"},
+               {"Deuteranopia", TColorVision::Deuteranopia, "6.55 : 1   Lc -42.6"},
+               {"Tritanopia", TColorVision::Tritanopia, "5.26 : 1   Lc -37.6"}};
   for (const auto& c : cases) {
     const QByteArray name = "pnl" + QByteArray(c.name);
     const TColorVisionView* view = Child<TColorVisionView>(*form_, name.constData());
