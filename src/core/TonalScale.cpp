@@ -308,6 +308,7 @@ std::vector<double> TScaleBuilder::LightnessAims() const {
   for (std::size_t f = 1; f < fixed.size(); ++f) {
     const TFixed& a = fixed[f - 1];
     const TFixed& b = fixed[f];
+    if (a.To == a.From && b.To == b.From) continue;
     for (int i = a.Step + 1; i < b.Step; ++i) {
       const double t = targets_[static_cast<std::size_t>(i)];
       aims[static_cast<std::size_t>(i)] = a.To + (t - a.From) * (b.To - a.To) / (b.From - a.From);
@@ -403,13 +404,15 @@ std::optional<double> TScaleBuilder::SolveLightnessFor(double size, double hueSh
   }
   // The 8-bit neighbours of the boundary colour, one step either way in each channel, come closer to the target
   // than the line's own rounding does; none of them is further from the line's colour than rounding goes.
+  // Channels that are equal move together, so that greys stay grey.
   found = meetsColor;
   double best = meetsMeasure.Figure;
+  const int r = RedOf(meetsColor), g = GreenOf(meetsColor), b = BlueOf(meetsColor);
   for (int dr = -1; dr <= 1; ++dr)
     for (int dg = -1; dg <= 1; ++dg)
       for (int db = -1; db <= 1; ++db) {
-        const TColor c = Rgb(std::clamp(RedOf(meetsColor) + dr, 0, 255), std::clamp(GreenOf(meetsColor) + dg, 0, 255),
-                             std::clamp(BlueOf(meetsColor) + db, 0, 255));
+        if ((r == g && dr != dg) || (g == b && dg != db) || (r == b && dr != db)) continue;
+        const TColor c = Rgb(std::clamp(r + dr, 0, 255), std::clamp(g + dg, 0, 255), std::clamp(b + db, 0, 255));
         const TMeasured m = Measure(c);
         if (Meets(m, size) && m.Figure < best) {
           best = m.Figure;
