@@ -250,7 +250,14 @@ bool TScaleBuilder::PlacePins(TColor base) {
   std::vector<TColor> colors{base};
   for (const TColor lock : options_.Locks) {
     const TColor rgb = ColorToRGB(lock);
-    if (std::find(colors.begin(), colors.end(), rgb) == colors.end()) colors.push_back(rgb);
+    if (std::find(colors.begin(), colors.end(), rgb) != colors.end()) continue;
+    // Each pinned colour needs a step of its own, so the list is never searched further than the steps go.
+    if (colors.size() == options_.Steps.size()) {
+      Fail(-1, Format("there are more locked colours than steps: %zu steps hold the base and at most %zu lock%s",
+                      colors.size(), colors.size() - 1, colors.size() == 2 ? "" : "s"));
+      return false;
+    }
+    colors.push_back(rgb);
   }
   const std::size_t before = errors_.size();
   for (std::size_t k = 0; k < colors.size(); ++k) {

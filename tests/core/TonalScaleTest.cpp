@@ -686,6 +686,14 @@ const BadCase BadCases[] = {
     {"HueShiftBeyond360", [](TScaleOptions& o) { o.HueShift = 400; }, Css(0x3B82F6), -1, "outside -360-360"},
     {"LocksShareAStep", [](TScaleOptions& o) { o.Locks = {Css(0x3B83F6)}; }, Css(0x3B82F6), 5,
      "the lock #3B83F6 falls on step 500, which the base #3B82F6 already takes"},
+    {"MoreLocksThanSteps",
+     [](TScaleOptions& o) {
+       o.Steps = {"a", "b"};
+       o.Targets = {0.8, 0.3};
+       o.Locks.assign(100000, Css(0xFF0000));
+       o.Locks.push_back(Css(0x00FF00));
+     },
+     Css(0x3B82F6), -1, "2 steps hold the base and at most 1 lock"},
     {"TooCloseForEightBits", [](TScaleOptions& o) { o.Steps = {"a", "b", "c"}; o.Targets = {0.9, 0.5, 0.4999}; },
      clWhite, 2, "come out as the same colour"},
 };
