@@ -10,8 +10,8 @@ namespace tintorium {
 namespace {
 
 TEST(ScaleStepsTest, PresetsAreTheElevenUsualSteps) {
-  EXPECT_EQ(CssScaleSteps(), (std::vector<std::string>{"50", "100", "200", "300", "400", "500", "600", "700", "800",
-                                                        "900", "950"}));
+  EXPECT_EQ(CssScaleSteps(),
+            (std::vector<std::string>{"50", "100", "200", "300", "400", "500", "600", "700", "800", "900", "950"}));
   EXPECT_EQ(ToneScaleSteps(),
             (std::vector<std::string>{"0", "10", "20", "30", "40", "50", "60", "70", "80", "90", "100"}));
 }
@@ -25,18 +25,30 @@ struct LightnessCase {
 // The table's own points, points between them, both ends, and names that are not numbers in range.
 TEST(ScaleStepsTest, DefaultLightnessOfAName) {
   const LightnessCase cases[] = {
-      {"50", TStepNumbering::Css, 0.97},     {"500", TStepNumbering::Css, 0.61},
-      {"950", TStepNumbering::Css, 0.21},    {"0", TStepNumbering::Css, 1.0},
-      {"1000", TStepNumbering::Css, 0.0},    {"550", TStepNumbering::Css, 0.57},
-      {"25", TStepNumbering::Css, 0.985},    {"975", TStepNumbering::Css, 0.105},
-      {"1e3", TStepNumbering::Css, 0.0},     {"450.5", TStepNumbering::Css, 0.65455},
-      {"0", TStepNumbering::Tones, 0.0},     {"55", TStepNumbering::Tones, 0.55},
-      {"100", TStepNumbering::Tones, 1.0},   {"", TStepNumbering::Css, std::nullopt},
-      {"abc", TStepNumbering::Css, std::nullopt},    {"50a", TStepNumbering::Css, std::nullopt},
-      {" 50", TStepNumbering::Css, std::nullopt},    {"+50", TStepNumbering::Css, std::nullopt},
-      {"-1", TStepNumbering::Css, std::nullopt},     {"1001", TStepNumbering::Css, std::nullopt},
-      {"nan", TStepNumbering::Css, std::nullopt},    {"inf", TStepNumbering::Css, std::nullopt},
-      {"1e400", TStepNumbering::Css, std::nullopt},  {"101", TStepNumbering::Tones, std::nullopt},
+      {"50", TStepNumbering::Css, 0.97},
+      {"500", TStepNumbering::Css, 0.61},
+      {"950", TStepNumbering::Css, 0.21},
+      {"0", TStepNumbering::Css, 1.0},
+      {"1000", TStepNumbering::Css, 0.0},
+      {"550", TStepNumbering::Css, 0.57},
+      {"25", TStepNumbering::Css, 0.985},
+      {"975", TStepNumbering::Css, 0.105},
+      {"1e3", TStepNumbering::Css, 0.0},
+      {"450.5", TStepNumbering::Css, 0.65455},
+      {"0", TStepNumbering::Tones, 0.0},
+      {"55", TStepNumbering::Tones, 0.55},
+      {"100", TStepNumbering::Tones, 1.0},
+      {"", TStepNumbering::Css, std::nullopt},
+      {"abc", TStepNumbering::Css, std::nullopt},
+      {"50a", TStepNumbering::Css, std::nullopt},
+      {" 50", TStepNumbering::Css, std::nullopt},
+      {"+50", TStepNumbering::Css, std::nullopt},
+      {"-1", TStepNumbering::Css, std::nullopt},
+      {"1001", TStepNumbering::Css, std::nullopt},
+      {"nan", TStepNumbering::Css, std::nullopt},
+      {"inf", TStepNumbering::Css, std::nullopt},
+      {"1e400", TStepNumbering::Css, std::nullopt},
+      {"101", TStepNumbering::Tones, std::nullopt},
       {"950", TStepNumbering::Tones, std::nullopt},
   };
   for (const LightnessCase& c : cases) {

@@ -47,7 +47,8 @@ bool DarkSide(TColor base, TColor back) {
 bool MeetsTarget(TColor c, TColor back, TScaleMeasure measure, double target, bool dark) {
   const double y = RelativeLuminance(c);
   const double backY = RelativeLuminance(back);
-  if (measure == TScaleMeasure::Wcag) return (dark ? y <= backY : y >= backY) && MeasureContrast(c, back).Ratio >= target;
+  if (measure == TScaleMeasure::Wcag)
+    return (dark ? y <= backY : y >= backY) && MeasureContrast(c, back).Ratio >= target;
   const double lc = ApcaContrast(c, back);
   const TApcaTerms terms = ApcaTermsOf(c);
   const TApcaTerms backTerms = ApcaTermsOf(back);
@@ -198,13 +199,13 @@ void PrintTo(const BaseCase& c, std::ostream* os) { *os << c.name; }
 // Greys, both ends, the very light and very dark, and the saturated corners of the cube, where gamut mapping does
 // the most.
 const BaseCase Bases[] = {
-    {"Black", Css(0x000000)},        {"White", Css(0xFFFFFF)},        {"Grey", Css(0x808080)},
-    {"NearBlack", Css(0x010101)},    {"NearWhite", Css(0xFEFEFE)},    {"DarkGrey", Css(0x1F1F1F)},
-    {"AliceBlue", Css(0xF0F8FF)},    {"Ivory", Css(0xFFFFF0)},        {"NightNavy", Css(0x0A0A23)},
-    {"Oxblood", Css(0x1A0000)},      {"Blue", Css(0x0000FF)},         {"BrandBlue", Css(0x3B82F6)},
-    {"Yellow", Css(0xFFFF00)},       {"Amber", Css(0xFACC15)},        {"Red", Css(0xFF0000)},
-    {"Lime", Css(0x00FF00)},         {"Cyan", Css(0x00FFFF)},         {"Magenta", Css(0xFF00FF)},
-    {"Slate", Css(0x64748B)},        {"Peach", Css(0xFFCC88)},        {"Teal", Css(0x0F766E)},
+    {"Black", Css(0x000000)},     {"White", Css(0xFFFFFF)},     {"Grey", Css(0x808080)},
+    {"NearBlack", Css(0x010101)}, {"NearWhite", Css(0xFEFEFE)}, {"DarkGrey", Css(0x1F1F1F)},
+    {"AliceBlue", Css(0xF0F8FF)}, {"Ivory", Css(0xFFFFF0)},     {"NightNavy", Css(0x0A0A23)},
+    {"Oxblood", Css(0x1A0000)},   {"Blue", Css(0x0000FF)},      {"BrandBlue", Css(0x3B82F6)},
+    {"Yellow", Css(0xFFFF00)},    {"Amber", Css(0xFACC15)},     {"Red", Css(0xFF0000)},
+    {"Lime", Css(0x00FF00)},      {"Cyan", Css(0x00FFFF)},      {"Magenta", Css(0xFF00FF)},
+    {"Slate", Css(0x64748B)},     {"Peach", Css(0xFFCC88)},     {"Teal", Css(0x0F766E)},
 };
 
 class TonalScaleBaseTest : public testing::TestWithParam<std::tuple<BaseCase, ModeCase>> {};
@@ -214,8 +215,8 @@ TEST_P(TonalScaleBaseTest, KeepsTheBaseAndFollowsTheMode) {
   CheckScale(base.base, OptionsFor(mode));
 }
 
-INSTANTIATE_TEST_SUITE_P(Bases, TonalScaleBaseTest, testing::Combine(testing::ValuesIn(Bases), testing::ValuesIn(Modes)),
-                         [](const auto& info) {
+INSTANTIATE_TEST_SUITE_P(Bases, TonalScaleBaseTest,
+                         testing::Combine(testing::ValuesIn(Bases), testing::ValuesIn(Modes)), [](const auto& info) {
                            return std::string(std::get<0>(info.param).name) + std::get<1>(info.param).name;
                          });
 
@@ -282,9 +283,7 @@ class TonalScaleContrastTest : public testing::TestWithParam<ContrastCase> {
   }
 };
 
-TEST_P(TonalScaleContrastTest, MeetsEachTargetAsCloselyAsEightBitsAllow) {
-  CheckScale(GetParam().base, Options());
-}
+TEST_P(TonalScaleContrastTest, MeetsEachTargetAsCloselyAsEightBitsAllow) { CheckScale(GetParam().base, Options()); }
 
 // No colour of the base's line, walked from black to white in 20,000 steps, meets a step's target with less
 // contrast than the step's own colour.
@@ -327,13 +326,25 @@ const ContrastCase ContrastCases[] = {
     {"TealApcaOnWhite", Css(0x0F766E), clWhite, TScaleMeasure::Apca, {}},
     {"GreyWcagOnBlack", Css(0x808080), clBlack, TScaleMeasure::Wcag, {}},
     {"VioletWcagOnBlack", Css(0x8B5CF6), clBlack, TScaleMeasure::Wcag, {}},
-    {"VioletApcaOnBlack", Css(0x8B5CF6), clBlack, TScaleMeasure::Apca,
+    {"VioletApcaOnBlack",
+     Css(0x8B5CF6),
+     clBlack,
+     TScaleMeasure::Apca,
      {-100, -95, -88, -80, -72, -63, -54, -45, -36, -27, -18}},
-    {"AmberWcagOnNavy", Css(0xF59E0B), Css(0x101830), TScaleMeasure::Wcag,
+    {"AmberWcagOnNavy",
+     Css(0xF59E0B),
+     Css(0x101830),
+     TScaleMeasure::Wcag,
      {15, 13, 11, 9, 7, 5.5, 4.5, 3.5, 2.5, 1.8, 1.3}},
-    {"IndigoWcagOnMidGrey", Css(0x312E81), Css(0x777777), TScaleMeasure::Wcag,
+    {"IndigoWcagOnMidGrey",
+     Css(0x312E81),
+     Css(0x777777),
+     TScaleMeasure::Wcag,
      {1.05, 1.2, 1.4, 1.7, 2, 2.4, 2.8, 3.2, 3.6, 4, 4.4}},
-    {"GreenApcaOnCream", Css(0x15803D), Css(0xFFF8E7), TScaleMeasure::Apca,
+    {"GreenApcaOnCream",
+     Css(0x15803D),
+     Css(0xFFF8E7),
+     TScaleMeasure::Apca,
      {8, 15, 25, 35, 45, 55, 65, 75, 85, 95, 100}},
     {"RatioOneOnWhite", Css(0x3B82F6), clWhite, TScaleMeasure::Wcag, {1, 1.5, 2, 3, 3.5, 4.5, 6, 8, 11, 15, 21}},
 };
@@ -365,7 +376,9 @@ TEST(TonalScaleTest, DefaultContrastTargetsFollowTheDefaultLightness) {
     ASSERT_TRUE(a.Ok() && b.Ok()) << Describe(a) << Describe(b);
     for (std::size_t i = 0; i < a.Swatches.size(); ++i) {
       // APCA cannot tell the 50 from the background, so it takes the first grey APCA can.
-      if (a.Swatches[i].Pin != TStepPin::None || b.Swatches[i].Pin != TStepPin::None || (measure == TScaleMeasure::Apca && i == 0)) continue;
+      if (a.Swatches[i].Pin != TStepPin::None || b.Swatches[i].Pin != TStepPin::None ||
+          (measure == TScaleMeasure::Apca && i == 0))
+        continue;
       EXPECT_NEAR(a.Swatches[i].Lch.L, b.Swatches[i].Lch.L, 0.01) << a.Swatches[i].Name;
     }
   }
@@ -443,7 +456,8 @@ void ExpectEvenlySpaced(const TTonalScale& scale) {
       const TScaleSwatch& a = scale.Swatches[static_cast<std::size_t>(i)];
       const TScaleSwatch& b = scale.Swatches[static_cast<std::size_t>(i + 1)];
       // An end pinned beyond the targets' range stays out of the proportion.
-      if ((i == 0 && a.Pin != TStepPin::None) || (i + 1 == static_cast<int>(scale.Swatches.size()) - 1 && b.Pin != TStepPin::None))
+      if ((i == 0 && a.Pin != TStepPin::None) ||
+          (i + 1 == static_cast<int>(scale.Swatches.size()) - 1 && b.Pin != TStepPin::None))
         continue;
       stretch.push_back((b.AimLightness - a.AimLightness) / (b.Target - a.Target));
     }
@@ -606,8 +620,8 @@ struct BadCase {
   const char* name;
   std::function<void(TScaleOptions&)> change;
   TColor base;
-  int step;            // the step the error must name, -1 for none
-  const char* words;   // what the message must say
+  int step;           // the step the error must name, -1 for none
+  const char* words;  // what the message must say
 };
 void PrintTo(const BadCase& c, std::ostream* os) { *os << c.name; }
 
@@ -636,47 +650,122 @@ void Contrast(TScaleOptions& o, TScaleMeasure measure, std::vector<double> targe
 const BadCase BadCases[] = {
     {"NoSteps", [](TScaleOptions& o) { o.Steps.clear(); }, Css(0x3B82F6), -1, "no steps"},
     {"TooManySteps", [](TScaleOptions& o) { o.Steps.assign(257, "x"); }, Css(0x3B82F6), -1, "at most 256 steps"},
-    {"DuplicateStep", [](TScaleOptions& o) { o.Steps = {"50", "100", "50"}; }, Css(0x3B82F6), 2,
-     "step 50 appears twice"},
-    {"EmptyName", [](TScaleOptions& o) { o.Steps = {"50", "", "900"}; }, Css(0x3B82F6), 1, "step 2 of the list has no name"},
-    {"UnknownStep", [](TScaleOptions& o) { o.Steps = {"50", "primary", "900"}; }, Css(0x3B82F6), 1,
-     "step primary has no default target"},
-    {"StepBeyond1000", [](TScaleOptions& o) { o.Steps = {"50", "1200"}; }, Css(0x3B82F6), 1, "step 1200"},
-    {"ToneBeyond100", [](TScaleOptions& o) { o.Steps = {"50", "150"}; o.Numbering = TStepNumbering::Tones; },
+    {"DuplicateStep",
+     [](TScaleOptions& o) {
+       o.Steps = {"50", "100", "50"};
+     },
+     Css(0x3B82F6), 2, "step 50 appears twice"},
+    {"EmptyName",
+     [](TScaleOptions& o) {
+       o.Steps = {"50", "", "900"};
+     },
+     Css(0x3B82F6), 1, "step 2 of the list has no name"},
+    {"UnknownStep",
+     [](TScaleOptions& o) {
+       o.Steps = {"50", "primary", "900"};
+     },
+     Css(0x3B82F6), 1, "step primary has no default target"},
+    {"StepBeyond1000",
+     [](TScaleOptions& o) {
+       o.Steps = {"50", "1200"};
+     },
+     Css(0x3B82F6), 1, "step 1200"},
+    {"ToneBeyond100",
+     [](TScaleOptions& o) {
+       o.Steps = {"50", "150"};
+       o.Numbering = TStepNumbering::Tones;
+     },
      Css(0x3B82F6), 1, "from 0 to 100"},
-    {"TargetCount", [](TScaleOptions& o) { o.Targets = {0.9, 0.5, 0.2}; }, Css(0x3B82F6), -1,
-     "3 targets for 11 steps"},
-    {"LightnessAboveOne", [](TScaleOptions& o) { o.Steps = {"a", "b"}; o.Targets = {1.2, 0.5}; }, Css(0x3B82F6), 0,
-     "step a: the lightness 1.2 is outside 0-1"},
-    {"NanTarget", [](TScaleOptions& o) { o.Steps = {"a", "b"}; o.Targets = {0.8, NAN}; }, Css(0x3B82F6), 1, "step b"},
-    {"NotMonotone", [](TScaleOptions& o) { o.Steps = {"a", "b", "c", "d"}; o.Targets = {0.9, 0.8, 0.85, 0.5}; },
+    {"TargetCount",
+     [](TScaleOptions& o) {
+       o.Targets = {0.9, 0.5, 0.2};
+     },
+     Css(0x3B82F6), -1, "3 targets for 11 steps"},
+    {"LightnessAboveOne",
+     [](TScaleOptions& o) {
+       o.Steps = {"a", "b"};
+       o.Targets = {1.2, 0.5};
+     },
+     Css(0x3B82F6), 0, "step a: the lightness 1.2 is outside 0-1"},
+    {"NanTarget",
+     [](TScaleOptions& o) {
+       o.Steps = {"a", "b"};
+       o.Targets = {0.8, NAN};
+     },
+     Css(0x3B82F6), 1, "step b"},
+    {"NotMonotone",
+     [](TScaleOptions& o) {
+       o.Steps = {"a", "b", "c", "d"};
+       o.Targets = {0.9, 0.8, 0.85, 0.5};
+     },
      Css(0x3B82F6), 2, "step c: the target 0.85 breaks the order"},
-    {"DefaultsOutOfOrder", [](TScaleOptions& o) { o.Steps = {"100", "500", "300"}; }, Css(0x3B82F6), 2,
-     "step 300: the target 0.79 breaks the order"},
-    {"EqualTargets", [](TScaleOptions& o) { o.Steps = {"a", "b"}; o.Targets = {0.5, 0.5}; }, Css(0x3B82F6), 1,
-     "step a and step b have the same target"},
-    {"RatioBelowOne", [](TScaleOptions& o) { o.Steps = {"a", "b"}; Contrast(o, TScaleMeasure::Wcag, {0.5, 3}); },
+    {"DefaultsOutOfOrder",
+     [](TScaleOptions& o) {
+       o.Steps = {"100", "500", "300"};
+     },
+     Css(0x3B82F6), 2, "step 300: the target 0.79 breaks the order"},
+    {"EqualTargets",
+     [](TScaleOptions& o) {
+       o.Steps = {"a", "b"};
+       o.Targets = {0.5, 0.5};
+     },
+     Css(0x3B82F6), 1, "step a and step b have the same target"},
+    {"RatioBelowOne",
+     [](TScaleOptions& o) {
+       o.Steps = {"a", "b"};
+       Contrast(o, TScaleMeasure::Wcag, {0.5, 3});
+     },
      Css(0x3B82F6), 0, "step a: the ratio 0.5 is outside 1-21"},
-    {"RatioAbove21", [](TScaleOptions& o) { o.Steps = {"a", "b"}; Contrast(o, TScaleMeasure::Wcag, {3, 22}); },
+    {"RatioAbove21",
+     [](TScaleOptions& o) {
+       o.Steps = {"a", "b"};
+       Contrast(o, TScaleMeasure::Wcag, {3, 22});
+     },
      Css(0x3B82F6), 1, "step b: the ratio 22 is outside 1-21"},
-    {"LcBeyond108", [](TScaleOptions& o) { o.Steps = {"a", "b"}; Contrast(o, TScaleMeasure::Apca, {60, 110}); },
+    {"LcBeyond108",
+     [](TScaleOptions& o) {
+       o.Steps = {"a", "b"};
+       Contrast(o, TScaleMeasure::Apca, {60, 110});
+     },
      Css(0x3B82F6), 1, "the Lc 110 is outside"},
     {"UnreachableRatio",
-     [](TScaleOptions& o) { o.Steps = {"a", "b"}; Contrast(o, TScaleMeasure::Wcag, {3, 21}); o.Background = Css(0x777777); },
+     [](TScaleOptions& o) {
+       o.Steps = {"a", "b"};
+       Contrast(o, TScaleMeasure::Wcag, {3, 21});
+       o.Background = Css(0x777777);
+     },
      Css(0x1E3A8A), 1, "step b: a ratio of 21 cannot be reached against #777777; black reaches 4.6"},
     {"UnreachableOnTheLightSide",
-     [](TScaleOptions& o) { o.Steps = {"a", "b"}; Contrast(o, TScaleMeasure::Wcag, {3, 6}); o.Background = Css(0x777777); },
+     [](TScaleOptions& o) {
+       o.Steps = {"a", "b"};
+       Contrast(o, TScaleMeasure::Wcag, {3, 6});
+       o.Background = Css(0x777777);
+     },
      Css(0xFACC15), 1, "white reaches 4.4"},
     {"ApcaSignAgainstTheSide",
-     [](TScaleOptions& o) { o.Steps = {"a", "b"}; Contrast(o, TScaleMeasure::Apca, {-30, -60}); }, Css(0x3B82F6), 0,
-     "asks for a colour lighter than the background #FFFFFF, but the base is darker"},
-    {"DefaultsRiseAndFall", [](TScaleOptions& o) { o.Mode = TScaleMode::Contrast; o.Background = Css(0x777777); },
+     [](TScaleOptions& o) {
+       o.Steps = {"a", "b"};
+       Contrast(o, TScaleMeasure::Apca, {-30, -60});
+     },
+     Css(0x3B82F6), 0, "asks for a colour lighter than the background #FFFFFF, but the base is darker"},
+    {"DefaultsRiseAndFall",
+     [](TScaleOptions& o) {
+       o.Mode = TScaleMode::Contrast;
+       o.Background = Css(0x777777);
+     },
      Css(0x3B82F6), -1, "would rise and fall"},
     {"ApcaDefaultsCannotTellStepsApart",
-     [](TScaleOptions& o) { Contrast(o, TScaleMeasure::Apca, {}); o.Background = clBlack; }, Css(0x3B82F6), 10,
-     "step 950: against #000000 its default target -7.3 is that of step 900"},
+     [](TScaleOptions& o) {
+       Contrast(o, TScaleMeasure::Apca, {});
+       o.Background = clBlack;
+     },
+     Css(0x3B82F6), 10, "step 950: against #000000 its default target -7.3 is that of step 900"},
     {"ApcaTonesNearBlack",
-     [](TScaleOptions& o) { Contrast(o, TScaleMeasure::Apca, {}); o.Steps = ToneScaleSteps(); o.Numbering = TStepNumbering::Tones; },
+     [](TScaleOptions& o) {
+       Contrast(o, TScaleMeasure::Apca, {});
+       o.Steps = ToneScaleSteps();
+       o.Numbering = TStepNumbering::Tones;
+     },
      Css(0x0F766E), 1, "step 10: against #FFFFFF its default target 106 is that of step 0"},
     {"BaseNotAColour", [](TScaleOptions&) {}, clNone, -1, "the base is not a colour"},
     {"BackgroundNotAColour", [](TScaleOptions& o) { o.Background = clDefault; }, Css(0x3B82F6), -1,
@@ -694,7 +783,11 @@ const BadCase BadCases[] = {
        o.Locks.push_back(Css(0x00FF00));
      },
      Css(0x3B82F6), -1, "2 steps hold the base and at most 1 lock"},
-    {"TooCloseForEightBits", [](TScaleOptions& o) { o.Steps = {"a", "b", "c"}; o.Targets = {0.9, 0.5, 0.4999}; },
+    {"TooCloseForEightBits",
+     [](TScaleOptions& o) {
+       o.Steps = {"a", "b", "c"};
+       o.Targets = {0.9, 0.5, 0.4999};
+     },
      clWhite, 2, "come out as the same colour"},
 };
 INSTANTIATE_TEST_SUITE_P(Cases, TonalScaleBadInputTest, testing::ValuesIn(BadCases),
