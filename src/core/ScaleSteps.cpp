@@ -55,9 +55,7 @@ std::vector<std::string> CssScaleSteps() {
   return {"50", "100", "200", "300", "400", "500", "600", "700", "800", "900", "950"};
 }
 
-std::vector<std::string> ToneScaleSteps() {
-  return {"0", "10", "20", "30", "40", "50", "60", "70", "80", "90", "100"};
-}
+std::vector<std::string> ToneScaleSteps() { return {"0", "10", "20", "30", "40", "50", "60", "70", "80", "90", "100"}; }
 
 std::vector<std::string> SplitStepList(std::string_view list) {
   std::vector<std::string> names;

@@ -24,7 +24,8 @@ constexpr double EvenLuminance = 0.17912878474779199;
 // correction bring back what the final clip of gamut mapping moves.
 constexpr double AimTolerance = 1e-5;
 constexpr int AimRounds = 4;
-// Contrast mode: the bisection ends once both ends round to neighbouring 8-bit colours, or at this width.
+// Contrast mode: the search along the line ends once both ends of its bracket round to neighbouring 8-bit
+// colours, or at this width, or after this many tries.
 constexpr double SearchWidth = 1e-9;
 constexpr int MaxSearchRounds = 100;
 
@@ -62,8 +63,7 @@ struct TPin {
 // The input, checked, with everything the steps are computed from.
 class TScaleBuilder {
  public:
-  TScaleBuilder(const TScaleOptions& options, std::vector<TScaleError>& errors)
-      : options_(options), errors_(errors) {}
+  TScaleBuilder(const TScaleOptions& options, std::vector<TScaleError>& errors) : options_(options), errors_(errors) {}
 
   TTonalScale Build(TColor base);
 
@@ -193,8 +193,7 @@ void TScaleBuilder::PrepareContrast(TColor base) {
   backLuminance_ = RelativeLuminance(background_);
   backApca_ = ApcaTermsOf(background_);
   const double baseLuminance = RelativeLuminance(base);
-  darkSide_ = baseLuminance < backLuminance_ ||
-              (baseLuminance == backLuminance_ && backLuminance_ >= EvenLuminance);
+  darkSide_ = baseLuminance < backLuminance_ || (baseLuminance == backLuminance_ && backLuminance_ >= EvenLuminance);
 }
 
 bool TScaleBuilder::CheckContrastTargets() {
@@ -205,14 +204,14 @@ bool TScaleBuilder::CheckContrastTargets() {
   for (int i = 0; i < Count(); ++i) {
     const double t = targets_[static_cast<std::size_t>(i)];
     if (apca && (darkSide_ ? t < 0 : t > 0)) {
-      Fail(i, Step(i) + Format(": Lc %g asks for a colour %s than the background %s, but the base is %s", t,
-                               t < 0 ? "lighter" : "darker", Hex(background_).c_str(),
-                               darkSide_ ? "darker" : "lighter"));
+      Fail(i,
+           Step(i) + Format(": Lc %g asks for a colour %s than the background %s, but the base is %s", t,
+                            t < 0 ? "lighter" : "darker", Hex(background_).c_str(), darkSide_ ? "darker" : "lighter"));
       continue;
     }
     if (std::abs(t) > reach) {
-      Fail(i, Step(i) + (apca ? Format(": Lc %g", t) : Format(": a ratio of %g", t)) +
-                  " cannot be reached against " + Hex(background_) + "; " + (darkSide_ ? "black" : "white") +
+      Fail(i, Step(i) + (apca ? Format(": Lc %g", t) : Format(": a ratio of %g", t)) + " cannot be reached against " +
+                  Hex(background_) + "; " + (darkSide_ ? "black" : "white") +
                   (apca ? Format(" reaches Lc %.1f", darkSide_ ? reach : -reach) : Format(" reaches %.2f", reach)));
     }
   }
@@ -250,7 +249,14 @@ bool TScaleBuilder::PlacePins(TColor base) {
   std::vector<TColor> colors{base};
   for (const TColor lock : options_.Locks) {
     const TColor rgb = ColorToRGB(lock);
-    if (std::find(colors.begin(), colors.end(), rgb) == colors.end()) colors.push_back(rgb);
+    if (std::find(colors.begin(), colors.end(), rgb) != colors.end()) continue;
+    // Each pinned colour needs a step of its own, so the list is never searched further than the steps go.
+    if (colors.size() == options_.Steps.size()) {
+      Fail(-1, Format("there are more locked colours than steps: %zu steps hold the base and at most %zu lock%s",
+                      colors.size(), colors.size() - 1, colors.size() == 2 ? "" : "s"));
+      return false;
+    }
+    colors.push_back(rgb);
   }
   const std::size_t before = errors_.size();
   for (std::size_t k = 0; k < colors.size(); ++k) {
@@ -308,6 +314,7 @@ std::vector<double> TScaleBuilder::LightnessAims() const {
   for (std::size_t f = 1; f < fixed.size(); ++f) {
     const TFixed& a = fixed[f - 1];
     const TFixed& b = fixed[f];
+    if (a.To == a.From && b.To == b.From) continue;
     for (int i = a.Step + 1; i < b.Step; ++i) {
       const double t = targets_[static_cast<std::size_t>(i)];
       aims[static_cast<std::size_t>(i)] = a.To + (t - a.From) * (b.To - a.To) / (b.From - a.From);
@@ -347,8 +354,7 @@ TColor TScaleBuilder::LineColor(double lightness, double hueShift, double span) 
 // The lightness on the line where the rounded colour starts to meet `size`, and in `found` the 8-bit colour
 // there that meets it with the least contrast. The end of the line beyond the background always meets it (the
 // targets were checked against black and white).
-std::optional<double> TScaleBuilder::SolveLightnessFor(double size, double hueShift, double span,
-                                                       TColor& found) const {
+std::optional<double> TScaleBuilder::SolveLightnessFor(double size, double hueShift, double span, TColor& found) const {
   const double extreme = darkSide_ ? 0.0 : 1.0;
   const double far = darkSide_ ? 1.0 : 0.0;
   double meets = extreme;
@@ -377,8 +383,8 @@ std::optional<double> TScaleBuilder::SolveLightnessFor(double size, double hueSh
   double meetsExcess = std::max(Excess(meetsMeasure, size), 0.0);
   double failsExcess = std::min(Excess(failsMeasure, size), -1e-12);
   int lastSide = 0;
-  for (int round = 0; round < MaxSearchRounds && ChannelDistance(meetsColor, failsColor) > 1 &&
-                      std::abs(fails - meets) > SearchWidth;
+  for (int round = 0;
+       round < MaxSearchRounds && ChannelDistance(meetsColor, failsColor) > 1 && std::abs(fails - meets) > SearchWidth;
        ++round) {
     double middle = (meetsExcess * fails - failsExcess * meets) / (meetsExcess - failsExcess);
     const double lo = std::min(meets, fails);
@@ -403,13 +409,15 @@ std::optional<double> TScaleBuilder::SolveLightnessFor(double size, double hueSh
   }
   // The 8-bit neighbours of the boundary colour, one step either way in each channel, come closer to the target
   // than the line's own rounding does; none of them is further from the line's colour than rounding goes.
+  // Channels that are equal move together, so that greys stay grey.
   found = meetsColor;
   double best = meetsMeasure.Figure;
+  const int r = RedOf(meetsColor), g = GreenOf(meetsColor), b = BlueOf(meetsColor);
   for (int dr = -1; dr <= 1; ++dr)
     for (int dg = -1; dg <= 1; ++dg)
       for (int db = -1; db <= 1; ++db) {
-        const TColor c = Rgb(std::clamp(RedOf(meetsColor) + dr, 0, 255), std::clamp(GreenOf(meetsColor) + dg, 0, 255),
-                             std::clamp(BlueOf(meetsColor) + db, 0, 255));
+        if ((r == g && dr != dg) || (g == b && dg != db) || (r == b && dr != db)) continue;
+        const TColor c = Rgb(std::clamp(r + dr, 0, 255), std::clamp(g + dg, 0, 255), std::clamp(b + db, 0, 255));
         const TMeasured m = Measure(c);
         if (Meets(m, size) && m.Figure < best) {
           best = m.Figure;
@@ -455,7 +463,8 @@ void TScaleBuilder::ComputeContrast(std::vector<TScaleSwatch>& swatches, double 
 bool TScaleBuilder::CheckOrder(const std::vector<TScaleSwatch>& swatches) {
   if (Count() < 2) return true;
   bool rising = targets_.back() > targets_.front();
-  if (options_.Mode == TScaleMode::Contrast) rising = std::abs(targets_.back()) > std::abs(targets_.front()) ? !darkSide_ : darkSide_;
+  if (options_.Mode == TScaleMode::Contrast)
+    rising = std::abs(targets_.back()) > std::abs(targets_.front()) ? !darkSide_ : darkSide_;
   const std::size_t before = errors_.size();
   for (int i = 1; i < Count(); ++i) {
     const TScaleSwatch& a = swatches[static_cast<std::size_t>(i - 1)];
@@ -508,8 +517,9 @@ TTonalScale TScaleBuilder::Build(TColor baseColor) {
     ComputeContrast(swatches, 0, 1);
     if (options_.HueShift != 0 && errors_.empty()) {
       // The turn spreads over the lightness the steps span, known once they are found without it.
-      const auto [lo, hi] = std::minmax_element(swatches.begin(), swatches.end(),
-                                                [](const auto& a, const auto& b) { return a.AimLightness < b.AimLightness; });
+      const auto [lo, hi] = std::minmax_element(swatches.begin(), swatches.end(), [](const auto& a, const auto& b) {
+        return a.AimLightness < b.AimLightness;
+      });
       const double span = hi->AimLightness - lo->AimLightness;
       ComputeContrast(swatches, options_.HueShift, span > 0 ? span : 1.0);
     }
@@ -556,7 +566,8 @@ std::vector<double> DefaultScaleTargets(const TScaleOptions& options, std::vecto
   for (std::size_t i = 0; i < options.Steps.size(); ++i) {
     const std::optional<double> L = DefaultStepLightness(options.Steps[i], options.Numbering);
     if (!L) {
-      errors.push_back({static_cast<int>(i), "step " + options.Steps[i] + " has no default target: it is not a number from 0 to " +
+      errors.push_back({static_cast<int>(i), "step " + options.Steps[i] +
+                                                 " has no default target: it is not a number from 0 to " +
                                                  (options.Numbering == TStepNumbering::Css ? "1000" : "100")});
       continue;
     }

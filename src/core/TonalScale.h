@@ -32,7 +32,7 @@ enum class TScaleMeasure : std::uint8_t {
 /// What a scale is made of besides its base colour.
 struct TScaleOptions {
   std::vector<std::string> Steps = CssScaleSteps();  // names in order, 1-MaxScaleSteps, unique, none empty
-  TStepNumbering Numbering = TStepNumbering::Css;      // how names give default targets
+  TStepNumbering Numbering = TStepNumbering::Css;    // how names give default targets
   TScaleMode Mode = TScaleMode::Lightness;
   /// One per step, rising or falling strictly along the steps; empty for the defaults (DefaultScaleTargets).
   /// Lightness: OKLCH L 0-1. Contrast: a ratio 1-21 or an Lc -108-108 by Measure, the step's colour measured as
@@ -62,17 +62,17 @@ enum class TStepPin : std::uint8_t {
 /// One step of a scale with the figures a swatch shows.
 struct TScaleSwatch {
   std::string Name;
-  TColor Color = clBlack;        // 8-bit sRGB, 0x00BBGGRR
-  TOkLch Lch;                    // the OKLCH of Color
-  double Target = 0;             // the step's target in the mode's unit, as given or by default
-  double AimLightness = 0;       // the OKLCH L the step was computed for (pinned steps: the pinned colour's L)
+  TColor Color = clBlack;   // 8-bit sRGB, 0x00BBGGRR
+  TOkLch Lch;               // the OKLCH of Color
+  double Target = 0;        // the step's target in the mode's unit, as given or by default
+  double AimLightness = 0;  // the OKLCH L the step was computed for (pinned steps: the pinned colour's L)
   TStepPin Pin = TStepPin::None;
-  double WhiteRatio = 1;         // WCAG 2 ratio with white, 1-21
-  double BlackRatio = 1;         // WCAG 2 ratio with black, 1-21
-  double WhiteTextLc = 0;        // APCA Lc of white text on this colour (0 or negative)
-  double BlackTextLc = 0;        // APCA Lc of black text on this colour (0 or positive)
-  double BackgroundRatio = 1;    // WCAG 2 ratio with the scale's background
-  double BackgroundLc = 0;       // APCA Lc of this colour as text on the scale's background
+  double WhiteRatio = 1;       // WCAG 2 ratio with white, 1-21
+  double BlackRatio = 1;       // WCAG 2 ratio with black, 1-21
+  double WhiteTextLc = 0;      // APCA Lc of white text on this colour (0 or negative)
+  double BlackTextLc = 0;      // APCA Lc of black text on this colour (0 or positive)
+  double BackgroundRatio = 1;  // WCAG 2 ratio with the scale's background
+  double BackgroundLc = 0;     // APCA Lc of this colour as text on the scale's background
 };
 
 /// A fault in the input, in plain English naming the step it concerns.
