@@ -64,13 +64,14 @@ TAboutDialog::TAboutDialog(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::F
   const QString home = HomePageUrl();
   lblLink_ = new QLabel(this);
   lblLink_->setObjectName(QStringLiteral("lblLink"));
-  lblLink_->setText(QStringLiteral("<a href=\"%1\">%1</a>").arg(home.toHtmlEscaped()));
+  if (!home.isEmpty()) lblLink_->setText(QStringLiteral("<a href=\"%1\">%1</a>").arg(home.toHtmlEscaped()));
   lblLink_->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
   lblLink_->setOpenExternalLinks(false);
   lblLink_->setCursor(Qt::PointingHandCursor);
   lblLink_->setAlignment(Qt::AlignRight | Qt::AlignTop);
   lblLink_->setGeometry(kWidth - 12 - 260, 10, 260, 18);
   connect(lblLink_, &QLabel::linkActivated, this, [](const QString& link) { OpenWithShell(QUrl(link)); });
+  lblLink_->setVisible(!home.isEmpty());
 
   Label1_ = new QLabel(LegalNotice(), this);
   Label1_->setObjectName(QStringLiteral("Label1"));

@@ -8,6 +8,6 @@ QString LegalNotice() {
   return QStringLiteral("Copyright \u00A9 2026 The Tintorium developers. Free software, without warranty.");
 }
 
-QString HomePageUrl() { return QStringLiteral("https://tintorium.example.org/"); }
+QString HomePageUrl() { return QString(); }
 
 }  // namespace tintorium

@@ -7,7 +7,8 @@ namespace tintorium {
 
 QString ApplicationVersion();
 QString LegalNotice();
-/// The project's home page: where the web, gallery and support commands lead.
+/// The project's home page: where the web, gallery and support commands lead. Empty: the project has none, and
+/// nothing shows or opens an address.
 QString HomePageUrl();
 
 }  // namespace tintorium

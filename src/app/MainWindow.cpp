@@ -20,6 +20,8 @@
 #include "engine/palette/PaletteDocument.h"
 #include "ui/palette/PalettePanel.h"
 #include "ui/screenpick/ScreenPicker.h"
+#include "ui/help/HelpCommand.h"
+#include "ui/help/HelpGuide.h"
 #include "ui/print/PrintCommand.h"
 #include "ui/tools/ColorMixerPage.h"
 #include "ui/tools/ColorToolPopup.h"
@@ -433,7 +435,8 @@ void TMainWindow::ConnectShellActions() {
   ConnectViewToggles();
   connect(a.actViewAlwaysOnTop, &QAction::triggered, this,
           [this] { SetAlwaysOnTop(!windowFlags().testFlag(Qt::WindowStaysOnTopHint)); });
-  connect(a.actHelpHelp, &QAction::triggered, this, [] { OpenWithShell(QUrl::fromLocalFile(HelpFile())); });
+  help_ = new THelpCommand(this, [this] { return ToolPageSection(CurrentTool()); });
+  help_->AttachActions(*actions_);
   connect(a.actHelpGallery, &QAction::triggered, this, [] { OpenWithShell(GalleryUrl()); });
   connect(a.actHelpWebsite, &QAction::triggered, this, [] { OpenWithShell(QUrl(HomePageUrl())); });
   connect(a.actHelpSupport, &QAction::triggered, this, [] { OpenWithShell(SupportMailUrl()); });
@@ -704,9 +707,14 @@ void TMainWindow::UpdateShellActions() {
   for (QAction* always : {a.actFileExit, a.actImportColors, a.actExportColors, a.actViewMainToolbar, a.actViewAdjustbar, a.actViewBaseColorSection,
                           a.actViewSmallLib, a.actViewPalette, a.actViewAlwaysOnTop, a.actViewColorWheel,
                           a.actViewVariations, a.actViewColorMixer, a.actViewLibrary, a.actViewSpectrum,
-                          a.actViewPhotoScheme, a.actHelpHelp, a.actHelpGallery, a.actHelpWebsite,
-                          a.actHelpSupport, a.actHelpAbout, a.actToolsOptions, a.actUpdate})
+                          a.actViewPhotoScheme, a.actHelpHelp, a.actHelpAbout, a.actToolsOptions, a.actUpdate})
     always->setEnabled(true);
+  // The project has no web site: its commands stay out of sight rather than lead to a made-up address.
+  const bool hasHomePage = !HomePageUrl().isEmpty();
+  for (QAction* web : {a.actHelpGallery, a.actHelpWebsite, a.actHelpSupport}) {
+    web->setEnabled(hasHomePage);
+    web->setVisible(hasHomePage);
+  }
   a.actViewMainToolbar->setChecked(!tbMain_->isHidden());
   a.actViewAdjustbar->setChecked(!tbAdjust_->isHidden());
   a.actViewBaseColorSection->setChecked(!twBaseColor_->isHidden());

@@ -47,6 +47,7 @@ class TMainStatusBar;
 class TPaletteDocument;
 class TPalettePanel;
 class TRecoveryKeeper;
+class THelpCommand;
 class TScreenPicker;
 class TSpectrumPage;
 class TColorsFromImagePage;
@@ -83,6 +84,8 @@ class TMainWindow final : public QMainWindow {
   QToolBar* AdjustToolBar() const { return tbAdjust_; }
   QTabBar* ToolTabs() const { return tcMain_; }
   QStackedWidget* ToolPages() const { return nbTools_; }
+  /// Help > "Tintorium Help" and F1, with the guide's viewer.
+  THelpCommand* Help() const { return help_; }
   /// Page `index` (0-5), made now when it has not been shown yet; nullptr for other indexes.
   TToolPage* ToolPage(int index);
   TMainStatusBar* StatusPanels() const { return sbMain_; }
@@ -205,6 +208,7 @@ class TMainWindow final : public QMainWindow {
   TMainStatusBar* sbMain_ = nullptr;
   TPalettePanel* palettePanel_ = nullptr;
   TScreenPicker* screenPicker_ = nullptr;
+  THelpCommand* help_ = nullptr;
   TRecoveryKeeper* recovery_ = nullptr;
   std::vector<TActionRules*> rules_;
   bool settingsWritten_ = false;

@@ -23,9 +23,13 @@ void OpenWithShell(const QUrl& target) {
 
 void SetShellOpener(std::function<void(const QUrl&)> opener) { Opener() = std::move(opener); }
 
-QUrl GalleryUrl() { return QUrl(HomePageUrl()).resolved(QUrl(QStringLiteral("gallery.php"))); }
+QUrl GalleryUrl() {
+  if (HomePageUrl().isEmpty()) return {};
+  return QUrl(HomePageUrl()).resolved(QUrl(QStringLiteral("gallery.php")));
+}
 
 QUrl SupportMailUrl() {
+  if (HomePageUrl().isEmpty()) return {};
   return QUrl(QStringLiteral("mailto:support@") + QUrl(HomePageUrl()).host());
 }
 

@@ -12,7 +12,7 @@ void OpenWithShell(const QUrl& target);
 /// Replaces what OpenWithShell does (tests record the address); an empty function restores the desktop.
 void SetShellOpener(std::function<void(const QUrl&)> opener);
 
-/// The gallery page of the home page, and the support address as a "mailto:" link.
+/// The gallery page of the home page, and the support address as a "mailto:" link; empty without a home page.
 QUrl GalleryUrl();
 QUrl SupportMailUrl();
 

@@ -17,6 +17,7 @@
 #include "ui/tools/ContrastAnalyzeForm.h"
 #include "ui/screenpick/DesktopPickDialog.h"
 #include "ui/print/PrintForm.h"
+#include "ui/help/HelpViewer.h"
 #include "ui/wizards/ExportWizard.h"
 #include "ui/wizards/ImportWizard.h"
 #include "support/ScriptedDialogs.h"
@@ -68,6 +69,7 @@ std::vector<TWindowCase> Windows() {
        [](QSettings& s) { return std::make_unique<TPrintForm>(nullptr, s, QStringLiteral("Options/Toolbars")); }},
       {"ImportForm", [](QSettings&) { return std::make_unique<TImportForm>(); }},
       {"ExportForm", [](QSettings&) { return std::make_unique<TExportForm>(TPaletteEntries{}, nullptr); }},
+      {"HelpForm", [](QSettings&) { return std::make_unique<THelpViewer>(); }},
   };
 }
 
@@ -145,7 +147,7 @@ TEST_F(LanguageFilesTest, EveryFileHasTheKeysOfEnglishAndEveryMessage) {
   const TLanguageFile german = LoadShipped("deutsch.lng");
   QStringList sections{QLatin1String(kGlobalSection)};
   for (const char* s : {"MainForm", "OptionsForm", "EditColorDialog", "SortColorsDialog", "ImportForm", "ExportForm",
-                        "ContrastAnalyzeForm", "DesktopPickDialog", "PrintForm"}) {
+                        "ContrastAnalyzeForm", "DesktopPickDialog", "PrintForm", "HelpForm"}) {
     sections.append(QLatin1String(s));
   }
   for (const QString& section : sections) {
@@ -192,7 +194,7 @@ TEST_F(LanguageFilesTest, EverySectionStartsAtItsOwnHeader) {
       EXPECT_EQ(first, i) << name << " " << section.toStdString();
       EXPECT_FALSE(file.Section(section).isEmpty()) << name << " " << section.toStdString();
     }
-    EXPECT_EQ(headers, 10) << name;  // Global and the nine windows
+    EXPECT_EQ(headers, 11) << name;  // Global and the ten windows
   }
 }
 

@@ -88,6 +88,9 @@ constexpr std::array<TMessageDef, kMessageCount> kMessages = {{
     {"sApcaLevel4", "other content text"},
     {"sApcaLevel5", "minimum body text"},
     {"sApcaLevel6", "preferred body text"},
+    {"sHelpLinkNoHandler", "Nothing on this computer can open the link %s. Copy it into a program that can."},
+    {"sHelpNotFound", "\"%s\" is not in the guide."},
+    {"sHelpMissing", "The user guide %s is missing."},
     {nullptr, "Filename: %s"},
     {nullptr, "Fail to load this type of image, because of incorrect file format or unknown file type."},
 }};

@@ -91,6 +91,10 @@ enum TMessageKey : int {
   sApcaLevel4,
   sApcaLevel5,
   sApcaLevel6,
+  // The help viewer: a link nothing on the system opens, a word the guide does not hold, a missing guide.
+  sHelpLinkNoHandler,
+  sHelpNotFound,
+  sHelpMissing,
   // These two have no key: no language file can change them.
   sCFIFileName,
   sCFILoadFail,

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
 namespace tintorium {
@@ -52,7 +53,16 @@ QString UserPalettesFolder() {
   return WithSlash(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)) + QStringLiteral("Palettes/");
 }
 
-QString HelpFile() { return DataFolder() + QStringLiteral("help/index.html"); }
+QString HelpFile(const QString& language) {
+  const QString data = DataFolder();
+  // Only a plain code names a folder: a language file cannot point the guide elsewhere.
+  static const QRegularExpression kCode(QStringLiteral("^[A-Za-z]{2,3}$"));
+  if (kCode.match(language).hasMatch()) {
+    const QString translated = data + QStringLiteral("help/") + language.toLower() + QStringLiteral("/index.html");
+    if (QFileInfo(translated).isFile()) return translated;
+  }
+  return data + QStringLiteral("help/index.html");
+}
 
 QString TempFolder() {
   QString folder = QDir::tempPath();

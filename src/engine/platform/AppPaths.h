@@ -23,8 +23,9 @@ QString PalettesFolder();
 /// Palettes/ in the user's data folder (~/.local/share/Tintorium/Palettes/): the user's own libraries. The
 /// program never creates it.
 QString UserPalettesFolder();
-/// The HTML user guide (it may be missing; nothing checks).
-QString HelpFile();
+/// The HTML user guide in `language` (a language code such as "de": help/de/index.html) when that translation
+/// exists, else the English guide help/index.html (which may be missing; nothing checks).
+QString HelpFile(const QString& language = QString());
 /// The user's temporary folder without a trailing separator.
 QString TempFolder();
 /// Where the palette kept between runs lives: lastcolors.tnp in the user's data folder (the program folder
