@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QDockWidget>
 #include <QLabel>
 #include <QScrollBar>
 #include <QTabBar>
@@ -99,7 +100,9 @@ class HelpWindowTest : public test::ShellFixture {
       const THelpViewer* viewer = window_->Help()->Viewer();
       seen.push_back({viewer ? viewer->CurrentSection() : QStringLiteral("(no viewer)"),
                       viewer && viewer->isVisible() && viewer->parentWidget() == &dialog});
-      if (viewer) EXPECT_TRUE(ChapterInView(*viewer, seen.back().section)) << seen.back().section.toStdString();
+      if (viewer) {
+        EXPECT_TRUE(ChapterInView(*viewer, seen.back().section)) << seen.back().section.toStdString();
+      }
       dialog.hide();
       return int(QDialog::Rejected);
     };
@@ -128,23 +131,33 @@ TEST_F(HelpWindowTest, F1OnEachToolPageOpensItsChapter) {
   EXPECT_EQ(window->findChildren<THelpViewer*>().size(), 1);
 }
 
-TEST_F(HelpWindowTest, F1OutsideTheToolPagesOpensTheChapterOfThePartInUse) {
+TEST_F(HelpWindowTest, F1ElsewhereInTheWindowExplainsThePageInViewAndAFloatingPanelItself) {
   auto window = StartShown();
   window->SelectTool(4);  // Spectrum
-  // The tab bar has no chapter of its own: the page it shows has.
+  // Ctrl+5 leaves the focus where it was: on the tab bar or in a panel F1 still explains the page in view.
   window->ToolTabs()->setFocus();
   QTest::keyClick(window->ToolTabs(), Qt::Key_F1);
   ASSERT_NE(window->Help()->Viewer(), nullptr);
   EXPECT_EQ(window->Help()->Viewer()->CurrentSection(), QStringLiteral("spectrum"));
 
-  const std::pair<QWidget*, const char*> docks[] = {
+  const std::pair<QDockWidget*, const char*> docks[] = {
       {window->PaletteDock(), "palette"}, {window->LibraryDock(), "swatches"}, {window->BaseColorDock(), "base"}};
   for (const auto& [dock, chapter] : docks) {
     Activate(window.get());
     QWidget* focus = FocusSomethingIn(dock);
     ASSERT_NE(focus, nullptr) << chapter;
     QTest::keyClick(focus, Qt::Key_F1);
+    EXPECT_EQ(window->Help()->Viewer()->CurrentSection(), QStringLiteral("spectrum")) << chapter;
+
+    dock->setFloating(true);
+    dock->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(dock));
+    Activate(dock);
+    focus = FocusSomethingIn(dock);
+    ASSERT_NE(focus, nullptr) << chapter;
+    QTest::keyClick(focus, Qt::Key_F1);
     EXPECT_EQ(window->Help()->Viewer()->CurrentSection(), QLatin1String(chapter));
+    dock->setFloating(false);
   }
 }
 

@@ -30,9 +30,10 @@ void THelpCommand::AttachActions(TMainActions& actions) {
 }
 
 QString THelpCommand::SectionFor(const QWidget* focus) const {
-  if (const QString section = HelpSectionFor(focus); !section.isEmpty()) return section;
-  const bool inMainWindow = !focus || focus->window() == window_;
-  return inMainWindow && currentPage_ ? currentPage_() : QString();
+  // Anywhere in the main window F1 explains the tool page in view, wherever the focus was left; a floating
+  // panel and every other window have chapters of their own.
+  if ((!focus || focus->window() == window_) && currentPage_) return currentPage_();
+  return HelpSectionFor(focus);
 }
 
 THelpViewer* THelpCommand::ShowHelp(const QString& section) {

@@ -25,7 +25,8 @@ class THelpCommand final : public QObject {
   /// Connects actHelpHelp (its key is F1 in the main window).
   void AttachActions(TMainActions& actions);
 
-  /// The chapter F1 opens with the keyboard focus on `focus` (may be null).
+  /// The chapter F1 opens with the keyboard focus on `focus` (may be null): the current tool page's within the
+  /// main window, else that of the window or floating panel `focus` is in (empty: the top of the guide).
   QString SectionFor(const QWidget* focus) const;
   /// Shows the viewer (made on first use) with the current language's guide at chapter `section`, or where it
   /// was when the guide has no such chapter. Returns the viewer.
