@@ -721,7 +721,7 @@ void TMainWindow::UpdateShellActions() {
 QString TMainWindow::CaptionText() const {
   const QString name = QFileInfo(palette_->PaletteFileName()).fileName();
   return QStringLiteral("%1 - [%2%3]")
-      .arg(ApplicationTitle(), name, palette_->PaletteModified() ? QStringLiteral("*") : QStringLiteral(" "));
+      .arg(ApplicationTitle(), name, palette_->PaletteModified() ? QStringLiteral("*") : QString());
 }
 
 void TMainWindow::RefreshCaption() {

@@ -79,7 +79,7 @@ TEST_F(MainWindowTest, FirstRunShowsTheDesignSizeTheDefaultColourAndANewPalette)
   EXPECT_EQ(window->Options(), TOptions());
   EXPECT_EQ(CurrentThemeName(), QStringLiteral("Mac Style"));
   window->UpdateActions();
-  EXPECT_EQ(window->windowTitle(), QStringLiteral("Tintorium - [noname.tnp ]"));
+  EXPECT_EQ(window->windowTitle(), QStringLiteral("Tintorium - [noname.tnp]"));
   EXPECT_EQ(window->StatusPanels()->CountText(), QStringLiteral("Colors in palette: 0"));
   EXPECT_TRUE(dialogs.messages.empty());
 }
@@ -161,7 +161,7 @@ TEST_F(MainWindowTest, EveryActionHasItsNameCaptionAndShortcut) {
     int tag;
   };
   const Row rows[] = {
-      {"actViewColorMixer", "Color Mixer", "Ctrl+3", 2},    {"actViewPhotoScheme", "Colors From Image", "Ctrl+6", 5},
+      {"actViewColorMixer", "Color Mixer", "Ctrl+3", 2},    {"actViewPhotoScheme", "Colors from Image", "Ctrl+6", 5},
       {"actEditRedo", "Next Base color", "Ctrl+Alt+Z", -1}, {"actPaletteDeleteColor", "Delete Color", "Del", -1},
       {"actToolsScreenPick", "Screen Picker", "F10", -1},   {"actHelpHelp", "Tintorium Help", "F1", -1},
       {"actPaletteConvertToLab", "Convert values to Lab", "", 3}, {"actCUCModelCMYK", "View CMYK", "", 2},

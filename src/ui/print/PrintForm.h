@@ -1,5 +1,5 @@
 #pragma once
-// The print window ("TPrintForm", language section PrintForm, title "Print..."): builds the printed scheme from
+// The print window ("TPrintForm", language section PrintForm, title "Print"): builds the printed scheme from
 // the palette, the history and the colour wheel as the user ticks them, previews it page by page and prints it
 // through the system's print and page set-up dialogs (which also print to a PDF file).
 //

@@ -107,7 +107,7 @@ QStringList CardNames(const TPrintForm& form) {
 
 TEST_F(PrintFormTest, OpensWithThePaletteOnAWholePageInView) {
   const auto form = Open(5);
-  EXPECT_EQ(form->windowTitle(), QStringLiteral("Print..."));
+  EXPECT_EQ(form->windowTitle(), QStringLiteral("Print"));
   EXPECT_TRUE(form->PaletteBox()->isChecked());
   EXPECT_FALSE(form->HistoryBox()->isChecked());
   EXPECT_FALSE(form->WheelBox()->isChecked());
