@@ -88,8 +88,11 @@ constexpr std::array<TMessageDef, kMessageCount> kMessages = {{
     {"sApcaLevel4", "other content text"},
     {"sApcaLevel5", "minimum body text"},
     {"sApcaLevel6", "preferred body text"},
-    {nullptr, "Filename: %s"},
-    {nullptr, "Fail to load this type of image, because of incorrect file format or unknown file type."},
+    {"sCFIFileName", "Filename: %s"},
+    {"sCFILoadFail", "Fail to load this type of image, because of incorrect file format or unknown file type."},
+    {"sPrintPage", "%d page"},
+    {"sDlgOpen", "Open"},
+    {"sDlgSaveAs", "Save As"},
 }};
 
 // The program-wide texts; empty means the default.
@@ -151,6 +154,10 @@ QString Fill(const QString& text, std::initializer_list<TMessageArg> args) {
 }
 
 }  // namespace
+
+QString CountMessage(TMessageKey one, TMessageKey many, long long count) {
+  return FormatMessage(count == 1 ? one : many, {count});
+}
 
 QString FilterText(TMessageKey key, const QString& patterns) {
   return QStringLiteral("%1 (%2)").arg(Message(key), patterns);

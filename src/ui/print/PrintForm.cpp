@@ -280,7 +280,7 @@ void TPrintForm::PreviewChanged() {
   sbPanel0_->setText(PageCountText());
 }
 
-QString TPrintForm::PageCountText() const { return FormatMessage(sPrintPages, {jvpc_->PageCount()}); }
+QString TPrintForm::PageCountText() const { return CountMessage(sPrintPage, sPrintPages, jvpc_->PageCount()); }
 
 // --- Printing -------------------------------------------------------------------------------------------------
 

@@ -76,7 +76,7 @@ class TPrintForm final : public QDialog {
   QAction* LastAction() const { return actLast_; }
   QAction* ViewOptionsAction() const { return actViewOptions_; }
   QAction* ViewBorderAction() const { return actViewBorder_; }
-  /// Status panel 0: "%d pages".
+  /// Status panel 0: "1 page", "%d pages".
   QString PageCountText() const;
 
  private:
