@@ -30,6 +30,7 @@
 #include "ui/tools/SpectrumPage.h"
 #include "ui/tools/VariationsPage.h"
 #include "ui/controls/ColorLibTable.h"
+#include "ui/controls/LibTableGeometry.h"
 #include "ui/controls/ColorVariation.h"
 #include "ui/controls/ColorWheel.h"
 #include "ui/workspace/BaseColorCommands.h"
