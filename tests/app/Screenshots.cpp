@@ -100,7 +100,7 @@ int Run(const QString& theme, const QString& language) {
   TMainWindow window(store, QStringList{"-", "-"});
   window.Palette().AppendPaletteColors(SamplePalette());
   window.ShowAsStored();
-  QTest::qWaitForWindowExposed(&window);
+  if (!QTest::qWaitForWindowExposed(&window)) std::fprintf(stderr, "screenshots: the main window never showed\n");
   Save(window, QStringLiteral("main-window"));
   static const char* const kPages[] = {"page-color-wheel", "page-variations", "page-color-mixer",
                                        "page-library",     "page-spectrum",   "page-colors-from-image"};

@@ -146,7 +146,7 @@ TEST(CodeExport, DesignTokensAreJsonForPython) {
                          path});
   ASSERT_TRUE(process.waitForFinished(30000));
   EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
-  EXPECT_EQ(process.readAllStandardOutput().trimmed(), QByteArray("8 rgb(10 20 30) color"));
+  EXPECT_EQ(process.readAllStandardOutput().trimmed(), QByteArray("10 rgb(10 20 30) color"));
 }
 
 struct TTokensCase {
