@@ -6,6 +6,8 @@
 #include "app/Settings.h"
 #include "engine/language/Language.h"
 #include "engine/palette/PaletteDocument.h"
+#include "engine/platform/AppPaths.h"
+#include "ui/controls/ColorList.h"
 #include "ui/actions/MainActions.h"
 #include "ui/language/LanguageApplier.h"
 #include "ui/language/MessageSeam.h"
@@ -37,6 +39,9 @@ void Settle() {
 }
 
 void Save(QWidget& widget, const QString& name) {
+  Settle();
+  // The status bar and the commands' states follow on idle, which a picture taken now would miss.
+  if (auto* main = qobject_cast<TMainWindow*>(&widget)) main->UpdateActions();
   Settle();
   const QString path = gOutput + u'/' + name + QStringLiteral(".png");
   if (!widget.grab().save(path)) std::fprintf(stderr, "screenshots: could not write %s\n", qPrintable(path));
@@ -89,6 +94,8 @@ int Run(const QString& theme, const QString& language) {
     options.Theme = theme;
     settings.WriteOptions(options);
   }
+  // The libraries, languages and guide of the source tree.
+  SetDataFolderOverride(QStringLiteral(TINTORIUM_SOURCE_DIR "/data"));
   SetLanguageFolder(QStringLiteral(TINTORIUM_SOURCE_DIR "/data/Language"));
   if (language != QLatin1String("-")) {
     SetCurrentLanguageName(language);
@@ -118,6 +125,8 @@ int Run(const QString& theme, const QString& language) {
       {"dialog-about", a.actHelpAbout},           {"message-save-changes", a.actFileNew}};
   for (const auto& [name, action] : modal) {
     dialogs.next = QString::fromLatin1(name);
+    // Editing and sorting act on the palette's current colour.
+    if (auto* list = window.findChild<TColorList*>(QStringLiteral("lstPalette"))) list->SetCurrentRow(1);
     action->setEnabled(true);
     action->trigger();
   }
