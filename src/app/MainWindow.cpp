@@ -432,6 +432,8 @@ void TMainWindow::CreateToolPage(int index) {
     ApplyLanguageToPart(page, QLatin1String(kMainFormSection));
     ApplyPageOptions(page);
     ApplyPageSettings(page);
+    // Made after the base colour was set: it would show black until the next change.
+    if (auto* follower = dynamic_cast<TBaseColorFollower*>(page)) follower->FollowBaseColor(workspace_->BaseColor());
   }
   if (shown) nbTools_->setCurrentIndex(index);
   page->ShowTool(shown);
