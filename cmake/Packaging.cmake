@@ -41,11 +41,12 @@ install(FILES ${completions}/_tintorium-cli ${completions}/_tintorium
 install(FILES ${completions}/tintorium-cli.fish ${completions}/tintorium.fish
   DESTINATION ${CMAKE_INSTALL_DATADIR}/fish/vendor_completions.d)
 
-# The software-centre entry and the screenshot it shows.
+# The software-centre entry and the screenshots it shows (docs/screenshots, made by scripts/screenshots).
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/io.github.tintorium.Tintorium.metainfo.xml
   DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-install(FILES ${PROJECT_SOURCE_DIR}/docs/screenshot.png
-  DESTINATION ${CMAKE_INSTALL_DATADIR}/tintorium/screenshots RENAME main-window.png)
+install(FILES ${PROJECT_SOURCE_DIR}/docs/screenshots/main-window.png
+  ${PROJECT_SOURCE_DIR}/docs/screenshots/variations-dream.png ${PROJECT_SOURCE_DIR}/docs/screenshots/contrast-analyze.png
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/tintorium/screenshots)
 
 # Debian's copyright file and changelog (gzip -9n: no name, no time stamp).
 set(tintorium_changelog_gz ${PROJECT_BINARY_DIR}/packaging/changelog.gz)

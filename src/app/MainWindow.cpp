@@ -31,6 +31,8 @@
 #include "ui/tools/LibraryPage.h"
 #include "ui/tools/SpectrumPage.h"
 #include "ui/tools/VariationsPage.h"
+#include "ui/controls/ColorLibTable.h"
+#include "ui/controls/LibTableGeometry.h"
 #include "ui/controls/ColorVariation.h"
 #include "ui/controls/ColorWheel.h"
 #include "ui/workspace/BaseColorCommands.h"
@@ -46,6 +48,8 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QDockWidget>
+#include <QFrame>
+#include <QLayout>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -55,6 +59,7 @@
 #include <QSettings>
 #include <QStackedWidget>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTabBar>
 #include <QToolBar>
 #include <QUrl>
@@ -73,6 +78,17 @@ QRect ScreenRect() {
 
 TColorModel ModelFromInt(int value) {
   return value >= cmRGB && value <= cmLAB ? static_cast<TColorModel>(value) : cmRGB;
+}
+
+// The layout margins and frames left and right of `widget` up to `top` (exclusive): what sits beside it when
+// `top` is given a width, before anything is laid out.
+int MarginsAround(const QWidget* widget, const QWidget* top) {
+  int around = 0;
+  for (const QWidget* w = widget->parentWidget(); w && w != top; w = w->parentWidget()) {
+    if (const QLayout* layout = w->layout()) around += layout->contentsMargins().left() + layout->contentsMargins().right();
+    if (const auto* frame = qobject_cast<const QFrame*>(w)) around += 2 * frame->frameWidth();
+  }
+  return around;
 }
 
 void AddActions(QWidget* target, std::initializer_list<QAction*> actions) {
@@ -418,6 +434,8 @@ void TMainWindow::CreateToolPage(int index) {
     ApplyLanguageToPart(page, QLatin1String(kMainFormSection));
     ApplyPageOptions(page);
     ApplyPageSettings(page);
+    // Made after the base colour was set: it would show black until the next change.
+    if (auto* follower = dynamic_cast<TBaseColorFollower*>(page)) follower->FollowBaseColor(workspace_->BaseColor());
   }
   if (shown) nbTools_->setCurrentIndex(index);
   page->ShowTool(shown);
@@ -573,19 +591,36 @@ bool TMainWindow::ChooseTheme(const QString& name) {
 
 void TMainWindow::FillLanguageMenu() {
   miLang_->clear();
+  auto* group = new QActionGroup(miLang_);
+  group->setExclusive(true);
   QAction* builtIn = miLang_->addAction(QStringLiteral("Default (reload needed)"));
   builtIn->setObjectName(QStringLiteral("miLangDefault"));
+  builtIn->setCheckable(true);
+  group->addAction(builtIn);
   connect(builtIn, &QAction::triggered, this, [this] { ChooseLanguage(QString()); });
   miLang_->addSeparator();
+  // Each language under its own name, so a user who cannot read the current one still finds theirs.
   for (const QString& file : AvailableLanguages()) {
-    QAction* item = miLang_->addAction(file);
+    QAction* item = miLang_->addAction(LanguageDisplayName(file));
+    item->setCheckable(true);
+    item->setData(file);
+    group->addAction(item);
     connect(item, &QAction::triggered, this, [this, file] { ChooseLanguage(file); });
+  }
+  CheckCurrentLanguage();
+}
+
+void TMainWindow::CheckCurrentLanguage() {
+  const QString current = CurrentLanguagePath().isEmpty() ? QString() : CurrentLanguageName();
+  for (QAction* item : miLang_->actions()) {
+    if (item->isCheckable()) item->setChecked(item->data().toString().compare(current, Qt::CaseInsensitive) == 0);
   }
 }
 
 void TMainWindow::ChooseLanguage(const QString& fileName) {
   SelectLanguage(this, fileName);
   settings_.WriteLanguage(CurrentLanguageName());
+  CheckCurrentLanguage();
 }
 
 // --- Settings --------------------------------------------------------------------------------------------------
@@ -607,13 +642,11 @@ void TMainWindow::ReadSettings() {
 }
 
 void TMainWindow::RestorePlacement() {
-  if (!restoreState(settings_.ReadToolbars())) {
-    // First run (or an unreadable layout): the tool area gets the room, the panels their natural width.
-    resizeDocks({twBaseColor_, twPalette_}, {190, 240}, Qt::Horizontal);  // the palette toolbar fits whole
-    resizeDocks({twBaseColor_, twLibrary_}, {260, 140}, Qt::Vertical);
-  }
   const QRect screen = ScreenRect();
+  const bool firstStart = !settings_.HasMainSize();
+  const bool layoutRestored = restoreState(settings_.ReadToolbars());
   mainSettings_ = settings_.ReadMain(screen);
+  if (firstStart) mainSettings_.Geometry = CentredPlacement(FirstStartSize(FirstStartNeeds(), screen), screen);
   QRect stored = mainSettings_.Geometry;
   // A damaged or hand-edited size must not give a window larger than the desktop or smaller than its minimum.
   stored.setSize(stored.size()
@@ -622,7 +655,46 @@ void TMainWindow::RestorePlacement() {
   const QRect placed = CorrectPlacement(stored, screen);
   resize(placed.size());
   move(placed.topLeft());
+  // First run (or an unreadable layout): the tool area gets the room, the panels their natural width.
+  if (!layoutRestored) LayOutDocks();
   SetAlwaysOnTop(mainSettings_.MFormStyle);
+}
+
+int TMainWindow::LeftDockWidth() const {
+  int width = std::max({190, twBaseColor_->minimumSizeHint().width(), twLibrary_->minimumSizeHint().width()});
+  // The swatch table shows whole columns: the cells' area beside its scroll bar is a multiple of the cell.
+  if (auto* table = twLibrary_->findChild<TColorLibTable*>()) {
+    const int cell = std::max(1, table->CellSize());
+    const int around = MarginsAround(table, twLibrary_);
+    const int cells = std::max(0, width - around - kLibTableScrollBarWidth);
+    width += (cell - cells % cell) % cell;
+  }
+  return width;
+}
+
+int TMainWindow::RightDockWidth() const {
+  int width = std::max(240, twPalette_->minimumSizeHint().width());
+  // The palette toolbar shows every button, with no overflow menu.
+  if (auto* bar = twPalette_->findChild<QToolBar*>()) {
+    width = std::max(width, bar->sizeHint().width() + MarginsAround(bar, twPalette_));
+  }
+  return width;
+}
+
+QSize TMainWindow::FirstStartNeeds() const {
+  const int separator = style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, this);
+  const QMargins margins = centralWidget()->layout()->contentsMargins();
+  // The tool tabs without scroll arrows, the pages at their smallest, the frame of the page stack.
+  const int centre = std::max(tcMain_->sizeHint().width() + 2 * nbTools_->frameWidth(),
+                              nbTools_->minimumSizeHint().width()) +
+                     margins.left() + margins.right();
+  const int width = LeftDockWidth() + centre + RightDockWidth() + 2 * separator;
+  return {width, std::max(kDesignHeight, minimumSizeHint().height())};
+}
+
+void TMainWindow::LayOutDocks() {
+  resizeDocks({twBaseColor_, twPalette_}, {LeftDockWidth(), RightDockWidth()}, Qt::Horizontal);
+  resizeDocks({twBaseColor_, twLibrary_}, {260, 140}, Qt::Vertical);
 }
 
 TMainSettings TMainWindow::CurrentMainSettings() const {
@@ -729,7 +801,7 @@ void TMainWindow::UpdateShellActions() {
 QString TMainWindow::CaptionText() const {
   const QString name = QFileInfo(palette_->PaletteFileName()).fileName();
   return QStringLiteral("%1 - [%2%3]")
-      .arg(ApplicationTitle(), name, palette_->PaletteModified() ? QStringLiteral("*") : QStringLiteral(" "));
+      .arg(ApplicationTitle(), name, palette_->PaletteModified() ? QStringLiteral("*") : QString());
 }
 
 void TMainWindow::RefreshCaption() {

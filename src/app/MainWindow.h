@@ -156,8 +156,17 @@ class TMainWindow final : public QMainWindow {
   void FillThemeMenu();
   void FillLanguageMenu();
   void ChooseLanguage(const QString& fileName);
+  /// Checks the Language menu's entry of the language in use (the built-in one when no file is in use).
+  void CheckCurrentLanguage();
   void ReadSettings();
   void RestorePlacement();
+  /// The docks' widths on a first start: the left one with whole swatch columns, the right one with the whole
+  /// palette toolbar; never below their minimums.
+  int LeftDockWidth() const;
+  int RightDockWidth() const;
+  /// The client size that shows the tool tabs, the palette toolbar and the docks at those widths.
+  QSize FirstStartNeeds() const;
+  void LayOutDocks();
   void WriteSettings();
   /// The tool pages take their "Color Tools" settings, and give them back at exit.
   void ApplyToolSettings();

@@ -36,7 +36,7 @@ QVBoxLayout* PageLayout(QWidget* page) {
 
 TOptionsDialog::TOptionsDialog(const TOptions& current, QWidget* parent) : QDialog(parent), current_(current) {
   setObjectName(QStringLiteral("OptionsForm"));
-  setWindowTitle(QStringLiteral("Options..."));
+  setWindowTitle(QStringLiteral("Options"));
 
   tvwOptCat_ = Named(new QTreeWidget(this), "tvwOptCat");
   tvwOptCat_->setHeaderHidden(true);

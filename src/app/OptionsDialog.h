@@ -1,5 +1,5 @@
 #pragma once
-// The Options dialog ("Options..."): a tree of three categories selecting the pages of a notebook.
+// The Options dialog (Tools > "Options..."): a tree of three categories selecting the pages of a notebook.
 
 #include "app/Settings.h"
 

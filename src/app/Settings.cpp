@@ -3,6 +3,7 @@
 #include <QSettings>
 #include <QVariant>
 
+#include <algorithm>
 #include <limits>
 #include <optional>
 
@@ -52,6 +53,12 @@ std::optional<bool> AsBool(const QVariant& value) {
 QRect CentredPlacement(const QSize& size, const QRect& screen) {
   return QRect(screen.x() + screen.width() / 2 - size.width() / 2, screen.y() + screen.height() / 2 - size.height() / 2,
                size.width(), size.height());
+}
+
+QSize FirstStartSize(const QSize& needed, const QRect& screen) {
+  const QSize room = (screen.size() - kFrameAllowance).expandedTo(QSize(1, 1));
+  const QSize generous(std::min(screen.width() * 3 / 4, 1440), std::min(screen.height() * 3 / 4, 900));
+  return needed.expandedTo(generous).expandedTo(QSize(kDesignWidth, kDesignHeight)).boundedTo(room);
 }
 
 QRect CorrectPlacement(const QRect& stored, const QRect& screen) {
@@ -145,6 +152,11 @@ void TSettings::WriteOptions(const TOptions& o) {
   WriteInteger(kOptions, QStringLiteral("ScreenPickerZoom"), o.ScreenPickerZoom);
   WriteInteger(kOptions, QStringLiteral("ColorUnCursorModel"), o.ColorUnCursorModel);
   WriteInteger(kOptions, QStringLiteral("CssForm"), o.CssForm);
+}
+
+bool TSettings::HasMainSize() const {
+  return RawValue(store_, kMain, QStringLiteral("MWidth")).isValid() &&
+         RawValue(store_, kMain, QStringLiteral("MHeight")).isValid();
 }
 
 TMainSettings TSettings::ReadMain(const QRect& screen) const {

@@ -80,6 +80,12 @@ inline constexpr int kDesignHeight = 475;
 QRect CorrectPlacement(const QRect& stored, const QRect& screen);
 /// A window of `size` centred on `screen` (screen size div 2 minus window size div 2).
 QRect CentredPlacement(const QSize& size, const QRect& screen);
+/// Room a window manager's title bar and borders take around the client area, kept free on a first start.
+inline constexpr QSize kFrameAllowance{16, 48};
+/// The client size of the main window on a first start: `needed` (everything at its natural width) grown toward
+/// three quarters of `screen` (at most 1440 x 900), never larger than `screen` less kFrameAllowance, never
+/// smaller than the design size unless the screen is.
+QSize FirstStartSize(const QSize& needed, const QRect& screen);
 
 class TSettings {
  public:
@@ -103,6 +109,8 @@ class TSettings {
 
   /// Placement defaults: the design size centred on `screen`.
   TMainSettings ReadMain(const QRect& screen) const;
+  /// Whether a main window size was ever stored (false on a first start).
+  bool HasMainSize() const;
   /// Writes state, stay-on-top and base colour; the geometry only when `state` is normal (0).
   void WriteMain(const TMainSettings& main);
 

@@ -11,6 +11,8 @@
 #include "engine/language/Messages.h"
 #include "app/OptionsDialog.h"
 #include "app/Settings.h"
+#include "ui/actions/MainActions.h"
+#include "ui/tools/ToolPage.h"
 #include "ui/controls/ColorPickerButton.h"
 #include "ui/palette/EditColorDialog.h"
 #include "ui/palette/SortColorsDialog.h"
@@ -37,6 +39,9 @@
 #include <QToolBar>
 #include <QTreeWidget>
 #include <QFile>
+#include <QFileDialog>
+#include <QImage>
+#include <QTabWidget>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -315,6 +320,209 @@ TEST_F(LanguageFilesTest, InGermanNoEnglishTextIsLeft) {
   UseQtTranslations(QString());
   left.removeDuplicates();
   EXPECT_EQ(left.join(u'\n').toStdString(), "");
+}
+
+
+// One way through the program to its messages, choosers and dialogs, as a user would take it: `run` acts on a
+// fresh main window; `files` is a folder for the files it needs.
+struct TMessagePath {
+  const char* name;
+  std::function<void(TMainWindow& window, test::TScriptedDialogs& dialogs, const QString& files)> run;
+  bool showsMessage;  // the path ends in a message box (an error or a question)
+};
+
+void Trigger(QAction* action) {
+  action->setEnabled(true);
+  action->trigger();
+}
+
+QString WriteFile(const QString& folder, const char* name, const QByteArray& bytes) {
+  const QString path = folder + u'/' + QLatin1String(name);
+  QFile file(path);
+  EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(bytes);
+  return path;
+}
+
+void AddOneColor(TMainWindow& window) { Trigger(window.Actions().actPaletteAddBaseColor); }
+
+std::vector<TMessagePath> MessagePaths() {
+  return {
+      {"open a damaged palette",
+       [](TMainWindow& w, test::TScriptedDialogs& d, const QString& files) {
+         d.openPaths = {WriteFile(files, "damaged.tnp", "not a palette")};
+         Trigger(w.Actions().actFileOpen);
+       },
+       true},
+      {"save where no file can be made",
+       [](TMainWindow& w, test::TScriptedDialogs& d, const QString& files) {
+         AddOneColor(w);
+         d.savePaths = {files + QStringLiteral("/no/such/folder/p.tnp")};
+         Trigger(w.Actions().actFileSaveAs);
+       },
+       true},
+      {"a new palette over unsaved changes",
+       [](TMainWindow& w, test::TScriptedDialogs&, const QString&) {
+         AddOneColor(w);
+         Trigger(w.Actions().actFileNew);
+       },
+       true},
+      {"a picture that is no picture",
+       [](TMainWindow& w, test::TScriptedDialogs& d, const QString& files) {
+         w.ToolPage(5);
+         const QString bad = WriteFile(files, "broken.png", "no image at all");
+         d.onExec = [bad](QDialog& dialog) {
+           static_cast<QFileDialog&>(dialog).selectFile(bad);
+           return int(QDialog::Accepted);
+         };
+         Trigger(w.Actions().actCFIOpen);
+       },
+       true},
+      {"a picture's file name",
+       [](TMainWindow& w, test::TScriptedDialogs& d, const QString& files) {
+         w.ToolPage(5);
+         const QString good = files + QStringLiteral("/good.png");
+         QImage image(8, 8, QImage::Format_RGB32);
+         image.fill(Qt::red);
+         EXPECT_TRUE(image.save(good));
+         d.onExec = [good](QDialog& dialog) {
+           static_cast<QFileDialog&>(dialog).selectFile(good);
+           return int(QDialog::Accepted);
+         };
+         Trigger(w.Actions().actCFIOpen);
+       },
+       false},
+      {"the library chooser", [](TMainWindow& w, test::TScriptedDialogs&, const QString&) {
+         w.ToolPage(3);
+         Trigger(w.Actions().actLibOpen);
+       },
+       false},
+      {"import", [](TMainWindow& w, test::TScriptedDialogs&, const QString&) { Trigger(w.Actions().actImportColors); },
+       false},
+      {"export",
+       [](TMainWindow& w, test::TScriptedDialogs&, const QString&) {
+         AddOneColor(w);
+         Trigger(w.Actions().actExportColors);
+       },
+       false},
+      {"print one page",
+       [](TMainWindow& w, test::TScriptedDialogs&, const QString&) {
+         AddOneColor(w);
+         Trigger(w.Actions().actFilePrint);
+       },
+       false},
+      {"edit a colour",
+       [](TMainWindow& w, test::TScriptedDialogs&, const QString&) {
+         AddOneColor(w);
+         Trigger(w.Actions().actPaletteEditColor);
+       },
+       false},
+      {"sort the palette",
+       [](TMainWindow& w, test::TScriptedDialogs&, const QString&) {
+         AddOneColor(w);
+         AddOneColor(w);
+         Trigger(w.Actions().actPaletteSortColor);
+       },
+       false},
+      {"options", [](TMainWindow& w, test::TScriptedDialogs&, const QString&) { Trigger(w.Actions().actToolsOptions); },
+       false},
+  };
+}
+
+// Everything a path showed: its message boxes, the choosers' titles, every text of the dialogs it ran and the
+// picture's file name line, keyed by where they appeared.
+QMap<QString, QString> RunMessagePath(const TMessagePath& path, QSettings& store, const QString& files,
+                                      test::TScriptedDialogs& dialogs) {
+  dialogs.messages.clear();
+  dialogs.captions.clear();
+  dialogs.onExec = nullptr;
+  QMap<QString, QString> shown;
+  TMainWindow window(store, QStringList{"-", "-"});
+  const auto record = [&shown](QWidget& dialog) {
+    const QMap<QString, QString> texts = ShownTexts(&dialog);
+    for (auto it = texts.cbegin(); it != texts.cend(); ++it) shown.insert(dialog.objectName() + u'/' + it.key(), it.value());
+  };
+  path.run(window, dialogs, files);
+  if (!dialogs.onExec) {
+    dialogs.onExec = [record](QDialog& dialog) {
+      record(dialog);
+      return int(QDialog::Rejected);
+    };
+    path.run(window, dialogs, files);  // again, now looking into the dialogs it runs
+  }
+  for (std::size_t i = 0; i < dialogs.messages.size(); ++i) shown.insert(QStringLiteral("message %1").arg(i), dialogs.messages[i].text);
+  for (qsizetype i = 0; i < dialogs.captions.size(); ++i) shown.insert(QStringLiteral("chooser %1").arg(i), dialogs.captions[i]);
+  if (auto* file = window.findChild<QLabel*>(QStringLiteral("lblCFIFile"))) {
+    // The file name itself is no word: only the words around it count.
+    shown.insert(QStringLiteral("lblCFIFile"), file->text().section(u':', 0, 0));
+  }
+  return shown;
+}
+
+// The walk above goes on into the program: every message path (errors included), chooser and dialog reached
+// through the main window shows German under German.
+TEST_F(LanguageFilesTest, InGermanEveryMessageChooserAndDialogIsGerman) {
+  const QString files = folder_.filePath(QStringLiteral("files"));
+  ASSERT_TRUE(QDir().mkpath(files));
+  QList<QMap<QString, QString>> english;
+  for (const TMessagePath& path : MessagePaths()) {
+    english << RunMessagePath(path, *store_, files, dialogs_);
+    if (path.showsMessage) {
+      EXPECT_FALSE(dialogs_.messages.empty()) << path.name << ": the path no longer reaches its message";
+    }
+    EXPECT_FALSE(english.back().isEmpty()) << path.name << ": the path shows nothing";
+  }
+  SetLanguageFolder(kLanguageFolder);
+  SetCurrentLanguageName(QStringLiteral("deutsch.lng"));
+  ApplyLanguage();
+  QStringList left;
+  int index = 0;
+  for (const TMessagePath& path : MessagePaths()) {
+    const QMap<QString, QString> german = RunMessagePath(path, *store_, files, dialogs_);
+    const QMap<QString, QString>& before = english[index++];
+    EXPECT_EQ(german.keys(), before.keys()) << path.name;
+    for (auto it = german.cbegin(); it != german.cend(); ++it) {
+      if (before.value(it.key()) == it.value() && !SameInBothLanguages(it.value())) {
+        left << QStringLiteral("%1, %2: %3").arg(QLatin1String(path.name), it.key(), it.value());
+      }
+    }
+  }
+  SetCurrentLanguageName(QString());
+  SetLanguageFolder(QString());
+  ResetMessages();
+  UseQtTranslations(QString());
+  left.removeDuplicates();
+  EXPECT_EQ(left.join(u'\n').toStdString(), "");
+}
+
+// The Language menu names every language in itself and checks the one in use.
+TEST_F(LanguageFilesTest, TheLanguageMenuNamesEachLanguageInItselfAndChecksTheCurrentOne) {
+  SetLanguageFolder(kLanguageFolder);
+  const auto entries = [](const TMainWindow& window) {
+    QStringList items;
+    for (const QAction* action : window.LanguageMenu()->actions()) {
+      if (action->isSeparator() || action->objectName() == QLatin1String("miLangDefault")) continue;
+      items << action->text() + (action->isChecked() ? QStringLiteral(" *") : QString());
+    }
+    return items;
+  };
+  {
+    TMainWindow window(*store_, QStringList{"-", "-"});
+    EXPECT_EQ(entries(window), (QStringList{"Deutsch", "English"}));
+    EXPECT_TRUE(window.findChild<QAction*>(QStringLiteral("miLangDefault"))->isChecked());
+    for (QAction* action : window.LanguageMenu()->actions()) {
+      if (action->text() == QLatin1String("Deutsch")) action->trigger();
+    }
+    EXPECT_EQ(entries(window), (QStringList{"Deutsch *", "English"}));
+    EXPECT_FALSE(window.findChild<QAction*>(QStringLiteral("miLangDefault"))->isChecked());
+  }
+  // A window made while German is in use checks it, and still names every language in itself.
+  TMainWindow again(*store_, QStringList{"-", "-"});
+  EXPECT_EQ(entries(again), (QStringList{"Deutsch *", "English"}));
+  SetCurrentLanguageName(QString());
+  SetLanguageFolder(QString());
+  ResetMessages();
+  UseQtTranslations(QString());
 }
 
 }  // namespace

@@ -6,6 +6,8 @@
 #include "ui/tools/SpectrumPage.h"
 #include "ui/tools/ToolPage.h"
 #include "ui/tools/VariationsPage.h"
+#include "ui/controls/ColorVariation.h"
+#include "ui/workspace/Workspace.h"
 
 #include <QStackedWidget>
 
@@ -71,6 +73,16 @@ TEST_F(LazyToolPagesTest, APageMadeLaterGetsItsStoredSettingsAndGivesThemBack) {
   EXPECT_EQ(int(variations->ResultModel()), 1);
   Finish(window);
   EXPECT_EQ(WrittenBack(), Stored());
+}
+
+// A page made on first use shows the base colour chosen before it existed, not black.
+TEST_F(LazyToolPagesTest, APageMadeLaterFollowsTheCurrentBaseColour) {
+  auto window = Start();
+  window->Workspace().BaseColor().SetColor(0x0000FFFF, cmRGB);  // yellow
+  window->Workspace().BaseColorChanged(nullptr, cmRGB, true, false);
+  auto* variations = dynamic_cast<TVariationsPage*>(window->ToolPage(1));
+  ASSERT_NE(variations, nullptr);
+  EXPECT_EQ(variations->Strip(0)->BaseColor(), TColor(0x0000FFFF));
 }
 
 }  // namespace

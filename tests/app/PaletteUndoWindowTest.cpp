@@ -182,7 +182,7 @@ TEST_F(PaletteUndoWindowTest, TheCaptionsMarkFollowsTheSavedState) {
   dialogs.savePaths.push_back(File(QStringLiteral("kept.tnp")));
   Actions().actFileSave->trigger();
   window->UpdateActions();
-  const QString saved = QStringLiteral("Tintorium - [kept.tnp ]");
+  const QString saved = QStringLiteral("Tintorium - [kept.tnp]");
   ASSERT_EQ(window->windowTitle(), saved);
 
   Doc().AddPaletteColor(QStringLiteral("c"), TColorObject(0x123456, cmRGB));
@@ -201,7 +201,7 @@ TEST_F(PaletteUndoWindowTest, TheCaptionsMarkFollowsTheSavedState) {
   window->UpdateActions();
   EXPECT_FALSE(Actions().actPaletteUndo->isEnabled());
   EXPECT_FALSE(Actions().actPaletteRedo->isEnabled());
-  EXPECT_EQ(window->windowTitle(), QStringLiteral("Tintorium - [noname.tnp ]"));
+  EXPECT_EQ(window->windowTitle(), QStringLiteral("Tintorium - [noname.tnp]"));
 }
 
 TEST_F(PaletteUndoWindowTest, TheRowsAStepTouchedAreSelectedAfterIt) {

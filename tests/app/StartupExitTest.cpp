@@ -38,7 +38,7 @@ TEST_F(StartupTest, OneArgumentOpensThatPalette) {
   EXPECT_EQ(Names(window->Palette()), QStringList({"Red", "Blue"}));
   EXPECT_FALSE(window->Palette().PaletteModified());
   window->UpdateActions();
-  EXPECT_EQ(window->windowTitle(), QStringLiteral("Tintorium - [mine.tnp ]"));
+  EXPECT_EQ(window->windowTitle(), QStringLiteral("Tintorium - [mine.tnp]"));
 }
 
 TEST_F(StartupTest, AnUnreadableArgumentIsReportedAndTheProgramStartsWithANewPalette) {
@@ -359,7 +359,7 @@ TEST(OptionsDialogTest, TheTreeSelectsPagesAndNamesTheHeading) {
   current.cfAdjust = 500;  // hand-edited out of range
   current.ScreenPickerZoom = 0;
   TOptionsDialog dialog(current);
-  EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Options..."));
+  EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Options"));
   EXPECT_EQ(dialog.Heading()->text(), QStringLiteral("General"));
   QTreeWidget* tree = dialog.CategoryTree();
   ASSERT_EQ(tree->topLevelItemCount(), 3);

@@ -19,13 +19,15 @@ int TScriptedDialogs::ShowMessageBox(const QString& text, int flags) {
   return TakeFront(answers, unanswered);
 }
 
-QString TScriptedDialogs::GetOpenFileName(QWidget*, const QString&, const QString&, const QString& filter) {
+QString TScriptedDialogs::GetOpenFileName(QWidget*, const QString& caption, const QString&, const QString& filter) {
+  captions << caption;
   openFilters << filter;
   return TakeFront(openPaths, QString());
 }
 
-QString TScriptedDialogs::GetSaveFileName(QWidget*, const QString&, const QString& dir, const QString& filter,
+QString TScriptedDialogs::GetSaveFileName(QWidget*, const QString& caption, const QString& dir, const QString& filter,
                                           QString* selectedFilter) {
+  captions << caption;
   saveFilters << filter;
   saveStarts << dir;
   QString path = TakeFront(savePaths, QString());

@@ -35,6 +35,7 @@ class TScriptedDialogs final : public TDialogSeam {
   QStringList saveFilters;  // the filter list each save chooser was shown
   QStringList saveStarts;   // where each save chooser started (a folder or a proposed file)
   QStringList openFilters;  // the filter list each open chooser was shown
+  QStringList captions;     // the title of each open and save chooser, in order
 
   int ShowMessageBox(const QString& text, int flags) override;
   QString GetOpenFileName(QWidget*, const QString&, const QString&, const QString&) override;

@@ -102,7 +102,8 @@ QStringList CodeVariableNames(const TColors& colors) {
   QSet<QString> taken;
   for (const TColorObjectFx& color : colors) {
     QString slug = Slug(Name(color));
-    if (slug.isEmpty()) slug = Slug(Hex(color));
+    // One pattern for every colour without a usable name, whether its hex text starts with a letter or a digit.
+    if (slug.isEmpty()) slug = QStringLiteral("color-") + Hex(color).toLower();
     names.append(Unique(slug, taken, QStringLiteral("-")));
   }
   return names;

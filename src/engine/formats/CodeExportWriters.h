@@ -29,7 +29,7 @@ TCssForm CssFormOf(TCodeNotation notation);
 
 /// The variable names of `colors`, one each, in order: the colour's name in lower case with each run of other
 /// characters than letters and digits made one "-" ("Sea & Sky" gives sea-sky), "color-" in front of a leading
-/// digit, the hexadecimal text for an empty name, and "-2", "-3" ... after a name already given. Valid as a
+/// digit, "color-" and the hexadecimal text ("color-ff0000") for a name without letters or digits, and "-2", "-3" ... after a name already given. Valid as a
 /// custom property after "--" and as an SCSS variable after "$".
 QStringList CodeVariableNames(const TColors& colors);
 /// The token names of `colors`: the colour's name as it is, without a leading "$" and with "{", "}" and "."

@@ -57,6 +57,16 @@ QStringList AvailableLanguages() {
                        QDir::Name | QDir::IgnoreCase);
 }
 
+QString LanguageDisplayName(const QString& fileName) {
+  const QDir dir(LanguageFolder());
+  if (const auto file = TLanguageFile::Load(dir.filePath(fileName))) {
+    for (const TLanguageEntry& entry : file->Section(QLatin1String(kGlobalSection))) {
+      if (entry.key == QLatin1String(kLanguageNameKey) && !entry.value.trimmed().isEmpty()) return entry.value.trimmed();
+    }
+  }
+  return QFileInfo(fileName).completeBaseName();
+}
+
 bool ApplyGlobalLanguage() {
   const auto file = LoadCurrentLanguage();
   if (!file) return false;

@@ -30,6 +30,10 @@ std::optional<TLanguageFile> LoadCurrentLanguage();
 /// The *.lng files of the language folder (files only), as the Language menu lists them: by name.
 QStringList AvailableLanguages();
 
+/// The name a language file gives itself in its Global section ("LanguageName=Deutsch"); the file name without
+/// ".lng" when it gives none or cannot be read.
+QString LanguageDisplayName(const QString& fileName);
+
 /// Applies the current language's Global section to the message texts and takes Qt's own translations for the
 /// Qt locale it names (QtTranslations.h); false when there is no file.
 bool ApplyGlobalLanguage();

@@ -91,8 +91,11 @@ constexpr std::array<TMessageDef, kMessageCount> kMessages = {{
     {"sHelpLinkNoHandler", "Nothing on this computer can open the link %s. Copy it into a program that can."},
     {"sHelpNotFound", "\"%s\" is not in the guide."},
     {"sHelpMissing", "The user guide %s is missing."},
-    {nullptr, "Filename: %s"},
-    {nullptr, "Fail to load this type of image, because of incorrect file format or unknown file type."},
+    {"sCFIFileName", "Filename: %s"},
+    {"sCFILoadFail", "Fail to load this type of image, because of incorrect file format or unknown file type."},
+    {"sPrintPage", "%d page"},
+    {"sDlgOpen", "Open"},
+    {"sDlgSaveAs", "Save As"},
 }};
 
 // The program-wide texts; empty means the default.
@@ -154,6 +157,10 @@ QString Fill(const QString& text, std::initializer_list<TMessageArg> args) {
 }
 
 }  // namespace
+
+QString CountMessage(TMessageKey one, TMessageKey many, long long count) {
+  return FormatMessage(count == 1 ? one : many, {count});
+}
 
 QString FilterText(TMessageKey key, const QString& patterns) {
   return QStringLiteral("%1 (%2)").arg(Message(key), patterns);

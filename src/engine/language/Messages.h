@@ -95,9 +95,14 @@ enum TMessageKey : int {
   sHelpLinkNoHandler,
   sHelpNotFound,
   sHelpMissing,
-  // These two have no key: no language file can change them.
+  // Colors from Image: the picture's file name under it, and a picture that could not be read.
   sCFIFileName,
   sCFILoadFail,
+  // The print window's count of a single page ("%d page"; sPrintPages is the plural).
+  sPrintPage,
+  // File choosers' titles where the command's own name does not fit.
+  sDlgOpen,
+  sDlgSaveAs,
   kMessageCount
 };
 
@@ -123,11 +128,14 @@ QString Message(TMessageKey key);
 /// The current text with its placeholders filled from `args` in order (a missing argument shows nothing).
 QString FormatMessage(TMessageKey key, std::initializer_list<TMessageArg> args);
 
+/// A count with its noun: `one` when `count` is 1, `many` otherwise ("1 page", "2 pages").
+QString CountMessage(TMessageKey one, TMessageKey many, long long count);
+
 /// A file chooser's filter: the (translatable) description `key` with `patterns` ("*.tnp") in brackets after
 /// it. Patterns are never taken from a language file, so a translation cannot change what the chooser lists.
 QString FilterText(TMessageKey key, const QString& patterns);
 
-/// The language-file key ("" for the two fixed texts) and the built-in English text.
+/// The language-file key ("" for a fixed text no language file can change) and the built-in English text.
 QString MessageKeyName(TMessageKey key);
 QString DefaultMessageText(TMessageKey key);
 /// The current raw template, placeholders unfilled (for inspection and tests; render with FormatMessage).

@@ -10,6 +10,8 @@ namespace tintorium {
 
 /// The Global section's key that names the Qt locale.
 inline constexpr char kQtLocaleKey[] = "QtLocale";
+/// The Global key naming the language in itself, as the Language menu shows it.
+inline constexpr char kLanguageNameKey[] = "LanguageName";
 
 /// Replaces the Qt translations in use by those for `locale` ("de", "pt_BR"); an empty locale, or one Qt has
 /// no translations for, leaves Qt's built-in English. Returns whether translations were loaded.

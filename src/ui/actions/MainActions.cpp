@@ -71,7 +71,7 @@ const std::array kActions{
     TACT(actViewColorMixer, "Color Mixer", Ctrl(Qt::Key_3), 2, true),
     TACT(actViewLibrary, "Library", Ctrl(Qt::Key_4), 3, true),
     TACT(actViewSpectrum, "Spectrum", Ctrl(Qt::Key_5), 4, true),
-    TACT(actViewPhotoScheme, "Colors From Image", Ctrl(Qt::Key_6), 5, true),
+    TACT(actViewPhotoScheme, "Colors from Image", Ctrl(Qt::Key_6), 5, true),
 
     TACT(actCUCModelRGB, "View RGB", kNone, 0, true),
     TACT(actCUCModelHSB, "View HSB", kNone, 1, true),
@@ -121,7 +121,7 @@ const std::array kActions{
     TACT(actLibOpen, "Open custom library...", kNone, -1, false),
 
     TACT(actToolsScreenPick, "Screen Picker", QKeyCombination(Qt::Key_F10), -1, false),
-    TACT(actToolsContrastTest, "Contrast analyze...", kNone, -1, false),
+    TACT(actToolsContrastTest, "Contrast Analyze...", kNone, -1, false),
     TACT(actToolsOptions, "Options...", kNone, -1, false),
 
     TACT(actHelpHelp, "Tintorium Help", QKeyCombination(Qt::Key_F1), -1, false),

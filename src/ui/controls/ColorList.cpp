@@ -12,6 +12,9 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
+
+#include <algorithm>
 
 namespace tintorium {
 namespace {
@@ -130,6 +133,17 @@ void DrawColorListItem(QPainter& painter, const QRect& rect, TColorItemState sta
   painter.restore();
 }
 
+int ColorListItemMinimumWidth() {
+  const QFontMetrics values(ItemFont(6));
+  int widest = 0;
+  for (const char* text : {"RGB: R:255 G:255 B:255", "HSB: H:359 S:100 B:100", "CMYK: C:100 M:100 Y:100 K:100",
+                           "Lab: L:100 a:-128 b:-128"}) {
+    widest = std::max(widest, values.horizontalAdvance(QLatin1String(text)));
+  }
+  // The layout of DrawColorListItem: the square swatch as high as the item, a gap of 6, the text, 3 to spare.
+  return TColorList::ItemHeight + 6 + widest + 3;
+}
+
 QString ColorEntryToolTip(const QString& name, const TColorObject& color) {
   // Rich text always, so a name that looks like markup shows as typed.
   QStringList lines;
@@ -168,6 +182,12 @@ TColorList::TColorList(QWidget* parent) : QListView(parent), delegate_(new TColo
 }
 
 bool TColorList::CompactDraw() const { return delegate_->CompactDraw(); }
+
+QSize TColorList::minimumSizeHint() const {
+  const int frame = 2 * frameWidth();
+  const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+  return {ColorListItemMinimumWidth() + scrollBar + frame, QListView::minimumSizeHint().height()};
+}
 
 void TColorList::SetCompactDraw(bool compact) {
   delegate_->SetCompactDraw(compact);

@@ -32,6 +32,10 @@ struct TColorItemState {
 void DrawColorListItem(QPainter& painter, const QRect& rect, TColorItemState state, const QString& name,
                        const TColorObject& color, bool compact, const QColor& background);
 
+/// The narrowest item rectangle (pixels) in which DrawColorListItem shows the widest model line
+/// ("CMYK: C:100 M:100 Y:100 K:100") whole; the name is elided, never the values.
+int ColorListItemMinimumWidth();
+
 /// The tool tip of an entry: its name, model and values, and its hexadecimal text.
 QString ColorEntryToolTip(const QString& name, const TColorObject& color);
 
@@ -64,6 +68,9 @@ class TColorList : public QListView, public TColorDragSource {
 
   bool CompactDraw() const;
   void SetCompactDraw(bool compact);
+
+  /// Wide enough for ColorListItemMinimumWidth() beside the vertical scroll bar, whatever the language.
+  QSize minimumSizeHint() const override;
 
   int Count() const;
   /// The focused item's row, -1 when there is none.

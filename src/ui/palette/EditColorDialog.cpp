@@ -24,7 +24,7 @@ TEditColorDialog::TEditColorDialog(QWidget* parent)
       btnOK_(new QPushButton(tr("OK"), this)),
       btnCancel_(new QPushButton(tr("Cancel"), this)) {
   setObjectName(QStringLiteral("dlgEditColor"));
-  setWindowTitle(tr("Edit Color..."));
+  setWindowTitle(tr("Edit Color"));
   lblColorName_->setObjectName(QStringLiteral("lblColorName"));
   lblColorSpace_->setObjectName(QStringLiteral("lblColorSpace"));
   edName_->setObjectName(QStringLiteral("edName"));

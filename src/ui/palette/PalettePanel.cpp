@@ -275,7 +275,7 @@ bool TPalettePanel::NewPaletteCommand() {
 
 bool TPalettePanel::OpenPaletteCommand() {
   if (!AskToSave()) return false;
-  const QString path = Dialogs().GetOpenFileName(this, tr("Open"), DialogFolder(), OpenPaletteFilter());
+  const QString path = Dialogs().GetOpenFileName(this, Message(sDlgOpen), DialogFolder(), OpenPaletteFilter());
   if (path.isEmpty()) return false;
   return OpenPalette(path);
 }
@@ -290,7 +290,7 @@ bool TPalettePanel::SaveAsCommand() {
   QString folder = proposed.isEmpty() ? DialogFolder() : proposed;
   for (;;) {
     QString selectedFilter;
-    const QString chosen = Dialogs().GetSaveFileName(this, tr("Save As"), folder, PaletteFilter(), &selectedFilter);
+    const QString chosen = Dialogs().GetSaveFileName(this, Message(sDlgSaveAs), folder, PaletteFilter(), &selectedFilter);
     if (chosen.isEmpty()) return false;
     // The question is about the name actually written, extension included; No offers the chooser again.
     const QString fileName = TPaletteDocument::WithPaletteExtension(chosen);

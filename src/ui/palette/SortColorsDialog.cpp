@@ -73,7 +73,7 @@ TSortColorsDialog::TSortColorsDialog(QWidget* parent)
       btnOK_(new QPushButton(tr("OK"), this)),
       btnCancel_(new QPushButton(tr("Cancel"), this)) {
   setObjectName(QStringLiteral("dlgSortColors"));
-  setWindowTitle(tr("Sort Colors..."));
+  setWindowTitle(tr("Sort Colors"));
   lblSortOrder_->setObjectName(QStringLiteral("lblSortOrder"));
   lblSortValue_->setObjectName(QStringLiteral("lblSortValue"));
   cboOrder_->setObjectName(QStringLiteral("cboOrder"));

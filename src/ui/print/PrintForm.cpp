@@ -72,7 +72,7 @@ TPrintForm::TPrintForm(std::function<TPrintSources()> sources, QSettings& settin
       toolbarsGroup_(toolbarsGroup),
       printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
   setObjectName(QStringLiteral("PrintForm"));
-  setWindowTitle(QStringLiteral("Print..."));
+  setWindowTitle(QStringLiteral("Print"));
   setWindowFlag(Qt::WindowMaximizeButtonHint, true);
   setSizeGripEnabled(true);
   resize(565, 383);
@@ -280,7 +280,7 @@ void TPrintForm::PreviewChanged() {
   sbPanel0_->setText(PageCountText());
 }
 
-QString TPrintForm::PageCountText() const { return FormatMessage(sPrintPages, {jvpc_->PageCount()}); }
+QString TPrintForm::PageCountText() const { return CountMessage(sPrintPage, sPrintPages, jvpc_->PageCount()); }
 
 // --- Printing -------------------------------------------------------------------------------------------------
 

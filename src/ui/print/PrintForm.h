@@ -1,5 +1,5 @@
 #pragma once
-// The print window ("TPrintForm", language section PrintForm, title "Print..."): builds the printed scheme from
+// The print window ("TPrintForm", language section PrintForm, title "Print"): builds the printed scheme from
 // the palette, the history and the colour wheel as the user ticks them, previews it page by page and prints it
 // through the system's print and page set-up dialogs (which also print to a PDF file).
 //
@@ -76,7 +76,7 @@ class TPrintForm final : public QDialog {
   QAction* LastAction() const { return actLast_; }
   QAction* ViewOptionsAction() const { return actViewOptions_; }
   QAction* ViewBorderAction() const { return actViewBorder_; }
-  /// Status panel 0: "%d pages".
+  /// Status panel 0: "1 page", "%d pages".
   QString PageCountText() const;
 
  private:

@@ -1,5 +1,5 @@
 #pragma once
-// Tools > "Contrast analyze...": opens another contrast analyser over the main window with the base colour as
+// Tools > "Contrast Analyze...": opens another contrast analyser over the main window with the base colour as
 // the text colour on white.
 
 #include "ui/actions/ActionRules.h"

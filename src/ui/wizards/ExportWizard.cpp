@@ -152,7 +152,7 @@ void TExportForm::PrepareOptions() {
 
 void TExportForm::Browse() {
   const TWizardTypeItem item = ParseWizardTypeItem(TypeList()->CurrentItem());
-  const QString chosen = Dialogs().GetSaveFileName(this, QString(), edPath_->text(), ChooserFilter(item.Filter),
+  const QString chosen = Dialogs().GetSaveFileName(this, Message(sDlgSaveAs), edPath_->text(), ChooserFilter(item.Filter),
                                                    nullptr);
   if (chosen.isEmpty()) return;
   const TExportType* type = ChosenType();

@@ -113,7 +113,7 @@ void TImportForm::PrepareOptions() {
 }
 
 void TImportForm::Browse() {
-  const QString chosen = Dialogs().GetOpenFileName(this, QString(), edPath_->text(), ChooserFilter(filter_));
+  const QString chosen = Dialogs().GetOpenFileName(this, Message(sDlgOpen), edPath_->text(), ChooserFilter(filter_));
   if (!chosen.isEmpty()) edPath_->setText(chosen);
 }
 

@@ -30,17 +30,18 @@ const TColors& Awkward() {
   static const TColors colors{Rgb(255, 128, 0, u"Sea & Sky"), Rgb(0, 0, 255, u"sea_sky"),
                               Rgb(0, 255, 0, u"00FF00"),      Rgb(1, 2, 3, u""),
                               Rgb(10, 20, 30, u"Gr\u00FCn"),  Rgb(0, 0, 0, u"$a.b{c}"),
-                              Rgb(9, 9, 9, u"\"q\"\\\n"),     Rgb(0, 0, 1, u"Sea & Sky")};
+                              Rgb(9, 9, 9, u"\"q\"\\\n"),     Rgb(0, 0, 1, u"Sea & Sky"),
+                              Rgb(255, 0, 0, u""),            Rgb(0xab, 0xcd, 0xef, u"!?")};
   return colors;
 }
 
 TEST(CodeExport, NamesAreValidAndUnique) {
   EXPECT_EQ(CodeVariableNames(Awkward()),
             (QStringList{"sea-sky", "sea-sky-2", "color-00ff00", "color-010203", "gr\u00FCn", "a-b-c", "q",
-                         "sea-sky-3"}));
+                         "sea-sky-3", "color-ff0000", "color-abcdef"}));
   EXPECT_EQ(DesignTokenNames(Awkward()),
             (QStringList{"Sea & Sky", "sea_sky", "00FF00", "010203", "Gr\u00FCn", "a-b-c-", "\"q\"\\\n",
-                         "Sea & Sky 2"}));
+                         "Sea & Sky 2", "FF0000", "!?"}));
 }
 
 struct TTextCase {
@@ -145,7 +146,7 @@ TEST(CodeExport, DesignTokensAreJsonForPython) {
                          path});
   ASSERT_TRUE(process.waitForFinished(30000));
   EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
-  EXPECT_EQ(process.readAllStandardOutput().trimmed(), QByteArray("8 rgb(10 20 30) color"));
+  EXPECT_EQ(process.readAllStandardOutput().trimmed(), QByteArray("10 rgb(10 20 30) color"));
 }
 
 struct TTokensCase {

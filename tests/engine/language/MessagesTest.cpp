@@ -32,7 +32,7 @@ TEST_F(MessagesTest, DefaultsAreTheBuiltInEnglishTexts) {
   EXPECT_EQ(FormatMessage(sCFIFileName, {"/tmp/a b.png"}), "Filename: /tmp/a b.png");
   EXPECT_EQ(FormatMessage(sCFIFileName, {}), "Filename: ");
   EXPECT_EQ(MessageKeyName(sSaveChangesPromt), "sSaveChangesPromt");
-  EXPECT_EQ(MessageKeyName(sCFILoadFail), "");
+  EXPECT_EQ(MessageKeyName(sCFILoadFail), "sCFILoadFail");
   for (int i = 0; i < kMessageCount; ++i) {
     const auto key = static_cast<TMessageKey>(i);
     EXPECT_FALSE(DefaultMessageText(key).isEmpty()) << i;
@@ -62,9 +62,23 @@ TEST_F(MessagesTest, GlobalSectionReplacesExactKeysOnly) {
   EXPECT_EQ(Message(sCantOpen), "Could not read file!");
 }
 
-TEST_F(MessagesTest, FixedTextsCannotBeReplaced) {
-  ApplyMessageEntries({{"", "x"}, {"sCFIFileName", "Datei: %s"}});
-  EXPECT_EQ(FormatMessage(sCFIFileName, {"a"}), "Filename: a");
+// The picture's file name and its loading error were once fixed English texts; an empty key still names nothing.
+TEST_F(MessagesTest, FileNameAndImageErrorComeFromTheLanguage) {
+  ApplyMessageEntries({{"", "x"}, {"sCFIFileName", "Dateiname: %s"}, {"sCFILoadFail", "Bild nicht lesbar."}});
+  EXPECT_EQ(FormatMessage(sCFIFileName, {"a"}), "Dateiname: a");
+  EXPECT_EQ(Message(sCFILoadFail), "Bild nicht lesbar.");
+}
+
+TEST_F(MessagesTest, CountsTakeTheSingularForOneOnly) {
+  const struct {
+    long long count;
+    const char* english;
+    const char* german;
+  } cases[] = {{0, "0 pages", "0 Seiten"}, {1, "1 page", "1 Seite"}, {2, "2 pages", "2 Seiten"},
+               {-1, "-1 pages", "-1 Seiten"}, {11, "11 pages", "11 Seiten"}};
+  for (const auto& c : cases) EXPECT_EQ(CountMessage(sPrintPage, sPrintPages, c.count), c.english) << c.count;
+  ApplyMessageEntries({{"sPrintPage", "%d Seite"}, {"sPrintPages", "%d Seiten"}});
+  for (const auto& c : cases) EXPECT_EQ(CountMessage(sPrintPage, sPrintPages, c.count), c.german) << c.count;
 }
 
 struct TPlaceholderCase {

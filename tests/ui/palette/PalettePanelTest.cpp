@@ -387,7 +387,7 @@ TEST_F(PalettePanelTest, EditColorRenamesAndConvertsOnOkOnly) {
   document.SetPaletteModified(false);
 
   dialogs.onExec = [](QDialog& dialog) {
-    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Edit Color..."));
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Edit Color"));
     auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("edName"));
     auto* space = dialog.findChild<QComboBox*>(QStringLiteral("cboSpace"));
     EXPECT_EQ(name->text(), QStringLiteral("Orange"));
@@ -435,7 +435,7 @@ std::function<int(QDialog&)> SortWith(int key, int order) {
   return [key, order](QDialog& dialog) {
     auto* values = dialog.findChild<QListWidget*>(QStringLiteral("lstValue"));
     auto* orders = dialog.findChild<QComboBox*>(QStringLiteral("cboOrder"));
-    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Sort Colors..."));
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Sort Colors"));
     EXPECT_EQ(values->count(), 14);
     EXPECT_EQ(values->item(0)->text(), QStringLiteral("System color value"));
     EXPECT_EQ(values->currentRow(), 0) << "the last choice is not remembered";

@@ -107,12 +107,12 @@ QStringList CardNames(const TPrintForm& form) {
 
 TEST_F(PrintFormTest, OpensWithThePaletteOnAWholePageInView) {
   const auto form = Open(5);
-  EXPECT_EQ(form->windowTitle(), QStringLiteral("Print..."));
+  EXPECT_EQ(form->windowTitle(), QStringLiteral("Print"));
   EXPECT_TRUE(form->PaletteBox()->isChecked());
   EXPECT_FALSE(form->HistoryBox()->isChecked());
   EXPECT_FALSE(form->WheelBox()->isChecked());
   EXPECT_EQ(form->ScaleBox()->currentText(), QStringLiteral("Full Page"));
-  EXPECT_EQ(form->PageCountText(), QStringLiteral("1 pages"));
+  EXPECT_EQ(form->PageCountText(), QStringLiteral("1 page"));
   EXPECT_EQ(form->Preview()->Layout().CardsPerLine(), 3);
   const QRect page = form->Preview()->PageRect(0);
   EXPECT_TRUE(form->Preview()->viewport()->rect().contains(page));
@@ -131,7 +131,7 @@ TEST_F(PrintFormTest, TickedBoxesRebuildTheCardsFromTheSourcesAsTheyAreThen) {
   QTest::mouseClick(form->HistoryBox(), Qt::LeftButton);
   expected = QStringList{"Colour 1", "Old 1", "Old 2"} + expected.mid(5);
   EXPECT_EQ(CardNames(*form), expected);
-  EXPECT_EQ(form->PageCountText(), QStringLiteral("1 pages"));
+  EXPECT_EQ(form->PageCountText(), QStringLiteral("1 page"));
 
   for (QCheckBox* box : {form->PaletteBox(), form->HistoryBox(), form->WheelBox()})
     QTest::mouseClick(box, Qt::LeftButton);
@@ -327,7 +327,7 @@ TEST_F(PrintFormTest, PrintSetupLaysTheCardsOutOnTheChosenSheet) {
   const int dpi = geometry.Dpi;
   EXPECT_EQ(geometry.Page, QSize(11 * dpi, int(8.5 * dpi)));
   EXPECT_EQ(form->Preview()->Layout().CardsPerLine(), 4);  // 10 printable inches hold four 2.19-inch cards
-  EXPECT_EQ(form->PageCountText(), QStringLiteral("1 pages"));
+  EXPECT_EQ(form->PageCountText(), QStringLiteral("1 page"));
 }
 
 TEST_F(PrintFormTest, ToolbarAndPanelLayoutIsKeptForTheNextWindow) {

@@ -76,7 +76,7 @@ TEST_F(WorkspaceWindowTest, ReadoutFollowsThePointerInTheChosenModel) {
 
 TEST_F(WorkspaceWindowTest, AddingTheBaseColourMarksTheCaption) {
   window->UpdateActions();
-  EXPECT_EQ(window->CaptionText(), QStringLiteral("Tintorium - [noname.tnp ]"));
+  EXPECT_EQ(window->CaptionText(), QStringLiteral("Tintorium - [noname.tnp]"));
   window->Actions().actPaletteAddBaseColor->trigger();
   EXPECT_EQ(window->CaptionText(), QStringLiteral("Tintorium - [noname.tnp*]"));
 }
