@@ -59,7 +59,7 @@ void TColorSwatch::Redraw() {
     return;
   }
   // Denser screens: the outline one pixel of the widget wide, filled in device pixels so no edge is blurred.
-  painter.resetTransform();
+  painter.scale(1.0 / ratio, 1.0 / ratio);  // the image's own pixels from here
   const QRectF outer(QPointF(0, 0), QSizeF(image_.size()));
   const qreal line = std::max<qreal>(1.0, std::round(ratio));
   const qreal radius = 4.0 * ratio;
