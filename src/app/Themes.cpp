@@ -40,10 +40,10 @@ QMainWindow, QDialog { background: #ececec; }
 QMenuBar { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #f7f7f7, stop:1 #e4e4e4);
   border-bottom: 1px solid #c8c8c8; padding: 1px 4px; }
 QMenuBar::item { padding: 3px 10px; border-radius: 4px; background: transparent; }
-QMenuBar::item:selected { background: #2a70df; color: white; }
+QMenuBar::item:selected { background: #2568d4; color: white; }
 QMenu { background: #f9f9f9; border: 1px solid #bdbdbd; border-radius: 6px; padding: 4px 0; }
 QMenu::item { padding: 4px 24px 4px 26px; border-radius: 4px; margin: 0 4px; }
-QMenu::item:selected { background: #2a70df; color: white; }
+QMenu::item:selected { background: #2568d4; color: white; }
 QMenu::separator { height: 1px; background: #dcdcdc; margin: 4px 10px; }
 QToolBar { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #eeeeee, stop:1 #d6d6d6);
   border: none; border-bottom: 1px solid #b9b9b9; spacing: 3px; padding: 2px; }
@@ -213,7 +213,7 @@ const std::array<TTheme, 5> kThemes = {{
      {"#efefef", "#000000", "#ffffff", "#f7f7f7", "#efefef", "#2a7bae", "#ffffff", "#a0a0a0", "#0000ff", false},
      kDefaultSheet},
     {"Mac Style",
-     {"#ececec", "#1d1d1f", "#ffffff", "#f4f5f7", "#f6f6f6", "#2a70df", "#ffffff", "#a8a8a8", "#0a64d6", false},
+     {"#ececec", "#1d1d1f", "#ffffff", "#f4f5f7", "#f6f6f6", "#2568d4", "#ffffff", "#a8a8a8", "#0a64d6", false},
      kMacSheet},
     {"OfficeXP",
      {"#f1efe9", "#000000", "#ffffff", "#f6f5f1", "#f1efe9", "#316ac5", "#ffffff", "#a7a59f", "#0000ff", false},
