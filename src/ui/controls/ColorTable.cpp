@@ -104,14 +104,16 @@ QImage TColorTable::ComposeDisplay() const {
   const TTableGeometry g = Geometry();
   painter.drawImage(QRect(g.left, g.top, g.side, g.side), gridImage_);
   // The frame as four filled strips: a pen would straddle pixel edges once the image is denser than the widget.
+  // The frame in the theme's text colour: black on the default white, light where a dark theme is dark.
+  const QColor ink = palette().color(QPalette::Text);
   const QRect cell = CellRect(selectedCell_);
   for (const QRect& strip : {QRect(cell.left(), cell.top(), cell.width(), 1),
                              QRect(cell.left(), cell.bottom(), cell.width(), 1),
                              QRect(cell.left(), cell.top(), 1, cell.height()),
                              QRect(cell.right(), cell.top(), 1, cell.height())})
-    painter.fillRect(strip, Qt::black);
+    painter.fillRect(strip, ink);
   if (hasFocus() && cell.width() > 4) {
-    painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+    painter.setPen(QPen(ink, 1, Qt::DotLine));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(cell.adjusted(1, 1, -2, -2));
   }
