@@ -40,10 +40,10 @@ QMainWindow, QDialog { background: #ececec; }
 QMenuBar { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #f7f7f7, stop:1 #e4e4e4);
   border-bottom: 1px solid #c8c8c8; padding: 1px 4px; }
 QMenuBar::item { padding: 3px 10px; border-radius: 4px; background: transparent; }
-QMenuBar::item:selected { background: #2f7cf6; color: white; }
+QMenuBar::item:selected { background: #2568d4; color: white; }
 QMenu { background: #f9f9f9; border: 1px solid #bdbdbd; border-radius: 6px; padding: 4px 0; }
 QMenu::item { padding: 4px 24px 4px 26px; border-radius: 4px; margin: 0 4px; }
-QMenu::item:selected { background: #2f7cf6; color: white; }
+QMenu::item:selected { background: #2568d4; color: white; }
 QMenu::separator { height: 1px; background: #dcdcdc; margin: 4px 10px; }
 QToolBar { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #eeeeee, stop:1 #d6d6d6);
   border: none; border-bottom: 1px solid #b9b9b9; spacing: 3px; padding: 2px; }
@@ -55,7 +55,7 @@ QPushButton { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ffffff
   border: 1px solid #b5b5b5; border-radius: 6px; padding: 4px 14px; min-height: 16px; }
 QPushButton:hover { border-color: #8fb5f5; }
 QPushButton:pressed { background: #dadada; }
-QPushButton:default { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #5b9cf8, stop:1 #2f7cf6);
+QPushButton:default { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #2b6cd8, stop:1 #2a66cc);
   color: white; border-color: #2a6fdc; }
 QPushButton:disabled { color: #a8a8a8; background: #f2f2f2; }
 QDockWidget::title { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #f4f4f4, stop:1 #dcdcdc);
@@ -65,7 +65,7 @@ QTabBar::tab { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fbfbf
 QTabBar::tab:first { border-top-left-radius: 6px; border-bottom-left-radius: 6px; }
 QTabBar::tab:last { border-top-right-radius: 6px; border-bottom-right-radius: 6px; }
 QTabBar::tab:only-one { border-radius: 6px; }
-QTabBar::tab:selected { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #6aa6fa, stop:1 #2f7cf6);
+QTabBar::tab:selected { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #2b6cd8, stop:1 #2a66cc);
   color: white; border-color: #2a6fdc; }
 QTabWidget::tab-bar { alignment: center; }
 QTabWidget::pane { border: 1px solid #c4c4c4; border-radius: 6px; top: -12px; padding-top: 12px;
@@ -121,10 +121,10 @@ QMainWindow, QDialog { background: #1d1a2e; }
 QMenuBar { background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #241f3b, stop:1 #2c2147);
   border-bottom: 1px solid #3b3358; padding: 1px 4px; }
 QMenuBar::item { padding: 3px 10px; border-radius: 4px; background: transparent; color: #e4defa; }
-QMenuBar::item:selected { background: #7c5cf0; color: white; }
+QMenuBar::item:selected { background: #7352e6; color: white; }
 QMenu { background: #241f38; border: 1px solid #4a4070; border-radius: 6px; padding: 4px 0; color: #e4defa; }
 QMenu::item { padding: 4px 24px 4px 26px; border-radius: 4px; margin: 0 4px; }
-QMenu::item:selected { background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #7c5cf0, stop:1 #b05ce8);
+QMenu::item:selected { background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #7352e6, stop:1 #9c51ce);
   color: white; }
 QMenu::item:disabled { color: #6d6590; }
 QMenu::separator { height: 1px; background: #3d355e; margin: 4px 10px; }
@@ -138,7 +138,7 @@ QPushButton { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #3a3360
   border: 1px solid #54497f; border-radius: 6px; padding: 4px 14px; min-height: 16px; color: #eeeaff; }
 QPushButton:hover { border-color: #9a7ff5; }
 QPushButton:pressed { background: #251f3f; }
-QPushButton:default { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #8f6ff5, stop:1 #6d4fe0);
+QPushButton:default { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #7a5bed, stop:1 #6d4fe0);
   border-color: #a48bf7; color: white; }
 QPushButton:disabled { color: #6d6590; border-color: #3b3358; }
 QDockWidget { color: #e4defa; }
@@ -210,16 +210,16 @@ QToolTip { background: #ffffe1; color: black; border: 1px solid #767676; }
 
 const std::array<TTheme, 5> kThemes = {{
     {"Default",
-     {"#efefef", "#000000", "#ffffff", "#f7f7f7", "#efefef", "#308cc6", "#ffffff", "#a0a0a0", "#0000ff", false},
+     {"#efefef", "#000000", "#ffffff", "#f7f7f7", "#efefef", "#2a7bae", "#ffffff", "#a0a0a0", "#0000ff", false},
      kDefaultSheet},
     {"Mac Style",
-     {"#ececec", "#1d1d1f", "#ffffff", "#f4f5f7", "#f6f6f6", "#2f7cf6", "#ffffff", "#a8a8a8", "#0a64d6", false},
+     {"#ececec", "#1d1d1f", "#ffffff", "#f4f5f7", "#f6f6f6", "#2568d4", "#ffffff", "#a8a8a8", "#0a64d6", false},
      kMacSheet},
     {"OfficeXP",
      {"#f1efe9", "#000000", "#ffffff", "#f6f5f1", "#f1efe9", "#316ac5", "#ffffff", "#a7a59f", "#0000ff", false},
      kOfficeXPSheet},
     {"Dream",
-     {"#1d1a2e", "#e4defa", "#151226", "#1f1b33", "#2e284d", "#7c5cf0", "#ffffff", "#6d6590", "#b49bff", true},
+     {"#1d1a2e", "#e4defa", "#151226", "#1f1b33", "#2e284d", "#7352e6", "#ffffff", "#6d6590", "#b49bff", true},
      kDreamSheet},
     {"OfficeK",
      {"#dbe7f8", "#0b1f44", "#ffffff", "#eef4fd", "#e3efff", "#316ac5", "#ffffff", "#8d8d8d", "#0b4fc4", false},

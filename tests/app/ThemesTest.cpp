@@ -6,6 +6,14 @@
 #include "ui/palette/EditColorDialog.h"
 #include "ui/palette/SortColorsDialog.h"
 #include "ui/tools/ContrastAnalyzeForm.h"
+#include "ui/controls/ColorList.h"
+#include "ui/controls/ColorMixer.h"
+#include "ui/controls/ColorVariation.h"
+#include "ui/controls/ColorWheel.h"
+#include "core/SystemColors.h"
+#include "engine/qtcolor/QtColorAdapter.h"
+#include "ui/library/LibraryItemDelegate.h"
+#include "core/ColorObject.h"
 #include "app/Themes.h"
 #include "support/ScriptedDialogs.h"
 
@@ -35,6 +43,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QSpinBox>
+#include <QStyleOptionButton>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTabWidget>
@@ -244,6 +253,141 @@ QStringList LowContrastDockButtons(QWidget* window) {
   return faults;
 }
 
+// --- States: selected, focused, disabled, checked ------------------------------------------------------------
+
+/// The strongest contrast of what `checked` draws beyond `unchecked` (the check mark) against the commonest colour
+/// of `unchecked` (the box it sits in); both images of the same area.
+double MarkContrast(const QImage& checked, const QImage& unchecked) {
+  const QRgb box = MeasureInk(unchecked).background;
+  double best = 1.0;
+  for (int y = 0; y < checked.height(); ++y) {
+    for (int x = 0; x < checked.width(); ++x) {
+      const QRgb a = checked.pixel(x, y) | 0xFF000000u;
+      if (a != (unchecked.pixel(x, y) | 0xFF000000u)) best = std::max(best, ContrastRatio(a, box));
+    }
+  }
+  return best;
+}
+
+/// A check box's indicator as drawn, checked or not.
+QImage CheckIndicator(QCheckBox& box, bool checked) {
+  box.setChecked(checked);
+  QApplication::processEvents();
+  QStyleOptionButton option;
+  option.initFrom(&box);
+  const QRect indicator = box.style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, &box);
+  return box.grab(indicator).toImage();
+}
+
+/// Every state of the themed controls that falls short, as "what: ratio": texts of selected, focused and checked
+/// items below 4.5:1, check marks below 3:1; disabled texts and marks (exempt from those levels) must still show
+/// (2:1) and read weaker than their enabled selves.
+QStringList LowContrastStates() {
+  QStringList faults;
+  const auto need = [&](const QString& what, double ratio, double minimum) {
+    if (ratio < minimum) faults << QStringLiteral("%1: %2").arg(what).arg(ratio, 0, 'f', 2);
+  };
+
+  QWidget window;
+  auto* layout = new QVBoxLayout(&window);
+  auto* focusedList = new QListWidget;
+  auto* idleList = new QListWidget;
+  for (QListWidget* list : {focusedList, idleList}) {
+    list->addItems({"Web Safe.aco", "Web Hues.aco", "Pastels.tnp"});
+    list->setCurrentRow(1);
+    layout->addWidget(list);
+  }
+  auto* box = new QCheckBox("Remember last palette");
+  auto* offBox = new QCheckBox("Print names");
+  offBox->setEnabled(false);
+  auto* label = new QLabel("Swatch count:");
+  auto* offLabel = new QLabel("Swatch count:");
+  offLabel->setEnabled(false);
+  auto* edit = new QLineEdit("E8FD00");
+  auto* offEdit = new QLineEdit("E8FD00");
+  offEdit->setEnabled(false);
+  auto* ok = new QPushButton("OK");
+  ok->setDefault(true);
+  auto* toggle = new QToolButton;
+  toggle->setText("Options");
+  toggle->setCheckable(true);
+  toggle->setChecked(true);
+  for (QWidget* w : std::initializer_list<QWidget*>{box, offBox, label, offLabel, edit, offEdit, ok, toggle})
+    layout->addWidget(w);
+  window.resize(360, 520);
+  window.show();
+  if (!QTest::qWaitForWindowExposed(&window)) return {"window not shown"};
+  window.activateWindow();
+  focusedList->setFocus();
+  QApplication::processEvents();
+
+  for (auto [list, what] : {std::pair{focusedList, "focused list"}, std::pair{idleList, "unfocused list"}}) {
+    const QRect row = list->visualItemRect(list->item(1));
+    need(QStringLiteral("%1: selected row").arg(what), MeasureInk(list->viewport()->grab(row).toImage()).contrast, 4.5);
+  }
+  need("default button", MeasureInk(ok->grab().toImage()).contrast, 4.5);
+  need("checked tool button", MeasureInk(toggle->grab().toImage()).contrast, 4.5);
+  need("check mark", MarkContrast(CheckIndicator(*box, true), CheckIndicator(*box, false)), 3.0);
+  box->setFocus();
+  QApplication::processEvents();
+  need("focused check mark", MarkContrast(CheckIndicator(*box, true), CheckIndicator(*box, false)), 3.0);
+  need("focused check box text", MeasureInk(box->grab().toImage()).contrast, 4.5);
+  const double offMark = MarkContrast(CheckIndicator(*offBox, true), CheckIndicator(*offBox, false));
+  need("disabled check mark", offMark, 2.0);
+
+  const auto textContrast = [](QWidget* w) { return MeasureInk(w->grab(w->contentsRect()).toImage()).contrast; };
+  for (auto [on, off, what] : {std::tuple{static_cast<QWidget*>(label), static_cast<QWidget*>(offLabel), "label"},
+                               std::tuple{static_cast<QWidget*>(edit), static_cast<QWidget*>(offEdit), "line edit"}}) {
+    const double enabled = textContrast(on);
+    const double disabled = textContrast(off);
+    need(QStringLiteral("disabled %1").arg(what), disabled, 2.0);
+    if (disabled >= enabled) faults << QStringLiteral("disabled %1 reads as strong as enabled").arg(what);
+  }
+
+  // The menu: the item under the pointer and a checked one.
+  QMenu menu;
+  menu.addAction("Undo");
+  QAction* check = menu.addAction("Always On Top");
+  check->setCheckable(true);
+  menu.popup(QPoint(0, 0));
+  if (!QTest::qWaitForWindowExposed(&menu)) return faults << "menu not shown";
+  menu.setActiveAction(menu.actions().first());
+  QApplication::processEvents();
+  need("active menu item", MeasureInk(menu.grab(menu.actionGeometry(menu.actions().first())).toImage()).contrast, 4.5);
+  const QRect checkRow = menu.actionGeometry(check);
+  const QRect markArea(checkRow.left(), checkRow.top(), checkRow.height() + 8, checkRow.height());
+  check->setChecked(false);
+  QApplication::processEvents();
+  const QImage unchecked = menu.grab(markArea).toImage();
+  check->setChecked(true);
+  menu.update();
+  QApplication::processEvents();
+  need("menu check mark", MarkContrast(menu.grab(markArea).toImage(), unchecked), 3.0);
+  menu.hide();
+
+  // The owner-drawn lists (palette, history, library) on the theme's list colour, idle, selected and focused.
+  const QColor base = QApplication::palette().color(QPalette::Base);
+  const TColorObject colour(0x3366CC, cmRGB);
+  for (int state = 0; state < 3; ++state) {
+    const bool selected = state > 0;
+    const bool focused = state == 2;
+    const QString what = QStringList{"idle", "selected", "focused"}[state];
+    QImage item(300, TColorList::ItemHeight, QImage::Format_RGB32);
+    {
+      QPainter painter(&item);
+      DrawColorListItem(painter, item.rect(), {selected, focused}, "Deep Sky", colour, false, base);
+    }
+    need("colour list item, " + what, MeasureInk(item.copy(45, 2, 250, 34)).contrast, 4.5);
+    QImage library(140, 104, QImage::Format_RGB32);
+    {
+      QPainter painter(&library);
+      DrawLibraryItem(painter, library.rect(), selected, focused, "Deep Sky", colour, false, base);
+    }
+    need("library item, " + what, MeasureInk(library.copy(2, 34, 136, 68)).contrast, 4.5);
+  }
+  return faults;
+}
+
 double Luminance(QRgb c) { return 0.2126 * qRed(c) + 0.7152 * qGreen(c) + 0.0722 * qBlue(c); }
 
 /// The theme as the Theme menu applies it, icons included.
@@ -291,6 +435,53 @@ TEST_F(ThemesTest, EachThemeLooksDistinctAndKeepsTextReadable) {
   }
 }
 
+// Selected rows, focus, checked and disabled controls, the open menu and the owner-drawn lists, in every theme.
+TEST_F(ThemesTest, SelectedFocusedCheckedAndDisabledStatesStayReadableInEveryTheme) {
+  for (const QString& name : ThemeNames()) {
+    SCOPED_TRACE(name.toStdString());
+    ASSERT_TRUE(ApplyTheme(name));
+    EXPECT_EQ(LowContrastStates().join(u'\n').toStdString(), "");
+  }
+}
+
+// The custom controls' own chrome (the mixer's margin, a strip's background, the wheel's surroundings and centre)
+// comes from the theme: white stays white in the default theme, a dark theme makes it dark.
+TEST_F(ThemesTest, CustomControlsTakeTheirChromeFromTheTheme) {
+  struct TCase {
+    const char* theme;
+    bool dark;
+  };
+  for (const TCase& c : {TCase{"Default", false}, TCase{"Dream", true}}) {
+    SCOPED_TRACE(c.theme);
+    ASSERT_TRUE(ApplyTheme(c.theme));
+    const QPalette palette = QApplication::palette();
+    TColorMixer mixer;
+    mixer.resize(120, 100);
+    mixer.SetColor(clWindow);
+    TColorVariation strip;
+    strip.resize(200, 64);
+    strip.setBackgroundRole(QPalette::Base);
+    TColorWheel wheel;
+    wheel.resize(200, 200);
+    for (QWidget* w : std::initializer_list<QWidget*>{&mixer, &strip, &wheel}) {
+      w->show();
+      ASSERT_TRUE(QTest::qWaitForWindowExposed(w));
+    }
+    const QRgb base = palette.color(QPalette::Base).rgb();
+    EXPECT_EQ(mixer.DisplayedColorAt({2, 50}), FromQRgb(base)) << "the mixer's margin";
+    EXPECT_EQ(strip.DisplayedColorAt({strip.width() - 2, 1}), FromQRgb(base)) << "the strip's background";
+    const TWheelGeometry g = wheel.Geometry();
+    const QPoint centre = g.display.topLeft() + QPoint(g.CX, g.CY) / 3 + QPoint(0, 3);
+    const QColor shownCentre = ToQColor(wheel.DisplayedColorAt(centre));
+    EXPECT_EQ(shownCentre.lightness() < 128, c.dark) << "the wheel's centre " << shownCentre.name().toStdString();
+    EXPECT_EQ(ToQColor(wheel.DisplayedColorAt({1, 1})), palette.color(QPalette::Window)) << "around the wheel";
+    if (!c.dark) {
+      EXPECT_EQ(base, qRgb(255, 255, 255)) << "the default theme keeps its white";
+      EXPECT_EQ(shownCentre, QColor(245, 245, 245));
+    }
+  }
+}
+
 TEST_F(ThemesTest, SwitchingThemesRestylesTheMainWindow) {
   QTemporaryDir folder;
   ASSERT_TRUE(folder.isValid());
@@ -305,7 +496,19 @@ TEST_F(ThemesTest, SwitchingThemesRestylesTheMainWindow) {
     ASSERT_TRUE(ApplyTheme(name));
     QApplication::processEvents();
     images.append(window.grab().toImage());
-    if (!shots.isEmpty()) images.last().save(QDir(shots).filePath("main-" + name + ".png"));
+    if (!shots.isEmpty()) {
+      images.last().save(QDir(shots).filePath("main-" + name + ".png"));
+      // Every tool page too, to look at the custom controls in the theme.
+      QTabBar* tabs = window.ToolTabs();
+      const int shown = tabs->currentIndex();
+      for (int i = 0; i < tabs->count(); ++i) {
+        tabs->setCurrentIndex(i);
+        QApplication::processEvents();
+        window.grab().save(QDir(shots).filePath(QStringLiteral("page%1-%2.png").arg(i).arg(name)));
+      }
+      tabs->setCurrentIndex(shown);
+      QApplication::processEvents();
+    }
   }
   for (int i = 1; i < images.size(); ++i) EXPECT_NE(images[i - 1], images[i]) << i;
 }

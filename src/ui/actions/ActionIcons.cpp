@@ -55,7 +55,11 @@ class TDrawnIconEngine final : public QIconEngine {
 
   void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
     const int side = std::min(rect.width(), rect.height());
-    painter->drawPixmap(rect.topLeft(), pixmap(QSize(side, side), mode, state));
+    // Drawn at the target's device pixels: a picture made at the logical size would be blurred when scaled up.
+    const qreal ratio = painter->device() ? std::max<qreal>(painter->device()->devicePixelRatioF(), 1.0) : 1.0;
+    QPixmap drawn = pixmap(QSize(int(std::ceil(side * ratio)), int(std::ceil(side * ratio))), mode, state);
+    drawn.setDevicePixelRatio(ratio);
+    painter->drawPixmap(QRectF(rect.topLeft(), QSizeF(side, side)), drawn, QRectF(drawn.rect()));
   }
 
   QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override {

@@ -5,6 +5,7 @@
 #include "core/ColorText.h"
 #include "core/SystemColors.h"
 #include "engine/qtcolor/QtColorAdapter.h"
+#include "ui/controls/ThemeInk.h"
 
 #include <QCoreApplication>
 #include <QHelpEvent>
@@ -259,7 +260,8 @@ void TColorLibTable::Repaint() {
 }
 
 TLibCellContext TColorLibTable::CellContext() const {
-  return {cellStyle_, transparentStyle_, isEnabled(), columns_, width() - kLibTableScrollBarWidth, ColorToRGB(Color())};
+  return {cellStyle_, transparentStyle_, isEnabled(), columns_, width() - kLibTableScrollBarWidth,
+          FromQColor(ThemedColor(Color(), palette())), palette()};
 }
 
 void TColorLibTable::RenderCells() const {
@@ -270,7 +272,8 @@ void TColorLibTable::RenderCells() const {
     return;
   }
   const QSize size(columns_ * cellSize_, height());
-  if (cells_.size() != size) cells_ = QImage(size, QImage::Format_RGB32);
+  const qreal ratio = ImageRatio(*this);
+  if (cells_.size() != DeviceSize(size, ratio) || cells_.devicePixelRatio() != ratio) cells_ = DeviceImage(size, ratio);
   const TLibCellContext context = CellContext();
   cells_.fill(ToQColor(context.background));
   QPainter painter(&cells_);
@@ -301,8 +304,8 @@ void TColorLibTable::RenderCells() const {
 
 QImage TColorLibTable::DisplayImage() const {
   RenderCells();
-  QImage display(QSize(std::max(width() - kLibTableScrollBarWidth, 1), std::max(height(), 1)), QImage::Format_RGB32);
-  display.fill(ToQColor(ColorToRGB(Color())));
+  QImage display = DeviceImage(QSize(width() - kLibTableScrollBarWidth, height()), ImageRatio(*this));
+  display.fill(ThemedColor(Color(), palette()));
   if (!cells_.isNull()) {
     QPainter painter(&display);
     painter.drawImage(0, 0, cells_);
@@ -311,9 +314,10 @@ QImage TColorLibTable::DisplayImage() const {
 }
 
 void TColorLibTable::paintEvent(QPaintEvent*) {
+  if (!cells_.isNull() && cells_.devicePixelRatio() != ImageRatio(*this)) cellsDirty_ = true;
   RenderCells();
   QPainter painter(this);
-  painter.fillRect(rect(), ToQColor(ColorToRGB(Color())));
+  painter.fillRect(rect(), ThemedColor(Color(), palette()));
   if (!cells_.isNull()) painter.drawImage(0, 0, cells_);
 }
 

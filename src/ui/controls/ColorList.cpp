@@ -1,6 +1,7 @@
 #include "ui/controls/ColorList.h"
 
 #include "engine/qtcolor/QtColorAdapter.h"
+#include "ui/controls/ThemeInk.h"
 #include "ui/controls/ColorDrag.h"
 
 #include <QDrag>
@@ -19,12 +20,12 @@
 namespace tintorium {
 namespace {
 
-const QColor SelectedBackground(220, 220, 220);
 const QColor ShadowColor(210, 210, 210);
 const QColor TextColor(110, 110, 110);
 
 /// The grey text, frame and shadow are made for a light list; on a dark one (a dark theme) they would vanish,
-/// so there the text and frame are light and the shadow a darker shade of the list.
+/// so there the text and frame are light and the shadow a darker shade of the list. Either way the text is
+/// darkened or lightened as far as it takes to read (4.5:1) on the fill, selected fills included.
 struct TItemInks {
   QColor text;
   QColor frame;
@@ -32,8 +33,8 @@ struct TItemInks {
 };
 
 TItemInks InksFor(const QColor& fill) {
-  if (fill.lightness() >= 128) return {TextColor, Qt::black, ShadowColor};
-  return {QColor(200, 200, 200), QColor(230, 230, 230), fill.darker(170)};
+  if (fill.lightness() >= 128) return {ReadableInk(TextColor, fill), Qt::black, ShadowColor};
+  return {ReadableInk(QColor(200, 200, 200), fill), QColor(230, 230, 230), fill.darker(170)};
 }
 
 QFont MakeItemFont(int pointSize) {
@@ -92,7 +93,7 @@ void DrawColorListItem(QPainter& painter, const QRect& rect, TColorItemState sta
   painter.setRenderHint(QPainter::TextAntialiasing, true);
   painter.setClipRect(rect);
 
-  const QColor fill = state.selected ? SelectedBackground : background;
+  const QColor fill = state.selected ? SelectedItemFill(background) : background;
   const TItemInks inks = InksFor(fill);
   painter.fillRect(rect, fill);
   if (state.focused) {

@@ -2,6 +2,7 @@
 
 #include "engine/qtcolor/QtColorAdapter.h"
 #include "core/ColorText.h"
+#include "ui/controls/ThemeInk.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -9,6 +10,7 @@
 #include <QPainter>
 #include <QResizeEvent>
 
+#include <cmath>
 #include <string>
 
 namespace tintorium {
@@ -42,19 +44,34 @@ QSize TColorSwatch::sizeHint() const { return {64, 64}; }
 
 void TColorSwatch::Redraw() {
   const QSize size = this->size().expandedTo(QSize(1, 1));
-  if (image_.size() != size) image_ = QImage(size, QImage::Format_RGB32);
+  const qreal ratio = ImageRatio(*this);
+  if (image_.size() != DeviceSize(size, ratio) || image_.devicePixelRatio() != ratio) image_ = DeviceImage(size, ratio);
   const QWidget* parent = parentWidget();
   image_.fill(parent != nullptr ? parent->palette().color(parent->backgroundRole())
                                 : palette().color(backgroundRole()));
   QPainter painter(&image_);
   painter.setRenderHint(QPainter::Antialiasing, false);
-  painter.setPen(Qt::black);
+  if (ratio == 1.0) {
+    painter.setPen(Qt::black);
+    painter.setBrush(ToQColor(baseColor_));
+    // The outline runs along the image's last column and row, as a rounded rectangle with 7 x 7 corners.
+    painter.drawRoundedRect(QRect(0, 0, size.width() - 1, size.height() - 1), 3.5, 3.5);
+    return;
+  }
+  // Denser screens: the outline one pixel of the widget wide, filled in device pixels so no edge is blurred.
+  painter.scale(1.0 / ratio, 1.0 / ratio);  // the image's own pixels from here
+  const QRectF outer(QPointF(0, 0), QSizeF(image_.size()));
+  const qreal line = std::max<qreal>(1.0, std::round(ratio));
+  const qreal radius = 4.0 * ratio;
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(Qt::black);
+  painter.drawRoundedRect(outer, radius, radius);
   painter.setBrush(ToQColor(baseColor_));
-  // The outline runs along the image's last column and row, as a rounded rectangle with 7 x 7 corners.
-  painter.drawRoundedRect(QRect(0, 0, size.width() - 1, size.height() - 1), 3.5, 3.5);
+  painter.drawRoundedRect(outer.adjusted(line, line, -line, -line), radius - line, radius - line);
 }
 
 void TColorSwatch::paintEvent(QPaintEvent*) {
+  if (image_.devicePixelRatio() != ImageRatio(*this)) Redraw();  // moved to a screen of another density
   QPainter painter(this);
   painter.drawImage(0, 0, image_);
 }

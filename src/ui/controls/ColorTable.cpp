@@ -2,6 +2,7 @@
 
 #include "core/SystemColors.h"
 #include "engine/qtcolor/QtColorAdapter.h"
+#include "ui/controls/ThemeInk.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -83,34 +84,37 @@ void TColorTable::ContentChanged() {
 }
 
 void TColorTable::EnsureGridImage() const {
-  if (!imageDirty_ && !gridImage_.isNull()) return;
-  const TTableGeometry g = Geometry();
-  if (gridImage_.size() != QSize(g.side, g.side)) gridImage_ = QImage(g.side, g.side, QImage::Format_RGB32);
-  for (int column = 0; column < size_; ++column) {
-    for (int row = 0; row < size_; ++row) {
-      const QRgb rgb = ToQRgb(ColorToRGB(GetCell(column, row)));
-      for (int y = row * g.cellSide; y < (row + 1) * g.cellSide; ++y) {
-        auto* line = reinterpret_cast<QRgb*>(gridImage_.scanLine(y));
-        std::fill(line + column * g.cellSide, line + (column + 1) * g.cellSide, rgb);
-      }
-    }
+  if (!imageDirty_ && gridImage_.size() == QSize(size_, size_)) return;
+  // One pixel per cell: the display scales it up without smoothing, so every cell stays one flat colour with
+  // sharp edges at any pixel density.
+  if (gridImage_.size() != QSize(size_, size_)) gridImage_ = QImage(size_, size_, QImage::Format_RGB32);
+  for (int row = 0; row < size_; ++row) {
+    auto* line = reinterpret_cast<QRgb*>(gridImage_.scanLine(row));
+    for (int column = 0; column < size_; ++column) line[column] = ToQRgb(ColorToRGB(GetCell(column, row)));
   }
   imageDirty_ = false;
 }
 
 QImage TColorTable::ComposeDisplay() const {
   EnsureGridImage();
-  QImage display(size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
-  display.fill(ToQColor(ColorToRGB(color_)));
+  QImage display = DeviceImage(size(), ImageRatio(*this));
+  display.fill(ThemedColor(color_, palette()));
   QPainter painter(&display);
+  painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
   const TTableGeometry g = Geometry();
-  painter.drawImage(g.left, g.top, gridImage_);
+  painter.drawImage(QRect(g.left, g.top, g.side, g.side), gridImage_);
+  // The frame as four filled strips: a pen would straddle pixel edges once the image is denser than the widget.
+  // The frame in the theme's text colour: black on the default white, light where a dark theme is dark.
+  const QColor ink = palette().color(QPalette::Text);
   const QRect cell = CellRect(selectedCell_);
-  painter.setBrush(Qt::NoBrush);
-  painter.setPen(QPen(Qt::black, 1));
-  painter.drawRect(cell.adjusted(0, 0, -1, -1));
+  for (const QRect& strip : {QRect(cell.left(), cell.top(), cell.width(), 1),
+                             QRect(cell.left(), cell.bottom(), cell.width(), 1),
+                             QRect(cell.left(), cell.top(), 1, cell.height()),
+                             QRect(cell.right(), cell.top(), 1, cell.height())})
+    painter.fillRect(strip, ink);
   if (hasFocus() && cell.width() > 4) {
-    painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+    painter.setPen(QPen(ink, 1, Qt::DotLine));
+    painter.setBrush(Qt::NoBrush);
     painter.drawRect(cell.adjusted(1, 1, -2, -2));
   }
   return display;

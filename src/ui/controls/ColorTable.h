@@ -51,7 +51,8 @@ class TColorTable : public TCommonColorControl {
   bool UserSelected() const { return userSelected_; }
   bool ChangePending() const { return changePending_; }
 
-  /// Background of the control around the grid; default clBtnFace.
+  /// Background of the control around the grid; default clBtnFace. System colours are shown as the active theme
+  /// has them (clWindow: the theme's list white, dark in a dark theme).
   TColor Color() const { return color_; }
   void SetColor(TColor color);
 

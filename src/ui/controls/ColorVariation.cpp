@@ -1,6 +1,7 @@
 #include "ui/controls/ColorVariation.h"
 
 #include "engine/qtcolor/QtColorAdapter.h"
+#include "ui/controls/ThemeInk.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -11,11 +12,15 @@ namespace tintorium {
 namespace {
 
 // A rectangle as the strip's drawing defines it: corners (x1, y1) and (x2, y2), the outline on the first and
-// last-but-one columns and rows, the interior filled.
-void OutlinedRect(QPainter& painter, int x1, int y1, int x2, int y2, const QColor& fill) {
+// last-but-one columns and rows, the interior filled. Lines are filled strips, so they cover whole device pixels
+// at any pixel density.
+void OutlinedRect(QPainter& painter, int x1, int y1, int x2, int y2, const QColor& fill, const QColor& ink) {
   if (x2 <= x1 || y2 <= y1) return;
   painter.fillRect(QRect(QPoint(x1, y1), QPoint(x2 - 1, y2 - 1)), fill);
-  painter.drawRect(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1));
+  painter.fillRect(QRect(x1, y1, x2 - x1, 1), ink);
+  painter.fillRect(QRect(x1, y2 - 1, x2 - x1, 1), ink);
+  painter.fillRect(QRect(x1, y1, 1, y2 - y1), ink);
+  painter.fillRect(QRect(x2 - 1, y1, 1, y2 - y1), ink);
 }
 
 }  // namespace
@@ -82,31 +87,34 @@ void TColorVariation::Rebuild() {
 }
 
 void TColorVariation::EnsureImage() const {
-  const QSize size = this->size().expandedTo(QSize(1, 1));
-  if (!imageDirty_ && image_.size() == size) return;
-  if (image_.size() != size) image_ = QImage(size, QImage::Format_RGB32);
+  const qreal ratio = ImageRatio(*this);
+  const QSize device = DeviceSize(size(), ratio);
+  if (!imageDirty_ && image_.size() == device && image_.devicePixelRatio() == ratio) return;
+  if (image_.size() != device || image_.devicePixelRatio() != ratio) image_ = DeviceImage(size(), ratio);
   Draw(image_);
   imageDirty_ = false;
 }
 
 void TColorVariation::Draw(QImage& image) const {
-  const int w = image.width();
-  const int h = image.height();
-  const int mid = h / 2;
-  image.fill(palette().color(backgroundRole()));
+  const QSize logical = size().expandedTo(QSize(1, 1));
+  const int w = logical.width();
+  const int mid = logical.height() / 2;
+  const QColor background = palette().color(backgroundRole());
+  // The lines follow the text of the strip's background: black on the default white, light on a dark theme.
+  const QColor ink = palette().color(backgroundRole() == QPalette::Base ? QPalette::Text : QPalette::WindowText);
+  image.fill(background);
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing, false);
-  painter.setPen(Qt::black);
-  painter.drawLine(3, mid, w - 3, mid);
+  if (w - 3 >= 3) painter.fillRect(QRect(3, mid, w - 5, 1), ink);
   const int count = int(swatches_.size());
   if (count == 0) return;
-  const int a = SwatchSide(image.size(), count);
+  const int a = SwatchSide(logical, count);
   const int d = (a + 3) / 2;
-  OutlinedRect(painter, 0, mid - d, a + 3, mid + d, palette().color(backgroundRole()));
-  OutlinedRect(painter, 2, mid - d + 2, a + 1, mid + d - 2, ToQColor(swatches_[0]));
+  OutlinedRect(painter, 0, mid - d, a + 3, mid + d, background, ink);
+  OutlinedRect(painter, 2, mid - d + 2, a + 1, mid + d - 2, ToQColor(swatches_[0]), ink);
   int x = a + 9;
   for (int i = 1; i < count; ++i) {
-    OutlinedRect(painter, x, mid - a / 2, x + a, mid + a / 2, ToQColor(swatches_[std::size_t(i)]));
+    OutlinedRect(painter, x, mid - a / 2, x + a, mid + a / 2, ToQColor(swatches_[std::size_t(i)]), ink);
     x += a + 3;
   }
 }

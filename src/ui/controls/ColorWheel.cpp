@@ -1,6 +1,7 @@
 #include "ui/controls/ColorWheel.h"
 
 #include "engine/qtcolor/QtColorAdapter.h"
+#include "ui/controls/ThemeInk.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -65,13 +66,16 @@ QColor TColorWheel::Background() const { return palette().color(QPalette::Window
 
 void TColorWheel::EnsureImage() const {
   const TWheelGeometry geometry = Geometry();
-  if (imageDirty_ || display_.width() != geometry.S) {
-    display_ = RenderWheel(geometry, segments_, harmony_, Background());
+  const qreal ratio = ImageRatio(*this);
+  if (imageDirty_ || display_.isNull() != (geometry.S <= 0) || imageSide_ != geometry.S || imageRatio_ != ratio) {
+    display_ = RenderWheel(geometry, segments_, harmony_, WheelInks(palette()), ratio);
+    imageSide_ = geometry.S;
+    imageRatio_ = ratio;
     imageDirty_ = false;
     screen_ = QImage();
   }
-  if (screen_.size() != size()) {
-    screen_ = QImage(size(), QImage::Format_RGB32);
+  if (screen_.isNull() || screen_.devicePixelRatio() != ratio || screen_.size() != DeviceSize(size(), ratio)) {
+    screen_ = DeviceImage(size(), ratio);
     screen_.fill(Background());
     QPainter painter(&screen_);
     painter.drawImage(geometry.display.topLeft(), display_);

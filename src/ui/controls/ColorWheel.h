@@ -86,8 +86,10 @@ class TColorWheel final : public TCommonColorControl, public TColorDragSource {
   bool dragging_ = false;
   bool dragEnded_ = false;
   mutable bool imageDirty_ = true;
-  mutable QImage display_;   // S x S, the reduced ring
+  mutable QImage display_;   // S x S logical pixels at the device pixel ratio, the reduced ring
   mutable QImage screen_;    // the whole control as shown: background and the display image centred
+  mutable int imageSide_ = -1;
+  mutable qreal imageRatio_ = 0;
 };
 
 }  // namespace tintorium

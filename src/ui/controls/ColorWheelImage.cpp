@@ -2,11 +2,13 @@
 
 #include "core/Rounding.h"
 #include "engine/qtcolor/QtColorAdapter.h"
+#include "ui/controls/ThemeInk.h"
 
 #include <QPainter>
 #include <QPen>
 #include <QPolygon>
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -14,23 +16,20 @@ namespace tintorium {
 namespace {
 
 constexpr long double DegreesPerRadian = 57.295779513L;
-const QColor Halo(210, 210, 210);
-const QColor InnerDisc(245, 245, 245);
-const QColor Arrow(128, 128, 128);
 
 void Circle(QPainter& painter, const TWheelGeometry& g, int radius) {
   painter.drawEllipse(QPoint(g.CX, g.CY), radius, radius);
 }
 
-void DrawFrame(QPainter& painter, const TWheelGeometry& g, QColor background) {
+void DrawFrame(QPainter& painter, const TWheelGeometry& g, const TWheelInks& inks) {
   const int R = g.D / 2;
-  painter.setBrush(background);
-  painter.setPen(QPen(Halo, 6));
+  painter.setBrush(inks.background);
+  painter.setPen(QPen(inks.halo, 6));
   painter.drawEllipse(QRect(g.CX - R - 3, g.CY - R - 3, 2 * R + 6, 2 * R + 6));
   painter.setBrush(Qt::NoBrush);
   painter.setPen(QPen(Qt::black, 3));
   Circle(painter, g, R);
-  painter.setPen(QPen(Halo, 3));
+  painter.setPen(QPen(inks.halo, 3));
   Circle(painter, g, g.D / 4);
   painter.setPen(QPen(Qt::black, 3));
   Circle(painter, g, g.D / 4 + 3);
@@ -40,19 +39,21 @@ void DrawFrame(QPainter& painter, const TWheelGeometry& g, QColor background) {
   }
 }
 
-void FillSegments(QImage& image, const TWheelGeometry& g, const TWheelSegments& segments,
-                  TColorHarmonyType harmony) {
+// Seeds are in the geometry's supersampled pixels; `scale` carries them onto the (denser) image.
+void FillSegments(QImage& image, const TWheelGeometry& g, const TWheelSegments& segments, TColorHarmonyType harmony,
+                  const TWheelInks& inks, double scale) {
+  const auto seed = [scale](QPoint p) { return QPoint(int(p.x() * scale), int(p.y() * scale)); };
   for (int i = 0; i < WheelSegmentCount; ++i) {
     const TColor color = segments[std::size_t(i)];
     const TColor shown = IsHarmonyAngle(harmony, SegmentAngle(i)) ? color : PaleColor(color);
-    SurfaceFill(image, WheelPoint(g, SegmentAngle(i), g.D / 3), ToQRgb(shown));
+    SurfaceFill(image, seed(WheelPoint(g, SegmentAngle(i), g.D / 3)), ToQRgb(shown));
   }
-  SurfaceFill(image, QPoint(g.CX, g.CY), InnerDisc.rgb());
+  SurfaceFill(image, seed(QPoint(g.CX, g.CY)), inks.centre.rgb());
 }
 
-void DrawMarkers(QPainter& painter, const TWheelGeometry& g, TColorHarmonyType harmony) {
-  painter.setPen(QPen(Qt::black, 4));
-  painter.setBrush(InnerDisc);
+void DrawMarkers(QPainter& painter, const TWheelGeometry& g, TColorHarmonyType harmony, const TWheelInks& inks) {
+  painter.setPen(QPen(inks.marker, 4));
+  painter.setBrush(inks.centre);
   for (int angle : HarmonyAngles(harmony)) {
     if (angle < 0) break;
     const QPoint point = WheelPoint(g, angle, g.D / 3);
@@ -63,9 +64,9 @@ void DrawMarkers(QPainter& painter, const TWheelGeometry& g, TColorHarmonyType h
     painter.drawEllipse(QPoint(g.CX, g.CY), 6, 6);
     return;
   }
-  // A small grey arrowhead pointing at the base segment.
-  painter.setPen(QPen(Arrow, 4));
-  painter.setBrush(Arrow);
+  // A small arrowhead pointing at the base segment.
+  painter.setPen(QPen(inks.arrow, 4));
+  painter.setBrush(inks.arrow);
   const int r = g.D / 5;
   QPoint a = WheelPoint(g, 286, r);
   const QPoint b = WheelPoint(g, 254, r);
@@ -73,6 +74,12 @@ void DrawMarkers(QPainter& painter, const TWheelGeometry& g, TColorHarmonyType h
   const int n = (a.x() - b.x()) / 4;
   for (int m = 0; m <= n; ++m) painter.drawLine(b.x() + 2 * m, a.y() - m, a.x() - 2 * m, a.y() - m);
   painter.drawPolygon(QPolygon({a, b, QPoint((a.x() + b.x()) / 2, a.y() - 8)}));
+}
+
+/// Device pixels across the display image for `ratio`.
+int DeviceSide(const TWheelGeometry& g, qreal ratio) {
+  if (ratio <= 1.0) return g.S;
+  return int(std::ceil(g.S * ratio - 1e-6));
 }
 
 }  // namespace
@@ -158,26 +165,58 @@ QImage ReduceThreeByThree(const QImage& image) {
   return reduced;
 }
 
+TWheelInks WheelInks(const QPalette& palette) {
+  const QColor window = palette.color(QPalette::Window);
+  const QColor text = palette.color(QPalette::WindowText);
+  TWheelInks inks;
+  inks.background = window;
+  inks.halo = MixColors(window, text, 0.12);
+  inks.centre = MixColors(window, palette.color(QPalette::Base), 0.375);
+  inks.arrow = MixColors(window, text, 0.46);
+  inks.marker = text;
+  return inks;
+}
+
 QImage RenderWheelSupersampled(const TWheelGeometry& g, const TWheelSegments& segments, TColorHarmonyType harmony,
-                               QColor background) {
-  QImage image(3 * g.S, 3 * g.S, QImage::Format_RGB32);
-  image.fill(background);
-  if (g.D <= 0) return image;
+                               const TWheelInks& inks, qreal ratio) {
+  const int side = DeviceSide(g, ratio);
+  QImage image(3 * side, 3 * side, QImage::Format_RGB32);
+  image.fill(inks.background);
+  if (g.D <= 0 || side <= 0) return image;
+  const double scale = double(side) / g.S;
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing, false);
-  DrawFrame(painter, g, background);
+  painter.scale(scale, scale);
+  DrawFrame(painter, g, inks);
   painter.end();
-  FillSegments(image, g, segments, harmony);
+  FillSegments(image, g, segments, harmony, inks, scale);
   painter.begin(&image);
   painter.setRenderHint(QPainter::Antialiasing, false);
-  DrawMarkers(painter, g, harmony);
+  painter.scale(scale, scale);
+  DrawMarkers(painter, g, harmony, inks);
+  return image;
+}
+
+QImage RenderWheelSupersampled(const TWheelGeometry& g, const TWheelSegments& segments, TColorHarmonyType harmony,
+                               QColor background) {
+  TWheelInks inks;
+  inks.background = background;
+  return RenderWheelSupersampled(g, segments, harmony, inks);
+}
+
+QImage RenderWheel(const TWheelGeometry& g, const TWheelSegments& segments, TColorHarmonyType harmony,
+                   const TWheelInks& inks, qreal ratio) {
+  if (g.S <= 0) return {};
+  QImage image = ReduceThreeByThree(RenderWheelSupersampled(g, segments, harmony, inks, ratio));
+  image.setDevicePixelRatio(std::max<qreal>(ratio, 1.0));
   return image;
 }
 
 QImage RenderWheel(const TWheelGeometry& g, const TWheelSegments& segments, TColorHarmonyType harmony,
                    QColor background) {
-  if (g.S <= 0) return {};
-  return ReduceThreeByThree(RenderWheelSupersampled(g, segments, harmony, background));
+  TWheelInks inks;
+  inks.background = background;
+  return RenderWheel(g, segments, harmony, inks);
 }
 
 }  // namespace tintorium

@@ -6,6 +6,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QPalette>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -35,10 +36,31 @@ void SurfaceFill(QImage& image, QPoint seed, QRgb fill);
 /// truncated. `image` is 3S by 3S; the result S by S, both Format_RGB32.
 QImage ReduceThreeByThree(const QImage& image);
 
-/// The ring of `segments` with `harmony`'s markers on `background`, 3S by 3S (RenderWheel's first eight steps).
+/// The colours of everything around the segments: the control's background, the halo around the ring and the
+/// ring inside the segments, the centre disc and the markers (lines, circles, the arrow).
+struct TWheelInks {
+  QColor background;
+  QColor halo{210, 210, 210};
+  QColor centre{245, 245, 245};
+  QColor arrow{128, 128, 128};
+  QColor marker{0, 0, 0};
+};
+
+/// The inks of a theme: the background is the window colour, the halo and arrow lie between it and the text
+/// colour, the centre between it and the base colour, the markers are the text colour. The default theme gives
+/// the classic light greys and black.
+TWheelInks WheelInks(const QPalette& palette);
+
+/// The ring of `segments` with `harmony`'s markers, 3N by 3N for N = S x `ratio` (rounded up; ratio 1 and below
+/// give 3S): RenderWheel's first eight steps, all sizes scaled by N / S.
+QImage RenderWheelSupersampled(const TWheelGeometry& geometry, const TWheelSegments& segments,
+                               TColorHarmonyType harmony, const TWheelInks& inks, qreal ratio = 1.0);
 QImage RenderWheelSupersampled(const TWheelGeometry& geometry, const TWheelSegments& segments,
                                TColorHarmonyType harmony, QColor background);
-/// The display image, S by S: the supersampled ring reduced 3 x 3. A null image when S is 0.
+/// The display image, N by N device pixels with `ratio` as its device pixel ratio (S by S logical pixels): the
+/// supersampled ring reduced 3 x 3. A null image when S is 0.
+QImage RenderWheel(const TWheelGeometry& geometry, const TWheelSegments& segments, TColorHarmonyType harmony,
+                   const TWheelInks& inks, qreal ratio = 1.0);
 QImage RenderWheel(const TWheelGeometry& geometry, const TWheelSegments& segments, TColorHarmonyType harmony,
                    QColor background);
 

@@ -35,6 +35,9 @@ class TCommonColorControl : public QWidget {
   TColorModel ResultModel() const { return resultModel_; }
   void SetResultModel(TColorModel model) { resultModel_ = model; }
 
+  /// What the control shows, as DisplayImage(): device pixels, with the widget's device pixel ratio set.
+  QImage ShownImage() const { return DisplayImage(); }
+
   /// The colour shown at `pos` (widget coordinates), read from DisplayImage(); clNone outside it.
   TColor DisplayedColorAt(QPoint pos) const;
 
@@ -54,7 +57,7 @@ class TCommonColorControl : public QWidget {
   void OnMouseLeave();
 
  protected:
-  /// What the control shows, pixel for pixel in widget coordinates (device-independent size).
+  /// What the control shows, drawn at the widget's device pixel ratio (its deviceIndependentSize the widget's).
   /// The default renders the widget; controls with a cached image return that.
   virtual QImage DisplayImage() const;
   /// Sets HoverColor from the pixel at `pos`. Descendants handling moves themselves call this first.

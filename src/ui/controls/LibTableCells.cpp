@@ -4,6 +4,7 @@
 #include "core/ColorText.h"
 #include "core/SystemColors.h"
 #include "engine/qtcolor/QtColorAdapter.h"
+#include "ui/controls/ThemeInk.h"
 
 #include <QPainter>
 
@@ -14,7 +15,6 @@ const QColor kGrey(128, 128, 128);
 const QColor kSilver(192, 192, 192);
 const QColor kTeal(0, 128, 128);
 
-QColor System(TColor color) { return ToQColor(ColorToRGB(color)); }
 
 /// A box by its edges, right and bottom exclusive.
 struct TBox {
@@ -47,11 +47,17 @@ void Edge(QPainter& p, const TBox& b, const QColor& topLeft, const QColor& botto
   VLine(p, b.R - 1, b.T, b.B, bottomRight);
 }
 
-void RaisedInner(QPainter& p, const TBox& b) { Edge(p, b, System(clBtnHighlight), System(clBtnShadow)); }
-void SunkenOuter(QPainter& p, const TBox& b) { Edge(p, b, System(clBtnShadow), System(clBtnHighlight)); }
-void RaisedEdge(QPainter& p, const TBox& b) {
-  Edge(p, b, System(cl3DLight), System(cl3DDkShadow));
-  RaisedInner(p, b.Shrunk(1));
+QColor System(TColor color, const TLibCellContext& context) { return ThemedColor(color, context.palette); }
+
+void RaisedInner(QPainter& p, const TBox& b, const TLibCellContext& c) {
+  Edge(p, b, System(clBtnHighlight, c), System(clBtnShadow, c));
+}
+void SunkenOuter(QPainter& p, const TBox& b, const TLibCellContext& c) {
+  Edge(p, b, System(clBtnShadow, c), System(clBtnHighlight, c));
+}
+void RaisedEdge(QPainter& p, const TBox& b, const TLibCellContext& c) {
+  Edge(p, b, System(cl3DLight, c), System(cl3DDkShadow, c));
+  RaisedInner(p, b.Shrunk(1), c);
 }
 
 void Line(QPainter& p, int x1, int y1, int x2, int y2, const QPen& pen) {
@@ -78,7 +84,7 @@ void DrawTransparent(QPainter& p, TBox P, TColorCellState state, const TLibCellC
     else if (context.columns > 1)
       P.R += 1;
   }
-  const QColor shadow = context.enabled ? System(clBtnShadow) : kGrey;
+  const QColor shadow = context.enabled ? System(clBtnShadow, context) : kGrey;
   switch (context.transparent) {
     case tsPhotoshop: {
       Fill(p, P, Qt::white);
@@ -152,13 +158,13 @@ void DrawLibCellFrame(QPainter& p, const QRect& cell, TColorCellState state, boo
   const QColor background = ToQColor(context.background);
   if (context.style == csDefault) {
     if (!context.enabled)
-      Fill(p, c, System(clBtnFace));
+      Fill(p, c, System(clBtnFace, context));
     else if (state == ccsNone)
       Fill(p, c, background);
     else if (state == ccsOver)
-      RaisedInner(p, c);
+      RaisedInner(p, c, context);
     else
-      SunkenOuter(p, c);
+      SunkenOuter(p, c, context);
     return;
   }
   if (!context.enabled)
@@ -166,9 +172,9 @@ void DrawLibCellFrame(QPainter& p, const QRect& cell, TColorCellState state, boo
   else if (state == ccsNone)
     CorelGrid(p, c, last, context.clientWidth);
   else if (state == ccsOver)
-    RaisedEdge(p, {c.L + 1, c.T + 1, c.R + 1, c.B + 1});
+    RaisedEdge(p, {c.L + 1, c.T + 1, c.R + 1, c.B + 1}, context);
   else
-    SunkenOuter(p, c);
+    SunkenOuter(p, c, context);
 }
 
 void DrawLibCellContent(QPainter& p, const QRect& cell, const TLibEntry& entry, TColorCellState state,
@@ -184,7 +190,7 @@ void DrawLibCellContent(QPainter& p, const QRect& cell, const TLibEntry& entry, 
   if (context.style == csDefault) {
     const TBox s = c.Shrunk(3);
     Fill(p, s, fill);
-    Frame(p, s, context.enabled ? System(clBtnShadow) : kGrey);
+    Frame(p, s, context.enabled ? System(clBtnShadow, context) : kGrey);
     return;
   }
   if (state != ccsNone) {

@@ -4,6 +4,7 @@
 
 #include "core/ColorTypes.h"
 
+#include <QPalette>
 #include <QRect>
 #include <QString>
 
@@ -50,6 +51,8 @@ struct TLibCellContext {
   int clientWidth = 0;
   /// The control's background (RGB).
   TColor background = 0;
+  /// The theme the raised and sunken edges take their light and shadow from.
+  QPalette palette;
 };
 
 /// The frame of a cell (`last`: the list's last entry, which closes the csCorel grid on its right).

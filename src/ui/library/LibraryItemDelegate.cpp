@@ -4,13 +4,13 @@
 #include "core/ColorObject.h"
 #include "core/ColorText.h"
 #include "engine/qtcolor/QtColorAdapter.h"
+#include "ui/controls/ThemeInk.h"
 
 #include <QPainter>
 
 namespace tintorium {
 namespace {
 
-const QColor kSelected(220, 220, 220);
 const QColor kShadow(210, 210, 210);
 const QColor kNameInk(110, 110, 110);
 
@@ -40,7 +40,7 @@ void DrawLibraryItem(QPainter& painter, const QRect& rect, bool selected, bool f
   painter.setClipRect(rect);
   painter.setRenderHint(QPainter::Antialiasing, false);
   painter.setRenderHint(QPainter::TextAntialiasing, true);
-  const QColor fill = selected ? kSelected : background;
+  const QColor fill = selected ? SelectedItemFill(background) : background;
   // The list's own colour may be dark (a dark theme): the texts then stay readable in light ink.
   const bool dark = fill.lightness() < 128;
   painter.fillRect(rect, fill);
@@ -59,14 +59,14 @@ void DrawLibraryItem(QPainter& painter, const QRect& rect, bool selected, bool f
   RoundRect(painter, L + 3, T + 3, R - 3, swatchBottom - 3);
   if (!onlyColor) {
     painter.setFont(ItemFont(7, true));
-    painter.setPen(dark ? QColor(200, 200, 200) : kNameInk);
+    painter.setPen(ReadableInk(dark ? QColor(200, 200, 200) : kNameInk, fill));
     const QFontMetrics nameMetrics = painter.fontMetrics();
     int top = T + 32;
     painter.drawText(L + 6, top + nameMetrics.ascent(),
                      nameMetrics.elidedText(name.left(400), Qt::ElideRight, std::max(R - L - 9, 0)));
     top += nameMetrics.height() + 4;
     painter.setFont(ItemFont(6, false));
-    painter.setPen(dark ? QColor(230, 230, 230) : QColor(Qt::black));
+    painter.setPen(ReadableInk(dark ? QColor(230, 230, 230) : QColor(Qt::black), fill));
     const QFontMetrics metrics = painter.fontMetrics();
     for (const QString& line : {Text(ValuesText(color.GetRGB(), true)), Text(ValuesText(color.GetHSB(), true)),
                                 Text(ValuesText(color.GetCMYK(), true)), Text(ValuesText(color.GetLab(), true))}) {

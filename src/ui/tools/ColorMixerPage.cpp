@@ -3,6 +3,7 @@
 #include "ui/actions/MainActions.h"
 #include "ui/controls/ColorMixer.h"
 #include "ui/controls/ColorPickerButton.h"
+#include "core/SystemColors.h"
 #include "engine/language/Messages.h"
 #include "ui/tools/ColorToolPopup.h"
 #include "ui/workspace/Workspace.h"
@@ -63,7 +64,7 @@ void TColorMixerPage::CreateControls() {
 
   cMixer_ = new TColorMixer(this);
   cMixer_->setObjectName(QStringLiteral("cMixer"));
-  cMixer_->SetColor(0xFFFFFF);
+  cMixer_->SetColor(clWindow);  // the theme's window white, so a dark theme keeps the margin dark
   cMixer_->setMinimumSize(64, 64);
   cMixer_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
   workspace_.WatchColorUnderCursor(cMixer_);

@@ -1,6 +1,7 @@
 #include "ui/tools/SpectrumPage.h"
 
 #include "ui/controls/ColorSpectrum.h"
+#include "core/SystemColors.h"
 #include "engine/schemes/SpectrumCells.h"
 #include "ui/workspace/Workspace.h"
 
@@ -47,10 +48,7 @@ TSpectrumPage::TSpectrumPage(TWorkspace& workspace, QWidget* parent) : TToolPage
   cSpec_ = new TColorSpectrum(this);
   cSpec_->setObjectName(QStringLiteral("cSpec"));
   cSpec_->SetSize(kSpectrumSize);
-  QPalette white = cSpec_->palette();
-  white.setColor(cSpec_->backgroundRole(), Qt::white);
-  cSpec_->setPalette(white);
-  cSpec_->SetColor(0xFFFFFF);  // the margin around the grid, as the mixer draws it
+  cSpec_->SetColor(clWindow);  // the margin around the grid, as the mixer draws it: the theme's white
   cSpec_->setMinimumSize(kSpectrumSize, kSpectrumSize);
   layout->addWidget(cSpec_, 1);
 

@@ -103,9 +103,7 @@ void TVariationsPage::BuildRows(TColorToolPopup& popup) {
     auto* strip = new TColorVariation(rows_);
     strip->setObjectName(QString::fromLatin1(names.strip));
     strip->SetVariation(static_cast<TVariationType>(i));
-    QPalette white = strip->palette();
-    white.setColor(strip->backgroundRole(), Qt::white);
-    strip->setPalette(white);
+    strip->setBackgroundRole(QPalette::Base);  // white in the default theme, dark in a dark one
     labels_[std::size_t(i)] = label;
     buttons_[std::size_t(i)] = button;
     strips_[std::size_t(i)] = strip;

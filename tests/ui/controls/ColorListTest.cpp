@@ -1,4 +1,5 @@
 // The colour list: item drawing checked on rendered pixels, hover reports, keys, drag offers and drops.
+#include "core/Contrast.h"
 #include "engine/qtcolor/QtColorAdapter.h"
 #include "ui/controls/ColorList.h"
 
@@ -44,6 +45,18 @@ bool HasInk(const QImage& image, const QRect& area, QRgb background) {
     }
   }
   return false;
+}
+
+/// The WCAG 2 contrast of the strongest pixel of the name (first text line) against `fill`.
+double StrongestTextContrast(const QImage& image, QRgb fill) {
+  double best = 1.0;
+  for (int y = 4; y < 20; ++y) {
+    for (int x = 45; x < 250; ++x) {
+      const QRgb p = image.pixel(x, y);
+      best = std::max(best, MeasureContrast(FromQRgb(p), FromQRgb(fill)).Ratio);
+    }
+  }
+  return best;
 }
 
 TEST(ColorListDrawing, SwatchShadowAndBackgroundFollowTheGeometry) {
@@ -119,13 +132,18 @@ TEST(ColorListDrawing, OnADarkListTheTextStaysReadable) {
   }
   EXPECT_GE(lightest, 180);
   EXPECT_EQ(image.pixel(298, 20), dark.rgb());
-  // A selected item is light again, with the grey text.
+  // A selected item stays in the dark theme: a lighter shade of the list, its text still readable on it.
   DrawColorListItem(painter, image.rect(), {true, false}, QStringLiteral("MMMMMMMM"), Rgb(0, 0, 0), false, dark);
-  int darkest = 255;
-  for (int y = 4; y < 20; ++y) {
-    for (int x = 45; x < 250; ++x) darkest = std::min(darkest, qRed(image.pixel(x, y)));
-  }
-  EXPECT_EQ(darkest, 110);
+  const QRgb fill = image.pixel(298, 20);
+  EXPECT_GT(qGray(fill), qGray(dark.rgb()));
+  EXPECT_LT(qGray(fill), 128);
+  EXPECT_GE(StrongestTextContrast(image, fill), 4.5);
+}
+
+TEST(ColorListDrawing, SelectedTextReadsOnTheSelection) {
+  const QImage image = DrawItem({true, false}, false, Rgb(0, 0, 0), QStringLiteral("MMMMMMMM"));
+  EXPECT_EQ(image.pixel(298, 20), kSelected);
+  EXPECT_GE(StrongestTextContrast(image, kSelected), 4.5);
 }
 
 TEST(ColorListDrawing, ALongNameStopsShortOfTheCompactModelName) {
