@@ -304,7 +304,6 @@ void TMainWindow::CreateDocks() {
   AddActionRules(commands);
 
   libraryPanel_ = new TLibraryPanel(*workspace_, LibraryFolders());
-  libraryPanel_->AttachActions(*actions_);
   SetLibraryPanel(libraryPanel_);
 
   palettePanel_ = new TPalettePanel(*palette_, *workspace_);
