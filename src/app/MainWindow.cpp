@@ -111,6 +111,7 @@ TMainWindow::TMainWindow(QSettings& settings, const QStringList& arguments, QWid
   screenPicker_ = new TScreenPicker(*workspace_, this, this);
   screenPicker_->AttachAction(actions_->actToolsScreenPick);
   AddActionRules(screenPicker_);
+  contrast->SetScreenPicker(screenPicker_);
   CreatePrintCommand();
 
   ApplyLanguage(this, QStringLiteral("MainForm"));

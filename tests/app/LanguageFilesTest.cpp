@@ -13,6 +13,7 @@
 #include "app/Settings.h"
 #include "ui/controls/ColorPickerButton.h"
 #include "ui/palette/EditColorDialog.h"
+#include "ui/tools/ColorEntryDialog.h"
 #include "ui/palette/SortColorsDialog.h"
 #include "ui/tools/ContrastAnalyzeForm.h"
 #include "ui/screenpick/DesktopPickDialog.h"
@@ -63,6 +64,7 @@ std::vector<TWindowCase> Windows() {
       {"EditColorDialog", [](QSettings&) { return std::make_unique<TEditColorDialog>(); }},
       {"SortColorsDialog", [](QSettings&) { return std::make_unique<TSortColorsDialog>(); }},
       {"ContrastAnalyzeForm", [](QSettings&) { return std::make_unique<TContrastAnalyzeForm>(nullptr); }},
+      {"ColorEntryDialog", [](QSettings&) { return std::make_unique<TColorEntryDialog>(clBlack); }},
       {"DesktopPickDialog", [](QSettings&) { return std::make_unique<TDesktopPickDialog>(); }},
       {"PrintForm",
        [](QSettings& s) { return std::make_unique<TPrintForm>(nullptr, s, QStringLiteral("Options/Toolbars")); }},
@@ -145,7 +147,7 @@ TEST_F(LanguageFilesTest, EveryFileHasTheKeysOfEnglishAndEveryMessage) {
   const TLanguageFile german = LoadShipped("deutsch.lng");
   QStringList sections{QLatin1String(kGlobalSection)};
   for (const char* s : {"MainForm", "OptionsForm", "EditColorDialog", "SortColorsDialog", "ImportForm", "ExportForm",
-                        "ContrastAnalyzeForm", "DesktopPickDialog", "PrintForm"}) {
+                        "ContrastAnalyzeForm", "ColorEntryDialog", "DesktopPickDialog", "PrintForm"}) {
     sections.append(QLatin1String(s));
   }
   for (const QString& section : sections) {
