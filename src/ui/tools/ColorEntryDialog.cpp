@@ -5,7 +5,6 @@
 #include "core/SystemColors.h"
 #include "ui/controls/ColorSwatch.h"
 #include "ui/language/LanguageApplier.h"
-#include "ui/palette/DialogPlacement.h"
 #include "ui/workspace/ColorBar.h"
 
 #include <QEvent>
@@ -132,7 +131,7 @@ void TColorEntryDialog::ApplyModel(TColorModel model) {
 
 void TColorEntryDialog::ApplyHex() {
   edEntryHex_->setModified(false);
-  const std::optional<TRGBValues> rgb = ReadColorText(edEntryHex_->text().toStdString());
+  const std::optional<TRGBValues> rgb = ReadHexColorText(edEntryHex_->text().toStdString());
   MarkHexRefused(!rgb);
   if (rgb) {
     color_.SetRGB(*rgb);

@@ -5,8 +5,8 @@
 //   number boxes seEntry<model><1-4>, a preview shEntry, and btnOK / btnCancel.
 //
 // A field applies what was typed when it is left (Tab, a click elsewhere) or with Enter, as any Qt form does;
-// every other field then shows the new colour. The hex field reads ReadColorText's forms; a text it refuses is
-// marked (property "refused", a pink base) and the field shows the last good value again.
+// every other field then shows the new colour. The hex field reads as every hex field (ReadHexColorText); a text
+// it refuses is marked (property "refused", a pink base) and the field shows the last good value again.
 
 #include "core/ColorObject.h"
 

@@ -461,8 +461,8 @@ TEST_F(ContrastAnalyzeFormTest, ADoubleClickOnASwatchOpensTheColourEntry) {
     shown = entry->Color();
     for (const TColorModel model : {cmRGB, cmHSB, cmCMYK, cmLAB}) EXPECT_NE(entry->Field(model, 2), nullptr);
     entry->HexField()->setText(QStringLiteral("#E4572E"));
-    QTest::keyClick(entry->HexField(), Qt::Key_Return);
-    return entry->result() == QDialog::Accepted ? int(QDialog::Accepted) : int(QDialog::Rejected);
+    QTest::keyClick(entry->HexField(), Qt::Key_Return);  // applies; the unshown dialog has no OK to press
+    return int(QDialog::Accepted);
   };
   QTest::mouseDClick(form_->TextSwatch(), Qt::LeftButton);
   EXPECT_EQ(opened, 1);
