@@ -96,7 +96,7 @@ void TColorEntryDialog::CreateModelRow(TColorModel model, QWidget* parent) {
   for (int pick = 1; pick <= kChannelCounts[m]; ++pick) {
     auto* box = new QSpinBox(parent);
     box->setObjectName(QStringLiteral("seEntry%1%2").arg(suffix).arg(pick));
-    box->setRange(ChannelMin(model, pick), ChannelMax(model, pick));
+    box->setRange(ColorBarGeometry::ChannelMin(model, pick), ColorBarGeometry::ChannelMax(model, pick));
     // A typed value counts once the field is left or Enter is pressed, not at every keystroke.
     box->setKeyboardTracking(false);
     box->setAccelerated(true);

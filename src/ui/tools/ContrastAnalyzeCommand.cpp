@@ -20,6 +20,8 @@ void TContrastAnalyzeCommand::AttachActions(TMainActions& actions) {
 
 void TContrastAnalyzeCommand::UpdateActions(TMainActions& actions) { actions.actToolsContrastTest->setEnabled(true); }
 
+void TContrastAnalyzeCommand::SetScreenPicker(TScreenPicker* picker) { picker_ = picker; }
+
 TContrastAnalyzeForm* TContrastAnalyzeCommand::OpenAnalyzer() {
   TContrastAnalyzeForm* form = TContrastAnalyzeForm::Open(&palette_, workspace_.BaseColor().GetColor(), window_);
   if (picker_) {

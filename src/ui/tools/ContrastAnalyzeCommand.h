@@ -29,7 +29,7 @@ class TContrastAnalyzeCommand final : public QObject, public TActionRules {
   TContrastAnalyzeForm* OpenAnalyzer();
   /// The screen picker the windows' "Pick from screen" buttons use (not owned; may be null: the buttons stay
   /// disabled).
-  void SetScreenPicker(TScreenPicker* picker) { picker_ = picker; }
+  void SetScreenPicker(TScreenPicker* picker);
 
  private:
   const TPaletteDocument& palette_;

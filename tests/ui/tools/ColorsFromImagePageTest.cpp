@@ -76,13 +76,19 @@ class ColorsFromImagePageTest : public testing::Test {
   TPickedColorList& List() { return *page_.SwatchList(); }
   std::vector<QPoint> Spots() const { return page_.Pickers().Pickers(); }
 
-  /// Every picker's swatch holds the pixel eight pixels into it, and the row shows the swatches in picker order.
+  /// Every picker's swatch holds the picture pixel shown eight pixels into its ring, and the row shows the
+  /// swatches in picker order.
   void ExpectSwatchesMatchPickers() {
-    const QSize fitted = page_.Pickers().FittedSize();
+    const TImagePickers& pickers = page_.Pickers();
     ASSERT_EQ(List().Count(), page_.PickCount());
     for (int i = 0; i < page_.PickCount(); ++i) {
-      const QPoint sample = SamplePoint(Spots()[std::size_t(i)], fitted);
-      EXPECT_EQ(List().Colors()[std::size_t(i)], FromPixel(page_.Pickers().Fitted().pixel(sample))) << "picker " << i;
+      const QPoint sample = SamplePoint(Spots()[std::size_t(i)], pickers.FittedSize());
+      const QPoint pixel = pickers.PicturePixels()[std::size_t(i)];
+      // Shown no larger than it was read, each shown pixel stands for exactly one picture pixel.
+      if (pickers.Picture().width() >= pickers.FittedSize().width()) {
+        EXPECT_EQ(pickers.FittedPixelOf(pixel), sample) << "picker " << i;
+      }
+      EXPECT_EQ(List().Colors()[std::size_t(i)], FromPixel(pickers.Picture().pixel(pixel))) << "picker " << i;
     }
   }
   static TColor FromPixel(QRgb pixel) {
