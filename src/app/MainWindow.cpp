@@ -129,6 +129,7 @@ TMainWindow::TMainWindow(QSettings& settings, const QStringList& arguments, QWid
   screenPicker_ = new TScreenPicker(*workspace_, this, this);
   screenPicker_->AttachAction(actions_->actToolsScreenPick);
   AddActionRules(screenPicker_);
+  contrast->SetScreenPicker(screenPicker_);
   CreatePrintCommand();
 
   ApplyLanguage(this, QStringLiteral("MainForm"));
@@ -322,7 +323,6 @@ void TMainWindow::CreateDocks() {
   AddActionRules(commands);
 
   libraryPanel_ = new TLibraryPanel(*workspace_, LibraryFolders());
-  libraryPanel_->AttachActions(*actions_);
   SetLibraryPanel(libraryPanel_);
 
   palettePanel_ = new TPalettePanel(*palette_, *workspace_);

@@ -1,6 +1,8 @@
 #include "ColorText.h"
 
+#include "ColorModels.h"
 #include "ColorObject.h"
+#include "CssColorParse.h"
 
 #include <array>
 #include <cstdio>
@@ -121,6 +123,20 @@ std::optional<TRGBValues> ReadHexColorText(std::string_view text) {
   if ((text.size() != 3 && text.size() != 6) || !IsHexText(text)) return std::nullopt;
   if (text.size() == 3) return ParseHexColor(std::string{text[0], text[0], text[1], text[1], text[2], text[2]});
   return ParseHexColor(text);
+}
+
+std::optional<TRGBValues> ReadColorText(std::string_view text) {
+  if (const std::optional<TRGBValues> hex = ReadHexColorText(text)) return hex;
+  const auto isSpace = [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; };
+  while (!text.empty() && isSpace(text.front())) text.remove_prefix(1);
+  while (!text.empty() && isSpace(text.back())) text.remove_suffix(1);
+  // "$00BBGGRR": the copy form of Delphi-style code.
+  if (text.size() == 9 && text.front() == '$' && IsHexText(text.substr(1)) && text.substr(1, 2) == "00") {
+    const TRGBValues bgr = ParseHexColor(text.substr(3));
+    return TRGBValues{bgr.B, bgr.G, bgr.R};
+  }
+  if (const std::optional<TCssColor> css = ParseCssColor(text)) return ColorToRGBValues(css->Color);
+  return std::nullopt;
 }
 
 std::string CopyColorText(const TColorObject& color, int kind, bool addHash) {

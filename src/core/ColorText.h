@@ -35,6 +35,11 @@ TRGBValues ParseHexColor(std::string_view text);
 /// case. Anything else, over-long text included, is refused (nullopt) rather than cut.
 std::optional<TRGBValues> ReadHexColorText(std::string_view text);
 
+/// A colour pasted or typed anywhere a colour is taken whole: ReadHexColorText's forms, the "$00BBGGRR" copy
+/// form, or any one CSS colour (ParseCssColor: rgb(), hsl(), oklch(), names ...; alpha is ignored). Surrounding
+/// spaces are allowed; anything else is refused (nullopt).
+std::optional<TRGBValues> ReadColorText(std::string_view text);
+
 /// The text the clipboard copy puts on the clipboard for `kind`.
 std::string CopyColorText(const TColorObject& color, int kind, bool addHash);
 

@@ -15,6 +15,7 @@
 #include "ui/tools/ToolPage.h"
 #include "ui/controls/ColorPickerButton.h"
 #include "ui/palette/EditColorDialog.h"
+#include "ui/tools/ColorEntryDialog.h"
 #include "ui/palette/SortColorsDialog.h"
 #include "ui/tools/ContrastAnalyzeForm.h"
 #include "ui/screenpick/DesktopPickDialog.h"
@@ -69,6 +70,7 @@ std::vector<TWindowCase> Windows() {
       {"EditColorDialog", [](QSettings&) { return std::make_unique<TEditColorDialog>(); }},
       {"SortColorsDialog", [](QSettings&) { return std::make_unique<TSortColorsDialog>(); }},
       {"ContrastAnalyzeForm", [](QSettings&) { return std::make_unique<TContrastAnalyzeForm>(nullptr); }},
+      {"ColorEntryDialog", [](QSettings&) { return std::make_unique<TColorEntryDialog>(clBlack); }},
       {"DesktopPickDialog", [](QSettings&) { return std::make_unique<TDesktopPickDialog>(); }},
       {"PrintForm",
        [](QSettings& s) { return std::make_unique<TPrintForm>(nullptr, s, QStringLiteral("Options/Toolbars")); }},
@@ -152,7 +154,7 @@ TEST_F(LanguageFilesTest, EveryFileHasTheKeysOfEnglishAndEveryMessage) {
   const TLanguageFile german = LoadShipped("deutsch.lng");
   QStringList sections{QLatin1String(kGlobalSection)};
   for (const char* s : {"MainForm", "OptionsForm", "EditColorDialog", "SortColorsDialog", "ImportForm", "ExportForm",
-                        "ContrastAnalyzeForm", "DesktopPickDialog", "PrintForm", "HelpForm"}) {
+                        "ContrastAnalyzeForm", "ColorEntryDialog", "DesktopPickDialog", "PrintForm", "HelpForm"}) {
     sections.append(QLatin1String(s));
   }
   for (const QString& section : sections) {

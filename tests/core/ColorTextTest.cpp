@@ -1,3 +1,4 @@
+#include "core/ColorModels.h"
 #include "core/ColorObject.h"
 #include "core/ColorText.h"
 
@@ -116,6 +117,26 @@ TEST(ReadHexColorText, TakesPastedFormsAndRefusesTheRest) {
       {"1 2 3", std::nullopt},                  {"#abcd", std::nullopt},
   };
   for (const auto& c : cases) EXPECT_EQ(ReadHexColorText(c.text), c.rgb) << c.text;
+}
+
+// A pasted colour: the hex forms, the program's own copy texts and CSS colours; nothing half-read.
+TEST(ReadColorText, TakesTheCopyFormsAndCssColours) {
+  const TRGBValues orange{0xFF, 0x88, 0x00};
+  const struct {
+    const char* text;
+    std::optional<TRGBValues> rgb;
+  } cases[] = {
+      {"#FF8800", orange},          {"ff8800", orange},        {" #f80 ", orange},
+      {"$000088FF", orange},        {"rgb(255, 136, 0)", orange}, {"rgb(255 136 0 / 50%)", orange},
+      {"orange", TRGBValues{0xFF, 0xA5, 0x00}}, {"hsl(0 100% 50%)", TRGBValues{255, 0, 0}},
+      {"$0188FF00", std::nullopt},  {"$0088FF", std::nullopt},  {"#FF88001", std::nullopt},
+      {"rgb(255, 136)", std::nullopt}, {"orange juice", std::nullopt}, {"", std::nullopt},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ReadColorText(c.text), c.rgb) << c.text;
+  const TColorObject copied(RGBValuesToColor({0x12, 0xAB, 0xEF}), cmRGB);
+  for (const int kind : {int(ctkHTML), int(ctkDollarHex)})
+    for (const bool hash : {true, false})
+      EXPECT_EQ(ReadColorText(CopyColorText(copied, kind, hash)), copied.GetRGB()) << kind << hash;
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "engine/schemes/ColorWheelScheme.h"
 
+#include "core/SystemColors.h"
+
 #include "core/ColorModels.h"
 #include "core/Rounding.h"
 
@@ -102,17 +104,19 @@ TWheelSegments WheelSegments(TColor base, TColorWheelStyle style) {
   const THSBValues hsb = ColorToHSB(base);
   TWheelSegments segments{};
   if (style == wsRGB) {
-    for (int i = 0; i < WheelSegmentCount; ++i)
+    for (int i = 1; i < WheelSegmentCount; ++i)
       segments[std::size_t(i)] = HSBToColor({hsb.H - 30 * i, hsb.S, hsb.B});
-    return segments;
+  } else {
+    segments[0] = HSBToColor(hsb);
+    // Clockwise from the base: each segment's brightness follows from the one before it.
+    for (int i = WheelSegmentCount - 1; i >= 1; --i) {
+      const int hue = RybRotateHue(hsb.H, 360 - 30 * i);
+      const THSBValues neighbour = ColorToHSB(segments[std::size_t(WheelSegmentIndex(i + 1))]);
+      segments[std::size_t(i)] = HSBToColor({hue, hsb.S, RybBrightnessStep(neighbour, hue)});
+    }
   }
-  segments[0] = HSBToColor(hsb);
-  // Clockwise from the base: each segment's brightness follows from the one before it.
-  for (int i = WheelSegmentCount - 1; i >= 1; --i) {
-    const int hue = RybRotateHue(hsb.H, 360 - 30 * i);
-    const THSBValues neighbour = ColorToHSB(segments[std::size_t(WheelSegmentIndex(i + 1))]);
-    segments[std::size_t(i)] = HSBToColor({hue, hsb.S, RybBrightnessStep(neighbour, hue)});
-  }
+  // The base's own segment shows the base itself: an HSB round trip would move it (E4572E to E3582E).
+  segments[0] = ColorToRGB(base);
   return segments;
 }
 

@@ -59,7 +59,8 @@ int RybBrightnessStep(const THSBValues& neighbour, int hue);
 /// again (clamped by the HSB conversion).
 TColor PaleColor(TColor color);
 
-/// The twelve segment colours built from `base` in `style`. Segment 0 is the base passed once through HSB.
+/// The twelve segment colours built from `base` in `style`. Segment 0 is the base itself (resolved to RGB); the
+/// others are computed from the base's HSB values.
 TWheelSegments WheelSegments(TColor base, TColorWheelStyle style);
 
 /// Whether a segment at screen `angle` (any integer; brought into 0-360) is shown in full colour: always with

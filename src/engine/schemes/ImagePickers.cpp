@@ -16,6 +16,13 @@ TColor ColorOfPixel(QRgb pixel) {
 
 int ValidCount(int count) { return std::clamp(count, 1, MaxPickCount); }
 
+/// The pixel of an axis `to` long whose middle lies over the middle of pixel `at` of an axis `from` long.
+int MapAxis(int at, int from, int to) {
+  if (from <= 0 || to <= 0) return 0;
+  const auto mapped = static_cast<int>((2LL * at + 1) * to / (2LL * from));
+  return std::clamp(mapped, 0, to - 1);
+}
+
 }  // namespace
 
 TImagePickers::TImagePickers(QRandomGenerator& random) : random_(random) {}
@@ -23,7 +30,8 @@ TImagePickers::TImagePickers(QRandomGenerator& random) : random_(random) {}
 void TImagePickers::Load(const QImage& picture, QSize natural, QSize panel, int count) {
   picture_ = picture.convertToFormat(QImage::Format_RGB32);
   natural_ = natural.isValid() ? natural : picture_.size();
-  pickers_.clear();  // the old pickers are not refitted: no random draw is spent on them
+  pickers_.clear();
+  pixels_.clear();
   colors_.clear();
   fitted_ = {};
   Fit(panel);
@@ -33,17 +41,16 @@ void TImagePickers::Load(const QImage& picture, QSize natural, QSize panel, int 
 void TImagePickers::Fit(QSize panel) {
   if (!HasPicture()) return;
   const QSize size = FitPicture(natural_, panel);
-  if (size != fitted_.size())
-    fitted_ = size == picture_.size() ? picture_
-                                      : picture_.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-  for (int i = 0; i < Count(); ++i) {
-    pickers_[std::size_t(i)] = RefittedPickerSpot(pickers_[std::size_t(i)], size, random_);
-    Resample(i);
-  }
+  if (size == fitted_.size()) return;
+  fitted_ = size == picture_.size() ? picture_
+                                    : picture_.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  const QPoint offset(PickerSampleOffset, PickerSampleOffset);
+  for (std::size_t i = 0; i < pickers_.size(); ++i) pickers_[i] = FittedPixelOf(pixels_[i]) - offset;
 }
 
 void TImagePickers::Place(int count) {
   pickers_.clear();
+  pixels_.clear();
   colors_.clear();
   if (!HasPicture()) return;
   SetCount(count);
@@ -51,10 +58,7 @@ void TImagePickers::Place(int count) {
 
 void TImagePickers::Mix() {
   if (!HasPicture()) return;
-  for (int i = 0; i < Count(); ++i) {
-    pickers_[std::size_t(i)] = MixedPickerSpot(fitted_.size(), random_);
-    Resample(i);
-  }
+  for (int i = 0; i < Count(); ++i) SetPicker(i, MixedPickerSpot(fitted_.size(), random_));
 }
 
 void TImagePickers::SetCount(int count) {
@@ -62,6 +66,7 @@ void TImagePickers::SetCount(int count) {
   const std::size_t wanted = std::size_t(ValidCount(count));
   if (wanted < pickers_.size()) {
     pickers_.resize(wanted);
+    pixels_.resize(wanted);
     colors_.resize(wanted);
   }
   while (pickers_.size() < wanted) AddPicker(RandomPickerSpot(fitted_.size(), random_));
@@ -69,20 +74,40 @@ void TImagePickers::SetCount(int count) {
 
 void TImagePickers::MovePicker(int index, QPoint topLeft) {
   if (index < 0 || index >= Count()) return;
-  pickers_[std::size_t(index)] = ClampDraggedPicker(topLeft, fitted_.size());
-  Resample(index);
+  SetPicker(index, ClampDraggedPicker(topLeft, fitted_.size()));
 }
 
 TColor TImagePickers::Sample(QPoint topLeft) const {
   if (fitted_.isNull()) return clNone;
-  return ColorOfPixel(fitted_.pixel(SamplePoint(topLeft, fitted_.size())));
+  return PixelColor(PicturePixelAt(SamplePoint(topLeft, fitted_.size())));
+}
+
+QPoint TImagePickers::PicturePixelAt(QPoint point) const {
+  return {MapAxis(point.x(), fitted_.width(), picture_.width()),
+          MapAxis(point.y(), fitted_.height(), picture_.height())};
+}
+
+QPoint TImagePickers::FittedPixelOf(QPoint pixel) const {
+  return {MapAxis(pixel.x(), picture_.width(), fitted_.width()),
+          MapAxis(pixel.y(), picture_.height(), fitted_.height())};
+}
+
+TColor TImagePickers::PixelColor(QPoint pixel) const {
+  return picture_.valid(pixel) ? ColorOfPixel(picture_.pixel(pixel)) : clNone;
 }
 
 void TImagePickers::AddPicker(QPoint topLeft) {
   pickers_.push_back(topLeft);
-  colors_.push_back(Sample(topLeft));
+  pixels_.emplace_back();
+  colors_.push_back(clNone);
+  SetPicker(Count() - 1, topLeft);
 }
 
-void TImagePickers::Resample(int index) { colors_[std::size_t(index)] = Sample(pickers_[std::size_t(index)]); }
+void TImagePickers::SetPicker(int index, QPoint topLeft) {
+  const auto i = std::size_t(index);
+  pickers_[i] = topLeft;
+  pixels_[i] = PicturePixelAt(SamplePoint(topLeft, fitted_.size()));
+  colors_[i] = PixelColor(pixels_[i]);
+}
 
 }  // namespace tintorium

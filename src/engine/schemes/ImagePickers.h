@@ -1,6 +1,7 @@
 #pragma once
 // The state behind the "Colors from Image" page, without widgets: the loaded picture, its copy fitted into the
-// panel, the pickers on it and the colour each one reads. Every random position comes from the generator the
+// panel, the pickers on it and the colour each one reads. Each picker is held as the pixel of the picture it
+// reads, so fitting the picture anew moves the rings with the picture and never changes a picked colour. Every random position comes from the generator the
 // owner hands in, so a fixed seed gives fixed positions.
 
 #include "core/ColorTypes.h"
@@ -31,8 +32,8 @@ class TImagePickers {
   /// A newly loaded picture: fitted into `panel`, with `count` pickers placed anew. `natural` is the picture's
   /// full size, which the fitting goes by; `picture` may be a reduced copy (empty `natural`: its own size).
   void Load(const QImage& picture, QSize natural, QSize panel, int count);
-  /// The panel changed size: the picture is fitted again, and pickers beyond its new bottom or right edge move
-  /// back in (RefittedPickerSpot) before every picker reads its pixel again. Nothing happens without a picture.
+  /// The panel changed size: the picture is fitted again and every ring goes to where its picture pixel is now
+  /// shown; the pixels and their colours stay. Nothing happens without a picture.
   void Fit(QSize panel);
   /// Removes every picker, then places `count` (1-10) at random pixels, each reading its pixel.
   void Place(int count);
@@ -44,21 +45,29 @@ class TImagePickers {
   void MovePicker(int index, QPoint topLeft);
 
   int Count() const { return int(pickers_.size()); }
+  /// The rings' top-left corners in fitted-picture coordinates.
   const std::vector<QPoint>& Pickers() const { return pickers_; }
+  /// The picture pixel (of Picture()) each picker reads, in picker order.
+  const std::vector<QPoint>& PicturePixels() const { return pixels_; }
   /// The colour each picker read, in picker order.
   const std::vector<TColor>& Colors() const { return colors_; }
-  /// The colour of the fitted picture at SamplePoint(`topLeft`).
+  /// The colour a picker at `topLeft` (fitted coordinates) reads: the picture pixel shown at SamplePoint.
   TColor Sample(QPoint topLeft) const;
+  /// The picture pixel shown at fitted pixel `point`, and the fitted pixel that shows picture pixel `pixel`.
+  QPoint PicturePixelAt(QPoint point) const;
+  QPoint FittedPixelOf(QPoint pixel) const;
 
  private:
   void AddPicker(QPoint topLeft);
-  void Resample(int index);
+  void SetPicker(int index, QPoint topLeft);
+  TColor PixelColor(QPoint pixel) const;
 
   QRandomGenerator& random_;
   QImage picture_;
   QSize natural_;
   QImage fitted_;
   std::vector<QPoint> pickers_;
+  std::vector<QPoint> pixels_;
   std::vector<TColor> colors_;
 };
 

@@ -335,6 +335,11 @@ void TColorLibTable::changeEvent(QEvent* event) {
 
 // --- Mouse ---------------------------------------------------------------------------------------------------------
 
+int TColorLibTable::CellAt(QPoint pos) const {
+  const int index = HitTest(pos);
+  return index >= 0 && index < Count() ? index : -1;
+}
+
 int TColorLibTable::HitTest(QPoint pos) const {
   if (pos.x() >= width() - kLibTableScrollBarWidth) return -1;
   return LibTableHitTest(pos, topIndex_, columns_, cellSize_);
@@ -346,13 +351,15 @@ void TColorLibTable::mousePressEvent(QMouseEvent* event) {
     setFocus(Qt::MouseFocusReason);
     buttonDown_ = true;
     pointerState_ = 2;
-    const int index = HitTest(pos);
-    if (index >= 0 && index < Count() && index != selectedCell_) {
+    const int index = CellAt(pos);
+    if (index >= 0 && index != selectedCell_) {
       previousCell_ = selectedCell_;
       selectedCell_ = index;
     }
     Repaint();
-    dragCell_ = selectedCell_;
+    // A press beside the entries drags nothing, whatever stays selected.
+    pressedCell_ = index;
+    dragCell_ = index;
   }
   emit OnMouseDown(event->button(), event->modifiers(), pos);
 }
@@ -380,6 +387,7 @@ void TColorLibTable::StartDrag() {
   // Dropped or cancelled alike: the drag leaves no selection and no hovered cell behind.
   buttonDown_ = false;
   dragging_ = false;
+  pressedCell_ = -1;
   hoverCell_ = -1;
   selectedCell_ = -1;
   pointerState_ = underMouse() ? 1 : 0;
@@ -397,7 +405,11 @@ void TColorLibTable::mouseReleaseEvent(QMouseEvent* event) {
     onCellClick_(event->button(), event->modifiers(), selectedCell_, color, dontCheck);
     if (dontCheck) selectedCell_ = previousCell_;
   }
+  if (event->button() == Qt::LeftButton && pressedCell_ >= 0 && client.contains(pos) && CellAt(pos) == pressedCell_)
+    clickedCell_ = pressedCell_;
+  if (event->button() == Qt::LeftButton) pressedCell_ = -1;
   emit OnMouseUp(event->button(), event->modifiers(), pos);
+  clickedCell_ = -1;
   emit OnSelColorChange();
   Repaint();
 }

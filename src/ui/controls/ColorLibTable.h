@@ -62,6 +62,11 @@ class TColorLibTable : public QWidget, public TColorDragSource {
   void SetSelectedColor(TColor color);
   /// The colour of the cell a drag carries (the selection at the last left press); clNone when none.
   TColor DropColor() const;
+  /// The entry under `pos` (widget coordinates), -1 for none (the scroll bar, the empty area after the last entry).
+  int CellAt(QPoint pos) const;
+  /// While OnMouseUp is handled: the entry a left press and this left release both hit, -1 for none (another
+  /// button, a release elsewhere, a drag, a press on no entry). -1 at any other time.
+  int ClickedCell() const { return clickedCell_; }
   /// The colour of the hovered cell, clNone when none; its index, -1 when none.
   TColor HoverColor() const;
   int HoverIndex() const;
@@ -175,6 +180,8 @@ class TColorLibTable : public QWidget, public TColorDragSource {
   int hoverCell_ = -1;
   int previousCell_ = 0;
   int dragCell_ = -1;
+  int pressedCell_ = -1;
+  int clickedCell_ = -1;
   bool dragging_ = false;
   bool mouseInside_ = false;
   int pointerState_ = 0;  // 0 outside, 1 over, 2 pressed

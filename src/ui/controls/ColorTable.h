@@ -49,6 +49,8 @@ class TColorTable : public TCommonColorControl {
   QPoint SelectedCell() const { return selectedCell_; }
   /// Whether the selection was last moved by the user (cleared when a descendant changes the content).
   bool UserSelected() const { return userSelected_; }
+  /// The user's pick no longer stands (the colour it gave was replaced elsewhere): clears UserSelected.
+  void ForgetUserSelection() { userSelected_ = false; }
   bool ChangePending() const { return changePending_; }
 
   /// Background of the control around the grid; default clBtnFace. System colours are shown as the active theme

@@ -1,6 +1,5 @@
 #include "ui/library/LibraryPanel.h"
 
-#include "ui/actions/MainActions.h"
 #include "ui/controls/ColorLibTable.h"
 #include "core/ColorModels.h"
 #include "core/ColorText.h"
@@ -12,7 +11,6 @@
 #include "engine/library/LibraryFolder.h"
 #include "ui/workspace/Workspace.h"
 
-#include <QAction>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -71,7 +69,6 @@ TLibraryPanel::TLibraryPanel(TWorkspace& workspace, const QStringList& folders, 
 
 TLibraryPanel::~TLibraryPanel() = default;
 
-void TLibraryPanel::AttachActions(TMainActions& actions) { libLoad_ = actions.actLibLoad; }
 
 void TLibraryPanel::Start(const QString& remembered) {
   ListLibraries(folders_, *cboLib_);
@@ -101,7 +98,10 @@ void TLibraryPanel::ConnectTable() {
       workspace_.ClearColorUnderCursor();
   });
   connect(ctLib_, &TColorLibTable::OnMouseLeave, this, [this] { workspace_.ClearColorUnderCursor(); });
-  connect(ctLib_, &TColorLibTable::OnMouseUp, this, &TLibraryPanel::PickSelected);
+  // Only a left click applies, and only on the swatch under both the press and the release.
+  connect(ctLib_, &TColorLibTable::OnMouseUp, this, [this] {
+    if (ctLib_->ClickedCell() >= 0) PickSelected();
+  });
   connect(ctLib_, &TColorLibTable::OnKeyDown, this, &TLibraryPanel::ShowSelectedUnderCursor);
   connect(ctLib_, &TColorLibTable::OnKeyUp, this, [this](int key, Qt::KeyboardModifiers) {
     if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) PickSelected();
@@ -124,10 +124,11 @@ void TLibraryPanel::ShowSelectedUnderCursor() {
 }
 
 bool TLibraryPanel::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == cboLib_ && event->type() == QEvent::KeyPress && libLoad_) {
+  // Enter loads this list's own choice (again), as choosing it does.
+  if (watched == cboLib_ && event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-      libLoad_->trigger();
+      ShowSmallLibrary();
       return true;
     }
   }

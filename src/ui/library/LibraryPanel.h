@@ -1,7 +1,7 @@
 #pragma once
 // The Swatches panel (in the dock twLibrary): the library list cboLib and, below it, the swatch table ctLib with
-// the chosen library's colours. A click on a swatch makes it the base colour; the colour under the pointer goes to
-// the status readout.
+// the chosen library's colours. A left click on a swatch (press and release on it) makes it the base colour; Enter
+// in cboLib loads its choice again; the colour under the pointer goes to the status readout.
 
 #include <QStringList>
 #include <QWidget>
@@ -11,7 +11,6 @@ class QComboBox;
 namespace tintorium {
 
 class TColorLibTable;
-class TMainActions;
 class TWorkspace;
 
 class TLibraryPanel final : public QWidget {
@@ -21,9 +20,6 @@ class TLibraryPanel final : public QWidget {
   /// Lists the libraries of `folders` (shipped first; see LibraryFolders()). `workspace` must outlive the panel.
   TLibraryPanel(TWorkspace& workspace, const QStringList& folders, QWidget* parent = nullptr);
   ~TLibraryPanel() override;
-
-  /// Enter in cboLib runs actLibLoad.
-  void AttachActions(TMainActions& actions);
 
   /// Start-up: lists the libraries, selects the one named `remembered` (any case) or the first, and loads it.
   void Start(const QString& remembered);
@@ -50,7 +46,6 @@ class TLibraryPanel final : public QWidget {
   QStringList folders_;
   QComboBox* cboLib_;
   TColorLibTable* ctLib_;
-  QAction* libLoad_ = nullptr;
 };
 
 }  // namespace tintorium

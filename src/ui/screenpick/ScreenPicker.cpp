@@ -1,6 +1,7 @@
 #include "ui/screenpick/ScreenPicker.h"
 
 #include "ui/actions/MainActions.h"
+#include "core/ColorModels.h"
 #include "engine/qtcolor/QtColorAdapter.h"
 #include "ui/language/MessageSeam.h"
 #include "engine/language/Messages.h"
@@ -44,8 +45,15 @@ void TScreenPicker::AttachAction(QAction* action) {
 
 void TScreenPicker::UpdateActions(TMainActions& actions) { actions.actToolsScreenPick->setEnabled(true); }
 
+void TScreenPicker::StartFor(std::function<void(TColor)> deliver) {
+  if (open_) return;
+  Start();
+  deliver_ = std::move(deliver);
+}
+
 void TScreenPicker::Start() {
   if (open_) return;
+  deliver_ = nullptr;
   open_ = true;
   hasPosition_ = false;
   picked_ = kWhite;
@@ -180,6 +188,13 @@ void TScreenPicker::Redraw() {
 }
 
 void TScreenPicker::ApplyColor(const QColor& color) {
+  if (deliver_) {
+    // Moved out first: the receiver may start another pick.
+    const std::function<void(TColor)> deliver = std::move(deliver_);
+    deliver_ = nullptr;
+    deliver(RGBValuesToColor(RGBValuesFromQRgb(color.rgb())));
+    return;
+  }
   TColorObject& base = workspace_.BaseColor();
   base.SetRGB(RGBValuesFromQRgb(color.rgb()));
   workspace_.BaseColorChanged(cover_ ? static_cast<QObject*>(cover_) : this, cmRGB, true, false);
@@ -195,6 +210,7 @@ void TScreenPicker::Close() { Finish(); }
 void TScreenPicker::Finish() {
   if (!open_) return;
   open_ = false;
+  deliver_ = nullptr;
   hideTimer_.stop();
   if (source_) {
     source_->disconnect(this);

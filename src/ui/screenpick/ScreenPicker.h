@@ -1,7 +1,7 @@
 #pragma once
 // The screen picker behind actToolsScreenPick: hides the main window, freezes the desktop (captured directly on
 // X11, through the desktop portal on Wayland), covers it with the frozen picture and a magnifier, and makes the
-// clicked pixel the base colour. Esc, or the magnifier's close button, ends it without a change.
+// clicked pixel the base colour (or hands it to the window that asked, StartFor). Esc, or the magnifier's close button, ends it without a change.
 //
 // Idle -> hiding (the main window is hidden; a timer, not a sleep, lets the desktop repaint) -> reading the
 // screen -> picking (cover and magnifier shown) -> idle, with the main window back where it was. Where the portal
@@ -18,6 +18,7 @@
 #include <QPointer>
 #include <QTimer>
 
+#include <functional>
 #include <optional>
 
 class QAction;
@@ -51,6 +52,9 @@ class TScreenPicker final : public QObject, public TActionRules {
 
   /// Opens the picker; does nothing while it is open.
   void Start();
+  /// Opens the picker for a window that wants the colour itself: the pick goes to `deliver` (an RGB colour), not
+  /// to the base colour. Does nothing while the picker is open.
+  void StartFor(std::function<void(TColor)> deliver);
   /// Ends the picker without a change.
   void Close();
   /// From Start until the picker has closed again.
@@ -106,6 +110,7 @@ class TScreenPicker final : public QObject, public TActionRules {
   QPoint position_;
   bool hasPosition_ = false;
   TColorObject picked_;
+  std::function<void(TColor)> deliver_;
 };
 
 }  // namespace tintorium

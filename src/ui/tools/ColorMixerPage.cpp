@@ -76,6 +76,7 @@ void TColorMixerPage::CreateControls() {
     button->SetFlat(true);
     button->SetPopupSpacing(8);
     button->SetShowSystemColors(false);
+    button->SetShowHint(true);  // the colours' names
     cpbMV_[std::size_t(tag - 1)] = button;
   }
 
@@ -134,9 +135,16 @@ void TColorMixerPage::ConnectControls(TColorToolPopup& popup, TMainActions& acti
     cMixer_->SetResultModel(ResultModel());
     MixerChanged();
   });
+  // A pick stands only while the base colour is the one it gave; a change made elsewhere retires it, so a later
+  // size or Result space change cannot bring it back.
+  connect(&workspace_, &TWorkspace::BaseColorAnnounced, this, [this] {
+    if (!applyingPick_) cMixer_->ForgetUserSelection();
+  });
   for (int tag = 1; tag <= 4; ++tag) {
     TColorPickerButton* button = cpbMV_[std::size_t(tag - 1)];
     connect(button, &TColorPickerButton::OnChange, this, [this, tag] { CornerChanged(tag); });
+    // The whole button opens its popup, not only its arrow.
+    connect(button, &TColorPickerButton::OnClick, this, [button] { button->SetDroppedDown(true); });
     connect(button, &TColorPickerButton::OnDefaultSelect, this, [this, tag] { CornerDefaultSelected(tag); });
     button->SetColorDropTarget(
         [](const TColorDragOffer& offer) { return ColorDrag::MixerCornerAccepts(offer.kind); },
@@ -163,8 +171,10 @@ void TColorMixerPage::ShowTool(bool shown) {
 void TColorMixerPage::MixerChanged() {
   if (!cMixer_->UserSelected()) return;
   const TColorModel model = ResultModel();
+  applyingPick_ = true;
   workspace_.BaseColor().SetColor(cMixer_->SelectedColor(), model);
   workspace_.BaseColorChanged(cMixer_, model, true, false);
+  applyingPick_ = false;
 }
 
 void TColorMixerPage::MixerMouseMove(Qt::MouseButtons buttons) {

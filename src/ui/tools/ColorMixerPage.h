@@ -1,6 +1,8 @@
 #pragma once
-// The "Color Mixer" page of the tool area: the four-corner mixer, a picker button at each corner, its size
-// and its "Result space". A right press on a cell opens the shared tool popup's pmnu_CM.
+// The "Color Mixer" page of the tool area: the four-corner mixer, a picker button at each corner (a click
+// anywhere on it opens its popup, whose colours show their names as hints), its size and its "Result space".
+// A right press on a cell opens the shared tool popup's pmnu_CM. A pick is re-applied on a size or Result space
+// change only while the base colour is still the one it gave.
 
 #include "ui/actions/ActionRules.h"
 #include "core/ColorTypes.h"
@@ -75,6 +77,7 @@ class TColorMixerPage final : public TToolPage, public TActionRules {
   QComboBox* cboMixerModel_ = nullptr;
   TColorMixer* cMixer_ = nullptr;
   std::array<TColorPickerButton*, 4> cpbMV_{};
+  bool applyingPick_ = false;
 };
 
 }  // namespace tintorium

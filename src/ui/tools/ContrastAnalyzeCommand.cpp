@@ -1,6 +1,7 @@
 #include "ui/tools/ContrastAnalyzeCommand.h"
 
 #include "ui/actions/MainActions.h"
+#include "ui/screenpick/ScreenPicker.h"
 #include "ui/tools/ContrastAnalyzeForm.h"
 #include "ui/workspace/Workspace.h"
 
@@ -19,8 +20,16 @@ void TContrastAnalyzeCommand::AttachActions(TMainActions& actions) {
 
 void TContrastAnalyzeCommand::UpdateActions(TMainActions& actions) { actions.actToolsContrastTest->setEnabled(true); }
 
+void TContrastAnalyzeCommand::SetScreenPicker(TScreenPicker* picker) { picker_ = picker; }
+
 TContrastAnalyzeForm* TContrastAnalyzeCommand::OpenAnalyzer() {
-  return TContrastAnalyzeForm::Open(&palette_, workspace_.BaseColor().GetColor(), window_);
+  TContrastAnalyzeForm* form = TContrastAnalyzeForm::Open(&palette_, workspace_.BaseColor().GetColor(), window_);
+  if (picker_) {
+    form->SetScreenPick([picker = picker_](std::function<void(TColor)> deliver) {
+      if (picker) picker->StartFor(std::move(deliver));
+    });
+  }
+  return form;
 }
 
 }  // namespace tintorium

@@ -5,12 +5,14 @@
 #include "ui/actions/ActionRules.h"
 
 #include <QObject>
+#include <QPointer>
 
 namespace tintorium {
 
 class TContrastAnalyzeForm;
 class TMainActions;
 class TPaletteDocument;
+class TScreenPicker;
 class TWorkspace;
 
 class TContrastAnalyzeCommand final : public QObject, public TActionRules {
@@ -25,11 +27,15 @@ class TContrastAnalyzeCommand final : public QObject, public TActionRules {
 
   /// What the action does; returns the new window (shown, modeless, deleted when closed).
   TContrastAnalyzeForm* OpenAnalyzer();
+  /// The screen picker the windows' "Pick from screen" buttons use (not owned; may be null: the buttons stay
+  /// disabled).
+  void SetScreenPicker(TScreenPicker* picker);
 
  private:
   const TPaletteDocument& palette_;
   const TWorkspace& workspace_;
   QWidget* window_;
+  QPointer<TScreenPicker> picker_;
 };
 
 }  // namespace tintorium

@@ -13,8 +13,14 @@
 #include "ui/tools/ColorVisionView.h"
 #include "ui/tools/ContrastMarks.h"
 #include "ui/tools/ContrastPreview.h"
+#include "ui/tools/ColorEntryDialog.h"
+#include "ui/language/MessageSeam.h"
+#include "core/ColorText.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QDesktopServices>
+#include <QKeyEvent>
 #include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
@@ -197,9 +203,58 @@ QWidget* TContrastAnalyzeForm::CreateHintGroup() {
   shBack_->SetBaseColor(clWhite);
   layout->addWidget(shText_, 1, 0);
   layout->addWidget(shBack_, 1, 1);
+  btnPickText_ = new QPushButton(QStringLiteral("Pick from screen"), group);
+  btnPickText_->setObjectName(QStringLiteral("btnPickText"));
+  btnPickBack_ = new QPushButton(QStringLiteral("Pick from screen"), group);
+  btnPickBack_->setObjectName(QStringLiteral("btnPickBack"));
+  const std::pair<QPushButton*, TColorSwatch*> picks[] = {{btnPickText_, shText_}, {btnPickBack_, shBack_}};
+  for (const auto& [button, swatch] : picks) {
+    button->setAutoDefault(false);
+    button->setEnabled(false);
+    connect(button, &QPushButton::clicked, this, [this, target = swatch] { PickFromScreen(target); });
+  }
+  layout->addWidget(btnPickText_, 2, 0);
+  layout->addWidget(btnPickBack_, 2, 1);
+  for (TColorSwatch* swatch : {shText_, shBack_}) {
+    // Focus lets Ctrl+V reach the swatch; a double click opens the entry.
+    swatch->setFocusPolicy(Qt::StrongFocus);
+    swatch->installEventFilter(this);
+  }
   layout->setColumnStretch(2, 1);
-  layout->setRowStretch(2, 1);
+  layout->setRowStretch(3, 1);
   return group;
+}
+
+void TContrastAnalyzeForm::TakeColor(TColorSwatch* swatch, TColor color) {
+  swatch->SetBaseColor(color);
+  UpdateContrast();
+}
+
+void TContrastAnalyzeForm::SetScreenPick(TScreenPick pick) {
+  screenPick_ = std::move(pick);
+  btnPickText_->setEnabled(bool(screenPick_));
+  btnPickBack_->setEnabled(bool(screenPick_));
+}
+
+void TContrastAnalyzeForm::PickFromScreen(TColorSwatch* swatch) {
+  if (!screenPick_) return;
+  // The window may be closed while the picker runs; the pointer then tells not to touch it.
+  screenPick_([form = QPointer<TContrastAnalyzeForm>(this), swatch](TColor color) {
+    if (form) form->TakeColor(swatch, ColorToRGB(color));
+  });
+}
+
+void TContrastAnalyzeForm::EnterColor(TColorSwatch* swatch) {
+  TColorEntryDialog dialog(swatch->BaseColor(), this);
+  if (Dialogs().Exec(dialog) == QDialog::Accepted) TakeColor(swatch, dialog.Color());
+}
+
+bool TContrastAnalyzeForm::PasteColor(TColorSwatch* swatch) {
+  const QString text = QGuiApplication::clipboard()->text();
+  const std::optional<TRGBValues> rgb = ReadColorText(text.toStdString());
+  if (!rgb) return false;
+  TakeColor(swatch, RGBValuesToColor(*rgb));
+  return true;
 }
 
 void TContrastAnalyzeForm::AcceptDrops(TColorSwatch* swatch) {
@@ -268,9 +323,9 @@ QWidget* TContrastAnalyzeForm::CreateResultGroup() {
 QWidget* TContrastAnalyzeForm::CreatePreviewGroup() {
   QGroupBox* group = NewGroup("gbPreview", "Preview", this);
   shViewBack_ = new TContrastPreview("shViewBack",
-                                     {{"pre18txt", "Lorem ipsum (18px)", 24, false, "Times New Roman"},
-                                      {"pre14txt", "Lorem ipsum (14px, bold)", 19, true},
-                                      {"pre10txt", "Lorem ipsum (10px)", 13, false}},
+                                     {{"pre18txt", "Lorem ipsum (18pt)", 24, false, "Times New Roman"},
+                                      {"pre14txt", "Lorem ipsum (14pt, bold)", 19, true},
+                                      {"pre10txt", "Lorem ipsum (10pt)", 13, false}},
                                      group);
   shViewBack_->setMinimumHeight(106);  // wide enough for its samples by its layout
   auto* layout = new QVBoxLayout(group);
@@ -391,6 +446,18 @@ void TContrastAnalyzeForm::changeEvent(QEvent* event) {
 }
 
 bool TContrastAnalyzeForm::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == shText_ || watched == shBack_) {
+    auto* swatch = static_cast<TColorSwatch*>(watched);
+    if (event->type() == QEvent::MouseButtonDblClick &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+      EnterColor(swatch);
+      return true;
+    }
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Paste)) {
+      if (!PasteColor(swatch)) QApplication::beep();
+      return true;
+    }
+  }
   if (watched == lblVisitW3C_ && event->type() == QEvent::MouseButtonRelease &&
       static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
     QDesktopServices::openUrl(kGuidelinesUrl);

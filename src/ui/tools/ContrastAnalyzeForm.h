@@ -6,11 +6,13 @@
 //
 // Composition (objectName = language key):
 //   band       imgContrast, lblContrastDesc, lblVisitW3C
-//   gbHint     lblText over shText, lblBack over shBack (both drag sources and drop targets)
+//   gbHint     lblText over shText, lblBack over shBack (both drag sources and drop targets; a double click
+//              opens the colour entry, Ctrl+V pastes a colour text), btnPickText / btnPickBack under them
+//              ("Pick from screen", through the screen picker)
 //   gbVariants lblFromPalette, clVars (double click: background := that colour)
 //   gbResult   lblWcag1, imgw1sc + lblw1sc, lblBrightDiff, lblColorDiff, lblWcag2,
 //              imgw2lt + lblw2lt + lblw2ltLevel, imgw2st + lblw2st + lblw2stLevel, lblContrastRatio
-//   gbPreview  shViewBack with pre18txt, pre14txt, pre10txt
+//   gbPreview  shViewBack with pre18txt, pre14txt, pre10txt (sizes in points, as WCAG measures text)
 //   gbVision   one TColorVisionView per deficiency
 //   buttons    btnSwap, btnOpposite, btnClose
 
@@ -21,6 +23,7 @@
 #include <QPointer>
 
 #include <array>
+#include <functional>
 
 class QLabel;
 class QPushButton;
@@ -63,6 +66,19 @@ class TContrastAnalyzeForm final : public QDialog {
   /// A double click in clVars: the selected variant becomes the background; nothing without a selection.
   void TakeSelectedVariant();
 
+  /// Starts a screen pick that hands the picked colour to its argument (not called when the pick is cancelled).
+  using TScreenPick = std::function<void(std::function<void(TColor)>)>;
+  /// Enables the "Pick from screen" buttons; without one they stay disabled.
+  void SetScreenPick(TScreenPick pick);
+  /// Opens the colour entry for `swatch` (shText or shBack) through the dialog seam; OK applies and measures.
+  void EnterColor(TColorSwatch* swatch);
+  /// The clipboard's text, when ReadColorText reads it, becomes `swatch`'s colour; true when it did.
+  bool PasteColor(TColorSwatch* swatch);
+  TColorSwatch* TextSwatch() const { return shText_; }
+  TColorSwatch* BackSwatch() const { return shBack_; }
+  QPushButton* PickTextButton() const { return btnPickText_; }
+  QPushButton* PickBackButton() const { return btnPickBack_; }
+
  protected:
   void showEvent(QShowEvent* event) override;
   void changeEvent(QEvent* event) override;
@@ -77,6 +93,8 @@ class TContrastAnalyzeForm final : public QDialog {
   QWidget* CreateVisionGroup();
   QLayout* CreateButtons();
   void AcceptDrops(TColorSwatch* swatch);
+  void PickFromScreen(TColorSwatch* swatch);
+  void TakeColor(TColorSwatch* swatch, TColor color);
   void ShowMarks();
   void FillVariants(TColor text);
 
@@ -86,6 +104,9 @@ class TContrastAnalyzeForm final : public QDialog {
   QLabel* lblVisitW3C_ = nullptr;
   TColorSwatch* shText_ = nullptr;
   TColorSwatch* shBack_ = nullptr;
+  QPushButton* btnPickText_ = nullptr;
+  QPushButton* btnPickBack_ = nullptr;
+  TScreenPick screenPick_;
   TColorList* clVars_ = nullptr;
   QStandardItemModel* variants_ = nullptr;
   QLabel* imgw1sc_ = nullptr;

@@ -24,6 +24,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QMouseEvent>
+#include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -111,15 +112,15 @@ void TLibraryPage::CreateControls(TMainActions& actions) {
   navDelegate_ = new TLibraryNavDelegate(lstLibNav_);
   lstLibNav_->setItemDelegate(navDelegate_);
   lstLibNav_->setModel(model_);
-  lstLibNav_->setFixedWidth(kNavWidth);
   lstLibNav_->setUniformItemSizes(true);
   lstLibNav_->setFrameShape(QFrame::NoFrame);
   lstLibNav_->setSpacing(0);
   lstLibNav_->setSelectionMode(QAbstractItemView::SingleSelection);
   lstLibNav_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   lstLibNav_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  // The strip is too narrow for a scroll bar; it scrolls with the wheel and follows the list's selection.
-  lstLibNav_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  // A long library's strip is taller than the page: its scroll bar shows how far, beside stripes of full width.
+  lstLibNav_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  lstLibNav_->setFixedWidth(kNavWidth + lstLibNav_->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
   lstLibNav_->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
   lstLibNav_->installEventFilter(this);
 
@@ -144,6 +145,11 @@ void TLibraryPage::ConnectControls(TWorkspace& workspace, TMainActions& actions)
   connect(actions.actLibLoad, &QAction::triggered, this, &TLibraryPage::LibLoad);
   connect(actions.actLibOpen, &QAction::triggered, this, &TLibraryPage::LibOpen);
   cboLibraryBrowse_->lineEdit()->installEventFilter(this);
+  // A library chosen in the list loads at once; a typed name waits for Enter or the load button.
+  connect(cboLibraryBrowse_, &QComboBox::activated, this, [this](int index) {
+    loadPending_ = false;
+    LoadLibraryPage(LibraryPath(folders_, cboLibraryBrowse_->itemText(index)));
+  });
   lstLib_->viewport()->installEventFilter(this);
   connect(lstLib_, &TColorList::OnDblClick, this, &TLibraryPage::SetBaseFromList);
   connect(lstLib_, &TColorList::OnReturnKey, this, &TLibraryPage::SetBaseFromList);
@@ -218,7 +224,13 @@ void TLibraryPage::FillLibraryList(const QString& path) {
   // What a damaged palette yielded before its fault stays on the page.
   model_->SetColors(std::move(read.Value));
   UpdateStripeHeight();
-  if (!read.Ok() || model_->Count() == 0) ShowMessageBox(Message(sCantOpen), mfError);
+  if (!read.Ok()) {
+    // The reader says what is wrong with the file; a file it read without fault but empty is simply unreadable.
+    const TMessageKey key = FindMessageKey(read.Status.MessageKey());
+    ShowMessageBox(key != kMessageCount ? Message(key) : read.Status.Message(), mfError);
+  } else if (model_->Count() == 0) {
+    ShowMessageBox(Message(sCantOpen), mfError);
+  }
 }
 
 void TLibraryPage::ShowCount() { lblLibCOunt_->setText(FormatMessage(sLibCount, {model_->Count()})); }

@@ -1,9 +1,10 @@
 #pragma once
 // The "Library" page of the tool area: browse a colour library as large swatches with their names and values.
 //
-//   panOptLib (white bar): lblLibBrowse, cboLibraryBrowse (editable: a listed name or a path), btnLibLoad
-//   (actLibLoad), btnLibOpen (actLibOpen); lblLibFile and lblLibCOunt above the list lstLib, and beside it the
-//   navigation strip lstLibNav with one stripe per colour.
+//   panOptLib (white bar): lblLibBrowse, cboLibraryBrowse (editable: a listed name or a path; a name chosen from
+//   its list loads at once), btnLibLoad (actLibLoad, for typed names), btnLibOpen (actLibOpen); lblLibFile and
+//   lblLibCOunt above the list lstLib, and beside it the navigation strip lstLibNav with one stripe per colour
+//   and a scroll bar when the stripes are taller than the strip.
 //
 // A double click or Enter in lstLib makes the item's colour object (its model included) the base colour; a right
 // press opens the tool popup for it; a drag offers it to every colour drop target.
@@ -49,7 +50,8 @@ class TLibraryPage final : public TToolPage, public TActionRules {
   void LibLoad();
   /// actLibOpen: lets the user choose a library file, adds its path to cboLibraryBrowse and loads it.
   void LibOpen();
-  /// Fills the page from the file at `path`; shows "Selected library does not exists!" when there is none.
+  /// Fills the page from the file at `path`; shows "Selected library does not exists!" when there is none, the
+  /// reader's own message for a damaged file and "Could not read file!" for one that holds no colours.
   void LoadLibraryPage(const QString& path);
 
   /// Option ViewLibOnlyColor: the items show the swatch only (32 pixels high instead of 104).

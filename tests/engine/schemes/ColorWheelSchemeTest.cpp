@@ -70,11 +70,21 @@ TEST(WheelSegments, RybComplementOfRedIsTheTablesGreen) {
   EXPECT_EQ(ColorToHSB(WheelSegments(Hex("FF0000"), wsRYB)[6]), (THSBValues{138, 100, 80}));
 }
 
-TEST(WheelSegments, SegmentZeroIsTheBasePassedThroughHsb) {
-  // RGB (1, 2, 3) is not reachable from integer HSB; segment 0 is what the round trip gives.
-  const TColor base = RGBValuesToColor({1, 2, 3});
-  for (TColorWheelStyle style : {wsRGB, wsRYB})
-    EXPECT_EQ(WheelSegments(base, style)[0], HSBToColor(ColorToHSB(base)));
+TEST(WheelSegments, SegmentZeroIsTheBaseItselfAndTheOthersAreComputedFromItsHsb) {
+  // E4572E is not reachable from integer HSB (it comes back as E3582E); the others may be or not.
+  ASSERT_EQ(HexOf(HSBToColor(ColorToHSB(Hex("E4572E")))), "E3582E");
+  for (const TColor base : {Hex("E4572E"), Hex("1A2B3C"), RGBValuesToColor({1, 2, 3}), Hex("FF8001")}) {
+    const THSBValues hsb = ColorToHSB(base);
+    for (TColorWheelStyle style : {wsRGB, wsRYB}) {
+      const TWheelSegments segments = WheelSegments(base, style);
+      EXPECT_EQ(HexOf(segments[0]), HexOf(base)) << style;
+      if (style == wsRGB) {
+        EXPECT_EQ(segments[3], HSBToColor({hsb.H - 90, hsb.S, hsb.B}));
+      }
+    }
+  }
+  EXPECT_EQ(HexOf(WheelSegments(Hex("E4572E"), wsRYB)[11]), HexOf(WheelSegments(Hex("E3582E"), wsRYB)[11]))
+      << "the rest of the RYB chain still steps from the base's HSB";
 }
 
 struct TRotateCase {

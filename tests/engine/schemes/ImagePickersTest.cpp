@@ -57,8 +57,35 @@ TEST(ImagePickersTest, AReducedCopyIsFittedByThePicturesFullSize) {
   // In a smaller panel it shrinks like the full picture would.
   pickers.Fit({201, 400});
   EXPECT_EQ(pickers.FittedSize(), QSize(200, 150));
-  for (int i = 0; i < pickers.Count(); ++i)
-    EXPECT_EQ(pickers.Colors()[std::size_t(i)], pickers.Sample(pickers.Pickers()[std::size_t(i)]));
+  for (int i = 0; i < pickers.Count(); ++i) {
+    const QPoint pixel = pickers.PicturePixels()[std::size_t(i)];
+    EXPECT_EQ(pickers.Colors()[std::size_t(i)], TColor(pixel.x() % 256) | (TColor(pixel.y() % 256) << 8) | (40u << 16));
+  }
+}
+
+// Fitting anew never changes a pick: a picker reads a pixel of the picture, and its ring follows that pixel.
+TEST(ImagePickersTest, RefittingKeepsThePicturePixelsAndColours) {
+  QRandomGenerator random(11);
+  TImagePickers pickers(random);
+  pickers.Load(Gradient(240, 180), {}, {300, 200}, MaxPickCount);
+  const std::vector<QPoint> pixels = pickers.PicturePixels();
+  const std::vector<TColor> colours = pickers.Colors();
+  for (const QSize panel : {QSize(61, 400), QSize(300, 31), QSize(2, 2), QSize(121, 91), QSize(300, 200)}) {
+    pickers.Fit(panel);
+    EXPECT_EQ(pickers.PicturePixels(), pixels) << panel.width() << "x" << panel.height();
+    EXPECT_EQ(pickers.Colors(), colours);
+    for (int i = 0; i < pickers.Count(); ++i) {
+      const QPoint ring = pickers.Pickers()[std::size_t(i)] + QPoint(PickerSampleOffset, PickerSampleOffset);
+      EXPECT_EQ(ring, pickers.FittedPixelOf(pixels[std::size_t(i)]));
+      EXPECT_TRUE(QRect(QPoint(0, 0), pickers.FittedSize()).contains(ring));
+    }
+  }
+  // Picking in a half-size fit reads the picture pixel shown there.
+  pickers.Fit({121, 91});
+  ASSERT_EQ(pickers.FittedSize(), QSize(120, 90));
+  pickers.MovePicker(0, QPoint(50, 30) - QPoint(PickerSampleOffset, PickerSampleOffset));
+  EXPECT_EQ(pickers.PicturePixels()[0], QPoint(101, 61));
+  EXPECT_EQ(pickers.Colors()[0], TColor(101) | (TColor(61) << 8) | (40u << 16));
 }
 
 }  // namespace

@@ -9,9 +9,12 @@
 #include "engine/screenpick/MagnifierView.h"
 #include "engine/screenpick/ScreenPickRoute.h"
 #include "support/ScriptedDialogs.h"
+#include "ui/tools/ContrastAnalyzeForm.h"
 #include "ScreenPickTestSupport.h"
 
+#include <QAction>
 #include <QDBusConnection>
+#include <QPushButton>
 #include <QDBusConnectionInterface>
 #include <QGuiApplication>
 #include <QImage>
@@ -164,6 +167,36 @@ INSTANTIATE_TEST_SUITE_P(Pictures, PortalScreenshotPickTest,
                                            TPickCase{1.0, 0.75, 0.25, Qt::RightButton, {20, 160, 60}},
                                            TPickCase{2.0, 0.25, 0.75, Qt::MiddleButton, {30, 60, 210}},
                                            TPickCase{2.0, 0.9, 0.9, Qt::LeftButton, {250, 250, 10}}));
+
+// The contrast analyser's "Pick from screen" runs the same picker, and the pick goes to its swatch, never to the
+// base colour or its history.
+TEST_F(PortalPickTest, TheAnalysersPickGoesToItsSwatchNotToTheBaseColour) {
+  StartPortal({"screenshot", WriteDesktopPicture(1.0)});
+  window->Actions().actToolsContrastTest->trigger();
+  auto* form = window->findChild<TContrastAnalyzeForm*>();
+  ASSERT_NE(form, nullptr);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
+  ASSERT_TRUE(form->PickBackButton()->isEnabled());
+  const int history = Workspace().History().Count();
+  QTest::mouseClick(form->PickBackButton(), Qt::LeftButton);
+  ASSERT_TRUE(WaitOpened());
+  const QPoint at = CoverPointAt(0.75, 0.25);
+  QTest::mouseMove(picker->Cover(), at);
+  QTest::mouseClick(picker->Cover(), Qt::LeftButton, Qt::NoModifier, at);
+  ASSERT_TRUE(WaitClosed());
+  EXPECT_EQ(form->BackColor(), RGBValuesToColor({20, 160, 60}));
+  EXPECT_EQ(form->Result().Ratio, MeasureContrast(form->BackColor(), form->TextColor()).Ratio) << "and is measured";
+  EXPECT_EQ(Base(), (TRGBValues{0x56, 0x34, 0x12}));
+  EXPECT_EQ(Workspace().History().Count(), history);
+  // The next pick from the main window's command sets the base colour again.
+  StartWithAction();
+  ASSERT_TRUE(WaitOpened());
+  QTest::mouseClick(picker->Cover(), Qt::LeftButton, Qt::NoModifier, CoverPointAt(0.25, 0.25));
+  ASSERT_TRUE(WaitClosed());
+  EXPECT_EQ(Base(), (TRGBValues{200, 30, 40}));
+  EXPECT_EQ(form->BackColor(), RGBValuesToColor({20, 160, 60}));
+  form->close();
+}
 
 TEST_F(PortalPickTest, ARefusedScreenshotFallsBackToThePortalsOwnPicker) {
   StartPortal({"refuse", "12", "200", "99"});

@@ -3,6 +3,7 @@
 #include "ui/actions/MainActions.h"
 #include "ui/controls/ColorMixer.h"
 #include "ui/controls/ColorPickerButton.h"
+#include "ui/controls/ColorPopup.h"
 #include "engine/palette/PaletteDocument.h"
 #include "ui/tools/ColorMixerPage.h"
 #include "ui/tools/ColorToolPopup.h"
@@ -12,6 +13,8 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QHelpEvent>
+#include <QToolTip>
 #include <QMenu>
 #include <QSpinBox>
 #include <QTest>
@@ -72,6 +75,43 @@ TEST_F(MixerPageTest, APickBecomesTheBaseColourInTheResultSpace) {
   page_->SizeBox()->setValue(2);
   Settle();
   EXPECT_EQ(workspace_.BaseColor().GetColor(), TColorObject(Mixer().GetCell(1, 1), cmHSB).GetColor());
+}
+
+// A pick re-applies on a Result space or size change only while it is the base colour: once the base was changed
+// elsewhere, the old pick never comes back.
+TEST_F(MixerPageTest, APickDoesNotComeBackAfterTheBaseChangedElsewhere) {
+  ClickCell(1, 1);
+  ASSERT_EQ(workspace_.BaseColor().GetColor(), Mixer().GetCell(1, 1));
+  const TColorObject elsewhere(0x123456, cmRGB);
+  workspace_.AssignBaseColor(elsewhere, nullptr);
+  page_->ModelBox()->setCurrentIndex(cmLAB);
+  Settle();
+  EXPECT_EQ(workspace_.BaseColor().GetColor(), elsewhere.GetColor());
+  EXPECT_EQ(workspace_.BaseColor().Model(), cmRGB);
+  page_->SizeBox()->setValue(4);
+  Settle();
+  EXPECT_EQ(workspace_.BaseColor().GetColor(), elsewhere.GetColor()) << "nor after a size change";
+  ClickCell(0, 3);
+  EXPECT_EQ(workspace_.BaseColor().GetColor(), TColorObject(Mixer().GetCell(0, 3), cmLAB).GetColor())
+      << "a new pick counts again";
+}
+
+// The colour face of a corner button opens its popup, as the arrow does; its colours are named as hints.
+TEST_F(MixerPageTest, ACornerButtonsFaceOpensItsPopupWithNamedColours) {
+  TColorPickerButton& button = *page_->CornerButton(1);
+  const QPoint face = button.IndicatorRect().center();
+  ASSERT_LT(face.x(), button.width() - button.DropDownWidth());
+  QTest::mouseClick(&button, Qt::LeftButton, {}, face);
+  Settle();
+  ASSERT_TRUE(button.DroppedDown());
+  TColorPopup& popup = *button.Popup();
+  EXPECT_TRUE(button.ShowHint());
+  const QPoint cell = popup.CellRect(0).center();
+  EXPECT_FALSE(popup.HintAt(cell).isEmpty());
+  QHelpEvent help(QEvent::ToolTip, cell, popup.mapToGlobal(cell));
+  QApplication::sendEvent(&popup, &help);
+  EXPECT_EQ(QToolTip::text(), popup.HintAt(cell)) << "the hint is shown";
+  button.SetDroppedDown(false);
 }
 
 TEST_F(MixerPageTest, TheDefaultEntryPutsTheBaseColourOnTheCorner) {

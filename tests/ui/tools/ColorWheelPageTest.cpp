@@ -174,6 +174,28 @@ TEST_F(WheelPageTest, TheStyleBoxTurnsTheWheelToRyb) {
   EXPECT_EQ(Wheel().DisplayedColorAt(Centre(6)), RGBValuesToColor({0, 0xCC, 0x3E}));
 }
 
+// A base that no integer HSB reaches: its segment shows it, a click on it changes nothing, Add all adds it as is.
+TEST_F(WheelPageTest, TheBaseSegmentIsTheBaseColourItself) {
+  const TColor base = RGBValuesToColor({0xE4, 0x57, 0x2E});
+  for (const int style : {wsRGB, wsRYB}) {
+    page.StyleBox()->setCurrentIndex(style);
+    SetBase(TColorObject(base, cmRGB));
+    const int before = workspace.History().Count();
+    EXPECT_EQ(Wheel().DisplayedColorAt(Centre(0)), base) << style;
+    Click(0);
+    EXPECT_EQ(workspace.BaseColor().GetColor(), base) << style;
+    EXPECT_EQ(workspace.History().Count(), before) << "the base picked again is no change";
+    const TColor other = Wheel().SegmentColor(4);
+    Click(4);
+    EXPECT_EQ(workspace.BaseColor().GetColor(), other) << "other segments keep their computed colours";
+  }
+  SetBase(TColorObject(base, cmRGB));
+  actions.actCWAddAll->trigger();
+  ASSERT_FALSE(palette.Entries().empty());
+  EXPECT_EQ(palette.Entries()[0].Name, QStringLiteral("E4572E"));
+  EXPECT_EQ(palette.Entries()[0].Color.GetColor(), base);
+}
+
 TEST_F(WheelPageTest, AHiddenPageRendersNothingAndAShownOneDoes) {
   page.ShowTool(false);
   EXPECT_FALSE(Wheel().isVisible());

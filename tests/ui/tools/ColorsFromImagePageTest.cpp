@@ -76,13 +76,19 @@ class ColorsFromImagePageTest : public testing::Test {
   TPickedColorList& List() { return *page_.SwatchList(); }
   std::vector<QPoint> Spots() const { return page_.Pickers().Pickers(); }
 
-  /// Every picker's swatch holds the pixel eight pixels into it, and the row shows the swatches in picker order.
+  /// Every picker's swatch holds the picture pixel shown eight pixels into its ring, and the row shows the
+  /// swatches in picker order.
   void ExpectSwatchesMatchPickers() {
-    const QSize fitted = page_.Pickers().FittedSize();
+    const TImagePickers& pickers = page_.Pickers();
     ASSERT_EQ(List().Count(), page_.PickCount());
     for (int i = 0; i < page_.PickCount(); ++i) {
-      const QPoint sample = SamplePoint(Spots()[std::size_t(i)], fitted);
-      EXPECT_EQ(List().Colors()[std::size_t(i)], FromPixel(page_.Pickers().Fitted().pixel(sample))) << "picker " << i;
+      const QPoint sample = SamplePoint(Spots()[std::size_t(i)], pickers.FittedSize());
+      const QPoint pixel = pickers.PicturePixels()[std::size_t(i)];
+      // Shown no larger than it was read, each shown pixel stands for exactly one picture pixel.
+      if (pickers.Picture().width() >= pickers.FittedSize().width()) {
+        EXPECT_EQ(pickers.FittedPixelOf(pixel), sample) << "picker " << i;
+      }
+      EXPECT_EQ(List().Colors()[std::size_t(i)], FromPixel(pickers.Picture().pixel(pixel))) << "picker " << i;
     }
   }
   static TColor FromPixel(QRgb pixel) {
@@ -193,32 +199,28 @@ TEST_F(ColorsFromImagePageTest, ADraggedPickerStopsWithItsCentreOnTheTopRow) {
   EXPECT_EQ(Spots()[0], QPoint(left, -7)) << "moves without the button held drag nothing";
 }
 
-TEST_F(ColorsFromImagePageTest, ShrinkingThePanelFitsThePictureAndBringsOutsidePickersBackIn) {
+// Pickers are held on picture pixels: shrinking and growing the panel moves the rings with the picture and never
+// changes a picked colour.
+TEST_F(ColorsFromImagePageTest, ResizingThePanelKeepsEveryPickerOnItsPicturePixel) {
   Load();
   page_.PicksBox()->setCurrentIndex(MaxPickCount - 1);
   Settle();
-  const std::vector<QPoint> before = Spots();
-  page_.resize(600, 230);  // the panel becomes lower than the picture
-  Settle();
-  const QSize fitted = page_.Pickers().FittedSize();
-  ASSERT_LT(fitted.height(), 150);
-  EXPECT_EQ(fitted.height(), Panel().height() - 1);
-  EXPECT_EQ(fitted.width(), fitted.height() * 200 / 150);
-  for (int i = 0; i < MaxPickCount; ++i) {
-    const QPoint was = before[std::size_t(i)], now = Spots()[std::size_t(i)];
-    if (was.x() > fitted.width() - 15) {
-      EXPECT_LE(now.x(), fitted.width() - 15);
-      EXPECT_GE(now.x(), fitted.width() - 15 - 29);
-    } else {
-      EXPECT_EQ(now.x(), was.x());
-    }
-    if (was.y() > fitted.height() - 15) {
-      EXPECT_LE(now.y(), fitted.height() - 15);
-      EXPECT_GE(now.y(), std::max(fitted.height() - 15 - 29, -7));
-    } else {
-      EXPECT_EQ(now.y(), was.y());
+  const std::vector<QPoint> pixels = page_.Pickers().PicturePixels();
+  const std::vector<TColor> colours = List().Colors();
+  for (std::size_t i = 0; i < pixels.size(); ++i) EXPECT_EQ(colours[i], PixelColor(pixels[i])) << i;
+  for (const QSize size : {QSize(600, 230), QSize(330, 160), QSize(600, 500)}) {
+    page_.resize(size);
+    Settle();
+    const QSize fitted = page_.Pickers().FittedSize();
+    EXPECT_EQ(page_.Pickers().PicturePixels(), pixels) << size.width() << "x" << size.height();
+    EXPECT_EQ(List().Colors(), colours) << "the picks never change by themselves";
+    for (int i = 0; i < MaxPickCount; ++i) {
+      const QPoint shown = page_.Pickers().FittedPixelOf(pixels[std::size_t(i)]);
+      EXPECT_EQ(Spots()[std::size_t(i)] + QPoint(8, 8), shown) << "the ring sits over its pixel, picker " << i;
+      EXPECT_TRUE(QRect(QPoint(0, 0), fitted).contains(shown));
     }
   }
+  ASSERT_EQ(page_.Pickers().FittedSize(), QSize(200, 150));
   ExpectSwatchesMatchPickers();
 }
 

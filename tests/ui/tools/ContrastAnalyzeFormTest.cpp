@@ -13,12 +13,17 @@
 #include "ui/tools/ContrastAnalyzeCommand.h"
 #include "ui/tools/ContrastMarks.h"
 #include "ui/tools/ContrastPreview.h"
+#include "ui/tools/ColorEntryDialog.h"
+#include "support/ScriptedDialogs.h"
 #include "ui/workspace/Workspace.h"
 
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QSpinBox>
 #include <QDropEvent>
 #include <QLabel>
 #include <QMimeData>
@@ -439,6 +444,85 @@ TEST_F(ContrastAnalyzeFormTest, TheActionOpensIndependentWindowsThatCloseForGood
   QTest::keyClick(second, Qt::Key_Escape);
   QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(second.isNull()) << "Escape closes it as well";
+}
+
+// A double click on either swatch opens the colour entry on that swatch's colour; OK applies it and measures,
+// Cancel changes nothing.
+TEST_F(ContrastAnalyzeFormTest, ADoubleClickOnASwatchOpensTheColourEntry) {
+  Show();
+  test::TScriptedDialogs dialogs;
+  int opened = 0;
+  TColor shown = clNone;
+  dialogs.onExec = [&](QDialog& dialog) {
+    auto* entry = dynamic_cast<TColorEntryDialog*>(&dialog);
+    EXPECT_NE(entry, nullptr);
+    if (!entry) return int(QDialog::Rejected);
+    ++opened;
+    shown = entry->Color();
+    for (const TColorModel model : {cmRGB, cmHSB, cmCMYK, cmLAB}) EXPECT_NE(entry->Field(model, 2), nullptr);
+    entry->HexField()->setText(QStringLiteral("#E4572E"));
+    QTest::keyClick(entry->HexField(), Qt::Key_Return);  // applies; the unshown dialog has no OK to press
+    return int(QDialog::Accepted);
+  };
+  QTest::mouseDClick(form_->TextSwatch(), Qt::LeftButton);
+  EXPECT_EQ(opened, 1);
+  EXPECT_EQ(shown, TColor(clBlack));
+  EXPECT_EQ(form_->TextColor(), Rgb(0xE4, 0x57, 0x2E));
+  EXPECT_EQ(form_->Result().Ratio, MeasureContrast(clWhite, Rgb(0xE4, 0x57, 0x2E)).Ratio);
+  QTest::mouseDClick(form_->BackSwatch(), Qt::LeftButton);
+  EXPECT_EQ(shown, TColor(clWhite));
+  EXPECT_EQ(form_->BackColor(), Rgb(0xE4, 0x57, 0x2E));
+  dialogs.onExec = [](QDialog&) { return int(QDialog::Rejected); };
+  form_->SetBackColor(Grey(9));
+  QTest::mouseDClick(form_->BackSwatch(), Qt::LeftButton);
+  EXPECT_EQ(form_->BackColor(), Grey(9)) << "Cancel keeps the colour";
+}
+
+// Ctrl+V on a swatch takes a colour text from the clipboard; a text that is no colour changes nothing.
+TEST_F(ContrastAnalyzeFormTest, AColourTextPastesOntoEitherSwatch) {
+  Show();
+  const struct {
+    TColorSwatch* swatch;
+    const char* text;
+    TColor expected;
+  } cases[] = {{form_->TextSwatch(), "#1a2b3c", Rgb(0x1A, 0x2B, 0x3C)},
+               {form_->BackSwatch(), " abc ", Rgb(0xAA, 0xBB, 0xCC)},
+               {form_->BackSwatch(), "rgb(250, 240, 230)", Rgb(250, 240, 230)},
+               {form_->TextSwatch(), "no colour", Rgb(0x1A, 0x2B, 0x3C)},
+               {form_->BackSwatch(), "#FFFFFF0", Rgb(250, 240, 230)}};
+  for (const auto& c : cases) {
+    QApplication::clipboard()->setText(QString::fromLatin1(c.text));
+    c.swatch->setFocus();
+    QTest::keyClick(c.swatch, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(c.swatch->BaseColor(), c.expected) << c.text;
+  }
+  EXPECT_EQ(form_->Result().Ratio, MeasureContrast(Rgb(250, 240, 230), Rgb(0x1A, 0x2B, 0x3C)).Ratio);
+}
+
+// Without a screen picker the buttons stay disabled; with one, each hands its pick to its own swatch.
+TEST_F(ContrastAnalyzeFormTest, PickFromScreenFillsTheSwatchOfItsButton) {
+  Show();
+  EXPECT_FALSE(form_->PickTextButton()->isEnabled());
+  int started = 0;
+  form_->SetScreenPick([&started](std::function<void(TColor)> deliver) {
+    ++started;
+    deliver(started == 1 ? Rgb(10, 20, 30) : Rgb(240, 230, 220));
+  });
+  ASSERT_TRUE(form_->PickTextButton()->isEnabled());
+  QTest::mouseClick(form_->PickTextButton(), Qt::LeftButton);
+  QTest::mouseClick(form_->PickBackButton(), Qt::LeftButton);
+  EXPECT_EQ(started, 2);
+  EXPECT_EQ(form_->TextColor(), Rgb(10, 20, 30));
+  EXPECT_EQ(form_->BackColor(), Rgb(240, 230, 220));
+}
+
+// WCAG measures text in points: the samples say so.
+TEST_F(ContrastAnalyzeFormTest, ThePreviewSamplesAreLabelledInPoints) {
+  const auto* preview = Child<TContrastPreview>(*form_, "shViewBack");
+  ASSERT_NE(preview, nullptr);
+  ASSERT_EQ(preview->Samples().size(), 3);
+  const QStringList expected{"Lorem ipsum (18pt)", "Lorem ipsum (14pt, bold)", "Lorem ipsum (10pt)"};
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(preview->Samples()[i]->text(), expected[i]);
 }
 
 TEST_F(ContrastAnalyzeFormTest, APaletteGoneBeforeTheWindowLeavesTheListEmpty) {

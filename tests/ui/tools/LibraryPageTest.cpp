@@ -27,6 +27,7 @@
 #include <QListView>
 #include <QMenu>
 #include <QPainter>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
@@ -186,14 +187,15 @@ TEST_F(LibraryViews, EveryKindOfLibraryFillsThePageWithNamesAndModels) {
 TEST_F(LibraryViews, FailuresShowTheirMessageOnceAndLeaveAnEmptyPage) {
   auto page = Page({folder});
   Write("other.cqp", "whatever");
+  Write("empty.aco", AcoWithoutNames({}));
   const struct {
     QString path;
     QString message;
     int flags;
   } cases[] = {
       {folder + "/gone.aco", "Selected library does not exists!", mfInformation},
-      {folder + "/broken.aco", "Could not read file!", mfError},
       {folder + "/other.cqp", "Could not read file!", mfError},
+      {folder + "/empty.aco", "Could not read file!", mfError},
       {folder + "/sub.aco", "Selected library does not exists!", mfInformation},
   };
   for (const auto& c : cases) {
@@ -206,6 +208,43 @@ TEST_F(LibraryViews, FailuresShowTheirMessageOnceAndLeaveAnEmptyPage) {
     EXPECT_EQ(page->LibraryList()->Count(), 0);
     EXPECT_EQ(page->CountLabel()->text(), "Count: 0");
   }
+}
+
+// A damaged file is reported with the reader's own reason, the same text the Swatches panel shows for it.
+TEST_F(LibraryViews, ADamagedLibraryOnThePageShowsTheReadersOwnReason) {
+  TLibraryPanel panel(workspace, {folder});
+  panel.Start(QStringLiteral("broken.aco"));
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  const QString reason = dialogs.messages[0].text;
+  dialogs.messages.clear();
+  auto page = Page({folder});
+  page->LoadLibraryPage(folder + "/broken.aco");
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].text, reason);
+  EXPECT_NE(dialogs.messages[0].text, QStringLiteral("Could not read file!"));
+  EXPECT_EQ(dialogs.messages[0].flags, mfError);
+}
+
+// Choosing a library in the page's list loads it at once; a typed name still waits for Enter.
+TEST_F(LibraryViews, ALibraryChosenInThePagesListLoadsAtOnce) {
+  auto page = Page({folder});
+  page->Start(QStringLiteral("b.aco"));
+  page->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(page.get()));
+  ASSERT_EQ(page->FileLabel()->text(), QStringLiteral("b"));
+  QComboBox& box = *page->BrowseBox();
+  box.setFocus();
+  QTest::keyClick(&box, Qt::Key_Down);  // broken.aco
+  QTest::keyClick(&box, Qt::Key_Down);  // named.aco
+  EXPECT_EQ(box.currentText(), QStringLiteral("named.aco"));
+  EXPECT_EQ(page->FileLabel()->text(), QStringLiteral("named"));
+  EXPECT_EQ(page->LibraryList()->Count(), 2);
+  dialogs.messages.clear();
+  box.lineEdit()->selectAll();
+  QTest::keyClicks(box.lineEdit(), QStringLiteral("c.tnp"));
+  EXPECT_EQ(page->FileLabel()->text(), QStringLiteral("named")) << "typing alone loads nothing";
+  QTest::keyClick(box.lineEdit(), Qt::Key_Return);
+  EXPECT_EQ(page->FileLabel()->text(), QStringLiteral("c"));
 }
 
 TEST_F(LibraryViews, ADamagedLibraryInThePanelIsReportedAndTheTableKeepsItsColours) {
@@ -315,6 +354,10 @@ TEST_F(LibraryViews, NavigationStripesFillTheStripAndFollowTheList) {
   page->LoadLibraryPage(folder + "/many.aco");
   QListView& nav = *page->NavList();
   EXPECT_EQ(nav.visualRect(nav.model()->index(5, 0)).height(), 2);
+  QApplication::processEvents();
+  EXPECT_TRUE(nav.verticalScrollBar()->isVisible()) << "the strip scrolls, and shows it";
+  EXPECT_GT(nav.verticalScrollBar()->maximum(), 0);
+  EXPECT_GE(nav.viewport()->width(), 45) << "the stripes keep their width beside the bar";
 
   page->LibraryList()->SetCurrentRow(250);
   EXPECT_EQ(nav.currentIndex().row(), 250) << "the strip follows the list";
@@ -347,6 +390,49 @@ TEST_F(LibraryViews, ASwatchClickedOrChosenByKeyBecomesTheBaseColour) {
   EXPECT_EQ(workspace.ColorUnderCursorText().trimmed(), "R:0 G:0 B:255") << "and then the selected one";
   QTest::keyClick(&table, Qt::Key_Return);
   EXPECT_EQ(workspace.BaseColor().GetColor(), 0xFF0000u);
+}
+
+// Only a left click applies a swatch, and only the one under both press and release; a press beside the swatches
+// selects and drags nothing; Enter in the list loads the list's own choice.
+TEST_F(LibraryViews, OnlyALeftClickOnOneSwatchAppliesItAndEnterLoadsTheListsChoice) {
+  TLibraryPanel panel(workspace, {folder});
+  panel.resize(220, 200);
+  panel.Start(QStringLiteral("b.aco"));
+  panel.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&panel));
+  TColorLibTable& table = *panel.Table();
+  const auto centre = [&table](int index) {
+    return LibTableCellRect(index, table.TopIndex(), table.Columns(), table.CellSize()).center();
+  };
+  const auto reset = [this] { workspace.AssignBaseColor(TColorObject(0x123456, cmRGB), nullptr); };
+  QTest::mouseClick(&table, Qt::LeftButton, {}, centre(0));
+  ASSERT_EQ(workspace.BaseColor().GetColor(), 0x0000FFu);
+  ASSERT_EQ(table.SelectedCell(), 0);
+
+  for (const Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
+    reset();
+    QTest::mouseClick(&table, button, {}, centre(2));
+    EXPECT_EQ(workspace.BaseColor().GetColor(), 0x123456u) << "button " << button;
+  }
+  reset();
+  QTest::mousePress(&table, Qt::LeftButton, {}, centre(1));
+  QTest::mouseRelease(&table, Qt::LeftButton, {}, centre(40));
+  EXPECT_EQ(workspace.BaseColor().GetColor(), 0x123456u) << "released off the pressed swatch";
+  QTest::mousePress(&table, Qt::LeftButton, {}, centre(2));
+  QTest::mouseRelease(&table, Qt::LeftButton, {}, centre(2));
+  EXPECT_EQ(workspace.BaseColor().GetColor(), 0xFF0000u) << "the swatch under press and release";
+
+  reset();
+  const int selected = table.SelectedCell();
+  QTest::mousePress(&table, Qt::LeftButton, {}, centre(40));
+  EXPECT_EQ(table.DropColor(), clNone) << "a press below the last swatch offers nothing to drag";
+  EXPECT_EQ(table.SelectedCell(), selected);
+  QTest::mouseRelease(&table, Qt::LeftButton, {}, centre(40));
+  EXPECT_EQ(workspace.BaseColor().GetColor(), 0x123456u) << "and applies nothing";
+
+  table.SetColorsText(QString());
+  QTest::keyClick(panel.LibraryBox(), Qt::Key_Return);
+  EXPECT_EQ(table.Colors(), (QStringList{"FF0000", "00FF00", "0000FF"})) << "Enter loads the list's choice";
 }
 
 TEST_F(LibraryViews, ADoubleClickOrEnterInTheListTakesTheItemWithItsModel) {
