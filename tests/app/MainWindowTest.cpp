@@ -106,9 +106,10 @@ TEST_F(MainWindowTest, MenusListTheirCommandsInOrder) {
   EXPECT_EQ(titles, QStringList({"miFile", "miEdit", "miView", "miPalette", "miTools", "miHelp"}));
   EXPECT_EQ(Items(MenuNamed(*window, "miFile")),
             QStringList({"actFileNew", "-", "actFileOpen", "actFileSave", "actFileSaveAs", "-", "actImportColors",
-                         "actExportColors", "-", "actFilePrint", "-", "actFileExit"}));
+                         "actExportColors", "-", "actFilePrint", "-", "actFileCloseWindow", "actFileExit"}));
   EXPECT_EQ(Items(MenuNamed(*window, "miEdit")),
-            QStringList({"actEditUndo", "actEditRedo", "-", "actEditCopyColor", "actEditCopyColorHEX",
+            QStringList({"actEditUndoChange", "actEditRedoChange", "-", "actEditUndo", "actEditRedo", "-",
+                         "actEditCopyColor", "actEditCopyColorHEX",
                          "actEditCopyColorDelphi", "actEditCopyColorVSNET", ">miEditCopyCss", "-", "actEditRandomize",
                          "actEditMakeWebsafe", "actEditMakeWebsmart", "actEditMakeGrayscale", "-", "actEditLighten",
                          "actEditDarken", "actEditSaturate", "actEditDesaturate"}));
