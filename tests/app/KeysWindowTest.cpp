@@ -156,10 +156,12 @@ TEST_F(KeysWindowTest, ATextFieldKeepsItsOwnKeys) {
     Press(Qt::Key_Home);
     EXPECT_EQ(field->cursorPosition(), 0);
 
+    TColorList* palette = window->PaletteDock()->findChild<TPalettePanel*>()->PaletteList();
+    const QList<int> selectedRows = palette->SelectedRows();
+    ASSERT_LT(selectedRows.size(), 2);
     Press(Qt::Key_A, Qt::ControlModifier);
     EXPECT_EQ(field->selectedText(), text) << "Ctrl+A selects the field's text";
-    EXPECT_TRUE(window->PaletteDock()->findChild<TPalettePanel*>()->PaletteList()->SelectedRows().isEmpty())
-        << "not the palette";
+    EXPECT_EQ(palette->SelectedRows(), selectedRows) << "not the palette";
 
     QGuiApplication::clipboard()->clear();
     Press(Qt::Key_C, Qt::ControlModifier);
