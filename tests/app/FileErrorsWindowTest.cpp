@@ -172,7 +172,9 @@ TEST(FileFailureReasons, EveryReadersTextIsTranslatedWithItsFigures) {
     const QString reason = FailureReason(file, TFileResult::Failure(c.engine));
     EXPECT_EQ(reason.compare(c.engine, Qt::CaseInsensitive), 0) << reason.toStdString();  // same words, own case
     for (const QString& figure : {QStringLiteral("12"), QStringLiteral("tag mismatch"), QStringLiteral("XYZ ")}) {
-      if (c.engine.contains(figure)) EXPECT_TRUE(reason.contains(figure)) << reason.toStdString();
+      if (c.engine.contains(figure)) {
+        EXPECT_TRUE(reason.contains(figure)) << reason.toStdString();
+      }
     }
     english.push_back(reason);
   }

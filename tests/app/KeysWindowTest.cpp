@@ -23,7 +23,7 @@
 namespace tintorium::test {
 namespace {
 
-constexpr TColor kRed = 0x0000FF;  // 0x00BBGGRR
+constexpr TColor kMid = 0x204080;  // 0x00BBGGRR: a mid red that Brighten and Desaturate both change
 
 class KeysWindowTest : public ShellFixture {
  protected:
@@ -32,7 +32,7 @@ class KeysWindowTest : public ShellFixture {
     window = Start({"-", "-"});  // no palette opened or restored
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    window->Workspace().AssignBaseColor(TColorObject(kRed, cmRGB), nullptr);
+    window->Workspace().AssignBaseColor(TColorObject(kMid, cmRGB), nullptr);
     window->ToolTabs()->setFocus();
   }
   void TearDown() override {
@@ -59,7 +59,7 @@ TEST_F(KeysWindowTest, CtrlZUndoesTheLastChangeWhicheverItWasAndCtrlShiftZOrCtrl
   Press(Qt::Key_B, Qt::ControlModifier);  // palette: red
   Press(Qt::Key_B, Qt::AltModifier);      // base: brighter
   const TColor bright = Base();
-  ASSERT_NE(bright, kRed);
+  ASSERT_NE(bright, kMid);
   Press(Qt::Key_B, Qt::ControlModifier);  // palette: red, bright
   Press(Qt::Key_B, Qt::AltModifier);      // base: brighter still
   const TColor brighter = Base();
@@ -70,14 +70,14 @@ TEST_F(KeysWindowTest, CtrlZUndoesTheLastChangeWhicheverItWasAndCtrlShiftZOrCtrl
     int count;
     TColor base;
   };
-  const TState undone[] = {{2, bright}, {1, bright}, {1, kRed}, {0, kRed}};
+  const TState undone[] = {{2, bright}, {1, bright}, {1, kMid}, {0, kMid}};
   for (const TState& state : undone) {
     Press(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(Count(), state.count);
     EXPECT_EQ(Base(), state.base);
   }
 
-  const TState redone[] = {{1, kRed}, {1, bright}, {2, bright}, {2, brighter}};
+  const TState redone[] = {{1, kMid}, {1, bright}, {2, bright}, {2, brighter}};
   for (std::size_t i = 0; i < std::size(redone); ++i) {
     if (i % 2 == 0)
       Press(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
@@ -93,13 +93,13 @@ TEST_F(KeysWindowTest, ANewChangeAfterAnUndoDropsWhatCouldBeRedone) {
   Press(Qt::Key_B, Qt::ControlModifier);
   Press(Qt::Key_B, Qt::AltModifier);
   Press(Qt::Key_Z, Qt::ControlModifier);  // base back to red
-  ASSERT_EQ(Base(), kRed);
+  ASSERT_EQ(Base(), kMid);
   Press(Qt::Key_D, Qt::AltModifier);  // desaturate: a new change
   const TColor changed = Base();
   Press(Qt::Key_Y, Qt::ControlModifier);
   EXPECT_EQ(Base(), changed) << "nothing left to redo";
   Press(Qt::Key_Z, Qt::ControlModifier);
-  EXPECT_EQ(Base(), kRed);
+  EXPECT_EQ(Base(), kMid);
   EXPECT_EQ(Count(), 1);
 }
 
@@ -113,7 +113,7 @@ TEST_F(KeysWindowTest, ThePalettesOwnUndoKeepsTheSharedHistoryInStep) {
   Press(Qt::Key_Backspace, Qt::AltModifier);  // palette only: 1
   ASSERT_EQ(Count(), 1);
   Press(Qt::Key_Z, Qt::ControlModifier);  // the base change is now the last
-  EXPECT_EQ(Base(), kRed);
+  EXPECT_EQ(Base(), kMid);
   EXPECT_EQ(Count(), 1);
   Press(Qt::Key_Z, Qt::ControlModifier);
   EXPECT_EQ(Count(), 0);
@@ -128,7 +128,7 @@ TEST_F(KeysWindowTest, AltLeftAndAltRightWalkTheBaseColourHistory) {
   Press(Qt::Key_B, Qt::AltModifier);
   const TColor bright = Base();
   Press(Qt::Key_Left, Qt::AltModifier);
-  EXPECT_EQ(Base(), kRed);
+  EXPECT_EQ(Base(), kMid);
   Press(Qt::Key_Right, Qt::AltModifier);
   EXPECT_EQ(Base(), bright);
   EXPECT_EQ(window->Actions().actEditUndo->shortcut(), QKeySequence(Qt::ALT | Qt::Key_Left));
@@ -239,7 +239,7 @@ TEST_F(KeysWindowTest, StepsThePaletteNoLongerHoldsAreSkipped) {
   EXPECT_FALSE(history.CanUndo());
 
   window->Palette().NewPalette();
-  window->Palette().AddPaletteColor(QStringLiteral("new"), TColorObject(kRed, cmRGB));
+  window->Palette().AddPaletteColor(QStringLiteral("new"), TColorObject(kMid, cmRGB));
   history.Undo(nullptr);
   EXPECT_EQ(Count(), 0);
   EXPECT_FALSE(history.CanUndo()) << "the old palette's steps went with it";
