@@ -290,7 +290,7 @@ TEST_F(PalettePanelTest, AFailedSaveSaysSoAndKeepsNameAndFlag) {
   EXPECT_TRUE(document.PaletteModified());
 }
 
-TEST_F(PalettePanelTest, OpenReadsTheChosenFileAndAFailedOpenResetsThePalette) {
+TEST_F(PalettePanelTest, OpenReadsTheChosenFileAndAFailedOpenKeepsThePalette) {
   TPaletteEntries entries{{"One", RGB(1, 2, 3)}, {"Two", HSB(200, 50, 60)}, {"Three", CMYK(1, 2, 3, 4)}};
   ASSERT_TRUE(WritePaletteFile(Path("three.tnp"), entries).Ok());
   dialogs.openPaths = {Path("three.tnp")};
@@ -314,10 +314,10 @@ TEST_F(PalettePanelTest, OpenReadsTheChosenFileAndAFailedOpenResetsThePalette) {
                            "damaged.")
                 .arg(QDir::toNativeSeparators(Path("cut.tnp"))));
   EXPECT_EQ(dialogs.messages[0].flags, mfError);
-  EXPECT_TRUE(document.IsEmpty());
-  EXPECT_EQ(document.PaletteFileName(), TPaletteDocument::NoName);
+  EXPECT_EQ(Names(), (QStringList{"One", "Two", "Three"}));
+  EXPECT_EQ(document.PaletteFileName(), Path("three.tnp"));
   EXPECT_FALSE(document.PaletteModified());
-  EXPECT_EQ(List().Count(), 0);
+  EXPECT_EQ(List().Count(), 3);
 }
 
 // --- Palette commands ---------------------------------------------------------------------------------------
