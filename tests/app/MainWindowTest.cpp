@@ -163,10 +163,12 @@ TEST_F(MainWindowTest, EveryActionHasItsNameCaptionAndShortcut) {
   };
   const Row rows[] = {
       {"actViewColorMixer", "Color Mixer", "Ctrl+3", 2},    {"actViewPhotoScheme", "Colors From Image", "Ctrl+6", 5},
-      {"actEditRedo", "Next Base color", "Ctrl+Alt+Z", -1}, {"actPaletteDeleteColor", "Delete Color", "Del", -1},
+      {"actEditRedo", "Next Base color", "Alt+Right", -1}, {"actPaletteDeleteColor", "Delete Color", "Del", -1},
       {"actToolsScreenPick", "Screen Picker", "F10", -1},   {"actHelpHelp", "Tintorium Help", "F1", -1},
       {"actPaletteConvertToLab", "Convert values to Lab", "", 3}, {"actCUCModelCMYK", "View CMYK", "", 2},
-      {"actEditLighten", "Brighten", "Alt+B", -1},         {"actFileExit", "Exit", "", -1},
+      {"actEditLighten", "Brighten", "Alt+B", -1},         {"actFileExit", "Exit", "Ctrl+Q", -1},
+      {"actEditUndoChange", "Undo", "Ctrl+Z", -1},         {"actFileCloseWindow", "Close Window", "Ctrl+W", -1},
+      {"actPaletteAddBaseColor", "Add Base Color", "Ctrl+B", -1},
   };
   for (const Row& row : rows) {
     QAction* action = actions.Find(QString::fromLatin1(row.name));
