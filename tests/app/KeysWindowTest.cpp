@@ -16,6 +16,7 @@
 #include <QClipboard>
 #include <QDockWidget>
 #include <QLineEdit>
+#include <QPointer>
 #include <QTabBar>
 #include <QTest>
 #include <QUndoStack>
@@ -187,6 +188,22 @@ TEST_F(KeysWindowTest, CtrlWClosesThePanelWithTheFocusAndOnlyThat) {
   EXPECT_TRUE(window->LibraryDock()->isVisible());
   EXPECT_FALSE(window->Actions().actViewPalette->isChecked());
   EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(KeysWindowTest, CtrlWClosesAToolWindowWithTheFocus) {
+  window->UpdateActions();
+  window->Actions().actToolsContrastTest->trigger();
+  QPointer<QWidget> analyser;  // it deletes itself once closed
+  for (QWidget* top : QApplication::topLevelWidgets()) {
+    if (top->isVisible() && top->objectName() == QStringLiteral("frmContrastAnalyze")) analyser = top;
+  }
+  ASSERT_NE(analyser, nullptr);
+  analyser->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(analyser));
+  Press(Qt::Key_W, Qt::ControlModifier);
+  EXPECT_TRUE(analyser.isNull() || !analyser->isVisible());
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_TRUE(window->PaletteDock()->isVisible());
 }
 
 TEST_F(KeysWindowTest, CtrlQQuits) {
