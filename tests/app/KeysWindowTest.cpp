@@ -197,9 +197,9 @@ TEST_F(KeysWindowTest, CtrlWClosesAToolWindowWithTheFocus) {
   for (QWidget* top : QApplication::topLevelWidgets()) {
     if (top->isVisible() && top->objectName() == QStringLiteral("frmContrastAnalyze")) analyser = top;
   }
-  ASSERT_NE(analyser, nullptr);
+  ASSERT_FALSE(analyser.isNull());
   analyser->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(analyser));
+  ASSERT_TRUE(QTest::qWaitForWindowActive(analyser.data()));
   Press(Qt::Key_W, Qt::ControlModifier);
   EXPECT_TRUE(analyser.isNull() || !analyser->isVisible());
   EXPECT_TRUE(window->isVisible());
