@@ -731,7 +731,10 @@ void TMainWindow::RestoreSessionSettings(const QVariantMap& values) {
 
 void TMainWindow::ConnectSettingsChanges() {
   // Every command may change a setting (a view, a tool, the options); the keeper coalesces the writes.
-  for (QAction* action : actions_->All()) connect(action, &QAction::triggered, recovery_, &TRecoveryKeeper::Schedule);
+  for (QAction* action : actions_->All()) {
+    if (action != actions_->actUpdate)  // the idle refresh, not a command
+      connect(action, &QAction::triggered, recovery_, &TRecoveryKeeper::Schedule);
+  }
   if (themeGroup_) connect(themeGroup_, &QActionGroup::triggered, recovery_, &TRecoveryKeeper::Schedule);
   connect(tcMain_, &QTabBar::currentChanged, recovery_, &TRecoveryKeeper::Schedule);
 }
