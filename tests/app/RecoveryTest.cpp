@@ -164,6 +164,9 @@ TEST_F(RecoveryTest, AnUntouchedSessionLeavesNoCopy) {
   window->ApplyOptions(options);
   ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo::exists(window->Recovery().CopyFile()); }, 5000))
       << "a changed setting is written a moment later";
+  const int writes = window->Recovery().WriteCount();
+  QTest::qWait(TRecoveryKeeper::DelayMs * 3);
+  EXPECT_EQ(window->Recovery().WriteCount(), writes) << "an idle program writes nothing more";
 }
 
 TEST_F(RecoveryTest, ARunningProgramsCopyIsNeitherOfferedNorTouched) {
