@@ -1,5 +1,7 @@
 #include "app/LastPalette.h"
 
+#include "ui/language/FileFailure.h"
+
 #include "app/Settings.h"
 #include "engine/files/FileResult.h"
 #include "engine/language/Messages.h"
@@ -65,7 +67,7 @@ void TLastPalette::SaveAtExit(bool savePalette) {
   const QString kept = LastPaletteFile();
   QDir().mkpath(QFileInfo(kept).absolutePath());
   const TFileResult result = WritePaletteFile(kept, palette_.Entries());
-  if (!result) ShowFailure(result);
+  if (!result) ShowSaveFailure(kept, result);
 }
 
 // A palette without a file of its own is written to the kept copy at exit; one with a file is not written again.
@@ -82,9 +84,5 @@ bool TLastPalette::Untouched() const {
          !palette_.PaletteModified();
 }
 
-void TLastPalette::ShowFailure(const TFileResult& result) {
-  const TMessageKey key = FindMessageKey(result.MessageKey());
-  ShowMessageBox(key != kMessageCount ? Message(key) : result.Message(), mfError);
-}
 
 }  // namespace tintorium

@@ -32,7 +32,6 @@ class TLastPalette final {
   void Restore();
   void SetDamagedCopyAside(const QString& kept);
   bool Untouched() const;
-  static void ShowFailure(const TFileResult& result);
 
   TSettings& settings_;
   TPaletteDocument& palette_;

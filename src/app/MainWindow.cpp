@@ -41,9 +41,11 @@
 #include "ui/wizards/Wizards.h"
 #include "app/RecoveryKeeper.h"
 #include "app/RecoveryLink.h"
+#include "ui/workspace/EditHistory.h"
 
 #include <QAbstractEventDispatcher>
 #include <QAction>
+#include <QApplication>
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QDir>
@@ -61,6 +63,7 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QTabBar>
+#include <QTemporaryDir>
 #include <QToolBar>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -140,8 +143,17 @@ TMainWindow::TMainWindow(QSettings& settings, const QStringList& arguments, QWid
   workspace_->BaseColorChanged(this, cmRGB, true, false);
   SelectTool(0);
   recovery_ = new TRecoveryKeeper(TRecoveryKeeper::DefaultFolder(), this);
-  LinkRecovery(*recovery_, *palette_, *workspace_);
-  OfferRecovery(*recovery_, *palette_, *workspace_);
+  sessionStart_ = AllSessionSettings();
+  const TRecoverySettings recoverySettings{[this] { return SessionSettings(); },
+                                           [this](const QVariantMap& values) { RestoreSessionSettings(values); }};
+  LinkRecovery(*recovery_, *palette_, *workspace_, recoverySettings);
+  OfferRecovery(*recovery_, *palette_, *workspace_, recoverySettings);
+  ConnectSettingsChanges();
+  editHistory_ = new TEditHistory(*palette_, *workspace_, this);
+  connect(actions_->actEditUndoChange, &QAction::triggered, this,
+          [this] { editHistory_->Undo(actions_->actEditUndoChange); });
+  connect(actions_->actEditRedoChange, &QAction::triggered, this,
+          [this] { editHistory_->Redo(actions_->actEditRedoChange); });
   UpdateActions();
 
   if (auto* dispatcher = QAbstractEventDispatcher::instance())
@@ -211,12 +223,14 @@ void TMainWindow::CreateFileMenu() {
   menu->addSeparator();
   menu->addAction(a.actFilePrint);
   menu->addSeparator();
-  menu->addAction(a.actFileExit);
+  AddActions(menu, {a.actFileCloseWindow, a.actFileExit});
 }
 
 void TMainWindow::CreateEditMenu() {
   const TMainActions& a = *actions_;
   QMenu* menu = AddMenu(menuBar(), "miEdit", QStringLiteral("Edit"));
+  AddActions(menu, {a.actEditUndoChange, a.actEditRedoChange});
+  menu->addSeparator();
   AddActions(menu, {a.actEditUndo, a.actEditRedo});
   menu->addSeparator();
   AddActions(menu, {a.actEditCopyColor, a.actEditCopyColorHEX, a.actEditCopyColorDelphi, a.actEditCopyColorVSNET});
@@ -446,6 +460,7 @@ void TMainWindow::CreateToolPage(int index) {
 void TMainWindow::ConnectShellActions() {
   const TMainActions& a = *actions_;
   connect(a.actFileExit, &QAction::triggered, this, &TMainWindow::Exit);
+  connect(a.actFileCloseWindow, &QAction::triggered, this, &TMainWindow::CloseToolWindow);
   for (QAction* tool : {a.actViewColorWheel, a.actViewVariations, a.actViewColorMixer, a.actViewLibrary,
                         a.actViewSpectrum, a.actViewPhotoScheme}) {
     connect(tool, &QAction::triggered, this, [this, tool] { SelectTool(TMainActions::Tag(tool)); });
@@ -558,6 +573,7 @@ void TMainWindow::ApplyOptions(const TOptions& options) {
   palettePanel_->SetCompactDraw(options_.CompactDraw);
   screenPicker_->SetZoom(options_.ScreenPickerZoom);
   for (TToolPage* page : pages_) ApplyPageOptions(page);
+  if (recovery_) recovery_->Schedule();
 }
 
 void TMainWindow::ApplyPageOptions(TToolPage* page) {
@@ -732,16 +748,77 @@ void TMainWindow::CollectToolSettings() {
   if (libraryPage_ != nullptr) toolSettings_.Collect(*libraryPage_);
 }
 
+void TMainWindow::WriteSessionSettings(TSettings& out) {
+  out.WriteToolbars(saveState());
+  out.WriteMain(CurrentMainSettings());
+  SyncOptionsFromViews();
+  out.WriteOptions(options_);
+  CollectToolSettings();
+  toolSettings_.Write(out);
+}
+
+QVariantMap TMainWindow::AllSessionSettings() {
+  const QTemporaryDir folder;  // outlives the scratch store, which writes its file when destroyed
+  QSettings scratch(folder.path() + QStringLiteral("/session.ini"), QSettings::IniFormat);
+  TSettings out(scratch);
+  WriteSessionSettings(out);
+  QVariantMap values;
+  for (const QString& key : scratch.allKeys()) values.insert(key, scratch.value(key));
+  return values;
+}
+
+namespace {
+
+// The window's placement and layout change by themselves (the window manager, the first show), so they alone
+// never make a recovery copy worth offering, and a restore leaves them as they are.
+bool IsPlacementSetting(const QString& key) {
+  static const QStringList placement{QStringLiteral("MWindowState"), QStringLiteral("MTop"), QStringLiteral("MLeft"),
+                                     QStringLiteral("MWidth"), QStringLiteral("MHeight")};
+  return key.startsWith(QLatin1String(settings_group::kToolbars)) ||
+         (key.startsWith(QLatin1String(settings_group::kMain)) && placement.contains(key.section(u'/', -1)));
+}
+
+}  // namespace
+
+QVariantMap TMainWindow::SessionSettings() {
+  QVariantMap changed;
+  const QVariantMap now = AllSessionSettings();
+  for (auto it = now.cbegin(); it != now.cend(); ++it) {
+    if (!IsPlacementSetting(it.key()) && sessionStart_.value(it.key()) != it.value()) changed.insert(it.key(), it.value());
+  }
+  return changed;
+}
+
+void TMainWindow::RestoreSessionSettings(const QVariantMap& values) {
+  for (auto it = values.cbegin(); it != values.cend(); ++it) {
+    if (it.key().startsWith(QLatin1String(settings_group::kOptions)) && !IsPlacementSetting(it.key()))
+      settings_.Store().setValue(it.key(), it.value());
+  }
+  settings_.Store().sync();
+  mainSettings_ = settings_.ReadMain(ScreenRect());
+  SetAlwaysOnTop(mainSettings_.MFormStyle);
+  ApplyOptions(settings_.ReadOptions());
+  toolSettings_.Read(settings_);
+  ApplyToolSettings();
+  if (!ChooseTheme(options_.Theme)) ChooseTheme(TOptions().Theme);
+  sessionStart_ = AllSessionSettings();
+}
+
+void TMainWindow::ConnectSettingsChanges() {
+  // Every command may change a setting (a view, a tool, the options); the keeper coalesces the writes.
+  for (QAction* action : actions_->All()) {
+    if (action != actions_->actUpdate)  // the idle refresh, not a command
+      connect(action, &QAction::triggered, recovery_, &TRecoveryKeeper::Schedule);
+  }
+  if (themeGroup_) connect(themeGroup_, &QActionGroup::triggered, recovery_, &TRecoveryKeeper::Schedule);
+  connect(tcMain_, &QTabBar::currentChanged, recovery_, &TRecoveryKeeper::Schedule);
+}
+
 void TMainWindow::WriteSettings() {
   if (settingsWritten_) return;
   settingsWritten_ = true;
-  settings_.WriteToolbars(saveState());
-  settings_.WriteMain(CurrentMainSettings());
-  SyncOptionsFromViews();
-  settings_.WriteOptions(options_);
+  WriteSessionSettings(settings_);
   lastPalette_->SaveAtExit(options_.SavePalette);
-  CollectToolSettings();
-  toolSettings_.Write(settings_);
   settings_.Store().sync();
   recovery_->Remove();  // a clean end: nothing to offer next time
 }
@@ -762,6 +839,20 @@ void TMainWindow::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
+void TMainWindow::CloseToolWindow() {
+  QWidget* active = QApplication::activeWindow();
+  if (active && active != this && !active->isModal() && active->windowType() != Qt::Popup) {
+    active->close();
+    return;
+  }
+  for (QWidget* at = QApplication::focusWidget(); at; at = at->parentWidget()) {
+    if (auto* dock = qobject_cast<QDockWidget*>(at); dock && dock->parentWidget() == this) {
+      dock->close();
+      return;
+    }
+  }
+}
+
 // --- Idle refresh ----------------------------------------------------------------------------------------------
 
 void TMainWindow::AddActionRules(TActionRules* rules) {
@@ -776,7 +867,9 @@ void TMainWindow::UpdateActions() {
 
 void TMainWindow::UpdateShellActions() {
   const TMainActions& a = *actions_;
-  for (QAction* always : {a.actFileExit, a.actImportColors, a.actExportColors, a.actViewMainToolbar, a.actViewAdjustbar, a.actViewBaseColorSection,
+  a.actEditUndoChange->setEnabled(editHistory_ && editHistory_->CanUndo());
+  a.actEditRedoChange->setEnabled(editHistory_ && editHistory_->CanRedo());
+  for (QAction* always : {a.actFileExit, a.actFileCloseWindow, a.actImportColors, a.actExportColors, a.actViewMainToolbar, a.actViewAdjustbar, a.actViewBaseColorSection,
                           a.actViewSmallLib, a.actViewPalette, a.actViewAlwaysOnTop, a.actViewColorWheel,
                           a.actViewVariations, a.actViewColorMixer, a.actViewLibrary, a.actViewSpectrum,
                           a.actViewPhotoScheme, a.actHelpHelp, a.actHelpAbout, a.actToolsOptions, a.actUpdate})

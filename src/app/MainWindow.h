@@ -23,6 +23,7 @@
 
 #include <QMainWindow>
 #include <QStringList>
+#include <QVariantMap>
 
 #include <memory>
 #include <vector>
@@ -48,6 +49,7 @@ class TPaletteDocument;
 class TPalettePanel;
 class TRecoveryKeeper;
 class THelpCommand;
+class TEditHistory;
 class TScreenPicker;
 class TSpectrumPage;
 class TColorsFromImagePage;
@@ -91,6 +93,8 @@ class TMainWindow final : public QMainWindow {
   TMainStatusBar* StatusPanels() const { return sbMain_; }
   /// The recovery copy of this window's palette and base colour.
   TRecoveryKeeper& Recovery() { return *recovery_; }
+  /// The one undo history of palette edits and base colour changes (Edit > Undo, Ctrl+Z).
+  TEditHistory& EditHistory() { return *editHistory_; }
   QMenu* ThemeMenu() const { return miTheme_; }
   QMenu* LanguageMenu() const { return miLang_; }
   /// The right-click menu of the tool controls and the tool colour it acts on.
@@ -132,6 +136,16 @@ class TMainWindow final : public QMainWindow {
   /// question as the close button.
   void Exit();
 
+  /// File > Close Window (Ctrl+W): closes the tool window that has the focus: a non-modal window of the program
+  /// other than this one, or the panel (dock) holding the focus. Nothing when the focus is elsewhere.
+  void CloseToolWindow();
+
+  /// The settings as this session would write them at exit (key paths of the settings store and their
+  /// values), for the recovery copy.
+  QVariantMap SessionSettings();
+  /// Takes over settings kept by a recovery copy: writes them to the store and applies them.
+  void RestoreSessionSettings(const QVariantMap& values);
+
  protected:
   void closeEvent(QCloseEvent* event) override;
 
@@ -168,6 +182,11 @@ class TMainWindow final : public QMainWindow {
   QSize FirstStartNeeds() const;
   void LayOutDocks();
   void WriteSettings();
+  /// Everything WriteSettings writes except the palette kept between runs.
+  void WriteSessionSettings(TSettings& out);
+  QVariantMap AllSessionSettings();
+  /// Schedules a recovery copy after commands and views that change settings.
+  void ConnectSettingsChanges();
   /// The tool pages take their "Color Tools" settings, and give them back at exit.
   void ApplyToolSettings();
   void ApplyPageSettings(TToolPage* page);
@@ -219,6 +238,8 @@ class TMainWindow final : public QMainWindow {
   TScreenPicker* screenPicker_ = nullptr;
   THelpCommand* help_ = nullptr;
   TRecoveryKeeper* recovery_ = nullptr;
+  TEditHistory* editHistory_ = nullptr;
+  QVariantMap sessionStart_;  // the settings as the session started, to tell those changed in it
   std::vector<TActionRules*> rules_;
   bool settingsWritten_ = false;
   bool exitWithoutQuestion_ = false;

@@ -4,6 +4,7 @@
 #include "engine/palette/PaletteFile.h"
 
 #include <QCoreApplication>
+#include <QDataStream>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -22,6 +23,42 @@ constexpr qint64 kMaxCopyBytes = qint64(256) * 1024 * 1024;
 
 QString LockFileOf(const QString& copyFile) {
   return copyFile.left(copyFile.size() - 4) + QStringLiteral(".lock");
+}
+
+// Settings hold plain values only; anything else in a copy is not one of ours.
+bool PlainSetting(const QVariant& value) {
+  switch (value.typeId()) {
+    case QMetaType::QString:
+    case QMetaType::Int:
+    case QMetaType::LongLong:
+    case QMetaType::UInt:
+    case QMetaType::Bool:
+    case QMetaType::QByteArray: return true;
+    default: return false;
+  }
+}
+
+QByteArray EncodeSettings(const QVariantMap& settings) {
+  QByteArray bytes;
+  QDataStream out(&bytes, QIODevice::WriteOnly);
+  out.setVersion(QDataStream::Qt_6_0);
+  for (auto it = settings.cbegin(); it != settings.cend(); ++it) {
+    if (PlainSetting(it.value())) out << it.key() << it.value();
+  }
+  return bytes;
+}
+
+bool DecodeSettings(const QByteArray& bytes, QVariantMap& settings) {
+  QDataStream in(bytes);
+  in.setVersion(QDataStream::Qt_6_0);
+  while (!in.atEnd()) {
+    QString key;
+    QVariant value;
+    in >> key >> value;
+    if (in.status() != QDataStream::Ok || !PlainSetting(value)) return false;
+    settings.insert(key, value);
+  }
+  return true;
 }
 
 bool ReadCopy(const QString& fileName, QByteArray& bytes) {
@@ -60,8 +97,9 @@ bool TRecoveryKeeper::WriteNow() {
   timer_.stop();
   if (!source_) return true;
   TRecoverySnapshot snapshot = source_();
-  // An unmodified palette with no base colour chosen in the session holds nothing worth offering.
-  if (!snapshot.PaletteModified && snapshot.History.size() <= 1) {
+  // An unmodified palette with no base colour chosen and no setting changed in the session holds nothing worth
+  // offering.
+  if (!snapshot.PaletteModified && snapshot.History.size() <= 1 && snapshot.Settings.isEmpty()) {
     Remove();
     return true;
   }
@@ -111,6 +149,7 @@ QByteArray TRecoveryKeeper::Encode(const TRecoverySnapshot& snapshot) {
   out += "history";
   for (TColor color : snapshot.History) out += ' ' + QByteArray::number(color, 16);
   out += '\n';
+  if (!snapshot.Settings.isEmpty()) out += "settings " + EncodeSettings(snapshot.Settings).toBase64() + '\n';
   out += kPaletteMark.toByteArray();
   out += EncodePaletteData(snapshot.Entries);
   return out;
@@ -135,6 +174,8 @@ bool TRecoveryKeeper::Decode(QByteArrayView bytes, TRecoverySnapshot& snapshot) 
       read.Time = QDateTime::fromString(QString::fromLatin1(value), Qt::ISODate);
     } else if (key == "base") {
       read.BaseColor = value.toUInt(&ok, 16);
+    } else if (key == "settings") {
+      ok = DecodeSettings(QByteArray::fromBase64(value), read.Settings);
     } else if (key == "history") {
       for (const QByteArray& item : value.split(' ')) {
         if (item.isEmpty()) continue;

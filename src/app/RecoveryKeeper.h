@@ -1,5 +1,5 @@
 #pragma once
-// The recovery copy: the open palette, the base colour and its history, written a moment after each change so a
+// The recovery copy: the open palette, the base colour and its history, the settings changed in the session, written a moment after each change so a
 // killed program loses almost nothing. Each running program keeps its own copy under a lock, so two programs never
 // share one; a copy whose lock belongs to a process that is gone is an orphan, offered at the next start.
 
@@ -10,6 +10,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTimer>
+#include <QVariantMap>
 
 #include <functional>
 #include <memory>
@@ -30,6 +31,9 @@ struct TRecoverySnapshot {
   TColor BaseColor = 0;
   /// When the copy was written (local time).
   QDateTime Time;
+  /// The settings changed in the session: key paths of the settings store and their values (texts, whole
+  /// numbers, booleans, bytes).
+  QVariantMap Settings;
 };
 
 class TRecoveryKeeper final : public QObject {

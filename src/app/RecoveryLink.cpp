@@ -37,8 +37,13 @@ void Restore(const TRecoverySnapshot& snapshot, TPaletteDocument& palette, TWork
 
 }  // namespace
 
-void LinkRecovery(TRecoveryKeeper& keeper, TPaletteDocument& palette, TWorkspace& workspace) {
-  keeper.SetSource([&palette, &workspace] { return Snapshot(palette, workspace); });
+void LinkRecovery(TRecoveryKeeper& keeper, TPaletteDocument& palette, TWorkspace& workspace,
+                  const TRecoverySettings& settings) {
+  keeper.SetSource([&palette, &workspace, changed = settings.changed] {
+    TRecoverySnapshot snapshot = Snapshot(palette, workspace);
+    if (changed) snapshot.Settings = changed();
+    return snapshot;
+  });
   const auto schedule = [&keeper] { keeper.Schedule(); };
   QObject::connect(&palette.UndoStack(), &QUndoStack::indexChanged, &keeper, schedule);
   QObject::connect(&palette, &TPaletteDocument::ModifiedChanged, &keeper, schedule);
@@ -47,13 +52,16 @@ void LinkRecovery(TRecoveryKeeper& keeper, TPaletteDocument& palette, TWorkspace
   QObject::connect(&workspace, &TWorkspace::BaseColorAnnounced, &keeper, schedule);
 }
 
-bool OfferRecovery(TRecoveryKeeper& keeper, TPaletteDocument& palette, TWorkspace& workspace) {
+bool OfferRecovery(TRecoveryKeeper& keeper, TPaletteDocument& palette, TWorkspace& workspace,
+                   const TRecoverySettings& settings) {
   bool restored = false;
   for (const TRecoveryKeeper::TOrphan& orphan : keeper.TakeOrphans()) {
     const TRecoverySnapshot& snapshot = orphan.Snapshot;
     const QString name = QDir::toNativeSeparators(QFileInfo(snapshot.PaletteFileName).fileName());
     const QString time = QLocale().toString(snapshot.Time, QLocale::ShortFormat);
-    if (!restored && ShowMessageBox(FormatMessage(sRecoveryOffer, {name, time}), mfYesNoQuestion) == mrYes) {
+    if (!restored && ShowChoiceBox(FormatMessage(sRecoveryOffer, {name, time}), mfYesNoQuestion,
+                                   {Message(sRecoveryRestore), Message(sRecoveryDiscard)}) == 0) {
+      if (settings.restore && !snapshot.Settings.isEmpty()) settings.restore(snapshot.Settings);
       Restore(snapshot, palette, workspace);
       restored = true;
     }

@@ -109,9 +109,10 @@ TEST_F(MainWindowTest, MenusListTheirCommandsInOrder) {
   EXPECT_EQ(titles, QStringList({"miFile", "miEdit", "miView", "miPalette", "miTools", "miHelp"}));
   EXPECT_EQ(Items(MenuNamed(*window, "miFile")),
             QStringList({"actFileNew", "-", "actFileOpen", "actFileSave", "actFileSaveAs", "-", "actImportColors",
-                         "actExportColors", "-", "actFilePrint", "-", "actFileExit"}));
+                         "actExportColors", "-", "actFilePrint", "-", "actFileCloseWindow", "actFileExit"}));
   EXPECT_EQ(Items(MenuNamed(*window, "miEdit")),
-            QStringList({"actEditUndo", "actEditRedo", "-", "actEditCopyColor", "actEditCopyColorHEX",
+            QStringList({"actEditUndoChange", "actEditRedoChange", "-", "actEditUndo", "actEditRedo", "-",
+                         "actEditCopyColor", "actEditCopyColorHEX",
                          "actEditCopyColorDelphi", "actEditCopyColorVSNET", ">miEditCopyCss", "-", "actEditRandomize",
                          "actEditMakeWebsafe", "actEditMakeWebsmart", "actEditMakeGrayscale", "-", "actEditLighten",
                          "actEditDarken", "actEditSaturate", "actEditDesaturate"}));
@@ -165,10 +166,12 @@ TEST_F(MainWindowTest, EveryActionHasItsNameCaptionAndShortcut) {
   };
   const Row rows[] = {
       {"actViewColorMixer", "Color Mixer", "Ctrl+3", 2},    {"actViewPhotoScheme", "Colors from Image", "Ctrl+6", 5},
-      {"actEditRedo", "Next Base color", "Ctrl+Alt+Z", -1}, {"actPaletteDeleteColor", "Delete Color", "Del", -1},
+      {"actEditRedo", "Next Base color", "Alt+Right", -1}, {"actPaletteDeleteColor", "Delete Color", "Del", -1},
       {"actToolsScreenPick", "Screen Picker", "F10", -1},   {"actHelpHelp", "Tintorium Help", "F1", -1},
       {"actPaletteConvertToLab", "Convert values to Lab", "", 3}, {"actCUCModelCMYK", "View CMYK", "", 2},
-      {"actEditLighten", "Brighten", "Alt+B", -1},         {"actFileExit", "Exit", "", -1},
+      {"actEditLighten", "Brighten", "Alt+B", -1},         {"actFileExit", "Exit", "Ctrl+Q", -1},
+      {"actEditUndoChange", "Undo", "Ctrl+Z", -1},         {"actFileCloseWindow", "Close Window", "Ctrl+W", -1},
+      {"actPaletteAddBaseColor", "Add Base Color", "Ctrl+B", -1},
   };
   for (const Row& row : rows) {
     QAction* action = actions.Find(QString::fromLatin1(row.name));

@@ -1,6 +1,7 @@
 // Undo and redo of palette edits as a user meets them in the main window: the keys, the Palette menu, the
 // captions naming the step in both shipped languages, the caption's modified mark and the selection after
-// each step; Ctrl+Z and Ctrl+Alt+Z stay with the base colour's Previous and Next.
+// each step; Ctrl+Z undoes the last change of either kind, Alt+Left and Alt+Right are the base colour's Previous
+// and Next.
 #include "ShellTestSupport.h"
 
 #include "ui/actions/MainActions.h"
@@ -85,7 +86,7 @@ class PaletteUndoWindowTest : public ShellFixture {
   TPalettePanel* panel = nullptr;
 };
 
-TEST_F(PaletteUndoWindowTest, TheKeysUndoAndRedoPaletteEditsWhileCtrlZStaysWithTheBaseColour) {
+TEST_F(PaletteUndoWindowTest, TheKeysUndoAndRedoPaletteEditsWhileAltLeftAndRightWalkTheBaseColour) {
   // Base colour history: A, then B.
   window->Workspace().AssignBaseColor(TColorObject(0x0000FF, cmRGB), nullptr);
   window->Workspace().AssignBaseColor(TColorObject(0x00FF00, cmRGB), nullptr);
@@ -94,11 +95,17 @@ TEST_F(PaletteUndoWindowTest, TheKeysUndoAndRedoPaletteEditsWhileCtrlZStaysWithT
   const QStringList sorted = Names();
   ASSERT_NE(sorted, (QStringList{"a", "b", "c"}));
 
-  Press(Qt::Key_Z, Qt::ControlModifier);
+  Press(Qt::Key_Left, Qt::AltModifier);
   EXPECT_EQ(window->Workspace().BaseColor().GetColor(), TColor(0x0000FF)) << "Previous Base color";
-  EXPECT_EQ(Names(), sorted) << "Ctrl+Z leaves the palette alone";
-  Press(Qt::Key_Z, Qt::ControlModifier | Qt::AltModifier);
+  EXPECT_EQ(Names(), sorted) << "Alt+Left leaves the palette alone";
+  Press(Qt::Key_Right, Qt::AltModifier);
   EXPECT_EQ(window->Workspace().BaseColor().GetColor(), TColor(0x00FF00)) << "Next Base color";
+  EXPECT_EQ(Names(), sorted);
+
+  Press(Qt::Key_Z, Qt::ControlModifier);  // the sort was the last change
+  EXPECT_EQ(Names(), (QStringList{"a", "b", "c"}));
+  EXPECT_EQ(window->Workspace().BaseColor().GetColor(), TColor(0x00FF00)) << "the base colour stays";
+  Press(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
   EXPECT_EQ(Names(), sorted);
 
   PressUndo();

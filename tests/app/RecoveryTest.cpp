@@ -9,7 +9,9 @@
 #include "ui/workspace/Workspace.h"
 
 #include <QCoreApplication>
+#include <QDate>
 #include <QDir>
+#include <QLocale>
 #include <QProcess>
 #include <QTest>
 #include <QUndoStack>
@@ -22,6 +24,10 @@ namespace {
 
 // The child run of this test binary: a program that makes a change and is then killed.
 constexpr const char* kChildFolder = "TINTORIUM_RECOVERY_CHILD";
+// "settings": the child changes a setting only, and leaves palette and base colour alone.
+constexpr const char* kChildMode = "TINTORIUM_RECOVERY_CHILD_MODE";
+// The setting the child changes (Options > step of Brighten and Darken; the default is 10).
+constexpr int kChildAdjust = 37;
 
 class RecoveryTest : public ShellFixture {
  protected:
@@ -31,9 +37,10 @@ class RecoveryTest : public ShellFixture {
   }
   /// Starts this binary as a second program on the same data folder; it adds "Unsaved" to its palette, waits
   /// until its copy is written and reports "ready".
-  void StartChild(QProcess& child) {
+  void StartChild(QProcess& child, const QString& mode = QString()) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QString::fromLatin1(kChildFolder), folder.path());
+    env.insert(QString::fromLatin1(kChildMode), mode);
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     child.setProcessEnvironment(env);
     child.start(QCoreApplication::applicationFilePath(),
@@ -62,8 +69,14 @@ TEST(RecoveryChild, MakesAChangeAndWaits) {
   QSettings store(QDir(QString::fromLocal8Bit(dir)).filePath(QStringLiteral("child.ini")), QSettings::IniFormat);
   TScriptedDialogs dialogs;
   TMainWindow window(store, {});
-  window.Palette().AddPaletteColor(QStringLiteral("Unsaved"), TColorObject(0x2E57E4, cmRGB));
-  window.Workspace().AssignBaseColor(TColorObject(0x123456, cmRGB), nullptr);
+  TOptions options = window.Options();
+  options.cfAdjust = kChildAdjust;
+  options.HTMLSharp = false;
+  window.ApplyOptions(options);
+  if (qgetenv(kChildMode) != "settings") {
+    window.Palette().AddPaletteColor(QStringLiteral("Unsaved"), TColorObject(0x2E57E4, cmRGB));
+    window.Workspace().AssignBaseColor(TColorObject(0x123456, cmRGB), nullptr);
+  }
   ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo::exists(window.Recovery().CopyFile()); }, 10000));
   fputs("ready\n", stdout);
   fflush(stdout);
@@ -81,7 +94,14 @@ TEST_F(RecoveryTest, AKilledProgramsPaletteAndBaseColoursAreOfferedAndRestored) 
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_EQ(dialogs.messages[0].flags, int(mfYesNoQuestion));
   EXPECT_TRUE(dialogs.messages[0].text.contains(QStringLiteral("noname.tnp"))) << dialogs.messages[0].text.toStdString();
+  EXPECT_TRUE(dialogs.messages[0].text.contains(QLocale().toString(QDate::currentDate(), QLocale::ShortFormat)))
+      << "names the copy's time: " << dialogs.messages[0].text.toStdString();
+  EXPECT_EQ(dialogs.messages[0].buttons, QStringList({"Restore", "Discard"}));
   EXPECT_EQ(Names(window->Palette()), QStringList({"Unsaved"}));
+  // The settings changed in the killed session are back, in the window and in the settings store.
+  EXPECT_EQ(window->Options().cfAdjust, kChildAdjust);
+  EXPECT_FALSE(window->Options().HTMLSharp);
+  EXPECT_EQ(store->value(QStringLiteral("Options/cfAdjust")).toInt(), kChildAdjust);
   EXPECT_TRUE(window->Palette().PaletteModified());
   EXPECT_EQ(window->Workspace().BaseColor().GetColor(), 0x123456u);
   ASSERT_GE(window->Workspace().History().Count(), 2);
@@ -108,12 +128,45 @@ TEST_F(RecoveryTest, DiscardDropsTheCopyForGood) {
   dialogs.answers = {mrNo};
   auto window = Start();
   ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].buttons, QStringList({"Restore", "Discard"}));
   EXPECT_EQ(window->Palette().Count(), 0);
+  EXPECT_EQ(window->Options().cfAdjust, TOptions().cfAdjust) << "discarded settings stay discarded";
   EXPECT_FALSE(window->Palette().PaletteModified());
   EXPECT_TRUE(Copies().isEmpty());
   Finish(window);
   window = Start();
   EXPECT_EQ(dialogs.messages.size(), 1u);
+}
+
+TEST_F(RecoveryTest, SettingsChangedAloneAreKeptAndRestored) {
+  QProcess child;
+  ASSERT_NO_FATAL_FAILURE(StartChild(child, QStringLiteral("settings")));
+  ASSERT_NO_FATAL_FAILURE(Kill(child));
+  ASSERT_EQ(Copies().size(), 1);
+  dialogs.answers = {mrYes};
+  auto window = Start();
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(window->Palette().Count(), 0);
+  EXPECT_EQ(window->Options().cfAdjust, kChildAdjust);
+  EXPECT_FALSE(window->Options().HTMLSharp);
+  Finish(window);
+  window = Start();
+  EXPECT_EQ(window->Options().cfAdjust, kChildAdjust) << "kept after the clean end";
+}
+
+TEST_F(RecoveryTest, AnUntouchedSessionLeavesNoCopy) {
+  auto window = Start();
+  window->UpdateActions();
+  ASSERT_TRUE(window->Recovery().WriteNow());
+  EXPECT_FALSE(QFileInfo::exists(window->Recovery().CopyFile()));
+  TOptions options = window->Options();
+  options.cfAdjust = 55;
+  window->ApplyOptions(options);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo::exists(window->Recovery().CopyFile()); }, 5000))
+      << "a changed setting is written a moment later";
+  const int writes = window->Recovery().WriteCount();
+  QTest::qWait(TRecoveryKeeper::DelayMs * 3);
+  EXPECT_EQ(window->Recovery().WriteCount(), writes) << "an idle program writes nothing more";
 }
 
 TEST_F(RecoveryTest, ARunningProgramsCopyIsNeitherOfferedNorTouched) {
@@ -181,9 +234,17 @@ TEST(RecoveryCopy, DecodeRefusesAnythingButAWholeCopy) {
   EXPECT_EQ(read.Time, snapshot.Time);
   ASSERT_EQ(read.Entries.size(), 1u);
   EXPECT_EQ(read.Entries[0].Name, QStringLiteral("Rot"));
+  EXPECT_TRUE(read.Settings.isEmpty());
+
+  snapshot.Settings = {{QStringLiteral("Options/cfAdjust"), 37}, {QStringLiteral("Options/Theme"), QStringLiteral("Ä")},
+                       {QStringLiteral("Options/Toolbars/State"), QByteArray("\x00\x01", 2)}};
+  TRecoverySnapshot withSettings;
+  ASSERT_TRUE(TRecoveryKeeper::Decode(TRecoveryKeeper::Encode(snapshot), withSettings));
+  EXPECT_EQ(withSettings.Settings, snapshot.Settings);
   for (const QByteArray& bad : {QByteArray(), bytes.left(10), bytes.left(bytes.indexOf("palette\n")),
                                 QByteArray(bytes).replace("history 123456", "history zz"),
-                                QByteArray(100, '\x7f')}) {
+                                QByteArray(100, '\x7f'),
+                                QByteArray(bytes).replace("palette\n", "settings AAAAB3q=\npalette\n")}) {
     TRecoverySnapshot none;
     EXPECT_FALSE(TRecoveryKeeper::Decode(bad, none)) << bad.toHex().left(40).constData();
   }

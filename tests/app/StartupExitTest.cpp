@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QSpinBox>
@@ -48,7 +49,10 @@ TEST_F(StartupTest, AnUnreadableArgumentIsReportedAndTheProgramStartsWithANewPal
   broken.close();
   auto window = Start({broken.fileName()});
   ASSERT_EQ(dialogs.messages.size(), 1u);
-  EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("Could not read file!"));
+  EXPECT_EQ(dialogs.messages[0].text,
+            QStringLiteral("Could not read %1: its contents are not in a format this command reads, or the file is "
+                           "damaged.")
+                .arg(QDir::toNativeSeparators(QFileInfo(broken.fileName()).absoluteFilePath())));
   EXPECT_EQ(dialogs.messages[0].flags, int(mfError));
   EXPECT_EQ(window->Palette().PaletteFileName(), QStringLiteral("noname.tnp"));
   EXPECT_EQ(window->Palette().Count(), 0);
@@ -201,7 +205,9 @@ TEST_F(StartupTest, AKeptCopyThatCannotBeWrittenIsReported) {
   window->Palette().AddPaletteColor(QStringLiteral("Lost?"), TColorObject(0x0000FF, cmRGB));
   window->Actions().actFileExit->trigger();
   ASSERT_EQ(dialogs.messages.size(), 1u);
-  EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("Could not save file!"));
+  EXPECT_EQ(dialogs.messages[0].text,
+            QStringLiteral("Could not save %1: the folder cannot be written to, or the disk is full.")
+                .arg(QDir::toNativeSeparators(LastPaletteFile())));
   EXPECT_EQ(dialogs.messages[0].flags, int(mfError));
 }
 

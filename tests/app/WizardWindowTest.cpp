@@ -5,10 +5,14 @@
 #include "engine/palette/PaletteDocument.h"
 #include "ui/wizards/ExportWizard.h"
 #include "ui/wizards/ImportWizard.h"
+#include "ui/wizards/CheckColorList.h"
 #include "ui/wizards/WizardTypeList.h"
 #include "ShellTestSupport.h"
 
 #include <QAction>
+#include <QDir>
+#include <QUndoStack>
+#include <utility>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
@@ -74,6 +78,89 @@ TEST_F(WizardWindowTest, ImportThenExportAGimpPaletteThroughTheFileMenu) {
   EXPECT_EQ(back.Value[0].Name(), u"Orange");
   EXPECT_EQ(back.Value[1].HexText(), "004080");
   EXPECT_EQ(opened, (QList<QUrl>{QUrl::fromLocalFile(target)}));
+}
+
+// An import that adds no colour (nothing checked, or a file without colours) is no change: no step to undo, no mark.
+TEST_F(WizardWindowTest, AnImportThatAddsNothingLeavesThePaletteUnmodified) {
+  const QString some = File("some.gpl");
+  const QString none = File("none.gpl");
+  for (const auto& [path, bytes] : {std::pair{some, QByteArray("GIMP Palette\n255 128 0 Orange\n")},
+                                    std::pair{none, QByteArray("GIMP Palette\nName: Empty\n")}}) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+  }
+  auto window = Start({"-", "-"});
+  for (const QString& source : {some, none}) {
+    SCOPED_TRACE(source.toStdString());
+    dialogs.onExec = [&](QDialog& dialog) {
+      auto* wizard = dynamic_cast<TImportForm*>(&dialog);
+      EXPECT_NE(wizard, nullptr);
+      if (!wizard) return int(QDialog::Rejected);
+      ToChoosePage(*wizard, 5, source, wizard->PathEdit());  // GIMP Palette
+      wizard->ColorList()->SetAllChecked(false);
+      Next(*wizard);  // Finish
+      return wizard->result();
+    };
+    window->Actions().actImportColors->trigger();
+    EXPECT_EQ(window->Palette().Count(), 0);
+    EXPECT_FALSE(window->Palette().PaletteModified());
+    EXPECT_EQ(window->Palette().UndoStack().count(), 0);
+    window->UpdateActions();
+    EXPECT_FALSE(window->CaptionText().endsWith("*]"));
+  }
+}
+
+// The export asks before it replaces a file; No keeps the file and the wizard on its page, Yes writes.
+TEST_F(WizardWindowTest, ExportAsksBeforeReplacingAFile) {
+  const QString target = File("taken.gpl");
+  {
+    QFile file(target);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("keep me");
+  }
+  auto window = Start({"-", "-"});
+  window->Palette().AddPaletteColor(QStringLiteral("Orange"), TColorObject(0x0080FF, cmRGB));
+  const auto content = [&] {
+    QFile file(target);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  };
+  dialogs.onExec = [&](QDialog& dialog) {
+    auto* wizard = dynamic_cast<TExportForm*>(&dialog);
+    EXPECT_NE(wizard, nullptr);
+    if (!wizard) return int(QDialog::Rejected);
+    ToChoosePage(*wizard, 6, target, wizard->PathEdit());  // GIMP Palette
+    dialogs.answers = {mrNo};
+    Next(*wizard);  // asks; No
+    EXPECT_EQ(content(), QByteArray("keep me"));
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+    dialogs.answers = {mrYes};
+    Next(*wizard);  // asks again; Yes writes
+    Next(*wizard);  // Finish
+    return wizard->result();
+  };
+  window->Actions().actExportColors->trigger();
+  ASSERT_EQ(dialogs.messages.size(), 2u);
+  for (const auto& message : dialogs.messages) {
+    EXPECT_EQ(message.flags, int(mfYesNoQuestion));
+    EXPECT_TRUE(message.text.contains(QDir::toNativeSeparators(target))) << message.text.toStdString();
+  }
+  EXPECT_TRUE(content().startsWith("GIMP Palette")) << content().constData();
+
+  // A new file is written without a question.
+  dialogs.messages.clear();
+  QFile::remove(target);
+  dialogs.onExec = [&](QDialog& dialog) {
+    auto* wizard = dynamic_cast<TExportForm*>(&dialog);
+    if (!wizard) return int(QDialog::Rejected);
+    ToChoosePage(*wizard, 6, target, wizard->PathEdit());
+    Next(*wizard);
+    Next(*wizard);
+    return wizard->result();
+  };
+  window->Actions().actExportColors->trigger();
+  EXPECT_TRUE(dialogs.messages.empty());
+  EXPECT_TRUE(content().startsWith("GIMP Palette"));
 }
 
 }  // namespace

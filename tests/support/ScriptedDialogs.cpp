@@ -14,9 +14,15 @@ T TakeFront(std::deque<T>& queue, T fallback) {
 }  // namespace
 
 int TScriptedDialogs::ShowMessageBox(const QString& text, int flags) {
-  messages.push_back({text, flags});
+  messages.push_back({text, flags, {}});
   const int unanswered = flags == mfQuestion ? int(mrCancel) : flags == mfYesNoQuestion ? int(mrNo) : int(mrOK);
   return TakeFront(answers, unanswered);
+}
+
+int TScriptedDialogs::ShowChoiceBox(const QString& text, int flags, const QStringList& buttons) {
+  messages.push_back({text, flags, buttons});
+  const int answer = TakeFront(answers, int(mrCancel));
+  return answer == mrYes || answer == mrOK ? 0 : int(buttons.size()) - 1;
 }
 
 QString TScriptedDialogs::GetOpenFileName(QWidget*, const QString& caption, const QString&, const QString& filter) {

@@ -17,13 +17,15 @@ class TScriptedDialogs final : public TDialogSeam {
   struct Message {
     QString text;
     int flags;
+    QStringList buttons;  // the labels of a choice box; empty for a message box
   };
 
   TScriptedDialogs() { SetDialogs(this); }
   ~TScriptedDialogs() override { SetDialogs(nullptr); }
 
   /// Answers for the next message boxes, in order; once used up, boxes answer OK (Cancel for questions, No for
-  /// Yes/No questions).
+  /// Yes/No questions). A choice box takes the next answer too: mrYes or mrOK chooses its first button, any
+  /// other its last.
   std::deque<int> answers;
   /// Paths for the next open/save choosers, in order; once used up, choosers are cancelled (empty).
   std::deque<QString> openPaths;
@@ -38,6 +40,7 @@ class TScriptedDialogs final : public TDialogSeam {
   QStringList captions;     // the title of each open and save chooser, in order
 
   int ShowMessageBox(const QString& text, int flags) override;
+  int ShowChoiceBox(const QString& text, int flags, const QStringList& buttons) override;
   QString GetOpenFileName(QWidget*, const QString&, const QString&, const QString&) override;
   QString GetSaveFileName(QWidget*, const QString&, const QString&, const QString& filter,
                           QString* selectedFilter) override;

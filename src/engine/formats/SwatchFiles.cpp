@@ -124,7 +124,7 @@ namespace {
 /// One section from its version word on; `version` is already read.
 TReadResult<TAcoColors> ReadAcoSection(detail::TByteReader& reader, std::uint16_t version) {
   std::uint16_t count = 0;
-  if (version >= 3) return {{}, TFileResult::Failure(QString::fromLatin1(kUnsupportedAcoText))};
+  if (version >= 3) return {{}, TFileResult::Failure(QString::fromLatin1(kUnsupportedAcoText).arg(version))};
   if (!reader.ReadU16BE(count)) return {{}, Truncated()};
 
   TAcoColors result;

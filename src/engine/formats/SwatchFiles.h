@@ -20,9 +20,9 @@
 
 namespace tintorium {
 
+/// %1 is the version found.
 inline constexpr const char* kUnsupportedAcoText =
-    "The file you are trying to load is not (yet) supported.\n"
-    "Please send the file to us for testing, so that this version can be supported.";
+    "The swatch file is of version %1, which cannot be read: only versions 1 and 2 exist.";
 inline constexpr const char* kTruncatedText = "The file is damaged: it ends before the data it announces.";
 /// %1 is the number of colours asked for.
 inline constexpr const char* kTooManyAcoText = "A swatch file holds at most 65535 colors; %1 colors cannot be written.";

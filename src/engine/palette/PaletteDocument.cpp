@@ -113,9 +113,12 @@ void TPaletteDocument::SetModifiedFlag(bool modified) {
 }
 
 void TPaletteDocument::Push(TPaletteEdit* edit) {
+  pushing_ = true;
   undoStack_->push(edit);
+  pushing_ = false;
   // Steps that change nothing visible still mark the palette, as the commands always have.
   SetModifiedFlag(true);
+  emit StepPushed();
 }
 
 int TPaletteDocument::AddPaletteColor(const QString& name, const TColorObject& color) {

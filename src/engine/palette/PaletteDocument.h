@@ -50,6 +50,8 @@ class TPaletteDocument : public QObject {
   /// every model's values and the order exactly. Step texts are message key names (Messages.h), so a view
   /// shows them in the current language. New and Open clear it; saving marks it clean.
   QUndoStack& UndoStack() const { return *undoStack_; }
+  /// True while a new step goes onto the undo stack (its indexChanged then tells of a new step, not a redo).
+  bool Pushing() const { return pushing_; }
   /// The most steps kept; older ones are dropped.
   static constexpr int UndoLimit = 100;
 
@@ -116,6 +118,9 @@ class TPaletteDocument : public QObject {
   /// the whole palette.
   void StepReplayed(const QList<int>& rows);
 
+  /// A new step was put on the undo stack (after it ran).
+  void StepPushed();
+
   void ModifiedChanged(bool modified);
   void FileNameChanged(const QString& fileName);
 
@@ -147,6 +152,7 @@ class TPaletteDocument : public QObject {
   TPaletteEntries entries_;
   QString fileName_ = NoName;
   bool modified_ = false;
+  bool pushing_ = false;
   QUndoStack* undoStack_;
 };
 

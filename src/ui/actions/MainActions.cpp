@@ -21,6 +21,7 @@ constexpr QKeyCombination kNone{};
 constexpr QKeyCombination Ctrl(Qt::Key k) { return Qt::CTRL | k; }
 constexpr QKeyCombination CtrlAlt(Qt::Key k) { return Qt::CTRL | Qt::ALT | k; }
 constexpr QKeyCombination Alt(Qt::Key k) { return Qt::ALT | k; }
+constexpr QKeyCombination CtrlShift(Qt::Key k) { return Qt::CTRL | Qt::SHIFT | k; }
 constexpr QKeyCombination AltShift(Qt::Key k) { return Qt::ALT | Qt::SHIFT | k; }
 
 #define TACT(member, caption, shortcut, tag, checkable) \
@@ -34,10 +35,13 @@ const std::array kActions{
     TACT(actImportColors, "Import...", kNone, -1, false),
     TACT(actExportColors, "Export...", kNone, -1, false),
     TACT(actFilePrint, "Print Scheme...", Ctrl(Qt::Key_P), -1, false),
-    TACT(actFileExit, "Exit", kNone, -1, false),
+    TACT(actFileCloseWindow, "Close Window", Ctrl(Qt::Key_W), -1, false),
+    TACT(actFileExit, "Exit", Ctrl(Qt::Key_Q), -1, false),
 
-    TACT(actEditUndo, "Previous Base color", Ctrl(Qt::Key_Z), -1, false),
-    TACT(actEditRedo, "Next Base color", CtrlAlt(Qt::Key_Z), -1, false),
+    TACT(actEditUndoChange, "Undo", Ctrl(Qt::Key_Z), -1, false),
+    TACT(actEditRedoChange, "Redo", CtrlShift(Qt::Key_Z), -1, false),  // and Ctrl+Y, see below
+    TACT(actEditUndo, "Previous Base color", Alt(Qt::Key_Left), -1, false),
+    TACT(actEditRedo, "Next Base color", Alt(Qt::Key_Right), -1, false),
     TACT(actEditCopyColor, "Copy Base color as string (depends on model)", Ctrl(Qt::Key_C), -1, false),
     TACT(actEditCopyColorHEX, "Copy Base color - HTML value", CtrlAlt(Qt::Key_C), -1, false),
     TACT(actEditCopyColorDelphi, "Copy Base color - Delphi style", kNone, -1, false),
@@ -52,7 +56,7 @@ const std::array kActions{
     TACT(actEditCopyCssOklch, "oklch(L C h)", kNone, 7, false),
     TACT(actEditCopyCssNamed, "Color name", kNone, 8, false),
     TACT(actEditRandomize, "Randomize", kNone, -1, false),
-    TACT(actEditMakeWebsafe, "Make Websafe", Ctrl(Qt::Key_W), -1, false),
+    TACT(actEditMakeWebsafe, "Make Websafe", CtrlShift(Qt::Key_W), -1, false),
     TACT(actEditMakeWebsmart, "Make Websmart", CtrlAlt(Qt::Key_W), -1, false),
     TACT(actEditMakeGrayscale, "Make Grayscale", kNone, -1, false),
     TACT(actEditLighten, "Brighten", Alt(Qt::Key_B), -1, false),
@@ -79,7 +83,7 @@ const std::array kActions{
     TACT(actCUCModelLab, "View Lab", kNone, 3, true),
     TACT(actCUCModelCSS, "View CSS", kNone, 4, true),
 
-    TACT(actPaletteAddBaseColor, "Add Base Color", Ctrl(Qt::Key_Q), -1, false),
+    TACT(actPaletteAddBaseColor, "Add Base Color", Ctrl(Qt::Key_B), -1, false),
     TACT(actPaletteEditColor, "Edit Color...", kNone, -1, false),
     TACT(actPaletteDeleteColor, "Delete Color", QKeyCombination(Qt::Key_Delete), -1, false),
     TACT(actPaletteRemoveDuplicates, "Remove duplicate colors", kNone, -1, false),
@@ -103,7 +107,7 @@ const std::array kActions{
     TACT(actPaletteCopyCssOklab, "oklab(L a b)", kNone, 6, false),
     TACT(actPaletteCopyCssOklch, "oklch(L C h)", kNone, 7, false),
     TACT(actPaletteCopyCssNamed, "Color name", kNone, 8, false),
-    // Ctrl+Z and Ctrl+Alt+Z belong to the base colour's Previous and Next; these are the other common pair.
+    // Ctrl+Z undoes the last change of either kind; these undo palette steps only.
     TACT(actPaletteUndo, "Undo", Alt(Qt::Key_Backspace), -1, false),
     TACT(actPaletteRedo, "Redo", AltShift(Qt::Key_Backspace), -1, false),
 
@@ -150,6 +154,10 @@ TMainActions::TMainActions(QObject* parent) : QObject(parent) {
     this->*def.member = action;
     all_.append(action);
   }
+  // Both redo keys of the desktop's standard bindings.
+  actEditRedoChange->setShortcuts({QKeySequence(CtrlShift(Qt::Key_Z)), QKeySequence(Ctrl(Qt::Key_Y))});
+  // It closes whichever tool window has the focus, so it must also answer there.
+  actFileCloseWindow->setShortcutContext(Qt::ApplicationShortcut);
 }
 
 QAction* TMainActions::Find(const QString& name) const {

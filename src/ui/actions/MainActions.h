@@ -47,11 +47,14 @@ class TMainActions final : public QObject {
   QAction* actImportColors = nullptr;
   QAction* actExportColors = nullptr;
   QAction* actFilePrint = nullptr;
+  QAction* actFileCloseWindow = nullptr;  // Ctrl+W: closes the tool window (panel or dialog) with the focus
   QAction* actFileExit = nullptr;
 
   // Edit: history and base colour commands
-  QAction* actEditUndo = nullptr;
-  QAction* actEditRedo = nullptr;
+  QAction* actEditUndoChange = nullptr;  // Ctrl+Z: the last change, a palette edit or a base colour
+  QAction* actEditRedoChange = nullptr;  // Ctrl+Shift+Z and Ctrl+Y
+  QAction* actEditUndo = nullptr;        // Previous Base color, Alt+Left
+  QAction* actEditRedo = nullptr;        // Next Base color, Alt+Right
   QAction* actEditCopyColor = nullptr;
   QAction* actEditCopyColorHEX = nullptr;
   QAction* actEditCopyColorDelphi = nullptr;

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include <algorithm>
 
@@ -62,6 +63,21 @@ class TRealDialogs final : public TDialogSeam {
       case QMessageBox::Cancel: return mrCancel;
       default: return mrOK;
     }
+  }
+  int ShowChoiceBox(const QString& text, int flags, const QStringList& buttons) override {
+    QMessageBox box(IconFor(flags), ApplicationTitle(), text, QMessageBox::NoButton, MessageBoxParent());
+    QList<QAbstractButton*> added;
+    for (int i = 0; i < buttons.size(); ++i) {
+      const bool last = i == buttons.size() - 1;
+      added << box.addButton(buttons[i], last ? QMessageBox::RejectRole : QMessageBox::AcceptRole);
+    }
+    if (!added.isEmpty()) {
+      box.setDefaultButton(static_cast<QPushButton*>(added.front()));
+      box.setEscapeButton(added.back());
+    }
+    box.exec();
+    const int chosen = int(added.indexOf(box.clickedButton()));
+    return chosen >= 0 ? chosen : int(added.size()) - 1;
   }
   QString GetOpenFileName(QWidget* parent, const QString& caption, const QString& dir,
                           const QString& filter) override {

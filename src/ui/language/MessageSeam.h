@@ -25,6 +25,9 @@ class TDialogSeam {
   virtual ~TDialogSeam() = default;
   /// A modal box captioned with the application title; returns a TMessageResult.
   virtual int ShowMessageBox(const QString& text, int flags) = 0;
+  /// A modal box like ShowMessageBox whose buttons carry `buttons` (the first is the default, the last is the
+  /// answer to Escape or closing the box); returns the index of the button chosen.
+  virtual int ShowChoiceBox(const QString& text, int flags, const QStringList& buttons) = 0;
   /// Empty when cancelled.
   virtual QString GetOpenFileName(QWidget* parent, const QString& caption, const QString& dir,
                                   const QString& filter) = 0;
@@ -42,6 +45,9 @@ TDialogSeam& Dialogs();
 void SetDialogs(TDialogSeam* seam);
 
 inline int ShowMessageBox(const QString& text, int flags) { return Dialogs().ShowMessageBox(text, flags); }
+inline int ShowChoiceBox(const QString& text, int flags, const QStringList& buttons) {
+  return Dialogs().ShowChoiceBox(text, flags, buttons);
+}
 
 /// True when `fileName` does not exist yet, or the user agreed to replace it (a Yes/No question).
 bool ConfirmOverwrite(const QString& fileName);

@@ -1,5 +1,8 @@
 #include "ui/library/LibraryPanel.h"
 
+#include "ui/language/FileFailure.h"
+
+#include "ui/actions/MainActions.h"
 #include "ui/controls/ColorLibTable.h"
 #include "core/ColorModels.h"
 #include "core/ColorText.h"
@@ -36,11 +39,6 @@ QString ColorsText(const TColors& colors) {
     text += QStringLiteral("\r\n");
   }
   return text;
-}
-
-void ShowReaderFailure(const TFileResult& result) {
-  const TMessageKey key = FindMessageKey(result.MessageKey());
-  ShowMessageBox(key != kMessageCount ? Message(key) : result.Message(), mfError);
 }
 
 }  // namespace
@@ -87,7 +85,7 @@ void TLibraryPanel::ShowSmallLibrary() {
   }
   const TReadResult<TColors> read = LoadLibraryFile(path);
   if (read.Ok() || IsPaletteFile(path)) ctLib_->SetColorsText(ColorsText(read.Value));
-  if (!read.Ok()) ShowReaderFailure(read.Status);
+  if (!read.Ok()) ShowReadFailure(path, read.Status);
 }
 
 void TLibraryPanel::ConnectTable() {

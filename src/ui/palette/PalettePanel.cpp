@@ -1,5 +1,7 @@
 #include "ui/palette/PalettePanel.h"
 
+#include "ui/language/FileFailure.h"
+
 #include "ui/actions/MainActions.h"
 #include "ui/language/MessageSeam.h"
 #include "engine/formats/FormatRegistry.h"
@@ -48,12 +50,6 @@ QString OpenPaletteFilter() { return FormatsFilter(sFilterAllPalettes, PaletteFo
 /// Save As for a palette opened from a swatch file proposes that file's name as a palette; otherwise nothing.
 QString ProposedSaveName(const QString& fileName) {
   return IsForeignPaletteFile(fileName) ? PaletteFileNameFor(fileName) : QString();
-}
-
-/// A failed file operation's message, in the current language when the text has a key.
-void ReportFailure(const TFileResult& result) {
-  const TMessageKey key = FindMessageKey(result.MessageKey());
-  ShowMessageBox(key != kMessageCount ? Message(key) : result.Message(), mfError);
 }
 
 /// The Convert button's picture: one swatch passing through the four models.
@@ -301,7 +297,7 @@ bool TPalettePanel::SaveAsCommand() {
 
 bool TPalettePanel::WritePalette(const QString& fileName) {
   const TFileResult result = document_.SavePalette(fileName);
-  if (!result) ReportFailure(result);
+  if (!result) ShowSaveFailure(fileName, result);
   return result.Ok();
 }
 
@@ -414,7 +410,7 @@ void TPalettePanel::ShowPopup(TColorList* list, const QPoint& viewportPos) {
 
 bool TPalettePanel::OpenPalette(const QString& path) {
   const TFileResult result = document_.OpenPalette(path);
-  if (!result) ReportFailure(result);
+  if (!result) ShowReadFailure(path, result);
   return result.Ok();
 }
 

@@ -1,5 +1,8 @@
 #include "ui/tools/ColorsFromImagePage.h"
 
+#include "engine/files/FileResult.h"
+#include "ui/language/FileFailure.h"
+
 #include "ui/actions/MainActions.h"
 #include "engine/images/PictureFile.h"
 #include "ui/language/MessageSeam.h"
@@ -188,7 +191,7 @@ bool TColorsFromImagePage::LoadPicture(const QString& fileName) {
   const std::optional<TPicture> picture = ReadPicture(fileName, ScreenBound());
   QGuiApplication::restoreOverrideCursor();
   if (!picture) {
-    ShowMessageBox(Message(sCFILoadFail), mfWarning);
+    ShowReadFailure(fileName, TFileResult::CantOpen());
     ShowFileName(QString());
     return false;
   }

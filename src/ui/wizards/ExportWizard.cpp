@@ -1,5 +1,7 @@
 #include "ui/wizards/ExportWizard.h"
 
+#include "ui/language/FileFailure.h"
+
 #include "engine/qtcolor/QtColorAdapter.h"
 #include "engine/formats/WizardTypeItem.h"
 #include "ui/language/MessageSeam.h"
@@ -33,14 +35,13 @@ QStringList TypeItems() {
 }
 
 // What the final page says: success, no writer for the extension, or the writer's failure with its reason.
-QString OutcomeText(const TExportResult& result) {
+QString OutcomeText(const TExportResult& result, const QString& path) {
   switch (result.Outcome) {
     case TExportOutcome::Written: return Message(txtExportYes);
     case TExportOutcome::NotWritten: return Message(txtExportNo);
     case TExportOutcome::Failed: break;
   }
-  const TMessageKey key = FindMessageKey(result.Status.MessageKey());
-  return FormatMessage(txtExportFailed, {key != kMessageCount ? Message(key) : result.Status.Message()});
+  return FormatMessage(txtExportFailed, {SaveFailureText(path, result.Status)});
 }
 
 }  // namespace
@@ -136,7 +137,11 @@ bool TExportForm::LeaveForward(int page) {
   switch (page) {
     case 0: PrepareOptions(); return true;
     case 1: return FillColors();
-    case 2: Export(); return true;
+    case 2:
+      // An existing file is replaced only when the user agrees; otherwise the page stays for another name.
+      if (!ConfirmOverwrite(QFileInfo(TargetPath()).absoluteFilePath())) return false;
+      Export();
+      return true;
     default: return true;
   }
 }
@@ -184,7 +189,7 @@ void TExportForm::Export() {
     const TBusyCursor busy;
     result_ = ExportColors(TargetPath(), colors, Options());
   }
-  lblExpFinal_->setText(OutcomeText(result_));
+  lblExpFinal_->setText(OutcomeText(result_, TargetPath()));
   chkPreview_->setEnabled(result_.Outcome == TExportOutcome::Written);
 }
 

@@ -1,5 +1,7 @@
 #include "ui/wizards/ImportWizard.h"
 
+#include "ui/language/FileFailure.h"
+
 #include "core/ColorObject.h"
 #include "core/ColorText.h"
 #include "engine/qtcolor/QtColorAdapter.h"
@@ -131,8 +133,7 @@ bool TImportForm::Import() {
     read = ImportColorRows(path, Options(), fetch_);
   }
   if (!read.Ok()) {
-    const TMessageKey key = FindMessageKey(read.Status.MessageKey());
-    ShowMessageBox(key != kMessageCount ? Message(key) : read.Status.Message(), mfError);
+    ShowReadFailure(path, read.Status);
     return false;
   }
   lvwImport_->clear();

@@ -10,8 +10,8 @@ namespace tintorium {
 void RunImportWizard(QWidget* parent, TPaletteDocument& palette) {
   TImportForm wizard(parent);
   if (Dialogs().Exec(wizard) != QDialog::Accepted) return;
+  // The import is a step that marks the palette; an import of nothing is no step and marks nothing.
   palette.ImportPaletteColors(wizard.CheckedEntries());
-  palette.SetPaletteModified(true);
 }
 
 void RunExportWizard(QWidget* parent, const TPaletteDocument& palette, std::function<void(const QUrl&)> openResult) {

@@ -129,6 +129,26 @@ class TFieldFilter final : public QValidator {
   TColorModel model_;
 };
 
+// A key a text field answers to itself, as every text field of the desktop does: its undo, the clipboard,
+// selecting, moving and deleting.
+bool IsFieldKey(const QKeyEvent* event) {
+  static constexpr QKeySequence::StandardKey kFieldKeys[] = {
+      QKeySequence::Undo,           QKeySequence::Redo,           QKeySequence::Copy,
+      QKeySequence::Cut,            QKeySequence::Paste,          QKeySequence::SelectAll,
+      QKeySequence::Delete,         QKeySequence::Backspace,      QKeySequence::DeleteStartOfWord,
+      QKeySequence::DeleteEndOfWord, QKeySequence::DeleteEndOfLine, QKeySequence::MoveToStartOfLine,
+      QKeySequence::MoveToEndOfLine, QKeySequence::SelectStartOfLine, QKeySequence::SelectEndOfLine,
+      QKeySequence::MoveToStartOfDocument, QKeySequence::MoveToEndOfDocument, QKeySequence::SelectStartOfDocument,
+      QKeySequence::SelectEndOfDocument, QKeySequence::MoveToNextWord, QKeySequence::MoveToPreviousWord,
+      QKeySequence::SelectNextWord, QKeySequence::SelectPreviousWord, QKeySequence::MoveToNextChar,
+      QKeySequence::MoveToPreviousChar, QKeySequence::SelectNextChar, QKeySequence::SelectPreviousChar};
+  for (const QKeySequence::StandardKey key : kFieldKeys) {
+    if (event->matches(key)) return true;
+  }
+  const int key = event->key();
+  return key == Qt::Key_Home || key == Qt::Key_End;
+}
+
 // A key chord (with Ctrl, Alt or Meta) that an enabled command of `field`'s window answers to.
 bool IsWindowCommand(const QWidget* field, const QKeyEvent* event) {
   if (!(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) return false;
@@ -500,10 +520,11 @@ bool TBaseColorPanel::eventFilter(QObject* watched, QEvent* event) {
   if ((type == QEvent::DragEnter || type == QEvent::DragMove || type == QEvent::Drop) && IsEditorField(watched)) {
     if (FilterFieldDrag(event)) return true;
   } else if (type == QEvent::ShortcutOverride && IsEditorField(watched)) {
-    // A field takes Ctrl+Z, Ctrl+C and the like for itself; the window's command wins unless text is selected.
-    // Leaving the override unaccepted lets the shortcut run.
+    // The field's own keys (Ctrl+Z, Ctrl+A, Ctrl+C, Home...) stay with it; other chords of a window command run
+    // that command. Leaving the override unaccepted lets the shortcut run.
     const auto* field = static_cast<QLineEdit*>(watched);
-    if (!field->hasSelectedText() && IsWindowCommand(field, static_cast<QKeyEvent*>(event))) return true;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (!IsFieldKey(key) && IsWindowCommand(field, key)) return true;
   }
   if (type == QEvent::FocusOut && IsEditorField(watched)) LeaveField(static_cast<QLineEdit*>(watched));
   if (event->type() == QEvent::Resize) {

@@ -3,12 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QPointer>
 #include <QTest>
+#include <QStringList>
 #include <QTimer>
 
 #include <functional>
@@ -91,6 +93,37 @@ TEST_F(MessageBoxParentTest, TheTopmostWindowIsOneNoOtherVisibleWindowStandsOn) 
   EXPECT_EQ(MessageBoxParent(), &main);
   main.hide();
   EXPECT_EQ(MessageBoxParent(), nullptr) << "no visible window";
+}
+
+// A choice box shows the labels it is given and answers with the chosen one's index; Escape gives the last.
+TEST(ChoiceBox, ShowsItsLabelsAndAnswersTheButtonClicked) {
+  QMainWindow main;
+  main.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
+  const QStringList labels{QStringLiteral("Restore"), QStringLiteral("Discard")};
+  for (int chosen : {0, 1, -1}) {
+    SCOPED_TRACE(chosen);
+    QStringList shown;
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (!box || !shown.isEmpty()) return;
+      for (QAbstractButton* button : box->buttons()) shown << button->text();
+      if (chosen < 0) {
+        QTest::keyClick(box, Qt::Key_Escape);
+        return;
+      }
+      for (QAbstractButton* button : box->buttons()) {
+        if (button->text() == labels[chosen]) button->click();
+      }
+    });
+    poll.start();
+    const int answer = Dialogs().ShowChoiceBox(QStringLiteral("Restore it?"), mfYesNoQuestion, labels);
+    shown.sort();
+    EXPECT_EQ(shown, QStringList({"Discard", "Restore"}));
+    EXPECT_EQ(answer, chosen < 0 ? 1 : chosen);
+  }
 }
 
 }  // namespace

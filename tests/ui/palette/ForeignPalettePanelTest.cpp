@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -125,7 +126,9 @@ TEST_F(ForeignPalettePanelTest, ADamagedSwatchFileSaysWhyAndKeepsThePalette) {
   dialogs.openPaths = {ase};
   Run(actions.actFileOpen);
   ASSERT_EQ(dialogs.messages.size(), 1u);
-  EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("The file is damaged: it ends before the data it announces."));
+  EXPECT_EQ(dialogs.messages[0].text,
+            QStringLiteral("Could not read %1: the file is damaged: it ends before the data it announces.")
+                .arg(QDir::toNativeSeparators(ase)));
   EXPECT_EQ(dialogs.messages[0].flags, mfError);
   ASSERT_EQ(document.Entries().size(), 1u);
   EXPECT_EQ(document.Entries()[0].Name, QStringLiteral("x"));

@@ -283,7 +283,8 @@ TEST_F(PalettePanelTest, AFailedSaveSaysSoAndKeepsNameAndFlag) {
   dialogs.savePaths = {Path("missing-folder/x.tnp")};
   Run(actions.actFileSaveAs);
   ASSERT_EQ(dialogs.messages.size(), 1u);
-  EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("Could not save file!"));
+  EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("Could not save %1: the folder cannot be written to, or the disk is full.")
+                                          .arg(QDir::toNativeSeparators(Path("missing-folder/x.tnp"))));
   EXPECT_EQ(dialogs.messages[0].flags, mfError);
   EXPECT_EQ(document.PaletteFileName(), Path("saved.tnp"));
   EXPECT_TRUE(document.PaletteModified());
@@ -308,7 +309,10 @@ TEST_F(PalettePanelTest, OpenReadsTheChosenFileAndAFailedOpenKeepsThePalette) {
   dialogs.openPaths = {Path("cut.tnp")};
   Run(actions.actFileOpen);
   ASSERT_EQ(dialogs.messages.size(), 1u);
-  EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("Could not read file!"));
+  EXPECT_EQ(dialogs.messages[0].text,
+            QStringLiteral("Could not read %1: its contents are not in a format this command reads, or the file is "
+                           "damaged.")
+                .arg(QDir::toNativeSeparators(Path("cut.tnp"))));
   EXPECT_EQ(dialogs.messages[0].flags, mfError);
   EXPECT_EQ(Names(), (QStringList{"One", "Two", "Three"}));
   EXPECT_EQ(document.PaletteFileName(), Path("three.tnp"));

@@ -15,6 +15,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QImage>
@@ -216,8 +217,12 @@ TEST_F(ExportWizardTest, FailuresAreShownAndLeaveNothingToOpen) {
     ToChoosePage(wizard, 2, target);
     Click(wizard, wizard.NextAction());
     ASSERT_EQ(wizard.CurrentPage(), 3);
-    const QString expected = target == unknown ? Message(txtExportNo)
-                                               : FormatMessage(txtExportFailed, {Message(sCantSave)});
+    const QString expected =
+        target == unknown
+            ? Message(txtExportNo)
+            : FormatMessage(txtExportFailed,
+                            {QStringLiteral("Could not save %1: the folder cannot be written to, or the disk is full.")
+                                 .arg(QDir::toNativeSeparators(target))});
     EXPECT_EQ(wizard.FinalLabel()->text(), expected);
     EXPECT_NE(wizard.FinalLabel()->text(), Message(txtExportYes));
     EXPECT_FALSE(wizard.OpenResultBox()->isEnabled());
