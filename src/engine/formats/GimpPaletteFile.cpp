@@ -166,6 +166,104 @@ TFileResult WriteGplFile(const QString& fileName, const TColors& colors, const Q
   return SaveFileAtomically(fileName, EncodeGplData(colors, name, columns));
 }
 
+namespace {
+
+// One line of a file as it stands, with its line break.
+struct TGplLine {
+  QByteArrayView Text;
+  QByteArrayView Break;
+  bool IsRow = false;
+  TGplEntry Entry;
+};
+
+std::vector<TGplLine> CutLines(QByteArrayView data) {
+  std::vector<TGplLine> lines;
+  qsizetype pos = 0;
+  bool first = true;
+  while (pos < data.size()) {
+    qsizetype end = pos;
+    while (end < data.size() && data[end] != '\n' && data[end] != '\r') ++end;
+    qsizetype next = end;
+    if (next < data.size()) next += data[next] == '\r' && next + 1 < data.size() && data[next + 1] == '\n' ? 2 : 1;
+    TGplLine line;
+    line.Text = data.sliced(pos, end - pos);
+    line.Break = data.sliced(end, next - end);
+    const QByteArrayView trimmed = TrimBlanks(line.Text);
+    // The header and the "Name:" and "Columns:" lines are never rows, wherever they stand.
+    line.IsRow = !first && !trimmed.isEmpty() && trimmed.front() != '#' && !trimmed.startsWith(kNameKey) &&
+                 !trimmed.startsWith(kColumnsKey) && ParseRow(trimmed, line.Entry);
+    lines.push_back(line);
+    first = false;
+    pos = next;
+  }
+  return lines;
+}
+
+bool StandsFor(const TGplEntry& row, const TColorObjectFx& color) {
+  if (row.Rgb != color.GetRGB()) return false;
+  const QString name = QString::fromStdU16String(color.Name());
+  return row.Name == name || (row.Name.isEmpty() && name == QString::fromStdString(HexText(row.Rgb)));
+}
+
+QByteArray RowText(const TColorObjectFx& color) {
+  const QByteArray encoded = EncodeGplData({color}, QString());
+  return encoded.sliced(encoded.indexOf("\n#\n") + 3).chopped(1);  // the row alone, without its line break
+}
+
+// How far ahead a colour's row is looked for: enough for moved rows, bounded for huge palettes.
+constexpr std::size_t kLookAhead = 256;
+
+}  // namespace
+
+QByteArray MergeGplData(QByteArrayView original, const TColors& colors, const QString& paletteName) {
+  QByteArrayView data = original;
+  QByteArray out;
+  if (data.startsWith(kByteOrderMark)) {
+    out += kByteOrderMark.toByteArray();
+    data = data.sliced(kByteOrderMark.size());
+  }
+  if (!ParseGplData(data).Ok()) return EncodeGplData(colors, paletteName);
+  const std::vector<TGplLine> lines = CutLines(data);
+  QByteArray lineBreak = "\n";
+  if (!lines.empty() && !lines.front().Break.isEmpty()) lineBreak = lines.front().Break.toByteArray();
+  out.reserve(data.size() + static_cast<qsizetype>(colors.size()) * 24);
+  std::size_t cursor = 0;
+  // Only the file's last line can lack a break; it gets one when anything follows it.
+  bool breakOwed = false;
+  auto put = [&out, &lineBreak, &breakOwed](QByteArrayView text, QByteArrayView lineEnd) {
+    if (breakOwed) out += lineBreak;
+    out += text;
+    out += lineEnd;
+    breakOwed = lineEnd.isEmpty();
+  };
+  for (const TColorObjectFx& color : colors) {
+    std::size_t found = lines.size();
+    std::size_t rowsSeen = 0;
+    for (std::size_t i = cursor; i < lines.size() && rowsSeen < kLookAhead; ++i) {
+      if (!lines[i].IsRow) continue;
+      ++rowsSeen;
+      if (StandsFor(lines[i].Entry, color)) {
+        found = i;
+        break;
+      }
+    }
+    // Lines up to the row found (or, for a new colour, up to the next row) stay; rows skipped are gone.
+    const bool isNew = found == lines.size();
+    for (; cursor < lines.size() && (isNew ? !lines[cursor].IsRow : cursor <= found); ++cursor)
+      if (!lines[cursor].IsRow || cursor == found) put(lines[cursor].Text, lines[cursor].Break);
+    if (isNew) put(RowText(color), lineBreak);
+  }
+  for (; cursor < lines.size(); ++cursor)
+    if (!lines[cursor].IsRow) put(lines[cursor].Text, lines[cursor].Break);
+  return out;
+}
+
+TFileResult UpdateGplFile(const QString& fileName, const TColors& colors) {
+  TBoundedBytes bytes;
+  if (!QFileInfo::exists(fileName) || !bytes.Open(fileName).Ok()) return WriteGplFile(fileName, colors);
+  return SaveFileAtomically(fileName, MergeGplData(bytes.Data(), colors, QFileInfo(fileName).completeBaseName()));
+}
+
 TColors GplColorObjects(const TGplPalette& palette) {
   TColors colors;
   colors.reserve(palette.Entries.size());

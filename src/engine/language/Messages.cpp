@@ -66,6 +66,9 @@ constexpr std::array<TMessageDef, kMessageCount> kMessages = {{
     {"sFilterAct", "Adobe Color Table"},
     {"sFilterGpl", "GIMP Palette"},
     {"sFilterAse", "Adobe Swatch Exchange"},
+    {"sFilterSoc", "LibreOffice Color Table"},
+    {"sFilterScribus", "Scribus Swatches"},
+    {"sFilterHex", "Hex Color List"},
     {"sFilterLibrary", "Library"},
     {"sOverwritePrompt", "%s already exists. Do you want to replace it?"},
     {"sKeptPaletteDamaged",
@@ -88,6 +91,12 @@ constexpr std::array<TMessageDef, kMessageCount> kMessages = {{
     {"sApcaLevel4", "other content text"},
     {"sApcaLevel5", "minimum body text"},
     {"sApcaLevel6", "preferred body text"},
+    {"sSaveLossy",
+     "%s cannot hold everything this palette holds; saving in it loses %s. Yes: Save anyway. No: Save As a "
+     "Tintorium palette (.tnp). Cancel: do not save."},
+    {"sLossNames", "the colors' names"},
+    {"sLossCount", "the colors beyond the first %d"},
+    {"sLossModels", "the CMYK, Lab and HSB models (saved as RGB)"},
     {nullptr, "Filename: %s"},
     {nullptr, "Fail to load this type of image, because of incorrect file format or unknown file type."},
 }};

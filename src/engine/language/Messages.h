@@ -67,6 +67,9 @@ enum TMessageKey : int {
   sFilterAct,
   sFilterGpl,
   sFilterAse,
+  sFilterSoc,
+  sFilterScribus,
+  sFilterHex,
   // The library open dialog's filter.
   sFilterLibrary,
   sOverwritePrompt,
@@ -91,6 +94,12 @@ enum TMessageKey : int {
   sApcaLevel4,
   sApcaLevel5,
   sApcaLevel6,
+  // Save back into another program's swatch file that cannot hold the whole palette: the question (format,
+  // what is lost) and the losses it lists.
+  sSaveLossy,
+  sLossNames,
+  sLossCount,
+  sLossModels,
   // These two have no key: no language file can change them.
   sCFIFileName,
   sCFILoadFail,

@@ -52,6 +52,10 @@ QString UserPalettesFolder() {
   return WithSlash(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)) + QStringLiteral("Palettes/");
 }
 
+QString TemplatesFolder() { return DataFolder() + QStringLiteral("Templates/"); }
+QString UserTemplatesFolder() {
+  return WithSlash(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)) + QStringLiteral("Templates/");
+}
 QString HelpFile() { return DataFolder() + QStringLiteral("help/index.html"); }
 
 QString TempFolder() {

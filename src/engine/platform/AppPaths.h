@@ -23,6 +23,11 @@ QString PalettesFolder();
 /// Palettes/ in the user's data folder (~/.local/share/Tintorium/Palettes/): the user's own libraries. The
 /// program never creates it.
 QString UserPalettesFolder();
+/// DataFolder() + "Templates/" (the shipped export templates).
+QString TemplatesFolder();
+/// Templates/ in the user's data folder (~/.local/share/Tintorium/Templates/): the user's own export
+/// templates. The program never creates it.
+QString UserTemplatesFolder();
 /// The HTML user guide (it may be missing; nothing checks).
 QString HelpFile();
 /// The user's temporary folder without a trailing separator.
