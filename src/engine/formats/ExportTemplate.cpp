@@ -8,6 +8,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 #include <QStringList>
 
 #include <algorithm>
@@ -41,6 +42,7 @@ enum TField : std::uint8_t {
   fdOklch,
   fdCssRgb,
   fdIndex,
+  fdNumber,
   fdSlug,
   fdIdent,
 };
@@ -50,7 +52,7 @@ constexpr std::pair<const char16_t*, TField> kFields[] = {
     {u"r", fdR},             {u"g", fdG},         {u"b", fdB},             {u"h", fdH},           {u"s", fdS},
     {u"v", fdV},             {u"l", fdL},         {u"a", fdA},             {u"b_lab", fdBLab},    {u"c", fdC},
     {u"m", fdM},             {u"y", fdY},         {u"k", fdK},             {u"oklch", fdOklch},   {u"css_rgb", fdCssRgb},
-    {u"index", fdIndex},     {u"slug", fdSlug},   {u"ident", fdIdent},
+    {u"index", fdIndex},     {u"number", fdNumber}, {u"slug", fdSlug},  {u"ident", fdIdent},
 };
 
 struct TKindName {
@@ -62,6 +64,7 @@ constexpr TKindName kKinds[] = {
     {TTemplateKind::Xml, u"xml", u"xml"},   {TTemplateKind::Html, u"html", u"html"},
     {TTemplateKind::Json, u"json", u"json"}, {TTemplateKind::Css, u"css", u"css"},
     {TTemplateKind::Js, u"js", u"js"},       {TTemplateKind::Text, u"text", u"txt"},
+    {TTemplateKind::Markdown, u"markdown", u"md"},
 };
 
 bool IsBlank(QChar c) { return c == u' ' || c == u'\t'; }
@@ -106,7 +109,7 @@ class TParser {
         const auto* found = std::find_if(std::begin(kKinds), std::end(kKinds),
                                          [&value](const TKindName& k) { return value == QStringView(k.Name); });
         if (found == std::end(kKinds))
-          return Fail(1, column, QStringLiteral("the kind is one of xml, html, json, css, js, text"));
+          return Fail(1, column, QStringLiteral("the kind is one of xml, html, json, css, js, text, markdown"));
         kind = found->Kind;
         if (extension.isEmpty()) extension = QString::fromUtf16(found->Extension);
         hasKind = true;
@@ -264,6 +267,10 @@ QString EscapeMarkup(const QString& text) {
   QString out;
   out.reserve(text.size());
   for (const QChar c : text) {
+    if (c == u'-' && out.endsWith(u'-')) {
+      out += QStringLiteral("&#45;");  // no "--", which would end a comment the name stands in
+      continue;
+    }
     switch (c.unicode()) {
       case u'&': out += QStringLiteral("&amp;"); break;
       case u'<': out += QStringLiteral("&lt;"); break;
@@ -320,6 +327,53 @@ QString EscapeCss(const QString& text) {
   return out;
 }
 
+QString EscapeMarkdown(const QString& text) {
+  QString out;
+  out.reserve(text.size());
+  for (const QChar c : text) {
+    const char16_t u = c.unicode();
+    if (u == u'&') {
+      out += QStringLiteral("&amp;");
+    } else if (u == u'<') {
+      out += QStringLiteral("&lt;");
+    } else if (u == u'>') {
+      out += QStringLiteral("&gt;");
+    } else if (QStringView(u"\\`*_{}[]()#+-.!|~").contains(c)) {
+      out += u'\\';
+      out += c;
+    } else {
+      out += IsControl(u) ? QChar(u' ') : c;
+    }
+  }
+  return out;
+}
+
+// The slugs as ASCII identifiers: "-" and other characters "_", one "_" for a run, unique with "_2", "_3" ...
+QStringList Identifiers(const QStringList& slugs, const TColors& colors) {
+  QStringList idents;
+  QSet<QString> taken;
+  for (qsizetype i = 0; i < slugs.size(); ++i) {
+    QString ident;
+    for (const QChar c : slugs[i]) {
+      const bool ascii = (c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9');
+      if (ascii) {
+        ident += c;
+      } else if (!ident.endsWith(u'_')) {
+        ident += u'_';
+      }
+    }
+    while (ident.endsWith(u'_')) ident.chop(1);
+    while (ident.startsWith(u'_')) ident.remove(0, 1);
+    if (ident.isEmpty()) ident = QString::fromStdString(HexText(ShownRGB(colors[std::size_t(i)]))).toLower();
+    if (ident[0].isDigit()) ident.prepend(QStringLiteral("color_"));
+    QString unique = ident;
+    for (int count = 2; taken.contains(unique); ++count) unique = ident + u'_' + QString::number(count);
+    taken.insert(unique);
+    idents.append(unique);
+  }
+  return idents;
+}
+
 QString Number(int value) { return QString::number(value); }
 
 // What a colour's fields give, computed once per colour.
@@ -327,6 +381,7 @@ struct TColorFields {
   const TColorObjectFx* Color;
   TRGBValues Rgb;
   QString Slug;
+  QString Ident;
   int Index;
 };
 
@@ -351,9 +406,10 @@ QString FieldText(TField field, const TColorFields& c, TTemplateKind kind) {
     case fdK: return Number(color.GetCMYK().K);
     case fdOklch: return QString::fromStdString(FormatCssColor(RGBValuesToColor(c.Rgb), TCssForm::Oklch));
     case fdCssRgb: return QString::fromStdString(FormatCssColor(RGBValuesToColor(c.Rgb), TCssForm::Rgb));
-    case fdIndex: return Number(c.Index + 1);
+    case fdIndex: return Number(c.Index);
+    case fdNumber: return Number(c.Index + 1);
     case fdSlug: return c.Slug;
-    case fdIdent: return QString(c.Slug).replace(u'-', u'_');
+    case fdIdent: return c.Ident;
     case fdPalette:
     case fdCount: break;
   }
@@ -362,8 +418,13 @@ QString FieldText(TField field, const TColorFields& c, TTemplateKind kind) {
 
 class TRenderer {
  public:
-  TRenderer(TTemplateKind kind, const TColors& colors, const QString& paletteName)
-      : kind_(kind), colors_(colors), palette_(EscapeForTemplate(paletteName, kind)), slugs_(CodeVariableNames(colors)) {}
+  TRenderer(TTemplateKind kind, const TColors& colors, const QString& paletteName, qsizetype maxOutput)
+      : maxOutput_(maxOutput),
+        kind_(kind),
+        colors_(colors),
+        palette_(EscapeForTemplate(paletteName, kind)),
+        slugs_(CodeVariableNames(colors)),
+        idents_(Identifiers(slugs_, colors)) {}
 
   bool Render(const std::vector<TNode>& nodes, const TColorFields* color) {
     for (const TNode& node : nodes) {
@@ -380,7 +441,8 @@ class TRenderer {
           break;
         case TNode::Colors:
           for (std::size_t i = 0; i < colors_.size(); ++i) {
-            const TColorFields fields{&colors_[i], ShownRGB(colors_[i]), slugs_.value(qsizetype(i)), int(i)};
+            const TColorFields fields{&colors_[i], ShownRGB(colors_[i]), slugs_.value(qsizetype(i)),
+                                      idents_.value(qsizetype(i)), int(i)};
             if (!Render(node.Children, &fields)) return false;
           }
           break;
@@ -392,17 +454,19 @@ class TRenderer {
             return false;
           break;
       }
-      if (out_.size() > kMaxTemplateOutput) return false;
+      if (out_.size() > maxOutput_) return false;
     }
     return true;
   }
   QString Take() { return std::move(out_); }
 
  private:
+  qsizetype maxOutput_;
   TTemplateKind kind_;
   const TColors& colors_;
   QString palette_;
   QStringList slugs_;
+  QStringList idents_;
   QString out_;
 };
 
@@ -447,9 +511,10 @@ std::optional<TExportTemplate> TExportTemplate::Load(const QString& path, TTempl
   return parsed;
 }
 
-std::optional<QString> TExportTemplate::Render(const TColors& colors, const QString& paletteName) const {
+std::optional<QString> TExportTemplate::Render(const TColors& colors, const QString& paletteName,
+                                               qsizetype maxOutput) const {
   if (!valid_) return std::nullopt;
-  TRenderer renderer(kind_, colors, paletteName);
+  TRenderer renderer(kind_, colors, paletteName, maxOutput);
   if (!renderer.Render(*nodes_, nullptr)) return std::nullopt;
   return renderer.Take();
 }
@@ -467,6 +532,7 @@ QString EscapeForTemplate(const QString& text, TTemplateKind kind) {
     case TTemplateKind::Json: return EscapeScript(text, false);
     case TTemplateKind::Js: return EscapeScript(text, true);
     case TTemplateKind::Css: return EscapeCss(text);
+    case TTemplateKind::Markdown: return EscapeMarkdown(text);
     case TTemplateKind::Text: break;
   }
   QString out = text;

@@ -12,12 +12,13 @@
 // Palette placeholders: {{palette}} (its name), {{count}}. Inside {{#colors}} ... {{/colors}}: {{name}},
 // {{hex}} (ff8000), {{HEX}} (FF8000), {{r}} {{g}} {{b}} (0-255), {{h}} (0-359) {{s}} {{v}} (0-100),
 // {{l}} (0-100) {{a}} {{b_lab}} (-128-127), {{c}} {{m}} {{y}} {{k}} (0-100), {{oklch}} and {{css_rgb}} (CSS
-// notations), {{index}} (from 1), {{slug}} (the name in lower case with dashes, unique in the file, from the
-// hex for an unnamed colour), {{ident}} (the slug with underscores: a C, Java, JavaScript or Android name),
-// and the sections {{#last}} ... {{/last}} (only for the last colour) and {{^last}} ... {{/last}} (for all
-// others). A section tag alone on its line takes that line with it. The kind decides how {{name}} and
-// {{palette}} are escaped: xml and html as markup, json and js as string contents, css as string contents,
-// text as is (control characters become spaces in every kind).
+// notations), {{index}} (from 0) and {{number}} (from 1), {{slug}} (the name in lower case with dashes,
+// unique in the file, from the hex for an unnamed colour), {{ident}} (likewise with underscores and ASCII only:
+// a C, Java, JavaScript or Android resource name), and the sections {{#last}} ... {{/last}} (only for the last
+// colour) and {{^last}} ... {{/last}} (for all others). A section tag alone on its line takes that line with
+// it. The kind decides how {{name}} and {{palette}} are escaped: xml and html as markup (safe in a comment
+// too), json and js as string contents (js: in any quote), css as string contents (safe in a comment too),
+// markdown with backslashes (safe in a table cell), text as is. Control characters never pass as they are.
 
 #include "core/ColorObject.h"
 #include "engine/files/FileResult.h"
@@ -32,7 +33,7 @@
 
 namespace tintorium {
 
-enum class TTemplateKind : std::uint8_t { Xml, Html, Json, Css, Js, Text };
+enum class TTemplateKind : std::uint8_t { Xml, Html, Json, Css, Js, Text, Markdown };
 
 /// The largest template file read (bytes) and the largest text one renders (UTF-16 code units): a template
 /// repeats for every colour, so its output is checked as it grows.
@@ -74,7 +75,9 @@ class TExportTemplate {
 
   /// The text for `colors` (each named; an empty name counts as none) of the palette `paletteName`; nothing
   /// when it would exceed kMaxTemplateOutput.
-  std::optional<QString> Render(const TColors& colors, const QString& paletteName) const;
+  /// `maxOutput` is for tests.
+  std::optional<QString> Render(const TColors& colors, const QString& paletteName,
+                                qsizetype maxOutput = kMaxTemplateOutput) const;
 
  private:
   bool valid_ = false;
@@ -84,7 +87,7 @@ class TExportTemplate {
   std::shared_ptr<const std::vector<TNode>> nodes_;  // immutable once parsed, so copies share it
 };
 
-/// "xml", "html", "json", "css", "js", "text".
+/// "xml", "html", "json", "css", "js", "text", "markdown".
 QString TemplateKindName(TTemplateKind kind);
 
 /// `text` escaped for a template of `kind` (what {{name}} gets).

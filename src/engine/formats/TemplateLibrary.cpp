@@ -42,6 +42,7 @@ QString TemplateWizardItem(const TTemplateFile& file) {
   QString title = file.Title;
   for (QChar& c : title)
     if (c == u'=' || c == u'+' || c == u'~' || c == u'|') c = u' ';
+  title = title.simplified();
   const QString pattern = QStringLiteral("*.") + file.Extension;
   return QStringLiteral("%1=%2+Export colors through the template %3~%1 (%4)|%4")
       .arg(title, file.Extension.toUpper(), QFileInfo(file.Path).fileName(), pattern);

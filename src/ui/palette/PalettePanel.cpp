@@ -56,6 +56,16 @@ void ReportFailure(const TFileResult& result) {
   ShowMessageBox(key != kMessageCount ? Message(key) : result.Message(), mfError);
 }
 
+/// The question before Save writes a swatch file that cannot hold the whole palette: what would be lost.
+QString LossQuestion(const TFileFormat& format, const TSaveLoss& loss) {
+  QStringList lost;
+  if (loss.Names) lost.append(Message(sLossNames));
+  if (loss.KeptColors > 0) lost.append(FormatMessage(sLossCount, {loss.KeptColors}));
+  if (loss.Models) lost.append(Message(sLossModels));
+  const QString name = format.FilterKey != kMessageCount ? Message(format.FilterKey) : QLatin1String(format.Name);
+  return FormatMessage(sSaveLossy, {name, lost.join(QStringLiteral(", "))});
+}
+
 /// The Convert button's picture: one swatch passing through the four models.
 QIcon ConvertIcon() {
   QPixmap picture(16, 16);
@@ -282,7 +292,18 @@ bool TPalettePanel::OpenPaletteCommand() {
 
 bool TPalettePanel::SaveCommand() {
   if (document_.NeedsSaveAs()) return SaveAsCommand();
-  return WritePalette(document_.PaletteFileName());
+  const QString& fileName = document_.PaletteFileName();
+  if (const TFileFormat* format = InPlaceFormat(fileName)) {
+    const TSaveLoss loss = InPlaceLoss(*format, document_.Entries());
+    if (loss.Any()) {
+      switch (ShowMessageBox(LossQuestion(*format, loss), mfQuestion)) {
+        case mrYes: break;
+        case mrNo: return SaveAsCommand();
+        default: return false;
+      }
+    }
+  }
+  return WritePalette(fileName);
 }
 
 bool TPalettePanel::SaveAsCommand() {

@@ -60,6 +60,9 @@ class TPalettePanel final : public QWidget, public TActionRules {
   bool AskToSave();
   bool NewPaletteCommand();
   bool OpenPaletteCommand();
+  /// Writes back to the file the palette came from, in that file's format (a swatch file stays one). When the
+  /// format cannot hold what the palette holds, asks first: Yes saves anyway, No goes to Save As (a .tnp beside
+  /// it proposed), Cancel saves nothing.
   bool SaveCommand();
   bool SaveAsCommand();
 
