@@ -7,6 +7,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 
 namespace tintorium {
@@ -210,8 +211,54 @@ QByteArray RowText(const TColorObjectFx& color) {
   return encoded.sliced(encoded.indexOf("\n#\n") + 3).chopped(1);  // the row alone, without its line break
 }
 
-// How far ahead a colour's row is looked for: enough for moved rows, bounded for huge palettes.
+constexpr std::size_t kNone = std::size_t(-1);
+// Beyond this many row-colour pairs the longest common run is not computed; rows are then matched in order,
+// each colour looking this far ahead.
+constexpr std::size_t kMostPairs = std::size_t(4) << 20;
 constexpr std::size_t kLookAhead = 256;
+
+// For each colour, the line of the row that still stands for it (kNone: a new row). The rows kept are the
+// longest run the old rows and the colours have in common, so edits, moves and insertions keep the others.
+std::vector<std::size_t> MatchRows(const std::vector<TGplLine>& lines, const TColors& colors) {
+  std::vector<std::size_t> rows;
+  for (std::size_t i = 0; i < lines.size(); ++i)
+    if (lines[i].IsRow) rows.push_back(i);
+  std::vector<std::size_t> match(colors.size(), kNone);
+  const std::size_t n = rows.size();
+  const std::size_t m = colors.size();
+  if (n == 0 || m == 0) return match;
+  if (n * m > kMostPairs) {
+    std::size_t next = 0;
+    for (std::size_t c = 0; c < m; ++c) {
+      for (std::size_t r = next; r < n && r < next + kLookAhead; ++r) {
+        if (StandsFor(lines[rows[r]].Entry, colors[c])) {
+          match[c] = rows[r];
+          next = r + 1;
+          break;
+        }
+      }
+    }
+    return match;
+  }
+  // length[r][c]: the longest common run of rows r.. and colours c..
+  std::vector<std::uint32_t> length((n + 1) * (m + 1), 0);
+  const auto at = [m](std::size_t r, std::size_t c) { return r * (m + 1) + c; };
+  for (std::size_t r = n; r-- > 0;)
+    for (std::size_t c = m; c-- > 0;)
+      length[at(r, c)] = StandsFor(lines[rows[r]].Entry, colors[c])
+                             ? length[at(r + 1, c + 1)] + 1
+                             : std::max(length[at(r + 1, c)], length[at(r, c + 1)]);
+  for (std::size_t r = 0, c = 0; r < n && c < m;) {
+    if (StandsFor(lines[rows[r]].Entry, colors[c]) && length[at(r, c)] == length[at(r + 1, c + 1)] + 1) {
+      match[c++] = rows[r++];
+    } else if (length[at(r + 1, c)] >= length[at(r, c + 1)]) {
+      ++r;
+    } else {
+      ++c;
+    }
+  }
+  return match;
+}
 
 }  // namespace
 
@@ -236,22 +283,23 @@ QByteArray MergeGplData(QByteArrayView original, const TColors& colors, const QS
     out += lineEnd;
     breakOwed = lineEnd.isEmpty();
   };
-  for (const TColorObjectFx& color : colors) {
-    std::size_t found = lines.size();
-    std::size_t rowsSeen = 0;
-    for (std::size_t i = cursor; i < lines.size() && rowsSeen < kLookAhead; ++i) {
-      if (!lines[i].IsRow) continue;
-      ++rowsSeen;
-      if (StandsFor(lines[i].Entry, color)) {
-        found = i;
-        break;
-      }
+  const std::vector<std::size_t> match = MatchRows(lines, colors);
+  // New rows go before the lines after the last row; with no rows, after everything.
+  std::size_t lastRow = lines.size();
+  for (std::size_t i = lines.size(); i-- > 0;) {
+    if (lines[i].IsRow) break;
+    if (i > 0 && lines[i - 1].IsRow) lastRow = i;
+  }
+  for (std::size_t c = 0; c < colors.size(); ++c) {
+    if (match[c] != kNone) {
+      // The lines up to its row stay, but for rows no colour stands for any more.
+      for (; cursor <= match[c]; ++cursor)
+        if (!lines[cursor].IsRow || cursor == match[c]) put(lines[cursor].Text, lines[cursor].Break);
+      continue;
     }
-    // Lines up to the row found (or, for a new colour, up to the next row) stay; rows skipped are gone.
-    const bool isNew = found == lines.size();
-    for (; cursor < lines.size() && (isNew ? !lines[cursor].IsRow : cursor <= found); ++cursor)
-      if (!lines[cursor].IsRow || cursor == found) put(lines[cursor].Text, lines[cursor].Break);
-    if (isNew) put(RowText(color), lineBreak);
+    // A new row comes after the lines before the next row; after the last row, before what follows it.
+    for (; cursor < lastRow && !lines[cursor].IsRow; ++cursor) put(lines[cursor].Text, lines[cursor].Break);
+    put(RowText(colors[c]), lineBreak);
   }
   for (; cursor < lines.size(); ++cursor)
     if (!lines[cursor].IsRow) put(lines[cursor].Text, lines[cursor].Break);
