@@ -439,6 +439,34 @@ bool TPalettePanel::OpenPalette(const QString& path) {
   return result.Ok();
 }
 
+bool TPalettePanel::IsDroppableFile(const QString& path) {
+  if (!QFileInfo(path).isFile()) return false;
+  if (PathHasFormatExtension(path, NativePaletteFormat()) || PaletteFormatForPath(path) != nullptr) return true;
+  const TFileFormat* format = FormatForPath(path, TFormatUse::Read);
+  return format != nullptr && format->Import != TImportSource::None;
+}
+
+bool TPalettePanel::OpenDroppedFile(const QString& path) {
+  if (!IsDroppableFile(path)) return false;
+  if (PathHasFormatExtension(path, NativePaletteFormat()) || PaletteFormatForPath(path) != nullptr) {
+    if (!AskToSave()) return false;
+    return OpenPalette(path);
+  }
+  const TReadResult<QList<TImportRow>> rows = ImportFileRows(path, {});
+  if (!rows.Ok()) {
+    ReportFailure(rows.Status);
+    return false;
+  }
+  TPaletteEntries entries;
+  for (const TImportRow& row : rows.Value) {
+    TColorObject color;
+    color.SetRGB(ParseHexColor(row.Hex.toStdString()));
+    entries.push_back({row.Caption, color});
+  }
+  document_.ImportPaletteColors(std::move(entries));
+  return !rows.Value.isEmpty();
+}
+
 // --- Action states ----------------------------------------------------------------------------------------
 
 void TPalettePanel::UpdateActions(TMainActions& actions) {

@@ -85,6 +85,13 @@ class TPalettePanel final : public QWidget, public TActionRules {
   /// Opens `path` as the palette without the question (the file named on the command line); reports a
   /// failure itself. True on success.
   bool OpenPalette(const QString& path);
+  /// Whether a file dropped on the window is one OpenDroppedFile takes: a palette or swatch file, or a file
+  /// the import reads colours from (by its format's row).
+  static bool IsDroppableFile(const QString& path);
+  /// A file dropped on the window: a palette or swatch file opens as the palette (after AskToSave; read first,
+  /// so a failed read leaves the palette as it was and says why); any other importable file adds its colours
+  /// as one import step. Returns whether the palette changed.
+  bool OpenDroppedFile(const QString& path);
 
   // TActionRules
   void UpdateActions(TMainActions& actions) override;

@@ -175,5 +175,40 @@ TEST_F(ForeignPalettePanelTest, ADamagedSwatchFileSaysWhyAndLeavesANewPalette) {
   EXPECT_EQ(document.PaletteFileName(), TPaletteDocument::NoName);
 }
 
+// Files dropped on the window: palette and swatch files open (read first), other importable files add colours.
+TEST_F(ForeignPalettePanelTest, DroppedFilesOpenOrImportAndAFailedReadKeepsThePalette) {
+  const QString interchange = QStringLiteral(TINTORIUM_TEST_DATA "/interchange/");
+  for (const char* file : {"office-colors.soc", "scribus-swatches.xml", "pixel-art.hex", "paint-net.txt", "css-notations.css"})
+    EXPECT_TRUE(TPalettePanel::IsDroppableFile(interchange + QLatin1String(file))) << file;
+  EXPECT_FALSE(TPalettePanel::IsDroppableFile(interchange + QStringLiteral("SOURCES.md")));
+  EXPECT_FALSE(TPalettePanel::IsDroppableFile(dir.filePath("missing.gpl")));
+  EXPECT_FALSE(TPalettePanel::IsDroppableFile(dir.path()));
+
+  ASSERT_TRUE(panel->OpenDroppedFile(interchange + QStringLiteral("office-colors.soc")));
+  EXPECT_EQ(document.PaletteFileName(), interchange + QStringLiteral("office-colors.soc"));
+  const int count = document.Count();
+  ASSERT_GT(count, 0);
+
+  // An importable file that is no palette adds its colours as one step; the palette's file stays.
+  ASSERT_TRUE(panel->OpenDroppedFile(interchange + QStringLiteral("css-notations.css")));
+  EXPECT_GT(document.Count(), count);
+  EXPECT_EQ(document.PaletteFileName(), interchange + QStringLiteral("office-colors.soc"));
+  document.UndoStack().undo();
+  EXPECT_EQ(document.Count(), count);
+
+  // A damaged swatch file says why and replaces nothing.
+  const QString bad = dir.filePath("bad.gpl");
+  QFile file(bad);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("GIMP Palette\n300 0 0 Too red\n");
+  file.close();
+  document.SetPaletteModified(false);
+  EXPECT_FALSE(panel->OpenDroppedFile(bad));
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].flags, mfError);
+  EXPECT_EQ(document.Count(), count);
+  EXPECT_EQ(document.PaletteFileName(), interchange + QStringLiteral("office-colors.soc"));
+}
+
 }  // namespace
 }  // namespace tintorium
