@@ -187,7 +187,7 @@ TEST(ExportTemplateTest, XmlNamesReadBackFromAttributesTextAndComments) {
     while (!reader.atEnd()) {
       reader.readNext();
       if (reader.isStartElement() && reader.name() == u"c") {
-        attributes << reader.attributes().value(u"n").toString();
+        attributes << reader.attributes().value(QStringLiteral("n")).toString();
         texts << reader.readElementText(QXmlStreamReader::SkipChildElements);
       }
     }

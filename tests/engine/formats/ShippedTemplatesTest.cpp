@@ -69,7 +69,7 @@ TEST(ShippedTemplatesTest, AndroidColorsAreXmlWithValidUniqueResourceNames) {
       reader.readNext();
       if (!reader.isStartElement() || reader.name() != u"color") continue;
       ++colors;
-      const QString name = reader.attributes().value(u"name").toString();
+      const QString name = reader.attributes().value(QStringLiteral("name")).toString();
       EXPECT_TRUE(resourceName.match(name).hasMatch()) << name.toStdString();
       names.insert(name);
       EXPECT_TRUE(value.match(reader.readElementText()).hasMatch());
