@@ -12,7 +12,7 @@ kind: js; extension: h; title: Qt QPalette snippet
 
 inline const QList<QPair<QString, QColor>> kPaletteColors = {
 {{#colors}}
-    {QStringLiteral("{{name}}"), QColor(0x{{hex}})}{{^last}},{{/last}}
+    {QStringLiteral("{{name}}"), QColor(QRgb(0x{{hex}}))}{{^last}},{{/last}}
 {{/colors}}
 };
 
