@@ -315,10 +315,11 @@ QString EscapeCss(const QString& text) {
   out.reserve(text.size());
   for (const QChar c : text) {
     const char16_t u = c.unicode();
-    if (u == u'"' || u == u'\'' || u == u'\\' || u == u'*') {
-      out += u'\\';  // "*" too: no "*/" can close a comment the name stands in
+    if (u == u'"' || u == u'\'' || u == u'\\') {
+      out += u'\\';
       out += c;
-    } else if (IsControl(u) || u == u'<' || u == u'>' || u == u'&') {
+    } else if (IsControl(u) || u == u'<' || u == u'>' || u == u'&' || u == u'*') {
+      // "*" by its code: a comment reads no escapes, so only its absence keeps "*/" from closing one.
       out += QStringLiteral("\\%1 ").arg(int(u), 0, 16);
     } else {
       out += c;

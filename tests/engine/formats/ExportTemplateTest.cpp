@@ -164,7 +164,7 @@ INSTANTIATE_TEST_SUITE_P(
         TEscape{TTemplateKind::Json, u"\"q\" \\ </x> \n\t\u0001\u00e4", u"\\\"q\\\" \\\\ </x> \\n\\t\\u0001\u00e4"},
         TEscape{TTemplateKind::Js, u"it's `${x}` \"q\" </script>\u2028",
                 u"it\\u0027s \\u0060\\u0024{x}\\u0060 \\\"q\\\" \\u003c/script>\\u2028"},
-        TEscape{TTemplateKind::Css, u"a\"b'c\\d */ <e>&\n", u"a\\\"b\\'c\\\\d \\*/ \\3c e\\3e \\26 \\a "},
+        TEscape{TTemplateKind::Css, u"a\"b'c\\d */ <e>&\n", u"a\\\"b\\'c\\\\d \\2a / \\3c e\\3e \\26 \\a "},
         TEscape{TTemplateKind::Markdown, u"a|b *c* <d> & [e](f)", u"a\\|b \\*c\\* &lt;d&gt; &amp; \\[e\\]\\(f\\)"},
         TEscape{TTemplateKind::Text, u"as \"is\" <&>\r\nline", u"as \"is\" <&>  line"}),
     [](const auto& info) { return "Case" + std::to_string(info.index); });
