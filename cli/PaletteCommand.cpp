@@ -27,6 +27,7 @@ constexpr const char* Help =
     "                                            [--no-duplicates] [--no-grays]\n"
     "                                            [--all-notations] [--css-variables]\n"
     "                                            [--notation hex|rgb|oklch]\n"
+    "                                            [--template FILE]\n"
     "       tintorium-cli palette sort FILE KEY ASC|DESC OUT\n"
     "       tintorium-cli palette dedupe FILE OUT\n"
     "\n"
@@ -67,6 +68,8 @@ constexpr const char* Help =
     "                    colour is named after it\n"
     "  --css-variables   write a .css file as custom properties in :root\n"    "  --as FORMAT       write OUT in a format its extension does not choose by itself:\n"
     "                    scribus (.xml) or paint.net (.txt)\n"
+    "  --template FILE   write OUT through the export template FILE, whatever OUT's\n"
+    "                    extension (see the user guide: {{name}}, {{hex}}, {{#colors}}...)\n"
     "  --notation N      how .scss, .tokens.json and --css-variables write a colour:\n"
     "                    hex (#ff8000, the default), rgb (rgb(255 128 0)) or oklch\n"
     "  --json            show prints one JSON object: {\"source\", \"colors\": an array\n"
@@ -152,6 +155,9 @@ TOptions ParseOptions(const TCliArgs& args) {
       options.output.CssVariables = true;
     } else if (Named(arg, "--as")) {
       options.output.Chosen = ChosenWriter(OptionValue(args, i, "--as"));
+    } else if (Named(arg, "--template")) {
+      options.output.TemplateFile = Text(OptionValue(args, i, "--template"));
+      if (options.output.TemplateFile.isEmpty()) throw TUsageError("--template needs a file");
     } else if (Named(arg, "--notation")) {
       const auto notation = CodeNotationFromName(OptionValue(args, i, "--notation"));
       if (!notation) throw TUsageError("--notation takes hex, rgb or oklch");
@@ -193,7 +199,8 @@ void RequireReadable(const QString& source) {
   }
 }
 
-void RequireWritable(const QString& target) {
+void RequireWritable(const QString& target, const TExportOptions& output) {
+  if (!output.TemplateFile.isEmpty()) return;  // a template writes any name
   const TFileFormat* format = FormatForPath(target, TFormatUse::Write);
   if (format == nullptr || (format->Export == TExportWriter::None && (format->Flags & fNative) == 0)) {
     throw TUsageError("'" + Utf8(target) + "': not a file type colours can be written to");
@@ -240,7 +247,7 @@ TReadResult<TPaletteEntries> ReadEntries(const QString& source, const TImportOpt
 }
 
 TFileResult WriteEntries(const QString& target, const TPaletteEntries& entries, const TExportOptions& output) {
-  if (IsPaletteFile(target)) return WritePaletteFile(target, entries);
+  if (IsPaletteFile(target) && output.TemplateFile.isEmpty()) return WritePaletteFile(target, entries);
   TColors colors;
   colors.reserve(entries.size());
   for (const TPaletteEntry& entry : entries) colors.emplace_back(entry.Color, entry.Name.toStdU16String());
@@ -302,11 +309,13 @@ template <typename TRework>
 int Rewrite(const TOptions& options, const TCliIO& io, const QString& source, const QString& target,
             const TRework& rework) {
   RequireReadable(source);
-  RequireWritable(target);
+  RequireWritable(target, options.output);
   TReadResult<TPaletteEntries> read = ReadEntries(source, options.import);
   if (!read.Ok()) return Failure(io, source, read.Status.Message());
   rework(read.Value);
-  const TFileResult written = WriteEntries(target, read.Value, options.output);
+  TExportOptions output = options.output;
+  if (output.PaletteName.isEmpty() && !IsAddress(source)) output.PaletteName = QFileInfo(source).completeBaseName();
+  const TFileResult written = WriteEntries(target, read.Value, output);
   return written.Ok() ? ExitOk : Failure(io, target, written.Message());
 }
 

@@ -34,6 +34,7 @@ _tintorium_cli() {
     contrast:--fix) _tintorium_cli_words $'aa\naaa\naa-large\napca60\napca75\napca90'; return ;;
     palette:--as) _tintorium_cli_words $'scribus\npaint.net'; return ;;
     palette:--notation) _tintorium_cli_words $'hex\nrgb\noklch'; return ;;
+    palette:--template) _tintorium_cli_files; return ;;
     print:--paper) _tintorium_cli_words $'a4\nletter'; return ;;
     spectrum:--fixed) _tintorium_cli_words $'1\n2\n3'; return ;;
     convert:--batch) _tintorium_cli_words $'rgb\nhsb\ncmyk\nlab\ncolor'; return ;;
@@ -52,7 +53,7 @@ _tintorium_cli() {
     mix) options+=$'\n--size' ;;
     palette)
       options+=$'\n--no-duplicates\n--no-grays\n--per-line\n--swatch\n--text\n--all-notations\n--css-variables'
-      options+=$'\n--as\n--notation\n--json' ;;
+      options+=$'\n--notation\n--as\n--template\n--json' ;;
     print) options+=$'\n--wheel\n--paper' ;;
     scan) options+=$'\n--all-notations\n--details\n--json' ;;
     variations) options+=$'\n--type\n--size\n--batch\n--json' ;;

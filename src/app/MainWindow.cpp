@@ -48,6 +48,10 @@
 #include <QApplication>
 #include <QActionGroup>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
 #include <QDir>
 #include <QDockWidget>
 #include <QFrame>
@@ -109,6 +113,7 @@ TMainWindow::TMainWindow(QSettings& settings, const QStringList& arguments, QWid
   setWindowTitle(ApplicationTitle());
   setMinimumSize(600, 400);
   setDockOptions(AnimatedDocks | AllowNestedDocks | AllowTabbedDocks);
+  setAcceptDrops(true);
   ApplyTheme(settings_.ReadOptions().Theme);  // before any widget, so none is polished twice
 
   palette_ = new TPaletteDocument(this);
@@ -373,6 +378,35 @@ void TMainWindow::SetLibraryPanel(QWidget* panel) {
   ApplyLanguageToPart(panel, QLatin1String(kMainFormSection));
 }
 void TMainWindow::SetPalettePanel(QWidget* panel) { twPalette_->setWidget(panel); }
+
+namespace {
+
+// The local file a drop carries when it is one file the palette takes; empty otherwise.
+QString DroppedFile(const QMimeData* mime) {
+  if (mime == nullptr || !mime->hasUrls() || mime->urls().size() != 1 || !mime->urls().front().isLocalFile())
+    return {};
+  const QString path = mime->urls().front().toLocalFile();
+  return TPalettePanel::IsDroppableFile(path) ? path : QString();
+}
+
+}  // namespace
+
+void TMainWindow::dragEnterEvent(QDragEnterEvent* event) {
+  if (DroppedFile(event->mimeData()).isEmpty()) return event->ignore();
+  event->acceptProposedAction();
+}
+
+void TMainWindow::dragMoveEvent(QDragMoveEvent* event) {
+  if (DroppedFile(event->mimeData()).isEmpty()) return event->ignore();
+  event->acceptProposedAction();
+}
+
+void TMainWindow::dropEvent(QDropEvent* event) {
+  const QString path = DroppedFile(event->mimeData());
+  if (path.isEmpty() || palettePanel_ == nullptr) return event->ignore();
+  event->acceptProposedAction();
+  palettePanel_->OpenDroppedFile(path);
+}
 
 void TMainWindow::CreateToolArea() {
   auto* centre = new QWidget(this);

@@ -148,6 +148,11 @@ class TMainWindow final : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // Files dropped where no control takes them: palette and swatch files open, other importable files add their
+  // colours (TPalettePanel::OpenDroppedFile).
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   void CreateMenus();

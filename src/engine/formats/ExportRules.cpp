@@ -49,6 +49,7 @@ TExportWriter ExportWriterForPath(const QString& path) {
 }
 
 TExportWriter ExportWriterFor(const QString& path, const TExportOptions& options) {
+  if (!options.TemplateFile.isEmpty()) return TExportWriter::Template;
   if (const TFileFormat* chosen = FormatForExportWriter(options.Chosen);
       chosen != nullptr && PathHasFormatExtension(path, *chosen)) {
     return options.Chosen;

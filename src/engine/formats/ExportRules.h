@@ -33,6 +33,7 @@ enum class TExportWriter : std::uint8_t {
   Scribus,      // .xml when chosen (TExportOptions::Chosen): Scribus swatches
   HexList,      // .hex: one rrggbb a line
   PaintNet,     // .txt when chosen: Paint.NET palette
+  Template,     // any extension when TExportOptions::TemplateFile names an export template
 };
 TExportWriter ExportWriterForPath(const QString& path);
 
@@ -71,6 +72,10 @@ struct TExportOptions {
   /// A writer chosen by name (an export type) for an extension that otherwise writes another format (a
   /// Scribus .xml); used when the path has one of its row's extensions.
   TExportWriter Chosen = TExportWriter::None;
+  /// An export template (ExportTemplate.h) that writes the file whatever its extension; empty: none.
+  QString TemplateFile;
+  /// The palette's name for writers that show it (templates); empty: the target's base name.
+  QString PaletteName;
 };
 /// The writer `options` make of the one a path's extension selects.
 TExportWriter ExportWriterFor(const QString& path, const TExportOptions& options);

@@ -2,6 +2,7 @@
 
 #include "engine/formats/ColorListFiles.h"
 #include "engine/formats/DesignTokensFile.h"
+#include "engine/formats/ExportTemplate.h"
 #include "engine/formats/ExportWriters.h"
 #include "engine/formats/GimpPaletteFile.h"
 #include "engine/formats/OfficeColorTable.h"
@@ -77,6 +78,9 @@ TFileResult WritePaintNet(const QString& path, const TColors& colors, const TExp
 TFileResult WriteXml(const QString& path, const TColors& colors, const TExportOptions&) {
   return WriteXmlFile(path, colors);
 }
+TFileResult WriteTemplate(const QString& path, const TColors& colors, const TExportOptions& options) {
+  return WriteTemplateFile(path, options.TemplateFile, colors, options.PaletteName);
+}
 TFileResult WriteColorSet(const QString& path, const TColors& colors, const TExportOptions&) {
   return WritePainterColorSet(path, colors);
 }
@@ -147,7 +151,8 @@ const TFileFormat kFormats[] = {
      .ExportPlace = {1, "Adobe Color Table=ACT+Export colors to Adobe Color Table~Color Table (*.act)|*.act"},
      .FilterKey = sFilterAct,
      .LibraryPlace = 2,
-     .Fuzzer = "fuzz_act"},
+     .Fuzzer = "fuzz_act",
+     .MaxColors = 256},
     {.Name = "GIMP Palette",
      .Extensions = kGpl,
      .Flags = fPalette | fListed,
@@ -270,7 +275,7 @@ const TFileFormat kFormats[] = {
      .Export = TExportWriter::PainterText},
     {.Name = "LibreOffice color table",
      .Extensions = kSoc,
-     .Flags = fPalette,
+     .Flags = fPalette | fListed,
      .Reads = ftColors | ftNames,
      .Keeps = ftColors | ftNames,
      .Read = ReadSocFile,
@@ -281,10 +286,12 @@ const TFileFormat kFormats[] = {
                         "Color table (*.soc)|*.soc"},
      .ExportPlace = {11, "LibreOffice color table=SOC+Export colors and their names to a LibreOffice color table~"
                          "Color table (*.soc)|*.soc"},
+     .FilterKey = sFilterSoc,
+     .LibraryPlace = 6,
      .Fuzzer = "fuzz_soc"},
     {.Name = "Scribus swatches",
      .Extensions = kXml,
-     .Flags = fPalette | fWriteByChoice,
+     .Flags = fPalette | fWriteByChoice | fListed,
      .Reads = ftColors | ftNames | ftCmyk,
      .Keeps = ftColors | ftNames,
      .Read = ReadScribusFile,
@@ -295,11 +302,13 @@ const TFileFormat kFormats[] = {
                          "Scribus swatches (*.xml)|*.xml"},
      .ExportPlace = {12, "Scribus swatches=XML+Export colors and their names to a Scribus swatch file~"
                          "Scribus swatches (*.xml)|*.xml"},
+     .FilterKey = sFilterScribus,
+     .LibraryPlace = 7,
      .Sniff = IsScribusSwatchData,
      .Fuzzer = "fuzz_scribus"},
     {.Name = "Hex color list",
      .Extensions = kHex,
-     .Flags = fPalette,
+     .Flags = fPalette | fListed,
      .Reads = ftColors,
      .Keeps = ftColors,
      .Read = ReadHexListFile,
@@ -308,6 +317,8 @@ const TFileFormat kFormats[] = {
      .Export = TExportWriter::HexList,
      .ImportPlace = {11, "Hex color list=HEX+Import colors from a list of hexadecimal colors~Hex list (*.hex)|*.hex"},
      .ExportPlace = {13, "Hex color list=HEX+Export colors as a list of hexadecimal colors~Hex list (*.hex)|*.hex"},
+     .FilterKey = sFilterHex,
+     .LibraryPlace = 8,
      .Fuzzer = "fuzz_color_lists"},
     // Not fPalette: a .txt that cannot be looked into would open as one.
     {.Name = "Paint.NET palette",
@@ -324,7 +335,16 @@ const TFileFormat kFormats[] = {
      .ExportPlace = {14, "Paint.NET palette=TXT+Export colors to a Paint.NET palette (96 colors at most)~"
                          "Paint.NET palette (*.txt)|*.txt"},
      .Sniff = IsPaintNetData,
-     .Fuzzer = "fuzz_color_lists"},
+     .Fuzzer = "fuzz_color_lists",
+     .MaxColors = 96},
+    // Any extension: the template file chosen (TExportOptions::TemplateFile) names it. The wizard lists the
+    // templates found (TemplateLibrary.h) after its fixed types.
+    {.Name = "Export template",
+     .Extensions = {},
+     .Flags = fWriteByChoice,
+     .Write = WriteTemplate,
+     .Export = TExportWriter::Template,
+     .Fuzzer = "fuzz_export_template"},
 };
 
 bool EndsInExtension(const QString& fileName, const char16_t* extension) {

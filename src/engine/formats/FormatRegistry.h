@@ -99,6 +99,8 @@ struct TFileFormat {
   int LibraryPlace = 0;
   TFormatSniffer Sniff = nullptr;
   const char* Fuzzer = nullptr;  // the libFuzzer target of its reader (fuzz/CMakeLists.txt)
+  /// The most colours the writer stores (the rest are dropped); 0: no limit.
+  int MaxColors = 0;
 
   bool CanRead() const { return Read != nullptr || Import != TImportSource::None; }
   bool CanWrite() const { return Write != nullptr; }

@@ -55,6 +55,16 @@ TFileResult WriteGplFile(const QString& fileName, const TColors& colors, const Q
                          int columns = 0);
 QByteArray EncodeGplData(const TColors& colors, const QString& paletteName, int columns = 0);
 
+/// `original` (a GIMP palette) with its rows made `colors`, changing as little as it can: the header, comments,
+/// blank lines and every row that still stands for a colour (same RGB, same name; a row without a name stands
+/// for a colour named by its HexText) are kept byte for byte with their line breaks, in order. Rows of
+/// colours no longer there go; a new colour gets a row as EncodeGplData writes it, with the file's line break,
+/// where it stands in `colors`. When `original` is not a GIMP palette, EncodeGplData(colors, paletteName).
+QByteArray MergeGplData(QByteArrayView original, const TColors& colors, const QString& paletteName);
+/// Saves `colors` over the GIMP palette `fileName` with MergeGplData (through a temporary file); a file that
+/// is missing or no GIMP palette is written whole as WriteGplFile does.
+TFileResult UpdateGplFile(const QString& fileName, const TColors& colors);
+
 /// Colour objects in cmRGB, named by the row's name, or by their HexText when the row has none.
 TColors GplColorObjects(const TGplPalette& palette);
 

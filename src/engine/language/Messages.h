@@ -67,6 +67,9 @@ enum TMessageKey : int {
   sFilterAct,
   sFilterGpl,
   sFilterAse,
+  sFilterSoc,
+  sFilterScribus,
+  sFilterHex,
   // The library open dialog's filter.
   sFilterLibrary,
   sOverwritePrompt,
@@ -124,6 +127,12 @@ enum TMessageKey : int {
   sErrColorListLine,
   sErrScribusRoot,
   sErrScribusColor,
+  // Save back into another program's swatch file that cannot hold the whole palette: the question (format,
+  // what is lost) and the losses it lists.
+  sSaveLossy,
+  sLossNames,
+  sLossCount,
+  sLossModels,
   // Colors from Image: the picture's file name under it, and a picture that could not be read.
   sCFIFileName,
   sCFILoadFail,

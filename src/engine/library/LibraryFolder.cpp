@@ -28,7 +28,9 @@ QStringList ListLibraries(const QString& folder) {
   if (folder.isEmpty() || !dir.exists()) return names;
   for (const QString& extension : LibraryExtensions()) {
     const QString mask = QStringLiteral("*.") + extension;
-    names += dir.entryList({mask}, QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
+    // A shared extension (.xml) lists only the files its palette format takes by their content.
+    for (const QString& name : dir.entryList({mask}, QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase))
+      if (!names.contains(name) && PaletteFormatForPath(dir.filePath(name)) != nullptr) names += name;
   }
   return names;
 }

@@ -352,7 +352,8 @@ TFileResult TPaletteDocument::OpenPalette(const QString& fileName) {
 }
 
 TFileResult TPaletteDocument::SavePalette(const QString& fileName) {
-  TFileResult result = WritePaletteFile(fileName, entries_);
+  TFileResult result = InPlaceFormat(fileName) != nullptr ? WriteForeignPalette(fileName, entries_)
+                                                           : WritePaletteFile(fileName, entries_);
   if (result) {
     SetPaletteFileName(fileName);
     SetPaletteModified(false);
@@ -361,7 +362,8 @@ TFileResult TPaletteDocument::SavePalette(const QString& fileName) {
 }
 
 bool TPaletteDocument::NeedsSaveAs() const {
-  return fileName_ == NoName || IsForeignPaletteFile(fileName_) || !QFileInfo::exists(fileName_);
+  return fileName_ == NoName || !QFileInfo::exists(fileName_) ||
+         (IsForeignPaletteFile(fileName_) && InPlaceFormat(fileName_) == nullptr);
 }
 
 QString TPaletteDocument::WithPaletteExtension(const QString& fileName) {

@@ -90,10 +90,11 @@ class TPaletteDocument : public QObject {
   /// returned.
   TFileResult OpenPalette(const QString& fileName);
   /// Save / Save As to `fileName`: on success it becomes the file name and the flag is cleared; on failure
-  /// both keep their values.
+  /// both keep their values. Another program's swatch file is written in its own format (WriteForeignPalette),
+  /// whatever that loses: ask InPlaceLoss first.
   TFileResult SavePalette(const QString& fileName);
   /// True when Save must go through Save As: never saved ("noname.tnp", compared exactly), opened from another
-  /// program's swatch file (never overwritten with palette bytes), or the file is gone.
+  /// program's swatch file whose format we cannot write, or the file is gone.
   bool NeedsSaveAs() const;
   /// Save As's naming rule: appends ".tnp" unless the name already ends in ".tnp" (any case).
   static QString WithPaletteExtension(const QString& fileName);

@@ -53,6 +53,10 @@ QString UserPalettesFolder() {
   return WithSlash(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)) + QStringLiteral("Palettes/");
 }
 
+QString TemplatesFolder() { return DataFolder() + QStringLiteral("Templates/"); }
+QString UserTemplatesFolder() {
+  return WithSlash(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)) + QStringLiteral("Templates/");
+}
 QString HelpFile(const QString& language) {
   const QString data = DataFolder();
   // Only a plain code names a folder: a language file cannot point the guide elsewhere.

@@ -23,6 +23,11 @@ QString PalettesFolder();
 /// Palettes/ in the user's data folder (~/.local/share/Tintorium/Palettes/): the user's own libraries. The
 /// program never creates it.
 QString UserPalettesFolder();
+/// DataFolder() + "Templates/" (the shipped export templates).
+QString TemplatesFolder();
+/// Templates/ in the user's data folder (~/.local/share/Tintorium/Templates/): the user's own export
+/// templates. The program never creates it.
+QString UserTemplatesFolder();
 /// The HTML user guide in `language` (a language code such as "de": help/de/index.html) when that translation
 /// exists, else the English guide help/index.html (which may be missing; nothing checks).
 QString HelpFile(const QString& language = QString());

@@ -52,6 +52,16 @@ QString ProposedSaveName(const QString& fileName) {
   return IsForeignPaletteFile(fileName) ? PaletteFileNameFor(fileName) : QString();
 }
 
+/// The question before Save writes a swatch file that cannot hold the whole palette: what would be lost.
+QString LossQuestion(const TFileFormat& format, const TSaveLoss& loss) {
+  QStringList lost;
+  if (loss.Names) lost.append(Message(sLossNames));
+  if (loss.KeptColors > 0) lost.append(FormatMessage(sLossCount, {loss.KeptColors}));
+  if (loss.Models) lost.append(Message(sLossModels));
+  const QString name = format.FilterKey != kMessageCount ? Message(format.FilterKey) : QLatin1String(format.Name);
+  return FormatMessage(sSaveLossy, {name, lost.join(QStringLiteral(", "))});
+}
+
 /// The Convert button's picture: one swatch passing through the four models.
 QIcon ConvertIcon() {
   QPixmap picture(16, 16);
@@ -278,7 +288,18 @@ bool TPalettePanel::OpenPaletteCommand() {
 
 bool TPalettePanel::SaveCommand() {
   if (document_.NeedsSaveAs()) return SaveAsCommand();
-  return WritePalette(document_.PaletteFileName());
+  const QString& fileName = document_.PaletteFileName();
+  if (const TFileFormat* format = InPlaceFormat(fileName)) {
+    const TSaveLoss loss = InPlaceLoss(*format, document_.Entries());
+    if (loss.Any()) {
+      switch (ShowMessageBox(LossQuestion(*format, loss), mfQuestion)) {
+        case mrYes: break;
+        case mrNo: return SaveAsCommand();
+        default: return false;
+      }
+    }
+  }
+  return WritePalette(fileName);
 }
 
 bool TPalettePanel::SaveAsCommand() {
@@ -412,6 +433,34 @@ bool TPalettePanel::OpenPalette(const QString& path) {
   const TFileResult result = document_.OpenPalette(path);
   if (!result) ShowReadFailure(path, result);
   return result.Ok();
+}
+
+bool TPalettePanel::IsDroppableFile(const QString& path) {
+  if (!QFileInfo(path).isFile()) return false;
+  if (PathHasFormatExtension(path, NativePaletteFormat()) || PaletteFormatForPath(path) != nullptr) return true;
+  const TFileFormat* format = FormatForPath(path, TFormatUse::Read);
+  return format != nullptr && format->Import != TImportSource::None;
+}
+
+bool TPalettePanel::OpenDroppedFile(const QString& path) {
+  if (!IsDroppableFile(path)) return false;
+  if (PathHasFormatExtension(path, NativePaletteFormat()) || PaletteFormatForPath(path) != nullptr) {
+    if (!AskToSave()) return false;
+    return OpenPalette(path);
+  }
+  const TReadResult<QList<TImportRow>> rows = ImportFileRows(path, {});
+  if (!rows.Ok()) {
+    ShowReadFailure(path, rows.Status);
+    return false;
+  }
+  TPaletteEntries entries;
+  for (const TImportRow& row : rows.Value) {
+    TColorObject color;
+    color.SetRGB(ParseHexColor(row.Hex.toStdString()));
+    entries.push_back({row.Caption, color});
+  }
+  document_.ImportPaletteColors(std::move(entries));
+  return !rows.Value.isEmpty();
 }
 
 // --- Action states ----------------------------------------------------------------------------------------

@@ -60,6 +60,9 @@ class TPalettePanel final : public QWidget, public TActionRules {
   bool AskToSave();
   bool NewPaletteCommand();
   bool OpenPaletteCommand();
+  /// Writes back to the file the palette came from, in that file's format (a swatch file stays one). When the
+  /// format cannot hold what the palette holds, asks first: Yes saves anyway, No goes to Save As (a .tnp beside
+  /// it proposed), Cancel saves nothing.
   bool SaveCommand();
   bool SaveAsCommand();
 
@@ -82,6 +85,13 @@ class TPalettePanel final : public QWidget, public TActionRules {
   /// Opens `path` as the palette without the question (the file named on the command line); reports a
   /// failure itself. True on success.
   bool OpenPalette(const QString& path);
+  /// Whether a file dropped on the window is one OpenDroppedFile takes: a palette or swatch file, or a file
+  /// the import reads colours from (by its format's row).
+  static bool IsDroppableFile(const QString& path);
+  /// A file dropped on the window: a palette or swatch file opens as the palette (after AskToSave; read first,
+  /// so a failed read leaves the palette as it was and says why); any other importable file adds its colours
+  /// as one import step. Returns whether the palette changed.
+  bool OpenDroppedFile(const QString& path);
 
   // TActionRules
   void UpdateActions(TMainActions& actions) override;

@@ -3,6 +3,7 @@
 #include "ui/language/FileFailure.h"
 
 #include "engine/qtcolor/QtColorAdapter.h"
+#include "engine/formats/TemplateLibrary.h"
 #include "engine/formats/WizardTypeItem.h"
 #include "ui/language/MessageSeam.h"
 #include "engine/language/Messages.h"
@@ -28,9 +29,11 @@
 namespace tintorium {
 namespace {
 
-QStringList TypeItems() {
+// The fixed types, then one per export template found (TemplateLibrary.h).
+QStringList TypeItems(const std::vector<TTemplateFile>& templates) {
   QStringList items;
   for (const TExportType& type : ExportTypes()) items.append(QString::fromUtf8(type.Item));
+  for (const TTemplateFile& file : templates) items.append(TemplateWizardItem(file));
   return items;
 }
 
@@ -48,7 +51,12 @@ QString OutcomeText(const TExportResult& result, const QString& path) {
 
 TExportForm::TExportForm(const TPaletteEntries& entries, std::function<void(const QUrl&)> openResult,
                          QWidget* parent)
-    : TWizardDialog(WizardPicture(TWizardKind::Export), TypeItems(), parent),
+    : TExportForm(entries, std::move(openResult), AvailableTemplates(), parent) {}
+
+TExportForm::TExportForm(const TPaletteEntries& entries, std::function<void(const QUrl&)> openResult,
+                         std::vector<TTemplateFile> templates, QWidget* parent)
+    : TWizardDialog(WizardPicture(TWizardKind::Export), TypeItems(templates), parent),
+      templates_(std::move(templates)),
       entries_(entries),
       openResult_(std::move(openResult)) {
   setObjectName(QStringLiteral("frmExport"));
@@ -126,10 +134,16 @@ const TExportType* TExportForm::ChosenType() const {
   return index < int(types.size()) ? &types[std::size_t(index)] : nullptr;
 }
 
+const TTemplateFile* TExportForm::ChosenTemplate() const {
+  const int index = TypeIndex() - int(ExportTypes().size());
+  return index >= 0 && index < int(templates_.size()) ? &templates_[std::size_t(index)] : nullptr;
+}
+
 TExportOptions TExportForm::Options() const {
   TExportOptions options;
   for (const auto& [kind, panel] : panels_) panel->Contribute(options);
   if (const TExportType* type = ChosenType()) ApplyExportType(*type, options);
+  if (const TTemplateFile* chosen = ChosenTemplate()) options.TemplateFile = chosen->Path;
   return options;
 }
 
@@ -161,7 +175,11 @@ void TExportForm::Browse() {
                                                    nullptr);
   if (chosen.isEmpty()) return;
   const TExportType* type = ChosenType();
-  edPath_->setText(ExportFileName(chosen, item, type ? ExportTypeExtensions(*type) : QStringList()));
+  const TTemplateFile* chosenTemplate = ChosenTemplate();
+  const QStringList extensions = type ? ExportTypeExtensions(*type)
+                                 : chosenTemplate ? QStringList{chosenTemplate->Extension}
+                                                  : QStringList();
+  edPath_->setText(ExportFileName(chosen, item, extensions));
 }
 
 QString TExportForm::TargetPath() const { return edPath_->text().trimmed(); }

@@ -8,6 +8,7 @@
 // 3 "tsFinal" (lblExpFinal, chkPreview "Open result file").
 
 #include "engine/formats/ExportRules.h"
+#include "engine/formats/TemplateLibrary.h"
 #include "engine/palette/PaletteEntry.h"
 #include "ui/wizards/WizardDialog.h"
 
@@ -15,6 +16,7 @@
 
 #include <functional>
 #include <map>
+#include <vector>
 
 class QCheckBox;
 class QGroupBox;
@@ -31,8 +33,12 @@ class TExportForm final : public TWizardDialog {
   Q_OBJECT
  public:
   /// Works on copies of `entries`; `openResult` opens the written file with the desktop's default program.
+  /// The type list ends with the export templates found (AvailableTemplates).
   TExportForm(const TPaletteEntries& entries, std::function<void(const QUrl&)> openResult,
               QWidget* parent = nullptr);
+  /// The same with the given templates after the fixed types.
+  TExportForm(const TPaletteEntries& entries, std::function<void(const QUrl&)> openResult,
+              std::vector<TTemplateFile> templates, QWidget* parent = nullptr);
 
   QLineEdit* PathEdit() const { return edPath_; }
   QToolButton* BrowseButton() const { return btnBrowse_; }
@@ -60,12 +66,15 @@ class TExportForm final : public TWizardDialog {
   QWidget* CreateChoosePage();
   QWidget* CreateFinalPage();
   const TExportType* ChosenType() const;
+  /// The template chosen in the type list, or null for a fixed type.
+  const TTemplateFile* ChosenTemplate() const;
   void PrepareOptions();
   bool FillColors();
   void Export();
   void Browse();
   QString TargetPath() const;
 
+  std::vector<TTemplateFile> templates_;
   TPaletteEntries entries_;
   std::function<void(const QUrl&)> openResult_;
   QLineEdit* edPath_ = nullptr;

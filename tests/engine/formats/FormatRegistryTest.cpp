@@ -145,7 +145,8 @@ TEST(FormatRegistryTest, PaletteFormatsOpenAndListAsLibrariesUnderTheirOwnFilter
   EXPECT_EQ(NativePaletteFormat().ExtensionList(), QStringList{QStringLiteral("tnp")});
   const QString filter = FormatsFilter(sFilterAllPalettes, PaletteFormats());
   EXPECT_EQ(filter.count(QStringLiteral(";;")), qsizetype(PaletteFormats().size()));
-  EXPECT_TRUE(filter.startsWith(FilterText(sFilterAllPalettes, QStringLiteral("*.tnp *.aco *.act *.gpl *.ase"))))
+  EXPECT_TRUE(filter.startsWith(
+      FilterText(sFilterAllPalettes, QStringLiteral("*.tnp *.aco *.act *.gpl *.ase *.soc *.xml *.hex"))))
       << filter.toStdString();
 }
 

@@ -38,6 +38,17 @@ TEST_F(LibraryFolderTest, ListsEachExtensionInTurnSortedWithoutRegardToCase) {
                                                     ".hidden.gpl", "Z.gpl", "X.ase", "y.ase"}));
 }
 
+// Other programs' palette formats list as libraries too; an .xml file only when it holds Scribus swatches.
+TEST_F(LibraryFolderTest, LibreOfficeScribusAndHexFilesAreLibrariesAndOtherXmlIsNot) {
+  for (const char* name : {"o.soc", "h.hex", "notes.xml", "a.aco"}) Touch(QString::fromLatin1(name));
+  ASSERT_TRUE(QFile::copy(QStringLiteral(TINTORIUM_TEST_DATA "/interchange/scribus-swatches.xml"), dir.filePath("s.xml")));
+  EXPECT_EQ(ListLibraries(dir.path()), (QStringList{"a.aco", "o.soc", "s.xml", "h.hex"}));
+  EXPECT_TRUE(IsLibraryFileName(QStringLiteral("x.SOC")));
+  const TReadResult<TColors> scribus = LoadLibraryFile(dir.filePath("s.xml"));
+  ASSERT_TRUE(scribus.Ok()) << scribus.Status.Message().toStdString();
+  EXPECT_FALSE(scribus.Value.empty());
+}
+
 TEST_F(LibraryFolderTest, EachKindInTurnAndAMissingOrEmptyFolder) {
   for (const char* name : {"c.tnp", "a.act", "b.aco"}) Touch(QString::fromLatin1(name));
   EXPECT_EQ(ListLibraries(dir.path()), (QStringList{"b.aco", "a.act", "c.tnp"}));

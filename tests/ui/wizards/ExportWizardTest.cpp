@@ -2,6 +2,8 @@
 // result.
 #include "ui/wizards/ExportWizard.h"
 
+#include "engine/formats/WizardTypeItem.h"
+
 #include "core/CssColor.h"
 #include "engine/language/Messages.h"
 #include "engine/palette/PaletteDocument.h"
@@ -65,7 +67,7 @@ class ExportWizardTest : public ::testing::Test {
 };
 
 TEST_F(ExportWizardTest, TheTypeListIsTheEngineTableAndOptionsFollowTheType) {
-  TExportForm wizard(ThreeColours(), opener_);
+  TExportForm wizard(ThreeColours(), opener_, std::vector<TTemplateFile>{});
   test::ShowWizard(wizard);
   ASSERT_EQ(wizard.TypeList()->count(), int(ExportTypes().size()));
   for (int row = 0; row < wizard.TypeList()->count(); ++row) {
@@ -246,6 +248,36 @@ TEST_F(ExportWizardTest, GoingBackAndOnAgainExportsAgain) {
   Click(wizard, wizard.NextAction());
   EXPECT_TRUE(wizard.OpenResultBox()->isEnabled());
   EXPECT_TRUE(ReadAll(target).contains(".Accent {\r\n  Color: #FF8000;\r\n}\r\n"));
+}
+
+// Export templates come after the fixed types; choosing one writes through it whatever the extension.
+TEST_F(ExportWizardTest, TemplatesAreTypesAfterTheTableAndWriteThroughTheTemplate) {
+  const QString templatePath = dir_.filePath("table.tpl");
+  QFile file(templatePath);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("kind: markdown; extension: md; title: My table\n{{#colors}}| {{name}} | #{{hex}} |\n{{/colors}}");
+  file.close();
+  const std::vector<TTemplateFile> templates = ListTemplates({dir_.path()});
+  ASSERT_EQ(templates.size(), 1u);
+  const QString target = dir_.filePath("colors");
+  TExportForm wizard(ThreeColours(), opener_, templates);
+  test::ShowWizard(wizard);
+  const int row = int(ExportTypes().size());
+  ASSERT_EQ(wizard.TypeList()->count(), row + 1);
+  test::ChooseType(wizard, row);
+  EXPECT_EQ(ParseWizardTypeItem(wizard.TypeList()->CurrentItem()).Name, QStringLiteral("My table"));
+  Click(wizard, wizard.NextAction());
+  EXPECT_FALSE(wizard.OptionsGroup()->isVisible());
+  dialogs_.savePaths = {target};
+  QTest::mouseClick(wizard.BrowseButton(), Qt::LeftButton);
+  EXPECT_EQ(wizard.PathEdit()->text(), target + QStringLiteral(".md"));
+  EXPECT_EQ(dialogs_.saveFilters.value(0), QStringLiteral("My table (*.md)"));
+  EXPECT_EQ(wizard.Options().TemplateFile, templatePath);
+  Click(wizard, wizard.NextAction());
+  Click(wizard, wizard.NextAction());
+  EXPECT_EQ(wizard.LastResult().Outcome, TExportOutcome::Written) << wizard.LastResult().Status.Message().toStdString();
+  EXPECT_EQ(wizard.FinalLabel()->text(), Message(txtExportYes));
+  EXPECT_EQ(ReadAll(target + QStringLiteral(".md")), QByteArray("| Accent | #ff8000 |\n| Sea & Sky | #0080ff |\n| Ink | #0a141e |\n"));
 }
 
 }  // namespace

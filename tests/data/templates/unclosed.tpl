@@ -1,0 +1,2 @@
+kind: text
+{{#colors}}{{name}}{{^last}}, {{/last}}
