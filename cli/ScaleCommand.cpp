@@ -207,6 +207,9 @@ std::string Fixed(double value, int decimals) {
   return std::string(text, end);
 }
 
+// The hue of a step whose printed chroma is zero means nothing and is written as 0, as CSS writes it.
+double ShownHue(const TOkLch& lch) { return lch.C < 0.0005 ? 0 : lch.h; }
+
 const char* PinName(TStepPin pin) {
   switch (pin) {
     case TStepPin::Base: return "base";
@@ -231,7 +234,7 @@ void PrintTable(const TCliIO& io, const TTonalScale& scale, const TScaleOptions&
   for (const TScaleSwatch& s : scale.Swatches) {
     std::fprintf(io.out, "%-*s  #%s  %5s  %5s  %6s  %6s  %5s  %5s  %7s  %7s  %s\n", w, s.Name.c_str(),
                  HexOf(s.Color).c_str(), Fixed(s.Lch.L, 3).c_str(), Fixed(s.Lch.C, 3).c_str(),
-                 Fixed(s.Lch.H, 2).c_str(), Fixed(s.Target, decimals).c_str(), Fixed(s.WhiteRatio, 2).c_str(),
+                 Fixed(ShownHue(s.Lch), 2).c_str(), Fixed(s.Target, decimals).c_str(), Fixed(s.WhiteRatio, 2).c_str(),
                  Fixed(s.BlackRatio, 2).c_str(), Fixed(s.WhiteTextLc, 1).c_str(), Fixed(s.BlackTextLc, 1).c_str(),
                  PinName(s.Pin));
   }
@@ -251,7 +254,7 @@ void WriteScaleJson(TJsonWriter& json, TColor base, const TScaleRequest& request
       .BeginArray();
   for (const TScaleSwatch& s : scale.Swatches) {
     json.BeginObject().Member("name", s.Name).Member("hex", HexOf(s.Color)).Key("oklch").BeginArray();
-    json.Number(s.Lch.L, 5).Number(s.Lch.C, 5).Number(s.Lch.H, 2).EndArray();
+    json.Number(s.Lch.L, 5).Number(s.Lch.C, 5).Number(ShownHue(s.Lch), 2).EndArray();
     json.Key("target").Number(s.Target, 4).Key("pin");
     if (s.Pin == TStepPin::None) json.Null();
     else json.String(PinName(s.Pin));

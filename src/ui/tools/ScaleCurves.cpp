@@ -53,7 +53,7 @@ std::vector<double> TScaleCurves::Values(TScalePlot plot) const {
   std::vector<double> values;
   values.reserve(swatches_.size());
   for (const TScaleSwatch& s : swatches_)
-    values.push_back(plot == TScalePlot::Lightness ? s.Lch.L : plot == TScalePlot::Chroma ? s.Lch.C : s.Lch.H);
+    values.push_back(plot == TScalePlot::Lightness ? s.Lch.L : plot == TScalePlot::Chroma ? s.Lch.C : s.Lch.h);
   return values;
 }
 
