@@ -319,6 +319,7 @@ class TScaleBatch final : public TLineBatch {
       const std::string& text = json_.Text();
       out = std::copy(text.begin(), text.end(), out);
     } else {
+      // Eleven steps of 100,000 bases are over a million colours: written by hand, not by printf.
       static constexpr char Digits[] = "0123456789ABCDEF";
       bool first = true;
       for (const TScaleSwatch& s : scale.Swatches) {
@@ -332,6 +333,7 @@ class TScaleBatch final : public TLineBatch {
         }
       }
     }
+    *out++ = '\n';
     EndAnswer(out);
     return true;
   }
