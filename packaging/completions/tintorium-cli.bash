@@ -21,7 +21,7 @@ _tintorium_cli() {
   local program=${COMP_WORDS[0]} command=${COMP_WORDS[1]} action=${COMP_WORDS[2]}
   COMPREPLY=()
   if ((COMP_CWORD == 1)); then
-    _tintorium_cli_words $'contrast\nconvert\nlibrary\nmix\npalette\nprint\nscan\nvariations\nspectrum\nwheel\n--help\n--version'
+    _tintorium_cli_words $'contrast\nconvert\nlibrary\nmix\npalette\nprint\nscale\nscan\nvariations\nspectrum\nwheel\n--help\n--version'
     return
   fi
   # The values an option takes.
@@ -31,7 +31,12 @@ _tintorium_cli() {
       _tintorium_cli_words $'none\nprimary\ncomplementary\nsplit-complementary\nanalogous\ntriads\nsquare\nrectangle'
       return ;;
     variations:--type) _tintorium_cli_words $'warm\ncool\ndark\nbright\nsaturate\ndesaturate'; return ;;
-    palette:--notation) _tintorium_cli_words $'hex\nrgb\noklch'; return ;;
+    palette:--notation | scale:--notation) _tintorium_cli_words $'hex\nrgb\noklch'; return ;;
+    scale:--steps) _tintorium_cli_words $'css\ntones'; return ;;
+    scale:--mode) _tintorium_cli_words $'lightness\ncontrast'; return ;;
+    scale:--measure) _tintorium_cli_words $'wcag\napca'; return ;;
+    scale:--format) _tintorium_cli_words $'text\ncss\nscss\ntokens\ntheme\njson'; return ;;
+    scale:--targets | scale:--background | scale:--name | scale:--hue-shift | scale:--lock) return ;;
     print:--paper) _tintorium_cli_words $'a4\nletter'; return ;;
     spectrum:--fixed) _tintorium_cli_words $'1\n2\n3'; return ;;
     convert:--batch) _tintorium_cli_words $'rgb\nhsb\ncmyk\nlab\ncolor'; return ;;
@@ -51,6 +56,9 @@ _tintorium_cli() {
       options+=$'\n--no-duplicates\n--no-grays\n--per-line\n--swatch\n--text\n--all-notations\n--css-variables'
       options+=$'\n--notation\n--json' ;;
     print) options+=$'\n--wheel\n--paper' ;;
+    scale)
+      options+=$'\n--steps\n--mode\n--targets\n--background\n--measure\n--name\n--hue-shift\n--lock\n--format'
+      options+=$'\n--notation\n--batch\n--json' ;;
     scan) options+=$'\n--all-notations\n--details\n--json' ;;
     variations) options+=$'\n--type\n--size\n--batch\n--json' ;;
     spectrum) options+=$'\n--fixed\n--size' ;;

@@ -41,6 +41,10 @@ CASES = [
     ("tintorium-cli palette show fixture/pal", ["palette.gpl"], []),
     ("tintorium-cli scan fixture/pa", ["palette.gpl", "page.html"], []),
     ("tintorium --", ["--screenshot", "--help", "--version"], []),
+    ("tintorium-cli sc", ["=", "scale", "scan"], []),
+    ("tintorium-cli scale 3b82f6 --format ", ["=", "text", "css", "scss", "tokens", "theme", "json"], []),
+    ("tintorium-cli scale 3b82f6 --mode ", ["=", "lightness", "contrast"], []),
+    ("tintorium-cli scale 3b82f6 --measure ", ["=", "wcag", "apca"], []),
 ]
 
 
