@@ -309,6 +309,11 @@ void TScalesPage::Recompute() {
     TScaleOptions defaults = options;
     defaults.Targets.clear();
     fallback_ = MakeTonalScale(base_, defaults);
+    if (!fallback_.Ok()) {
+      // Contrast defaults against a mid background rise on both sides of it; lightness always has a scale.
+      defaults.Mode = TScaleMode::Lightness;
+      fallback_ = MakeTonalScale(base_, defaults);
+    }
   }
   lblScaleErrors_->setText(problems.join(u'\n'));
   lblScaleErrors_->setVisible(!problems.isEmpty());

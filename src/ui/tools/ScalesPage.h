@@ -59,8 +59,8 @@ class TScalesPage final : public TToolPage, public TBaseColorFollower {
   TScaleOptions Options() const;
   /// The scale as computed from the base and Options(); with errors when a target cannot be met.
   const TTonalScale& Scale() const { return scale_; }
-  /// The swatches shown: the scale, or when it has errors the scale with default targets (empty when that fails
-  /// too), its faulty steps marked.
+  /// The swatches shown: the scale, or when it has errors the scale with default targets (by lightness when the
+  /// mode's defaults fail too; empty when the steps themselves are at fault), its faulty steps marked.
   const std::vector<TScaleSwatch>& Shown() const;
 
   TScaleSwatchRow* SwatchRow() const { return swatchRow_; }

@@ -16,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
@@ -131,7 +132,9 @@ TEST_F(ScalesPageTest, DraggingARingMovesThatTargetAndItsSwatch) {
   const std::vector<TScaleSwatch> before = page->Shown();
   const int step = 2;  // 200, away from the base
   const QPoint grip = curves->AimPoint(step).toPoint();
-  const QPoint to = grip + QPoint(0, 25);  // darker
+  // Darker, half way to the next step's ring.
+  const QPoint to(grip.x(), (grip.y() + curves->AimPoint(step + 1).toPoint().y()) / 2);
+  ASSERT_GT(to.y(), grip.y() + 4);
   QTest::mousePress(curves, Qt::LeftButton, {}, grip);
   EXPECT_EQ(curves->DraggedStep(), step);
   QMouseEvent move(QEvent::MouseMove, QPointF(to), curves->mapToGlobal(QPointF(to)), Qt::NoButton, Qt::LeftButton,
