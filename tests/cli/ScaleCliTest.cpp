@@ -108,7 +108,7 @@ TEST_F(ScaleCliTest, BatchWritesOneScalePerLineAndStopsAtABadOne) {
   ASSERT_EQ(lines.size(), 3u);
   const std::vector<std::string> first = Words(lines[0]);
   ASSERT_EQ(first.size(), 11u);
-  EXPECT_EQ(first[6], "3B82F6");  // 500 is the base itself
+  EXPECT_EQ(first[5], "3B82F6");  // 500 is the base itself
   EXPECT_TRUE(lines[1].empty());
   EXPECT_EQ(Words(lines[2]).size(), 11u);
   // The same scale as the single command gives.
