@@ -55,7 +55,8 @@ FAILURES = [
     (["contrast", "--batch", "--json"], "000000 ffffff\nnot a pair\n", 2, 1),
     (["wheel", "--batch", "--json"], "ff0000\nzz\n", 2, 1),
     (["variations", "--batch", "--json"], "ff0000 warm 2\nff0000 warm 0\n", 2, 1),
-    (["scale", "777777", "--mode", "contrast", "--steps", "500", "--targets", "21", "--json"], None, 2, 0),
+    (["scale", "3b82f6", "--mode", "contrast", "--background", "777777", "--steps", "100,500,900", "--targets",
+      "1.2,2,21", "--json"], None, 2, 0),
     (["scale", "--batch", "--json"], "3b82f6\nblue\n", 2, 1),
 ]
 
