@@ -109,8 +109,8 @@ def main():
             if (exact and got != wanted) or (not exact and not wanted <= got) or (set(absent) & got):
                 failures.append(f"{name}: {line!r}: offered {sorted(got)}, expected {'exactly ' if exact else ''}"
                                 f"{sorted(wanted)}{' and none of ' + str(absent) if absent else ''}")
-    commands = ["contrast", "convert", "library", "mix", "palette", "print", "scan", "variations", "spectrum",
-                "wheel"]
+    commands = ["contrast", "convert", "library", "mix", "palette", "print", "scale", "scan", "variations",
+                "spectrum", "wheel"]
     for command in commands:
         options = help_options(command)
         for name, complete in shells.items():
