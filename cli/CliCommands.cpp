@@ -7,6 +7,7 @@
 #include "MixCommand.h"
 #include "PaletteCommand.h"
 #include "PrintCommand.h"
+#include "ScaleCommand.h"
 #include "ScanCommand.h"
 #include "SpectrumCommand.h"
 #include "VariationsCommand.h"
@@ -30,6 +31,8 @@ std::span<const TCliCommand> CliCommands() {
       TCliCommand{"palette", "show, convert, sort or deduplicate a palette in any importable or exportable format",
                   RunPaletteCommand},
       TCliCommand{"print", "write a palette's swatch cards (and a colour wheel's) as a PDF", RunPrintCommand},
+      TCliCommand{"scale", "a tonal scale (50-950 or tones) of a base colour by lightness or contrast, or a batch",
+                  RunScaleCommand},
       TCliCommand{"scan", "list the colours of a web page, style sheet or web address (#RRGGBB, or every CSS notation)",
                   RunScanCommand},
       TCliCommand{"variations", "the swatches of a variation strip (warmer, cooler, darker, ...), or a batch",

@@ -134,6 +134,7 @@ TExportWriter ChosenWriter(std::string_view name) {
   QStringList names;
   for (const TFileFormat& format : FileFormats()) {
     if ((format.Flags & fWriteByChoice) == 0 || format.Export == TExportWriter::CssVariables) continue;
+    if (format.Export >= TExportWriter::ScaleCss) continue;  // scales are the scale command's
     const QString word = QString::fromLatin1(format.Name).section(u' ', 0, 0).toLower();
     if (word == Text(name).toLower()) return format.Export;
     names << word;

@@ -21,7 +21,7 @@ _tintorium_cli() {
   local program=${COMP_WORDS[0]} command=${COMP_WORDS[1]} action=${COMP_WORDS[2]}
   COMPREPLY=()
   if ((COMP_CWORD == 1)); then
-    _tintorium_cli_words $'contrast\nconvert\nformats\nlibrary\nmix\npalette\nprint\nscan\nvariations\nspectrum\nwheel\n--help\n--version'
+    _tintorium_cli_words $'contrast\nconvert\nformats\nlibrary\nmix\npalette\nprint\nscale\nscan\nvariations\nspectrum\nwheel\n--help\n--version'
     return
   fi
   # The values an option takes.
@@ -33,7 +33,12 @@ _tintorium_cli() {
     variations:--type) _tintorium_cli_words $'warm\ncool\ndark\nbright\nsaturate\ndesaturate'; return ;;
     contrast:--fix) _tintorium_cli_words $'aa\naaa\naa-large\napca60\napca75\napca90'; return ;;
     palette:--as) _tintorium_cli_words $'scribus\npaint.net'; return ;;
-    palette:--notation) _tintorium_cli_words $'hex\nrgb\noklch'; return ;;
+    palette:--notation | scale:--notation) _tintorium_cli_words $'hex\nrgb\noklch'; return ;;
+    scale:--steps) _tintorium_cli_words $'css\ntones'; return ;;
+    scale:--mode) _tintorium_cli_words $'lightness\ncontrast'; return ;;
+    scale:--measure) _tintorium_cli_words $'wcag\napca'; return ;;
+    scale:--format) _tintorium_cli_words $'text\ncss\nscss\ntokens\ntheme\njson'; return ;;
+    scale:--targets | scale:--background | scale:--name | scale:--hue-shift | scale:--lock) return ;;
     palette:--template) _tintorium_cli_files; return ;;
     print:--paper) _tintorium_cli_words $'a4\nletter'; return ;;
     spectrum:--fixed) _tintorium_cli_words $'1\n2\n3'; return ;;
@@ -55,6 +60,9 @@ _tintorium_cli() {
       options+=$'\n--no-duplicates\n--no-grays\n--per-line\n--swatch\n--text\n--all-notations\n--css-variables'
       options+=$'\n--notation\n--as\n--template\n--json' ;;
     print) options+=$'\n--wheel\n--paper' ;;
+    scale)
+      options+=$'\n--steps\n--mode\n--targets\n--background\n--measure\n--name\n--hue-shift\n--lock\n--format'
+      options+=$'\n--notation\n--batch\n--json' ;;
     scan) options+=$'\n--all-notations\n--details\n--json' ;;
     variations) options+=$'\n--type\n--size\n--batch\n--json' ;;
     spectrum) options+=$'\n--fixed\n--size' ;;

@@ -1,6 +1,6 @@
 # fish completion for tintorium-cli: commands, options, option values, library names and file names.
 
-set -l commands contrast convert formats library mix palette print scan variations spectrum wheel
+set -l commands contrast convert formats library mix palette print scale scan variations spectrum wheel
 
 function __tintorium_cli_libraries
     set -l program (commandline -opc)[1]
@@ -21,6 +21,7 @@ complete -c tintorium-cli -n "not __fish_seen_subcommand_from $commands" -a libr
 complete -c tintorium-cli -n "not __fish_seen_subcommand_from $commands" -a mix -d 'four-corner mixer grid'
 complete -c tintorium-cli -n "not __fish_seen_subcommand_from $commands" -a palette -d 'show, convert, sort, dedupe'
 complete -c tintorium-cli -n "not __fish_seen_subcommand_from $commands" -a print -d 'swatch cards as a PDF'
+complete -c tintorium-cli -n "not __fish_seen_subcommand_from $commands" -a scale -d 'tonal scale of a colour'
 complete -c tintorium-cli -n "not __fish_seen_subcommand_from $commands" -a scan -d 'colours of a web page'
 complete -c tintorium-cli -n "not __fish_seen_subcommand_from $commands" -a variations -d 'variation strip'
 complete -c tintorium-cli -n "not __fish_seen_subcommand_from $commands" -a spectrum -d 'spectrum slice'
@@ -30,8 +31,8 @@ complete -c tintorium-cli -l version -d 'show the version'
 
 complete -c tintorium-cli -n '__fish_seen_subcommand_from contrast' -l cvd -d 'also as seen with colour-vision deficiencies'
 complete -c tintorium-cli -n '__fish_seen_subcommand_from contrast' -l fix -x -a 'aa aaa aa-large apca60 apca75 apca90' -d 'suggest a text colour meeting a target'
-complete -c tintorium-cli -n '__fish_seen_subcommand_from contrast convert wheel variations' -l batch -d 'one answer per input line'
-complete -c tintorium-cli -n '__fish_seen_subcommand_from contrast convert library palette scan variations wheel' -l json -d 'print JSON'
+complete -c tintorium-cli -n '__fish_seen_subcommand_from contrast convert wheel variations scale' -l batch -d 'one answer per input line'
+complete -c tintorium-cli -n '__fish_seen_subcommand_from contrast convert library palette scale scan variations wheel' -l json -d 'print JSON'
 
 complete -c tintorium-cli -n '__fish_seen_subcommand_from convert; and __tintorium_cli_args_are' -a 'rgb hsb cmyk lab hex css'
 complete -c tintorium-cli -n '__fish_seen_subcommand_from convert; and __tintorium_cli_args_are --batch' -a 'rgb hsb cmyk lab color'
@@ -71,3 +72,14 @@ complete -c tintorium-cli -n '__fish_seen_subcommand_from spectrum' -l fixed -x 
 
 complete -c tintorium-cli -n '__fish_seen_subcommand_from wheel' -l style -x -a 'rgb ryb' -d 'hue circle'
 complete -c tintorium-cli -n '__fish_seen_subcommand_from wheel' -l harmony -x -a 'none primary complementary split-complementary analogous triads square rectangle' -d 'print its members'
+
+complete -c tintorium-cli -n '__fish_seen_subcommand_from scale' -l steps -x -a 'css tones' -d 'the step names'
+complete -c tintorium-cli -n '__fish_seen_subcommand_from scale' -l mode -x -a 'lightness contrast' -d 'what the targets are'
+complete -c tintorium-cli -n '__fish_seen_subcommand_from scale' -l targets -x -d 'one target per step'
+complete -c tintorium-cli -n '__fish_seen_subcommand_from scale' -l background -x -d 'background RRGGBB of contrast mode'
+complete -c tintorium-cli -n '__fish_seen_subcommand_from scale' -l measure -x -a 'wcag apca' -d 'contrast measure'
+complete -c tintorium-cli -n '__fish_seen_subcommand_from scale' -l name -x -d 'the scale name'
+complete -c tintorium-cli -n '__fish_seen_subcommand_from scale' -l hue-shift -x -d 'hue turn in degrees'
+complete -c tintorium-cli -n '__fish_seen_subcommand_from scale' -l lock -x -d 'a colour RRGGBB kept at its step'
+complete -c tintorium-cli -n '__fish_seen_subcommand_from scale' -l format -x -a 'text css scss tokens theme json' -d 'what is written'
+complete -c tintorium-cli -n '__fish_seen_subcommand_from scale' -l notation -x -a 'hex rgb oklch' -d 'how a colour is written'

@@ -30,6 +30,7 @@
 #include "ui/tools/ContrastAnalyzeCommand.h"
 #include "ui/tools/LibraryPage.h"
 #include "ui/tools/SpectrumPage.h"
+#include "ui/tools/ScalesPage.h"
 #include "ui/tools/VariationsPage.h"
 #include "ui/controls/ColorLibTable.h"
 #include "ui/controls/LibTableGeometry.h"
@@ -363,6 +364,7 @@ void TMainWindow::SetToolPage(int index, TToolPage* page) {
   if (old == spectrumPage_) spectrumPage_ = nullptr;
   if (old == cfiPage_) cfiPage_ = nullptr;
   if (old == libraryPage_) libraryPage_ = nullptr;
+  if (old == scalesPage_) scalesPage_ = nullptr;
   delete old;
   if (auto* rules = dynamic_cast<TActionRules*>(page)) AddActionRules(rules);
   // The window's texts were applied when it was built; a page plugged in later gets them now.
@@ -426,7 +428,7 @@ void TMainWindow::CreateToolArea() {
   // Only the page shown at start is built now; the others wait in a placeholder until first shown or asked for.
   for (const QString& title : {QStringLiteral("Color Wheel"), QStringLiteral("Variations"),
                                QStringLiteral("Color Mixer"), QStringLiteral("Library"), QStringLiteral("Spectrum"),
-                               QStringLiteral("Colors from Image")}) {
+                               QStringLiteral("Colors from Image"), QStringLiteral("Scales")}) {
     tcMain_->addTab(title);
     nbTools_->addWidget(new QWidget(nbTools_));
     pages_.push_back(nullptr);
@@ -463,7 +465,8 @@ TToolPage* TMainWindow::NewToolPage(int index) {
     case 2: return mixerPage_ = new TColorMixerPage(*workspace_, *toolPopup_, *actions_, nbTools_);
     case 3: return libraryPage_ = new TLibraryPage(*workspace_, *toolPopup_, *actions_, LibraryFolders(), nbTools_);
     case 4: return spectrumPage_ = new TSpectrumPage(*workspace_, nbTools_);
-    default: return cfiPage_ = new TColorsFromImagePage(*workspace_, *actions_, nbTools_);
+    case 5: return cfiPage_ = new TColorsFromImagePage(*workspace_, *actions_, nbTools_);
+    default: return scalesPage_ = new TScalesPage(*workspace_, nbTools_);
   }
 }
 
@@ -770,6 +773,7 @@ void TMainWindow::ApplyPageSettings(TToolPage* page) {
   if (page == spectrumPage_) toolSettings_.Apply(*spectrumPage_);
   if (page == mixerPage_) toolSettings_.Apply(*mixerPage_);
   if (page == libraryPage_) toolSettings_.Apply(*libraryPage_);
+  if (page == scalesPage_) toolSettings_.Apply(*scalesPage_);
 }
 
 // A page never made keeps the values read at start.
@@ -780,6 +784,7 @@ void TMainWindow::CollectToolSettings() {
   if (mixerPage_ != nullptr) toolSettings_.Collect(*mixerPage_);
   toolSettings_.Collect(*libraryPanel_);
   if (libraryPage_ != nullptr) toolSettings_.Collect(*libraryPage_);
+  if (scalesPage_ != nullptr) toolSettings_.Collect(*scalesPage_);
 }
 
 void TMainWindow::WriteSessionSettings(TSettings& out) {

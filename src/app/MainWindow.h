@@ -11,7 +11,8 @@
 //                 The window creates the Base Color panel (TBaseColorPanel with TBaseColorCommands) and the
 //                 palette panel (TPalettePanel); the library panel comes in through SetLibraryPanel.
 //   centre        "tcMain" tab bar above the stacked pages "nbTools": TColorWheelPage, TVariationsPage,
-//                 TColorMixerPage, TLibraryPage, TSpectrumPage, TColorsFromImagePage (src/tools/), in that order.
+//                 TColorMixerPage, TLibraryPage, TSpectrumPage, TColorsFromImagePage, TScalesPage (src/tools/), in
+//                 that order.
 //   status bar    "sbMain" (TMainStatusBar): colour under the pointer, palette count.
 //
 // Actions: Actions() is the one list. A panel or page that owns commands connects to their `triggered`
@@ -55,6 +56,7 @@ class TSpectrumPage;
 class TColorsFromImagePage;
 class TToolPage;
 class TColorMixerPage;
+class TScalesPage;
 class TVariationsPage;
 class TWorkspace;
 
@@ -63,7 +65,7 @@ class TMainWindow final : public QMainWindow {
 
  public:
   /// The number of tool pages.
-  static constexpr int kToolCount = 6;
+  static constexpr int kToolCount = 7;
 
   /// Builds the window and restores its state from `settings` (which must outlive it). `arguments` are the
   /// command-line arguments after the program name: none restores the last palette (when remembered), one
@@ -234,6 +236,7 @@ class TMainWindow final : public QMainWindow {
   std::vector<TToolPage*> pages_;
   TColorMixerPage* mixerPage_ = nullptr;
   TVariationsPage* variationsPage_ = nullptr;
+  TScalesPage* scalesPage_ = nullptr;
   TSpectrumPage* spectrumPage_ = nullptr;
   TColorsFromImagePage* cfiPage_ = nullptr;
   TLibraryPage* libraryPage_ = nullptr;

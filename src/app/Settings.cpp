@@ -205,6 +205,18 @@ TColorToolsSettings TSettings::ReadColorTools() const {
   t.LibraryLast = ReadStringDef(kColorTools, QStringLiteral("LibraryLast"), d.LibraryLast);
   t.SpecType = i("SpecType", d.SpecType);
   t.SpecModel = i("SpecModel", d.SpecModel);
+  const auto s = [this](const char* name, const QString& def) {
+    return ReadStringDef(kColorTools, QString::fromLatin1(name), def);
+  };
+  t.ScaleSteps = i("ScaleSteps", d.ScaleSteps);
+  t.ScaleCustomSteps = s("ScaleCustomSteps", d.ScaleCustomSteps);
+  t.ScaleMode = i("ScaleMode", d.ScaleMode);
+  t.ScaleMeasure = i("ScaleMeasure", d.ScaleMeasure);
+  t.ScaleTargets = s("ScaleTargets", d.ScaleTargets);
+  t.ScaleBackground = i("ScaleBackground", d.ScaleBackground);
+  t.ScaleHueShift = i("ScaleHueShift", d.ScaleHueShift);
+  t.ScaleName = s("ScaleName", d.ScaleName);
+  t.ScaleNotation = i("ScaleNotation", d.ScaleNotation);
   return t;
 }
 
@@ -225,6 +237,15 @@ void TSettings::WriteColorTools(const TColorToolsSettings& t) {
   WriteString(kColorTools, QStringLiteral("LibraryLast"), t.LibraryLast);
   i("SpecType", t.SpecType);
   i("SpecModel", t.SpecModel);
+  i("ScaleSteps", t.ScaleSteps);
+  WriteString(kColorTools, QStringLiteral("ScaleCustomSteps"), t.ScaleCustomSteps);
+  i("ScaleMode", t.ScaleMode);
+  i("ScaleMeasure", t.ScaleMeasure);
+  WriteString(kColorTools, QStringLiteral("ScaleTargets"), t.ScaleTargets);
+  i("ScaleBackground", t.ScaleBackground);
+  i("ScaleHueShift", t.ScaleHueShift);
+  WriteString(kColorTools, QStringLiteral("ScaleName"), t.ScaleName);
+  i("ScaleNotation", t.ScaleNotation);
 }
 
 QString TSettings::ReadLastFile() const { return ReadStringDef(kLastPalette, QStringLiteral("LastFile"), QString()); }

@@ -66,6 +66,16 @@ struct TColorToolsSettings {
   QString LibraryLast = QStringLiteral("Web Safe.aco");
   int SpecType = 0;
   int SpecModel = 0;
+  // The Scales page (TScalesPageSettings).
+  int ScaleSteps = 0;
+  QString ScaleCustomSteps = QStringLiteral("50, 100, 200, 300, 400, 500, 600, 700, 800, 900, 950");
+  int ScaleMode = 0;
+  int ScaleMeasure = 0;
+  QString ScaleTargets;
+  int ScaleBackground = 0xFFFFFF;  // white
+  int ScaleHueShift = 0;
+  QString ScaleName = QStringLiteral("primary");
+  int ScaleNotation = 0;
 
   bool operator==(const TColorToolsSettings&) const = default;
 };

@@ -5,6 +5,7 @@
 #include "ui/tools/ColorMixerPage.h"
 #include "ui/tools/ColorWheelPage.h"
 #include "ui/tools/LibraryPage.h"
+#include "ui/tools/ScalesPage.h"
 #include "ui/tools/SpectrumPage.h"
 #include "ui/tools/VariationsPage.h"
 
@@ -28,6 +29,25 @@ void TToolPageSettings::Apply(TColorMixerPage& page) const {
 void TToolPageSettings::Apply(TSpectrumPage& page) const {
   page.SetSpecType(values_.SpecType);
   page.SetResultModel(values_.SpecModel);
+}
+
+void TToolPageSettings::Apply(TScalesPage& page) const {
+  page.RestoreSettings({values_.ScaleSteps, values_.ScaleCustomSteps, values_.ScaleMode, values_.ScaleMeasure,
+                        values_.ScaleTargets, values_.ScaleBackground, values_.ScaleHueShift, values_.ScaleName,
+                        values_.ScaleNotation});
+}
+
+void TToolPageSettings::Collect(const TScalesPage& page) {
+  const TScalesPageSettings s = page.CurrentSettings();
+  values_.ScaleSteps = s.Steps;
+  values_.ScaleCustomSteps = s.CustomSteps;
+  values_.ScaleMode = s.Mode;
+  values_.ScaleMeasure = s.Measure;
+  values_.ScaleTargets = s.Targets;
+  values_.ScaleBackground = s.Background;
+  values_.ScaleHueShift = s.HueShift;
+  values_.ScaleName = s.Name;
+  values_.ScaleNotation = s.Notation;
 }
 
 void TToolPageSettings::Apply(TLibraryPage& page) const { page.Start(values_.LibraryLast); }

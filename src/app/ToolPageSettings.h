@@ -10,6 +10,7 @@ class TColorMixerPage;
 class TColorWheelPage;
 class TLibraryPage;
 class TLibraryPanel;
+class TScalesPage;
 class TSpectrumPage;
 class TVariationsPage;
 
@@ -26,6 +27,7 @@ class TToolPageSettings final {
   void Apply(TVariationsPage& page) const;
   void Apply(TColorMixerPage& page) const;
   void Apply(TSpectrumPage& page) const;
+  void Apply(TScalesPage& page) const;
   /// Starts the page on its last library.
   void Apply(TLibraryPage& page) const;
   /// Starts the Swatches panel on its last library.
@@ -35,6 +37,7 @@ class TToolPageSettings final {
   void Collect(const TVariationsPage& page);
   void Collect(const TColorMixerPage& page);
   void Collect(const TSpectrumPage& page);
+  void Collect(const TScalesPage& page);
   void Collect(const TLibraryPage& page);
   void Collect(const TLibraryPanel& panel);
 

@@ -3,6 +3,7 @@
 
 #include "app/Settings.h"
 #include "ui/tools/ColorMixerPage.h"
+#include "ui/tools/ScalesPage.h"
 #include "ui/tools/SpectrumPage.h"
 #include "ui/tools/ToolPage.h"
 #include "ui/tools/VariationsPage.h"
@@ -27,6 +28,13 @@ class LazyToolPagesTest : public ShellFixture {
     values.SpecType = 1;
     values.SpecModel = 1;
     values.LibraryLast = QStringLiteral("Web Hues.aco");
+    values.ScaleSteps = 2;
+    values.ScaleCustomSteps = QStringLiteral("100, 500, 900");
+    values.ScaleMode = 1;
+    values.ScaleTargets = QStringLiteral("1.5, 4.5, 12");
+    values.ScaleHueShift = 20;
+    values.ScaleName = QStringLiteral("accent");
+    values.ScaleNotation = 2;
     return values;
   }
   // What the store holds after the run; the Swatches panel is always made, and with no libraries in the test's
@@ -71,6 +79,13 @@ TEST_F(LazyToolPagesTest, APageMadeLaterGetsItsStoredSettingsAndGivesThemBack) {
   auto* variations = dynamic_cast<TVariationsPage*>(window->ToolPage(1));
   ASSERT_NE(variations, nullptr);
   EXPECT_EQ(int(variations->ResultModel()), 1);
+  window->SelectTool(6);
+  auto* scales = dynamic_cast<TScalesPage*>(window->ToolPage(6));
+  ASSERT_NE(scales, nullptr);
+  EXPECT_EQ(window->ToolPages()->currentWidget(), scales);
+  EXPECT_EQ(scales->CurrentSettings().Targets, QStringLiteral("1.5, 4.5, 12"));
+  EXPECT_EQ(scales->Shown().size(), 3u) << "shown, so computed";
+  EXPECT_TRUE(scales->Scale().Ok());
   Finish(window);
   EXPECT_EQ(WrittenBack(), Stored());
 }

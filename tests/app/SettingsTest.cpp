@@ -74,6 +74,12 @@ TEST_F(SettingsTest, EveryValueSurvivesAWriteAndAFreshRead) {
   tools.MixerColor4 = 0xABCDEF;
   tools.LibrarySmallLast = QStringLiteral("Pastel, Soft = Warm.aco");
   tools.SpecModel = 3;
+  tools.ScaleSteps = 2;
+  tools.ScaleCustomSteps = QStringLiteral("100, 500, 900");
+  tools.ScaleTargets = QStringLiteral("4.5, 7, 12");
+  tools.ScaleBackground = 0x202020;
+  tools.ScaleHueShift = -30;
+  tools.ScaleName = QStringLiteral("brand, blue");
 
   settings.WriteOptions(options);
   settings.WriteMain(main);

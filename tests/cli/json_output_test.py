@@ -37,6 +37,8 @@ CASES = [
     ("wheel_batch", ["wheel", "--batch", "--json"], "ff8000\n336699\n"),
     ("variations", ["variations", "336699", "--type", "warm", "--size", "4", "--json"], None),
     ("variations_batch", ["variations", "--batch", "--json"], "336699 dark 3\nff8000 desaturate 2\n"),
+    ("scale", ["scale", "3b82f6", "--mode", "contrast", "--measure", "apca", "--json"], None),
+    ("scale_batch", ["scale", "--batch", "--steps", "100,500,900", "--json"], "3b82f6\n\n808080\n"),
 ]
 
 # Bad input keeps its exit status with --json, and nothing half-written reaches standard output.
@@ -53,6 +55,9 @@ FAILURES = [
     (["contrast", "--batch", "--json"], "000000 ffffff\nnot a pair\n", 2, 1),
     (["wheel", "--batch", "--json"], "ff0000\nzz\n", 2, 1),
     (["variations", "--batch", "--json"], "ff0000 warm 2\nff0000 warm 0\n", 2, 1),
+    (["scale", "3b82f6", "--mode", "contrast", "--background", "777777", "--steps", "100,500,900", "--targets",
+      "1.2,2,21", "--json"], None, 2, 0),
+    (["scale", "--batch", "--json"], "3b82f6\nblue\n", 2, 1),
 ]
 
 

@@ -44,6 +44,10 @@ CASES = [
     ("tintorium-cli palette show fixture/pal", ["palette.gpl"], []),
     ("tintorium-cli scan fixture/pa", ["palette.gpl", "page.html"], []),
     ("tintorium --", ["--screenshot", "--help", "--version"], []),
+    ("tintorium-cli sc", ["=", "scale", "scan"], []),
+    ("tintorium-cli scale 3b82f6 --format ", ["=", "text", "css", "scss", "tokens", "theme", "json"], []),
+    ("tintorium-cli scale 3b82f6 --mode ", ["=", "lightness", "contrast"], []),
+    ("tintorium-cli scale 3b82f6 --measure ", ["=", "wcag", "apca"], []),
 ]
 
 
@@ -108,8 +112,8 @@ def main():
             if (exact and got != wanted) or (not exact and not wanted <= got) or (set(absent) & got):
                 failures.append(f"{name}: {line!r}: offered {sorted(got)}, expected {'exactly ' if exact else ''}"
                                 f"{sorted(wanted)}{' and none of ' + str(absent) if absent else ''}")
-    commands = ["contrast", "convert", "library", "mix", "palette", "print", "scan", "variations", "spectrum",
-                "wheel"]
+    commands = ["contrast", "convert", "library", "mix", "palette", "print", "scale", "scan", "variations",
+                "spectrum", "wheel"]
     for command in commands:
         options = help_options(command)
         for name, complete in shells.items():

@@ -3,6 +3,7 @@
 // the writer a path selects, all taken from the format table (FormatRegistry.h).
 
 #include "core/ColorObject.h"
+#include "core/TonalScale.h"
 #include "engine/formats/CodeExportWriters.h"
 #include "engine/files/FileResult.h"
 #include "engine/images/SwatchImage.h"
@@ -33,6 +34,10 @@ enum class TExportWriter : std::uint8_t {
   Scribus,      // .xml when chosen (TExportOptions::Chosen): Scribus swatches
   HexList,      // .hex: one rrggbb a line
   PaintNet,     // .txt when chosen: Paint.NET palette
+  ScaleCss,     // .css when chosen: a tonal scale of each colour as custom properties
+  ScaleScss,    // .scss when chosen: a tonal scale of each colour as SCSS variables
+  ScaleTokens,  // .tokens.json when chosen: a tonal scale of each colour as a Design Tokens group
+  ScaleTheme,   // .css when chosen: a tonal scale of each colour in a CSS framework's @theme block
   Template,     // any extension when TExportOptions::TemplateFile names an export template
 };
 TExportWriter ExportWriterForPath(const QString& path);
@@ -65,8 +70,10 @@ struct TExportOptions {
   /// The options of a caller that only knows pictures (the command-line tool).
   TExportOptions(const TSwatchImageOptions& image) : Image(image) {}  // NOLINT(google-explicit-constructor)
   TSwatchImageOptions Image;
-  /// The notation of CssVariables, Scss and DesignTokens.
+  /// The notation of CssVariables, Scss, DesignTokens and the scale writers.
   TCodeNotation Notation = TCodeNotation::Hex;
+  /// The scales the scale writers make of each colour (the steps, mode and targets; Locks are not used).
+  TScaleOptions Scale;
   /// A .css file gets custom properties instead of class rules.
   bool CssVariables = false;
   /// A writer chosen by name (an export type) for an extension that otherwise writes another format (a

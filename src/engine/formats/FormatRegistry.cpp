@@ -6,6 +6,7 @@
 #include "engine/formats/ExportWriters.h"
 #include "engine/formats/GimpPaletteFile.h"
 #include "engine/formats/OfficeColorTable.h"
+#include "engine/formats/ScaleExportWriters.h"
 #include "engine/formats/ScribusSwatches.h"
 #include "engine/formats/SwatchExchangeFile.h"
 #include "engine/formats/SwatchFiles.h"
@@ -58,6 +59,22 @@ TFileResult WriteScss(const QString& path, const TColors& colors, const TExportO
 }
 TFileResult WriteTokens(const QString& path, const TColors& colors, const TExportOptions& options) {
   return WriteDesignTokensFile(path, colors, options.Notation);
+}
+TFileResult WriteScales(const QString& path, const TColors& colors, const TExportOptions& options,
+                        TScaleExportForm form) {
+  return WriteScaleExportFile(path, ScalesOfColors(colors, options.Scale), form, options.Notation);
+}
+TFileResult WriteScaleCss(const QString& path, const TColors& colors, const TExportOptions& options) {
+  return WriteScales(path, colors, options, TScaleExportForm::CssVariables);
+}
+TFileResult WriteScaleScss(const QString& path, const TColors& colors, const TExportOptions& options) {
+  return WriteScales(path, colors, options, TScaleExportForm::Scss);
+}
+TFileResult WriteScaleTokens(const QString& path, const TColors& colors, const TExportOptions& options) {
+  return WriteScales(path, colors, options, TScaleExportForm::DesignTokens);
+}
+TFileResult WriteScaleTheme(const QString& path, const TColors& colors, const TExportOptions& options) {
+  return WriteScales(path, colors, options, TScaleExportForm::Theme);
 }
 TFileResult WriteImage(const QString& path, const TColors& colors, const TExportOptions& options) {
   const auto format = SwatchImageFormatForExtension(QFileInfo(path).suffix());
@@ -337,6 +354,39 @@ const TFileFormat kFormats[] = {
      .Sniff = IsPaintNetData,
      .Fuzzer = "fuzz_color_lists",
      .MaxColors = 96},
+    // Each colour becomes a tonal scale (TExportOptions::Scale); written only when the type is chosen.
+    {.Name = "Tonal scales as CSS custom properties",
+     .Extensions = kCss,
+     .Flags = fWriteByChoice,
+     .Write = WriteScaleCss,
+     .Export = TExportWriter::ScaleCss,
+     .ExportPlace = {15, "Tonal scales (CSS)=CSS+Export a 50-950 scale of each color as CSS custom properties "
+                         "(--name-500)~CSS (*.css)|*.css"},
+     .ExportOptions = TExportOptionsKind::CodeNotation},
+    {.Name = "Tonal scales as SCSS variables",
+     .Extensions = kScss,
+     .Flags = fWriteByChoice,
+     .Write = WriteScaleScss,
+     .Export = TExportWriter::ScaleScss,
+     .ExportPlace = {16, "Tonal scales (SCSS)=SCSS+Export a 50-950 scale of each color as SCSS variables "
+                         "($name-500)~SCSS (*.scss)|*.scss"},
+     .ExportOptions = TExportOptionsKind::CodeNotation},
+    {.Name = "Tonal scales as Design Tokens",
+     .Extensions = kTokens,
+     .Flags = fWriteByChoice,
+     .Write = WriteScaleTokens,
+     .Export = TExportWriter::ScaleTokens,
+     .ExportPlace = {17, "Tonal scales (Design Tokens)=JSON+Export a 50-950 scale of each color as a group of "
+                         "W3C Design Tokens~Design Tokens (*.tokens.json)|*.tokens.json"},
+     .ExportOptions = TExportOptionsKind::CodeNotation},
+    {.Name = "Tonal scales as a CSS theme block",
+     .Extensions = kCss,
+     .Flags = fWriteByChoice,
+     .Write = WriteScaleTheme,
+     .Export = TExportWriter::ScaleTheme,
+     .ExportPlace = {18, "Tonal scales (CSS theme)=CSS+Export a 50-950 scale of each color in a CSS framework's "
+                         "@theme block (--color-name-500)~CSS (*.css)|*.css"},
+     .ExportOptions = TExportOptionsKind::CodeNotation},
     // Any extension: the template file chosen (TExportOptions::TemplateFile) names it. The wizard lists the
     // templates found (TemplateLibrary.h) after its fixed types.
     {.Name = "Export template",

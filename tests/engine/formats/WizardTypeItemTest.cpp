@@ -82,7 +82,7 @@ TEST(WizardTypeTables, EveryListedExtensionReachesItsReaderOrWriter) {
     for (const QString& extension : extensions) EXPECT_EQ(ExportWriterFor("a." + extension, options), type.Writer) << type.Item;
     EXPECT_EQ(type.Options == TExportOptionsKind::SwatchImage, type.Writer == TExportWriter::SwatchImage);
     const bool forCode = type.Writer == TExportWriter::CssVariables || type.Writer == TExportWriter::Scss ||
-                         type.Writer == TExportWriter::DesignTokens;
+                         type.Writer == TExportWriter::DesignTokens || type.Writer >= TExportWriter::ScaleCss;
     EXPECT_EQ(type.Options == TExportOptionsKind::CodeNotation, forCode) << type.Item;
   }
   // The formats beyond the original lists are offered both ways.
