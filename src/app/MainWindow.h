@@ -50,6 +50,7 @@ class TRecoveryKeeper;
 class TScreenPicker;
 class TSpectrumPage;
 class TColorsFromImagePage;
+class TContrastMatrixCommand;
 class TToolPage;
 class TColorMixerPage;
 class TVariationsPage;
@@ -72,6 +73,8 @@ class TMainWindow final : public QMainWindow {
   void ShowAsStored();
 
   TMainActions& Actions() { return *actions_; }
+  /// The Tools > "Palette contrast..." command (its window is made on first use).
+  TContrastMatrixCommand& ContrastMatrix() { return *contrastMatrix_; }
   TWorkspace& Workspace() { return *workspace_; }
   /// The palette document ("noname.tnp" until saved). The palette panel shows it.
   TPaletteDocument& Palette() { return *palette_; }
@@ -205,6 +208,7 @@ class TMainWindow final : public QMainWindow {
   TMainStatusBar* sbMain_ = nullptr;
   TPalettePanel* palettePanel_ = nullptr;
   TScreenPicker* screenPicker_ = nullptr;
+  TContrastMatrixCommand* contrastMatrix_ = nullptr;
   TRecoveryKeeper* recovery_ = nullptr;
   std::vector<TActionRules*> rules_;
   bool settingsWritten_ = false;

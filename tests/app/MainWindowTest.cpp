@@ -130,7 +130,7 @@ TEST_F(MainWindowTest, MenusListTheirCommandsInOrder) {
                          "actEditCopyCssLab", "actEditCopyCssLch", "actEditCopyCssOklab", "actEditCopyCssOklch",
                          "actEditCopyCssNamed"}));
   EXPECT_EQ(Items(MenuNamed(*window, "miTools")),
-            QStringList({"actToolsScreenPick", "actToolsContrastTest", "-", "actToolsOptions"}));
+            QStringList({"actToolsScreenPick", "actToolsContrastTest", "actToolsContrastMatrix", "-", "actToolsOptions"}));
   EXPECT_EQ(Items(MenuNamed(*window, "miHelp")),
             QStringList({"actHelpHelp", "-", "actHelpGallery", "actHelpWebsite", "actHelpSupport", "-",
                          "actHelpAbout"}));

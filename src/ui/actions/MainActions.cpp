@@ -122,6 +122,7 @@ const std::array kActions{
 
     TACT(actToolsScreenPick, "Screen Picker", QKeyCombination(Qt::Key_F10), -1, false),
     TACT(actToolsContrastTest, "Contrast analyze...", kNone, -1, false),
+    TACT(actToolsContrastMatrix, "Palette contrast...", kNone, -1, false),
     TACT(actToolsOptions, "Options...", kNone, -1, false),
 
     TACT(actHelpHelp, "Tintorium Help", QKeyCombination(Qt::Key_F1), -1, false),
