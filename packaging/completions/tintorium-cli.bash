@@ -32,9 +32,17 @@ _tintorium_cli() {
       return ;;
     variations:--type) _tintorium_cli_words $'warm\ncool\ndark\nbright\nsaturate\ndesaturate'; return ;;
     palette:--notation) _tintorium_cli_words $'hex\nrgb\noklch'; return ;;
+    palette:--as) _tintorium_cli_words $'scribus\npaint.net'; return ;;
     print:--paper) _tintorium_cli_words $'a4\nletter'; return ;;
     spectrum:--fixed) _tintorium_cli_words $'1\n2\n3'; return ;;
     convert:--batch) _tintorium_cli_words $'rgb\nhsb\ncmyk\nlab\ncolor'; return ;;
+    contrast:--fix | contrast:--target) _tintorium_cli_words $'aa\naaa\naa-large\napca60\napca75\napca90'; return ;;
+    contrast:--format) _tintorium_cli_words $'text\ncsv\njson\nmd\nhtml'; return ;;
+    contrast:--cvd)
+      if [[ " ${COMP_WORDS[*]} " == *" --matrix "* ]]; then
+        _tintorium_cli_words $'protanomaly\ndeuteranomaly\ntritanomaly\nprotanopia\ndeuteranopia\ntritanopia\nachromatopsia'
+        return
+      fi ;;
     *:--size | *:--per-line | *:--swatch | *:--wheel) return ;;
   esac
   if [[ $command == convert && ${COMP_WORDS[2]} == --batch && COMP_CWORD -eq 4 ]]; then
@@ -43,13 +51,13 @@ _tintorium_cli() {
   fi
   local options=$'--help\n--version'
   case $command in
-    contrast) options+=$'\n--cvd\n--batch\n--json' ;;
+    contrast) options+=$'\n--cvd\n--batch\n--json\n--fix\n--matrix\n--target\n--format' ;;
     convert) options+=$'\n--batch\n--json' ;;
     library) options+=$'\n--json' ;;
     mix) options+=$'\n--size' ;;
     palette)
       options+=$'\n--no-duplicates\n--no-grays\n--per-line\n--swatch\n--text\n--all-notations\n--css-variables'
-      options+=$'\n--notation\n--json' ;;
+      options+=$'\n--notation\n--as\n--json' ;;
     print) options+=$'\n--wheel\n--paper' ;;
     scan) options+=$'\n--all-notations\n--details\n--json' ;;
     variations) options+=$'\n--type\n--size\n--batch\n--json' ;;

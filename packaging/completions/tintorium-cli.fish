@@ -28,6 +28,10 @@ complete -c tintorium-cli -s h -l help -d 'show the help'
 complete -c tintorium-cli -l version -d 'show the version'
 
 complete -c tintorium-cli -n '__fish_seen_subcommand_from contrast' -l cvd -d 'also as seen with colour-vision deficiencies'
+complete -c tintorium-cli -n '__fish_seen_subcommand_from contrast' -l fix -x -a 'aa aaa aa-large apca60 apca75 apca90' -d 'suggest a colour meeting a target'
+complete -c tintorium-cli -n '__fish_seen_subcommand_from contrast' -l matrix -r -F -d 'every pair of a palette'
+complete -c tintorium-cli -n '__fish_seen_subcommand_from contrast' -l target -x -a 'aa aaa aa-large apca60 apca75 apca90' -d 'only the pairs meeting a target'
+complete -c tintorium-cli -n '__fish_seen_subcommand_from contrast' -l format -x -a 'text csv json md html' -d 'output format'
 complete -c tintorium-cli -n '__fish_seen_subcommand_from contrast convert wheel variations' -l batch -d 'one answer per input line'
 complete -c tintorium-cli -n '__fish_seen_subcommand_from contrast convert library palette scan variations wheel' -l json -d 'print JSON'
 
@@ -50,6 +54,7 @@ complete -c tintorium-cli -n '__fish_seen_subcommand_from palette' -l text -d 'n
 complete -c tintorium-cli -n '__fish_seen_subcommand_from palette' -l all-notations -d 'every CSS notation'
 complete -c tintorium-cli -n '__fish_seen_subcommand_from palette' -l css-variables -d 'custom properties'
 complete -c tintorium-cli -n '__fish_seen_subcommand_from palette' -l notation -x -a 'hex rgb oklch' -d 'how a colour is written'
+complete -c tintorium-cli -n '__fish_seen_subcommand_from palette' -l as -x -a 'scribus paint.net' -d 'the writer of an ambiguous extension'
 
 complete -c tintorium-cli -n '__fish_seen_subcommand_from print' -F
 complete -c tintorium-cli -n '__fish_seen_subcommand_from print' -l wheel -x -d 'add the colour wheel of RRGGBB'
