@@ -33,7 +33,13 @@ constexpr std::array<const char*, VisionKindCount + 1> kViewTexts{
     "Normal vision", "Protanomaly", "Deuteranomaly", "Tritanomaly", "Protanopia (no red cones)",
     "Deuteranopia (no green cones)", "Tritanopia (no blue cones)", "Achromatopsia (no colour vision)"};
 constexpr std::array<const char*, ContrastTargetCount + 1> kFilterTexts{
-    "All pairs", "AA (4.5 : 1)", "AAA (7 : 1)", "AA large text (3 : 1)", "APCA Lc 60", "APCA Lc 75", "APCA Lc 90"};
+    "All pairs",
+    "AA: ratio 4.5 : 1",
+    "AAA: ratio 7 : 1",
+    "AA large text: ratio 3 : 1",
+    "APCA Lc 60 (other content text)",
+    "APCA Lc 75 (minimum body text)",
+    "APCA Lc 90 (preferred body text)"};
 
 QLabel* NewLabel(const char* name, const char* text, QWidget* parent) {
   auto* label = new QLabel(QString::fromUtf8(text), parent);
