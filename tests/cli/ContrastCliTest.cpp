@@ -165,12 +165,16 @@ TEST_F(ContrastCliTest, MatrixListsEveryOrderedPairOfDifferentColours) {
        "text,background,text_hex,background_hex,ratio,lc,aa,aaa,aa_large,apca60,apca75,apca90\r\n"
        "Black,White,000000,FFFFFF,21.00,106.0,1,1,1,1,1,1\r\n"
        "White,Black,FFFFFF,000000,21.00,-107.9,1,1,1,1,1,1\r\n"},
-      // Achromatopsia: the blue becomes its grey and the figures follow it, the hex stays the palette's.
-      {{"--format", "md", "--cvd", "achromatopsia", "--target", "aaa"},
+      // Achromatopsia: the blue becomes its grey and the figures follow it (5.99 becomes 6.00), the hex stays the
+      // palette's.
+      {{"--format", "md", "--cvd", "achromatopsia", "--target", "apca75"},
        "| Text | Background | Ratio | WCAG 2 | APCA Lc | Targets met |\n|---|---|--:|---|--:|---|\n"
        "| Black `#000000` | White `#FFFFFF` | 21.00 | AAA | 106.0 | AA, AAA, AA large, APCA Lc 60, APCA Lc 75, APCA Lc 90 |\n"
        "| White `#FFFFFF` | Black `#000000` | 21.00 | AAA | -107.9 | AA, AAA, AA large, APCA Lc 60, APCA Lc 75, APCA Lc 90 |\n"
-       "\nPairs meeting each target: AA 6, AAA 2, AA large 10, APCA Lc 60 5, APCA Lc 75 4, APCA Lc 90 2\n"},
+       "| White `#FFFFFF` | Grey, \"77\" `#777777` | 4.47 | AA large | -76.6 | AA large, APCA Lc 60, APCA Lc 75 |\n"
+       "| White `#FFFFFF` | Steel\\|Blue `#336699` | 6.00 | AA | -85.2 | AA, AA large, APCA Lc 60, APCA Lc 75 |\n"
+       "| Steel\\|Blue `#336699` | White `#FFFFFF` | 6.00 | AA | 80.1 | AA, AA large, APCA Lc 60, APCA Lc 75 |\n"
+       "\nPairs meeting each target: AA 6, AAA 2, AA large 10, APCA Lc 60 6, APCA Lc 75 5, APCA Lc 90 2\n"},
   };
   for (const Case& c : cases) {
     std::vector<std::string> args{"contrast", "--matrix", palette};

@@ -17,6 +17,8 @@ void TContrastMatrixCommand::AttachActions(TMainActions& actions) {
 
 void TContrastMatrixCommand::UpdateActions(TMainActions& actions) { actions.actToolsContrastMatrix->setEnabled(true); }
 
+TContrastMatrixForm* TContrastMatrixCommand::Form() const { return form_; }
+
 TContrastMatrixForm* TContrastMatrixCommand::OpenMatrix() {
   if (!form_) form_ = new TContrastMatrixForm(&palette_, window_);
   form_->Refresh();

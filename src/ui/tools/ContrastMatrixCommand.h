@@ -28,7 +28,7 @@ class TContrastMatrixCommand final : public QObject, public TActionRules {
   /// What the action does: makes the window if there is none, shows and raises it.
   TContrastMatrixForm* OpenMatrix();
   /// The window; nullptr until first used.
-  TContrastMatrixForm* Form() const { return form_; }
+  TContrastMatrixForm* Form() const;
 
  private:
   TPaletteDocument& palette_;

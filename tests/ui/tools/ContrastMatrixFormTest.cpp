@@ -23,6 +23,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUndoStack>
@@ -152,11 +153,11 @@ TEST_F(ContrastMatrixFormTest, SuggestionReplacesTheTextColourInOneStepThatUndoe
 }
 
 TEST_F(ContrastMatrixFormTest, SuggestionCanBeAddedOrSaysWhenNoColourOfTheHueMeetsTheTarget) {
-  ChooseWithKeys(form_->FilterBox(), 6);  // APCA Lc 90
-  ASSERT_EQ(form_->SuggestionTarget(), TContrastTarget::Apca90);
-  // Red on blue: no colour of red's hue reaches Lc 90 on pure blue.
-  ASSERT_FALSE(SuggestContrastFix(Rgb(255, 0, 0), Rgb(0, 0, 255), TContrastTarget::Apca90));
-  form_->CellMenu(3, 5);
+  ChooseWithKeys(form_->FilterBox(), 2);  // AAA
+  ASSERT_EQ(form_->SuggestionTarget(), TContrastTarget::AAA);
+  // Red on #777777: even black and white stay under 7 : 1 there.
+  ASSERT_FALSE(SuggestContrastFix(Rgb(255, 0, 0), Rgb(0x77, 0x77, 0x77), TContrastTarget::AAA));
+  form_->CellMenu(3, 2);
   auto* replace = form_->findChild<QAction*>(QStringLiteral("actMatrixReplace"));
   auto* add = form_->findChild<QAction*>(QStringLiteral("actMatrixAddFix"));
   EXPECT_FALSE(replace->isEnabled());
@@ -165,13 +166,17 @@ TEST_F(ContrastMatrixFormTest, SuggestionCanBeAddedOrSaysWhenNoColourOfTheHueMee
   ASSERT_NE(suggest, nullptr);
   EXPECT_TRUE(suggest->actions().front()->text().contains(QStringLiteral("No colour of this hue")))
       << suggest->actions().front()->text().toStdString();
-  // Grey on white at AA: added as a new entry named by its hex.
+  // Grey on white at AA: added as a new entry named by its hex text, the grey itself kept.
   ChooseWithKeys(form_->FilterBox(), 0);  // all pairs: suggestions for AA
   form_->CellMenu(2, 1);
   ASSERT_TRUE(add->isEnabled());
   add->trigger();
   ASSERT_EQ(palette_.Count(), 13);
-  EXPECT_TRUE(palette_.Entry(12).Name.startsWith(u'#'));
+  const std::optional<TContrastFix> fix = SuggestContrastFix(Rgb(0x77, 0x77, 0x77), Rgb(255, 255, 255), TContrastTarget::AA);
+  ASSERT_TRUE(fix);
+  EXPECT_EQ(palette_.Entry(12).Color.GetColor(), fix->Color);
+  EXPECT_EQ(palette_.Entry(12).Name, QString::fromStdString(TColorObject(fix->Color, cmRGB).HexText()));
+  EXPECT_EQ(palette_.Entry(2).Color.GetColor(), Rgb(0x77, 0x77, 0x77));
   QApplication::processEvents();
   EXPECT_EQ(View().Table().Matrix.Size(), 13u);
 }
@@ -254,8 +259,14 @@ TEST(ContrastMatrixGeometryTest, CellsAndHitsAgreeAndOnlyVisibleCellsAreCounted)
   layout.ColumnHeader = 30;
   layout.Count = 256;
   for (const QPoint offset : {QPoint(0, 0), QPoint(37, 0), QPoint(800, 1234)}) {
-    for (const TContrastGridCell cell : {TContrastGridCell{0, 0}, TContrastGridCell{3, 7}, TContrastGridCell{255, 255}}) {
+    for (const TContrastGridCell cell : {TContrastGridCell{0, 0}, TContrastGridCell{3, 7}, TContrastGridCell{30, 20},
+                                         TContrastGridCell{255, 255}}) {
       const QRect rect = ContrastCellRect(layout, cell, offset);
+      if (rect.left() < layout.RowHeader || rect.top() < layout.ColumnHeader) {
+        // Scrolled under a header: the header is hit there, not the cell.
+        EXPECT_NE(ContrastCellAt(layout, rect.topLeft(), offset), cell);
+        continue;
+      }
       EXPECT_EQ(ContrastCellAt(layout, rect.center(), offset), cell);
       EXPECT_EQ(ContrastCellAt(layout, rect.topLeft(), offset), cell);
       EXPECT_EQ(ContrastCellAt(layout, rect.bottomRight(), offset), cell);
