@@ -339,7 +339,7 @@ QMenu* TContrastMatrixForm::CellMenu(int row, int column) {
   } else if (meets) {
     actFixInfo_->setText(FormatMessage(sMatrixMeets, {TargetLabel(target)}));
   } else {
-    actFixInfo_->setText(FormatMessage(sMatrixFix, {TargetLabel(target), HexName(fix->Color),
+    actFixInfo_->setText(FormatMessage(sMatrixFix, {TargetLabel(target), u'#' + HexName(fix->Color),
                                                     QString::number(fix->DeltaEOK, 'f', 3),
                                                     QString::number(ShownContrastRatio(fix->Ratio), 'f', 2), LcText(fix->Lc)}));
   }

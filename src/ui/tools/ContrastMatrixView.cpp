@@ -84,7 +84,7 @@ void TContrastMatrixView::SetFilter(const std::optional<TContrastTarget>& filter
 
 void TContrastMatrixView::SetBadgeTexts(const TContrastBadgeTexts& badges) {
   badges_ = badges;
-  DropCache();
+  Relayout();
 }
 
 QPoint TContrastMatrixView::Offset() const { return {horizontalScrollBar()->value(), verticalScrollBar()->value()}; }
@@ -103,6 +103,9 @@ QPoint TContrastMatrixView::CellCenter(TContrastGridCell cell) {
 
 void TContrastMatrixView::Relayout() {
   layout_ = ContrastGridLayoutFor(fontMetrics(), static_cast<int>(table_.Matrix.Size()));
+  // The badges of the language in use may be wider than the English ones the layout measures.
+  for (const QString& badge : {badges_.Large, badges_.Fail})
+    layout_.Cell.setWidth(std::max(layout_.Cell.width(), fontMetrics().horizontalAdvance(QStringLiteral("21.00 ") + badge) + 12));
   const QSize whole = ContrastGridSize(layout_);
   const QSize shown = viewport()->size();
   horizontalScrollBar()->setRange(0, std::max(0, whole.width() - shown.width()));
