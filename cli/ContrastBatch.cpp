@@ -17,8 +17,8 @@ namespace {
 
 // The longest line out: "255 765 1 21.000000 1 1 -107.9" and the newline, with room to spare.
 constexpr std::size_t LongestOutputLine = 48;
-// The longest JSON line: the eight members with their longest values, with room to spare.
-constexpr std::size_t LongestJsonLine = 256;
+// The longest JSON line: the ten members with their longest values, with room to spare.
+constexpr std::size_t LongestJsonLine = 320;
 
 // The blank-separated words of a line, at most `max` + 1 of them (one more tells that there are too many).
 std::vector<std::string_view> Words(const char* p, const char* end, std::size_t max) {
@@ -71,6 +71,13 @@ void WriteContrastMembers(TJsonWriter& json, TColor text, TColor back) {
       .Number(r.Ratio, 6)
       .Member("large_text", ContrastMarkName(static_cast<int>(LargeTextMark(r.Ratio))))
       .Member("small_text", ContrastMarkName(static_cast<int>(SmallTextMark(r.Ratio))));
+  const double lc = ApcaContrast(text, back);
+  json.Key("lc").Number(RoundedLc(lc), 1).Member("apca_level", ApcaLevelName(ApcaLevelOf(lc)));
+}
+
+double RoundedLc(double lc) {
+  const double rounded = std::nearbyint(lc * 10) / 10;
+  return rounded == 0 ? 0.0 : rounded;
 }
 
 bool TContrastBatch::AnswerLine(const char* begin, const char* end) {

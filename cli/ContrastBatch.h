@@ -21,8 +21,12 @@ class TContrastBatch final : public TLineBatch {
 
 /// The measurement of `text` on `back` as members of the open JSON object: "foreground", "background" (RRGGBB),
 /// "brightness_difference" (0-255), "colour_difference" (0-765), "wcag1" (bool), "ratio" (1-21, six decimals),
-/// "large_text" and "small_text" ("pass", "partial" or "fail").
+/// "large_text" and "small_text" ("pass", "partial" or "fail"), "lc" (APCA Lc of the text on the background, one
+/// decimal) and "apca_level" (its readability level in words).
 void WriteContrastMembers(TJsonWriter& json, TColor text, TColor back);
+
+/// An APCA Lc rounded to one decimal, half to even, never -0.
+double RoundedLc(double lc);
 
 /// "pass", "partial" or "fail".
 std::string_view ContrastMarkName(int mark);

@@ -3,12 +3,16 @@
 #include "ContrastBatch.h"
 #include "JsonWriter.h"
 #include "LineBatch.h"
+#include "HeadlessApp.h"
+#include "PaletteCommand.h"
 #include "SchemeArgs.h"
+#include "engine/formats/ContrastTable.h"
 #include "core/ColorVision.h"
 #include "core/Contrast.h"
 #include "core/ContrastFix.h"
 #include "core/ContrastTarget.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <optional>
@@ -20,7 +24,9 @@ namespace {
 constexpr const char* Help =
     "Usage: tintorium-cli contrast FOREGROUND BACKGROUND [--cvd] [--fix TARGET]\n"
     "       tintorium-cli contrast --batch\n"
-    "       (both forms take --json)\n"
+    "       tintorium-cli contrast --matrix PALETTE [--cvd KIND[:SEVERITY]]\n"
+    "                              [--target TARGET] [--format text|csv|json|md|html]\n"
+    "       (every form takes --json)\n"
     "\n"
     "Measures a text colour against a background colour (RRGGBB, optionally after #):\n"
     "the WCAG 1.0 brightness difference (at least 125) and colour difference (at least\n"
@@ -42,13 +48,32 @@ constexpr const char* Help =
     "            the ratio with six decimals, the marks 0 fail, 1 pass, 2 partial, the\n"
     "            APCA Lc of the first colour as text on the second with one decimal; a\n"
     "            blank line gives a blank line; stops at the first malformed line\n"
+    "  --matrix PALETTE  measures every ordered pair of two different colours of\n"
+    "            PALETTE (any file 'palette show' reads) as text on background: one\n"
+    "            row per pair with the text's and the background's names and hex\n"
+    "            values, the WCAG 2 ratio cut to two decimals, the APCA Lc with one\n"
+    "            decimal and the targets the pair meets, then the number of pairs\n"
+    "            meeting each target; a palette of 0 or 1 colours gives an empty table\n"
+    "    --cvd KIND[:SEVERITY]  measures the colours as seen with KIND: protanomaly,\n"
+    "            deuteranomaly, tritanomaly (Machado 2009), protanopia, deuteranopia,\n"
+    "            tritanopia (Brettel 1997) or achromatopsia, SEVERITY from 0 to 1\n"
+    "            (default 1)\n"
+    "    --target TARGET  lists only the pairs meeting TARGET (the summary still\n"
+    "            counts all): aa, aaa, aa-large, apca60, apca75 or apca90\n"
+    "    --format  text (default), csv (header, flags 1 or 0), json (as --json),\n"
+    "            md (a Markdown table) or html (a self-contained page with the grid)\n"
     "  --json    prints one JSON object: {\"foreground\", \"background\" (RRGGBB),\n"
     "            \"brightness_difference\", \"colour_difference\", \"wcag1\" (true or\n"
     "            false), \"ratio\", \"large_text\", \"small_text\" (pass, partial or\n"
-    "            fail)}, with --cvd also \"color_vision\": an array of objects\n"
-    "            {\"vision\", \"foreground\", \"background\", \"ratio\", \"large_text\",\n"
-    "            \"small_text\"}; with --batch one such object per line without\n"
-    "            \"color_vision\" (JSON Lines), null for a blank line\n"
+    "            fail), \"lc\" (APCA Lc, one decimal), \"apca_level\"}, with --cvd also\n"
+    "            \"color_vision\": an array of objects {\"vision\", \"foreground\",\n"
+    "            \"background\", \"ratio\", \"large_text\", \"small_text\", \"lc\"}; with\n"
+    "            --batch one such object per line without \"color_vision\" (JSON Lines),\n"
+    "            null for a blank line; with --matrix {\"vision\", \"target\" (null for\n"
+    "            none), \"colors\": [{\"name\", \"hex\"}], \"pairs\": [{\"text\",\n"
+    "            \"background\", \"text_hex\", \"background_hex\", \"ratio\", \"lc\",\n"
+    "            \"wcag\" (AAA, AA, AA large or Fail), \"passes\" (target names)}],\n"
+    "            \"summary\": [{\"target\", \"pairs\"}]}\n"
     "\n"
     "Exit status: 0 done, 1 the input could not be read or the output written,\n"
     "2 bad arguments or input.\n";
@@ -129,6 +154,8 @@ void WriteJson(TColor text, TColor back, bool vision, const TCliIO& io) {
           .Number(ratio, 6)
           .Member("large_text", ContrastMarkName(static_cast<int>(LargeTextMark(ratio))))
           .Member("small_text", ContrastMarkName(static_cast<int>(SmallTextMark(ratio))))
+          .Key("lc")
+          .Number(RoundedLc(ApcaContrast(seenText, seenBack)), 1)
           .EndObject();
     }
     json.EndArray();
@@ -151,6 +178,64 @@ void PrintFix(TColor text, TColor back, TContrastTarget target, const TCliIO& io
                OneDecimal(fix->Lc).c_str());
 }
 
+int RunMatrix(const TCliArgs& args, bool json, const TCliIO& io) {
+  std::optional<std::string> source;
+  std::optional<TVisionView> view;
+  std::optional<TContrastTarget> target;
+  std::optional<TContrastTableFormat> format;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string arg(args[i]);
+    const bool hasValue = i + 1 < args.size();
+    if (arg == "--matrix") {
+      if (!hasValue) return UsageError(io, "--matrix needs a PALETTE");
+      if (source) return UsageError(io, "--matrix takes one PALETTE");
+      source = std::string(args[++i]);
+    } else if (arg == "--cvd") {
+      if (!hasValue) return UsageError(io, "--cvd with --matrix needs a KIND[:SEVERITY]");
+      const std::string value(args[++i]);
+      view = ParseVisionView(value);
+      if (!view) return UsageError(io, "unknown colour vision " + QuotedForMessage(value));
+    } else if (arg == "--target") {
+      if (!hasValue) return UsageError(io, "--target needs a TARGET (aa, aaa, aa-large, apca60, apca75, apca90)");
+      const std::string value(args[++i]);
+      target = ParseContrastTarget(value);
+      if (!target) return UsageError(io, "unknown target " + QuotedForMessage(value));
+    } else if (arg == "--format") {
+      if (!hasValue) return UsageError(io, "--format needs text, csv, json, md or html");
+      const std::string value(args[++i]);
+      format = ParseContrastTableFormat(value);
+      if (!format) return UsageError(io, "unknown format " + QuotedForMessage(value));
+    } else {
+      return UsageError(io, "unexpected argument " + QuotedForMessage(arg) + " with --matrix");
+    }
+  }
+  if (json && format && *format != TContrastTableFormat::Json) return UsageError(io, "--json and --format disagree");
+  if (json) format = TContrastTableFormat::Json;
+  const THeadlessApp app;
+  TPaletteSourceRead read = ReadPaletteSource(*source);
+  if (read.Status == ExitUsage) return UsageError(io, read.Message);
+  if (read.Status != ExitOk) {
+    std::fprintf(io.err, "tintorium-cli contrast: %s\n", read.Message.c_str());
+    return read.Status;
+  }
+  std::vector<TContrastTableColor> colors;
+  colors.reserve(read.Entries.size());
+  for (const TPaletteEntry& entry : read.Entries) colors.push_back({entry.Name, entry.Color.GetColor()});
+  const QByteArray text =
+      WriteContrastTable(MakeContrastTable(std::move(colors), view, target), format.value_or(TContrastTableFormat::Text));
+  if (std::fwrite(text.constData(), 1, static_cast<std::size_t>(text.size()), io.out) !=
+          static_cast<std::size_t>(text.size()) ||
+      std::fflush(io.out) != 0) {
+    std::fprintf(io.err, "tintorium-cli contrast: the table could not be written\n");
+    return ExitFailure;
+  }
+  return ExitOk;
+}
+
+bool HasMatrix(const TCliArgs& args) {
+  return std::find(args.begin(), args.end(), std::string_view("--matrix")) != args.end();
+}
+
 }  // namespace
 
 int RunContrastCommand(const TCliArgs& raw, const TCliIO& io) {
@@ -160,6 +245,7 @@ int RunContrastCommand(const TCliArgs& raw, const TCliIO& io) {
   }
   bool json = false;
   const TCliArgs args = WithoutFlag(raw, "--json", json);
+  if (HasMatrix(args)) return RunMatrix(args, json, io);
   if (!args.empty() && args[0] == "--batch") {
     if (args.size() != 1) return UsageError(io, "--batch takes no other arguments");
     return TContrastBatch(io, json).Run();
@@ -179,6 +265,8 @@ int RunContrastCommand(const TCliArgs& raw, const TCliIO& io) {
       if (!fixTarget) return UsageError(io, "unknown target " + QuotedForMessage(name));
     } else if (arg == "--batch") {
       return UsageError(io, "--batch takes no other arguments");
+    } else if (arg == "--target" || arg == "--format") {
+      return UsageError(io, arg + " goes with --matrix");
     } else if (given < 2 && !(arg.size() > 1 && arg[0] == '-')) {
       colors[given] = ParseColorArgument(arg);
       if (!colors[given]) return UsageError(io, "'" + arg + "' is not a colour RRGGBB");

@@ -347,6 +347,26 @@ int Dedupe(const TOptions& options, const TCliIO& io) {
 
 }  // namespace
 
+TPaletteSourceRead ReadPaletteSource(std::string_view source) {
+  TPaletteSourceRead read;
+  const QString path = Text(source);
+  try {
+    RequireReadable(path);
+  } catch (const TUsageError& error) {
+    read.Status = ExitUsage;
+    read.Message = error.Message();
+    return read;
+  }
+  TReadResult<TPaletteEntries> entries = ReadEntries(path, TImportOptions());
+  if (!entries.Ok()) {
+    read.Status = ExitFailure;
+    read.Message = Utf8(path) + ": " + Utf8(entries.Status.Message());
+    return read;
+  }
+  read.Entries = std::move(entries.Value);
+  return read;
+}
+
 int RunPaletteCommand(const TCliArgs& args, const TCliIO& io) {
   if (WantsHelp(args)) {
     std::fputs(Help, io.out);

@@ -31,7 +31,6 @@ _tintorium_cli() {
       _tintorium_cli_words $'none\nprimary\ncomplementary\nsplit-complementary\nanalogous\ntriads\nsquare\nrectangle'
       return ;;
     variations:--type) _tintorium_cli_words $'warm\ncool\ndark\nbright\nsaturate\ndesaturate'; return ;;
-    contrast:--fix) _tintorium_cli_words $'aa\naaa\naa-large\napca60\napca75\napca90'; return ;;
     palette:--as) _tintorium_cli_words $'scribus\npaint.net'; return ;;
     palette:--notation | scale:--notation) _tintorium_cli_words $'hex\nrgb\noklch'; return ;;
     scale:--steps) _tintorium_cli_words $'css\ntones'; return ;;
@@ -43,6 +42,13 @@ _tintorium_cli() {
     print:--paper) _tintorium_cli_words $'a4\nletter'; return ;;
     spectrum:--fixed) _tintorium_cli_words $'1\n2\n3'; return ;;
     convert:--batch) _tintorium_cli_words $'rgb\nhsb\ncmyk\nlab\ncolor'; return ;;
+    contrast:--fix | contrast:--target) _tintorium_cli_words $'aa\naaa\naa-large\napca60\napca75\napca90'; return ;;
+    contrast:--format) _tintorium_cli_words $'text\ncsv\njson\nmd\nhtml'; return ;;
+    contrast:--cvd)
+      if [[ " ${COMP_WORDS[*]} " == *" --matrix "* ]]; then
+        _tintorium_cli_words $'protanomaly\ndeuteranomaly\ntritanomaly\nprotanopia\ndeuteranopia\ntritanopia\nachromatopsia'
+        return
+      fi ;;
     *:--size | *:--per-line | *:--swatch | *:--wheel) return ;;
   esac
   if [[ $command == convert && ${COMP_WORDS[2]} == --batch && COMP_CWORD -eq 4 ]]; then
@@ -51,7 +57,7 @@ _tintorium_cli() {
   fi
   local options=$'--help\n--version'
   case $command in
-    contrast) options+=$'\n--cvd\n--fix\n--batch\n--json' ;;
+    contrast) options+=$'\n--cvd\n--batch\n--json\n--fix\n--matrix\n--target\n--format' ;;
     formats) ;;
     convert) options+=$'\n--batch\n--json' ;;
     library) options+=$'\n--json' ;;

@@ -33,6 +33,9 @@ complete -c tintorium-cli -n '__fish_seen_subcommand_from contrast' -l cvd -d 'a
 complete -c tintorium-cli -n '__fish_seen_subcommand_from contrast' -l fix -x -a 'aa aaa aa-large apca60 apca75 apca90' -d 'suggest a text colour meeting a target'
 complete -c tintorium-cli -n '__fish_seen_subcommand_from contrast convert wheel variations scale' -l batch -d 'one answer per input line'
 complete -c tintorium-cli -n '__fish_seen_subcommand_from contrast convert library palette scale scan variations wheel' -l json -d 'print JSON'
+complete -c tintorium-cli -n '__fish_seen_subcommand_from contrast' -l matrix -r -F -d 'every pair of a palette'
+complete -c tintorium-cli -n '__fish_seen_subcommand_from contrast' -l target -x -a 'aa aaa aa-large apca60 apca75 apca90' -d 'only the pairs meeting a target'
+complete -c tintorium-cli -n '__fish_seen_subcommand_from contrast' -l format -x -a 'text csv json md html' -d 'output format'
 
 complete -c tintorium-cli -n '__fish_seen_subcommand_from convert; and __tintorium_cli_args_are' -a 'rgb hsb cmyk lab hex css'
 complete -c tintorium-cli -n '__fish_seen_subcommand_from convert; and __tintorium_cli_args_are --batch' -a 'rgb hsb cmyk lab color'

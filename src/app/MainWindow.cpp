@@ -28,6 +28,7 @@
 #include "ui/tools/ColorWheelPage.h"
 #include "ui/tools/ColorsFromImagePage.h"
 #include "ui/tools/ContrastAnalyzeCommand.h"
+#include "ui/tools/ContrastMatrixCommand.h"
 #include "ui/tools/LibraryPage.h"
 #include "ui/tools/SpectrumPage.h"
 #include "ui/tools/ScalesPage.h"
@@ -127,6 +128,9 @@ TMainWindow::TMainWindow(QSettings& settings, const QStringList& arguments, QWid
   auto* contrast = new TContrastAnalyzeCommand(*palette_, *workspace_, this);
   contrast->AttachActions(*actions_);
   AddActionRules(contrast);
+  contrastMatrix_ = new TContrastMatrixCommand(*palette_, this);
+  contrastMatrix_->AttachActions(*actions_);
+  AddActionRules(contrastMatrix_);
 
   CreateMenus();
   FillLanguageMenu();  // before the language is applied, so its default entry is translated too
@@ -280,7 +284,7 @@ void TMainWindow::CreatePaletteMenu() {
 void TMainWindow::CreateToolsMenu() {
   const TMainActions& a = *actions_;
   QMenu* menu = AddMenu(menuBar(), "miTools", QStringLiteral("Tools"));
-  AddActions(menu, {a.actToolsScreenPick, a.actToolsContrastTest});
+  AddActions(menu, {a.actToolsScreenPick, a.actToolsContrastTest, a.actToolsContrastMatrix});
   menu->addSeparator();
   menu->addAction(a.actToolsOptions);
 }

@@ -54,6 +54,7 @@ class TEditHistory;
 class TScreenPicker;
 class TSpectrumPage;
 class TColorsFromImagePage;
+class TContrastMatrixCommand;
 class TToolPage;
 class TColorMixerPage;
 class TScalesPage;
@@ -77,6 +78,8 @@ class TMainWindow final : public QMainWindow {
   void ShowAsStored();
 
   TMainActions& Actions() { return *actions_; }
+  /// The Tools > "Palette contrast..." command (its window is made on first use).
+  TContrastMatrixCommand& ContrastMatrix() { return *contrastMatrix_; }
   TWorkspace& Workspace() { return *workspace_; }
   /// The palette document ("noname.tnp" until saved). The palette panel shows it.
   TPaletteDocument& Palette() { return *palette_; }
@@ -245,6 +248,7 @@ class TMainWindow final : public QMainWindow {
   TPalettePanel* palettePanel_ = nullptr;
   TScreenPicker* screenPicker_ = nullptr;
   THelpCommand* help_ = nullptr;
+  TContrastMatrixCommand* contrastMatrix_ = nullptr;
   TRecoveryKeeper* recovery_ = nullptr;
   TEditHistory* editHistory_ = nullptr;
   QVariantMap sessionStart_;  // the settings as the session started, to tell those changed in it

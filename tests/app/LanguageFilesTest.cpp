@@ -18,6 +18,7 @@
 #include "ui/tools/ColorEntryDialog.h"
 #include "ui/palette/SortColorsDialog.h"
 #include "ui/tools/ContrastAnalyzeForm.h"
+#include "ui/tools/ContrastMatrixForm.h"
 #include "ui/screenpick/DesktopPickDialog.h"
 #include "ui/print/PrintForm.h"
 #include "ui/help/HelpViewer.h"
@@ -71,6 +72,7 @@ std::vector<TWindowCase> Windows() {
       {"SortColorsDialog", [](QSettings&) { return std::make_unique<TSortColorsDialog>(); }},
       {"ContrastAnalyzeForm", [](QSettings&) { return std::make_unique<TContrastAnalyzeForm>(nullptr); }},
       {"ColorEntryDialog", [](QSettings&) { return std::make_unique<TColorEntryDialog>(clBlack); }},
+      {"ContrastMatrixForm", [](QSettings&) { return std::make_unique<TContrastMatrixForm>(nullptr); }},
       {"DesktopPickDialog", [](QSettings&) { return std::make_unique<TDesktopPickDialog>(); }},
       {"PrintForm",
        [](QSettings& s) { return std::make_unique<TPrintForm>(nullptr, s, QStringLiteral("Options/Toolbars")); }},
@@ -88,6 +90,8 @@ bool IsRuntimeText(const QString& section, const QString& key) {
       // The measured figures, the levels reached and the simulated ratios.
       {"ContrastAnalyzeForm",
        QRegularExpression("^(lblBrightDiff|lblColorDiff|lblContrastRatio|lblApcaContrast|lblw2ltLevel|lblw2stLevel|lbl\\w+Ratio)$")},
+      // The pairs counted and the palette's colours.
+      {"ContrastMatrixForm", QRegularExpression("^(lblSummary|lstMatrixColors\\d+)$")},
       {"PrintForm", QRegularExpression("^sbPanel\\d$")},
       // The wizards' counts are written when the lists are filled.
       {"ImportForm", QRegularExpression("^(lblImported|lblDesc)$")},
@@ -154,7 +158,8 @@ TEST_F(LanguageFilesTest, EveryFileHasTheKeysOfEnglishAndEveryMessage) {
   const TLanguageFile german = LoadShipped("deutsch.lng");
   QStringList sections{QLatin1String(kGlobalSection)};
   for (const char* s : {"MainForm", "OptionsForm", "EditColorDialog", "SortColorsDialog", "ImportForm", "ExportForm",
-                        "ContrastAnalyzeForm", "ColorEntryDialog", "DesktopPickDialog", "PrintForm", "HelpForm"}) {
+                        "ContrastAnalyzeForm", "ColorEntryDialog", "ContrastMatrixForm", "DesktopPickDialog", "PrintForm",
+                        "HelpForm"}) {
     sections.append(QLatin1String(s));
   }
   for (const QString& section : sections) {
@@ -282,7 +287,7 @@ bool SameInBothLanguages(const QString& text) {
   if (text.startsWith(FormatMessage(sCFIFileName, {QString()}))) return true;  // a message without a key
   // "Lc" is APCA's symbol for its figure, a unit rather than a word.
   static const QRegularExpression kNoWords(
-      QStringLiteral("^[^A-Za-z]*$|^[^A-Za-z]*Lc [^A-Za-z]*$|^[A-Za-z]$|^[RGBHSCMYKLab]:?$"));
+      QStringLiteral("^[^A-Za-z]*$|^[^A-Za-z]*(APCA )?Lc [^A-Za-z]*$|^[A-Za-z]$|^[RGBHSCMYKLab]:?$"));
   const QString plain = QString(text).remove(u'&').trimmed();
   // Addresses, and the contrast analyser's Latin sample text.
   if (plain.startsWith(QLatin1String("https://")) || plain.startsWith(QLatin1String("Lorem ipsum"))) return true;

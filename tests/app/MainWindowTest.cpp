@@ -23,6 +23,8 @@
 #include "ui/controls/ColorWheel.h"
 #include "ui/tools/ColorWheelPage.h"
 #include "ui/tools/ContrastAnalyzeForm.h"
+#include "ui/tools/ContrastMatrixCommand.h"
+#include "ui/tools/ContrastMatrixForm.h"
 #include "ui/tools/ToolPage.h"
 #include "ui/workspace/Workspace.h"
 
@@ -134,7 +136,7 @@ TEST_F(MainWindowTest, MenusListTheirCommandsInOrder) {
                          "actEditCopyCssLab", "actEditCopyCssLch", "actEditCopyCssOklab", "actEditCopyCssOklch",
                          "actEditCopyCssNamed"}));
   EXPECT_EQ(Items(MenuNamed(*window, "miTools")),
-            QStringList({"actToolsScreenPick", "actToolsContrastTest", "-", "actToolsOptions"}));
+            QStringList({"actToolsScreenPick", "actToolsContrastTest", "actToolsContrastMatrix", "-", "actToolsOptions"}));
   EXPECT_EQ(Items(MenuNamed(*window, "miHelp")),
             QStringList({"actHelpHelp", "-", "actHelpGallery", "actHelpWebsite", "actHelpSupport", "-",
                          "actHelpAbout"}));
@@ -634,6 +636,24 @@ TEST_F(MainWindowTest, ContrastAnalyzeOpensAnotherAnalyserOnTheBaseColourEachTim
     EXPECT_EQ(form->BackColor(), clWhite);
     form->close();
   }
+}
+
+TEST_F(MainWindowTest, PaletteContrastWindowIsMadeOnFirstUseAndKept) {
+  auto window = Start();
+  window->UpdateActions();
+  QAction* action = window->Actions().actToolsContrastMatrix;
+  ASSERT_TRUE(action->isEnabled());
+  EXPECT_EQ(window->ContrastMatrix().Form(), nullptr);
+  EXPECT_TRUE(window->findChildren<TContrastMatrixForm*>().isEmpty());
+  action->trigger();
+  TContrastMatrixForm* form = window->ContrastMatrix().Form();
+  ASSERT_NE(form, nullptr);
+  EXPECT_TRUE(form->isVisible());
+  form->close();
+  action->trigger();
+  EXPECT_EQ(window->ContrastMatrix().Form(), form);
+  EXPECT_TRUE(form->isVisible());
+  EXPECT_EQ(window->findChildren<TContrastMatrixForm*>().size(), 1);
 }
 
 }  // namespace

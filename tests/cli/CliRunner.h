@@ -44,6 +44,8 @@ class CliRunnerTest : public testing::Test {
     std::filesystem::create_directories(dir_);
   }
   void TearDown() override { std::filesystem::remove_all(dir_); }
+  /// The test's own folder, removed afterwards.
+  const std::filesystem::path& Dir() const { return dir_; }
 
   /// `environment` goes before the command (a locale, say).
   RunResult Run(const std::vector<std::string>& args, const std::string& input = "",

@@ -137,6 +137,102 @@ TEST_F(ContrastCliTest, RefusesBadArgumentsWithStatus2) {
   EXPECT_NE(help.out.find("--batch"), std::string::npos);
 }
 
+// A palette file in the test's folder; returns its path.
+std::string WritePalette(const std::filesystem::path& dir, const std::string& name, const std::string& body) {
+  const std::filesystem::path path = dir / name;
+  std::ofstream(path, std::ios::binary) << "GIMP Palette\nName: Test\n#\n" << body;
+  return path.string();
+}
+
+TEST_F(ContrastCliTest, MatrixListsEveryOrderedPairOfDifferentColours) {
+  const std::string palette = WritePalette(Dir(), "four.gpl",
+                                           "  0   0   0\tBlack\n255 255 255\tWhite\n119 119 119\tGrey, \"77\"\n"
+                                           " 51 102 153\tSteel|Blue\n");
+  struct Case {
+    std::vector<std::string> extra;
+    std::string expected;  // the whole output
+  };
+  const Case cases[] = {
+      // #777777 on white is 4.478: cut to 4.47 and failing AA, never printed as a passing 4.48.
+      {{"--target", "apca75"},
+       "Black on White  #000000 on #FFFFFF  ratio 21.00  Lc 106.0  aa aaa aa-large apca60 apca75 apca90\n"
+       "White on Black  #FFFFFF on #000000  ratio 21.00  Lc -107.9  aa aaa aa-large apca60 apca75 apca90\n"
+       "White on Grey, \"77\"  #FFFFFF on #777777  ratio 4.47  Lc -76.6  aa-large apca60 apca75\n"
+       "White on Steel|Blue  #FFFFFF on #336699  ratio 5.99  Lc -85.0  aa aa-large apca60 apca75\n"
+       "Steel|Blue on White  #336699 on #FFFFFF  ratio 5.99  Lc 79.8  aa aa-large apca60 apca75\n"
+       "Pairs meeting each target: AA 6, AAA 2, AA large 10, APCA Lc 60 6, APCA Lc 75 5, APCA Lc 90 2\n"},
+      {{"--format", "csv", "--target", "AAA"},
+       "text,background,text_hex,background_hex,ratio,lc,aa,aaa,aa_large,apca60,apca75,apca90\r\n"
+       "Black,White,000000,FFFFFF,21.00,106.0,1,1,1,1,1,1\r\n"
+       "White,Black,FFFFFF,000000,21.00,-107.9,1,1,1,1,1,1\r\n"},
+      // Achromatopsia: the blue becomes its grey and the figures follow it (5.99 becomes 6.00), the hex stays the
+      // palette's.
+      {{"--format", "md", "--cvd", "achromatopsia", "--target", "apca75"},
+       "| Text | Background | Ratio | WCAG 2 | APCA Lc | Targets met |\n|---|---|--:|---|--:|---|\n"
+       "| Black `#000000` | White `#FFFFFF` | 21.00 | AAA | 106.0 | AA, AAA, AA large, APCA Lc 60, APCA Lc 75, APCA Lc 90 |\n"
+       "| White `#FFFFFF` | Black `#000000` | 21.00 | AAA | -107.9 | AA, AAA, AA large, APCA Lc 60, APCA Lc 75, APCA Lc 90 |\n"
+       "| White `#FFFFFF` | Grey, \"77\" `#777777` | 4.47 | AA large | -76.6 | AA large, APCA Lc 60, APCA Lc 75 |\n"
+       "| White `#FFFFFF` | Steel\\|Blue `#336699` | 6.00 | AA | -85.2 | AA, AA large, APCA Lc 60, APCA Lc 75 |\n"
+       "| Steel\\|Blue `#336699` | White `#FFFFFF` | 6.00 | AA | 80.1 | AA, AA large, APCA Lc 60, APCA Lc 75 |\n"
+       "\nPairs meeting each target: AA 6, AAA 2, AA large 10, APCA Lc 60 6, APCA Lc 75 5, APCA Lc 90 2\n"},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> args{"contrast", "--matrix", palette};
+    args.insert(args.end(), c.extra.begin(), c.extra.end());
+    const RunResult r = Run(args);
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, c.expected) << testing::PrintToString(c.extra);
+    EXPECT_EQ(r.err, "");
+  }
+}
+
+TEST_F(ContrastCliTest, MatrixOfNoneOrOneColourIsAnEmptyTable) {
+  const std::string one = WritePalette(Dir(), "one.gpl", "255 0 0\tRed\n");
+  const std::string none = WritePalette(Dir(), "none.gpl", "");
+  for (const std::string& palette : {one, none}) {
+    const RunResult text = Run({"contrast", "--matrix", palette});
+    EXPECT_EQ(text.status, 0) << text.err;
+    EXPECT_EQ(text.out, "Pairs meeting each target: AA 0, AAA 0, AA large 0, APCA Lc 60 0, APCA Lc 75 0, APCA Lc 90 0\n");
+    const RunResult csv = Run({"contrast", "--matrix", palette, "--format", "csv"});
+    EXPECT_EQ(csv.status, 0);
+    EXPECT_EQ(csv.out, "text,background,text_hex,background_hex,ratio,lc,aa,aaa,aa_large,apca60,apca75,apca90\r\n");
+    const RunResult json = Run({"contrast", "--matrix", palette, "--json"});
+    EXPECT_EQ(json.status, 0);
+    EXPECT_NE(json.out.find("\"pairs\":[]"), std::string::npos) << json.out;
+  }
+}
+
+TEST_F(ContrastCliTest, MatrixRefusesBadArguments) {
+  const std::string palette = WritePalette(Dir(), "two.gpl", "0 0 0\tBlack\n255 255 255\tWhite\n");
+  struct Case {
+    std::vector<std::string> args;
+    int status;
+  };
+  const Case cases[] = {
+      {{"--matrix"}, 2},
+      {{"--matrix", palette, "--target", "aa+"}, 2},
+      {{"--matrix", palette, "--target"}, 2},
+      {{"--matrix", palette, "--cvd", "martian"}, 2},
+      {{"--matrix", palette, "--cvd", "protanomaly:1.5"}, 2},
+      {{"--matrix", palette, "--cvd"}, 2},
+      {{"--matrix", palette, "--format", "pdf"}, 2},
+      {{"--matrix", palette, "--format", "csv", "--json"}, 2},
+      {{"--matrix", palette, "FF0000"}, 2},
+      {{"--matrix", palette, "--matrix", palette}, 2},
+      {{"FF0000", "FFFFFF", "--target", "aa"}, 2},
+      {{"--matrix", (Dir() / "missing.gpl").string()}, 1},
+      {{"--matrix", (Dir() / "notes.doc").string()}, 2},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> args{"contrast"};
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    const RunResult r = Run(args);
+    EXPECT_EQ(r.status, c.status) << testing::PrintToString(c.args);
+    EXPECT_EQ(r.out, "") << testing::PrintToString(c.args);
+    EXPECT_EQ(r.err.rfind("tintorium-cli contrast: ", 0), 0u) << r.err;
+  }
+}
+
 TEST_F(ContrastCliTest, BatchWritesOneLinePerPairWhateverTheLocale) {
   const std::string input = "000000 FFFFFF\n\nFF0000 #ffffff\r\n  808080\tFFFFFF  \n123456 123456\nFFFFFF 888888";
   const std::string expected =

@@ -25,6 +25,8 @@ CASES = [
     ("convert_batch", ["convert", "--batch", "rgb", "lab", "--json"], "1 2 3\n\n255 128 0\n"),
     ("contrast", ["contrast", "777777", "ffffff", "--cvd", "--json"], None),
     ("contrast_batch", ["contrast", "--batch", "--json"], "000000 ffffff\n\n777777 ffffff\n"),
+    ("contrast_matrix", ["contrast", "--matrix", "tests/cli/golden/contrast-matrix.gpl", "--cvd", "deuteranomaly:0.6",
+                         "--target", "aa-large", "--json"], None),
     ("palette_show", ["palette", "show", "docs/example.tnp", "--json"], None),
     # Quotes, backslashes, a control character and non-ASCII letters in names, escaped so they read back as written.
     ("palette_show_odd_names", ["palette", "show", "tests/cli/golden/odd-names.gpl", "--json"], None),
@@ -45,6 +47,7 @@ CASES = [
 FAILURES = [
     (["convert", "rgb", "256", "0", "0", "--json"], None, 2, 0),
     (["contrast", "12345", "ffffff", "--json"], None, 2, 0),
+    (["contrast", "--matrix", "tests/cli/golden/contrast-matrix.gpl", "--target", "aa+", "--json"], None, 2, 0),
     (["palette", "show", "missing.gpl", "--json"], None, 1, 0),
     (["scan", "missing.css", "--json"], None, 1, 0),
     (["library", "show", "No such library.aco", "--json"], None, 1, None),

@@ -150,6 +150,11 @@ void TPaletteDocument::EditPaletteColor(int index, const QString& name, TColorMo
   Push(TPaletteEdit::Replace(*this, sPalEditEdit, index, std::move(edited)).release());
 }
 
+void TPaletteDocument::ReplacePaletteColor(int index, const TColorObject& color) {
+  if (index < 0 || index >= Count()) return;
+  Push(TPaletteEdit::Replace(*this, sPalEditEdit, index, TPaletteEntry{Entry(index).Name, color}).release());
+}
+
 void TPaletteDocument::DeletePaletteColors(std::vector<int> indexes) {
   if (indexes.empty()) return;
   Push(TPaletteEdit::Remove(*this, sPalEditDelete, CleanIndexes(std::move(indexes), Count())).release());

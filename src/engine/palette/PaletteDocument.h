@@ -66,6 +66,8 @@ class TPaletteDocument : public QObject {
   void ImportPaletteColors(TPaletteEntries entries);
   /// Edit Color: the name becomes `name` (any text) and the colour gets ConvertTo(model). No-op for a bad index.
   void EditPaletteColor(int index, const QString& name, TColorModel model);
+  /// A suggested colour taking an entry's place: entry `index` gets `color`, its name kept. No-op for a bad index.
+  void ReplacePaletteColor(int index, const TColorObject& color);
   /// Removes every listed entry (order and repeats do not matter; indexes out of range are ignored).
   /// Sets the flag when `indexes` is not empty, as the command does once it runs.
   void DeletePaletteColors(std::vector<int> indexes);

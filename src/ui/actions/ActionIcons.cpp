@@ -256,6 +256,15 @@ const std::vector<std::pair<QAction* TMainActions::*, TPainterFn>>& Pictures() {
          p.setBrush(QColor(30, 30, 30));
          p.drawPie(QRectF(4, 4, 24, 24), 90 * 16, 180 * 16);
        }},
+      {&TMainActions::actToolsContrastMatrix,
+       [](QPainter& p) {
+         p.setPen(Ink(1.2));
+         const QColor fills[4] = {Qt::white, QColor(30, 30, 30), QColor(30, 30, 30), Qt::white};
+         for (int i = 0; i < 4; ++i) {
+           p.setBrush(fills[i]);
+           p.drawRect(QRectF(4 + (i % 2) * 12, 4 + (i / 2) * 12, 12, 12));
+         }
+       }},
       {&TMainActions::actToolsOptions,
        [](QPainter& p) {
          for (int i = 0; i < 3; ++i) {

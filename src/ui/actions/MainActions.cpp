@@ -126,6 +126,7 @@ const std::array kActions{
 
     TACT(actToolsScreenPick, "Screen Picker", QKeyCombination(Qt::Key_F10), -1, false),
     TACT(actToolsContrastTest, "Contrast Analyze...", kNone, -1, false),
+    TACT(actToolsContrastMatrix, "Palette contrast...", kNone, -1, false),
     TACT(actToolsOptions, "Options...", kNone, -1, false),
 
     TACT(actHelpHelp, "Tintorium Help", QKeyCombination(Qt::Key_F1), -1, false),

@@ -146,6 +146,7 @@ class TMainActions final : public QObject {
   // Tools
   QAction* actToolsScreenPick = nullptr;
   QAction* actToolsContrastTest = nullptr;
+  QAction* actToolsContrastMatrix = nullptr;
   QAction* actToolsOptions = nullptr;
 
   // Help
