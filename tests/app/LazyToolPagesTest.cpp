@@ -2,6 +2,9 @@
 #include "ShellTestSupport.h"
 
 #include "app/Settings.h"
+#include "app/Themes.h"
+#include "engine/language/Language.h"
+#include "ui/language/LanguageApplier.h"
 #include "ui/tools/ColorMixerPage.h"
 #include "ui/tools/ScalesPage.h"
 #include "ui/tools/SpectrumPage.h"
@@ -10,7 +13,9 @@
 #include "ui/controls/ColorVariation.h"
 #include "ui/workspace/Workspace.h"
 
+#include <QDir>
 #include <QStackedWidget>
+#include <QTest>
 
 namespace tintorium::test {
 namespace {
@@ -98,6 +103,27 @@ TEST_F(LazyToolPagesTest, APageMadeLaterFollowsTheCurrentBaseColour) {
   auto* variations = dynamic_cast<TVariationsPage*>(window->ToolPage(1));
   ASSERT_NE(variations, nullptr);
   EXPECT_EQ(variations->Strip(0)->BaseColor(), TColor(0x0000FFFF));
+}
+
+// Pictures of the Scales page for a person to look at, in two themes and both languages: only with
+// TINTORIUM_SCALES_SHOTS naming a folder (run under a display server to see the real style).
+TEST_F(LazyToolPagesTest, ScalesPagePictures) {
+  const QString folder = qEnvironmentVariable("TINTORIUM_SCALES_SHOTS");
+  if (folder.isEmpty()) GTEST_SKIP() << "TINTORIUM_SCALES_SHOTS is not set";
+  SetLanguageFolder(QDir::cleanPath(QStringLiteral(TINTORIUM_TEST_DATA "/../../data/Language")));
+  auto window = Start();
+  window->resize(1280, 800);
+  window->show();
+  window->SelectTool(6);
+  for (const QString& theme : {QStringLiteral("Default"), QStringLiteral("Dream")}) {
+    ApplyTheme(theme);
+    for (const QString& language : {QStringLiteral("english.lng"), QStringLiteral("deutsch.lng")}) {
+      SelectLanguage(window.get(), language);
+      QTest::qWait(200);
+      window->grab().save(QStringLiteral("%1/scales-%2-%3.png").arg(folder, theme, language.section(u'.', 0, 0)));
+    }
+  }
+  Finish(window);
 }
 
 }  // namespace

@@ -242,7 +242,7 @@ TEST_F(MainWindowTest, AToolPageCanBeReplacedInPlace) {
   auto* page = new TToolPage;
   window->SetToolPage(2, page);
   EXPECT_EQ(window->ToolPage(2), page);
-  EXPECT_EQ(window->ToolPages()->count(), 6);
+  EXPECT_EQ(window->ToolPages()->count(), TMainWindow::kToolCount);
   EXPECT_EQ(window->ToolPages()->currentWidget(), page);
   window->SelectTool(0);
   window->SelectTool(2);

@@ -80,6 +80,7 @@ void TScaleCurves::DrawPlot(QPainter& painter, TScalePlot plot) const {
   QColor grid = text;
   grid.setAlphaF(0.18f);
   painter.setPen(QPen(grid, 1));
+  painter.setBrush(Qt::NoBrush);  // the plot above may have left a swatch's colour as the brush
   painter.drawRect(QRectF(frame).adjusted(0.5, 0.5, -0.5, -0.5));
   painter.drawLine(QPointF(frame.left(), frame.center().y() + 0.5), QPointF(frame.right(), frame.center().y() + 0.5));
   QColor label = text;

@@ -108,6 +108,7 @@ void TScalesPage::BuildControls() {
   const auto combo = [this](QComboBox*& field, const char* name, int items) {
     field = new QComboBox(this);
     field->setObjectName(QLatin1String(name));
+    field->setSizeAdjustPolicy(QComboBox::AdjustToContents);  // German items are longer
     for (int i = 0; i < items; ++i) field->addItem(QString());
   };
   const auto edit = [this](QLineEdit*& field, const char* name) {
@@ -168,6 +169,7 @@ void TScalesPage::BuildControls() {
   auto* background = new QHBoxLayout;
   background->addWidget(lblScaleBackground_);
   background->addWidget(edtScaleBackground_);
+  background->addStretch(1);
   form->addLayout(background, 1, 3);
   form->addWidget(lblScaleTargets_, 2, 0);
   auto* targets = new QHBoxLayout;
