@@ -13,14 +13,24 @@ constexpr int LineSamples = 1024;
 constexpr int BisectionSteps = 40;
 
 TColor LineColor(const TOkLch& line, double lightness) {
-  return SrgbToColor(GamutMapToSrgb({lightness, line.C, line.h}));
+  const TColor color = SrgbToColor(GamutMapToSrgb({lightness, line.C, line.h}));
+  // On the grey line the channels can still part by one at a rounding boundary.
+  if (line.C == 0) return static_cast<TColor>(GreenOf(color)) * 0x010101u;
+  return color;
+}
+
+// A grey's OKLab a and b are rounding noise, not a hue: its line is the greys, or the noise tints the result.
+TOkLch GreyLine(TColor text, TOkLch line) {
+  const TColor rgb = ColorToRGB(text);
+  if (RedOf(rgb) == GreenOf(rgb) && GreenOf(rgb) == BlueOf(rgb)) line.C = 0;
+  return line;
 }
 
 class THueLineSearch {
  public:
   THueLineSearch(TColor text, TColor background, TContrastTarget target)
       : origin_(SrgbToOkLab(ColorToSrgb(text))),
-        line_(OkLabToOkLch(origin_)),
+        line_(GreyLine(text, OkLabToOkLch(origin_))),
         backLuminance_(RelativeLuminance(background)),
         backApca_(ApcaTermsOf(background)),
         target_(target) {}
@@ -89,7 +99,7 @@ std::optional<TContrastFix> SuggestContrastFix(TColor text, TColor background, T
 }
 
 TColor HueLineColor(TColor text, double lightness) {
-  return LineColor(OkLabToOkLch(SrgbToOkLab(ColorToSrgb(text))), lightness);
+  return LineColor(GreyLine(text, OkLabToOkLch(SrgbToOkLab(ColorToSrgb(text)))), lightness);
 }
 
 }  // namespace tintorium

@@ -171,6 +171,21 @@ TEST(HueLineColorTest, KeepsTheHueAndReducesChromaOnlyAtTheGamutEdge) {
   }
 }
 
+// Found in the palette contrast window: #787878 on white came back as #767677.
+TEST(SuggestContrastFixTest, GreysStayGrey) {
+  for (int v = 0; v < 256; v += 3) {
+    const TColor grey = static_cast<TColor>(v) * 0x010101u;
+    for (const TColor back : {TColor(0xFFFFFF), TColor(0x000000), TColor(0x336699)}) {
+      for (const TContrastTarget target : ContrastTargets) {
+        const std::optional<TContrastFix> fix = SuggestContrastFix(grey, back, target);
+        if (!fix) continue;
+        EXPECT_EQ(RedOf(fix->Color), GreenOf(fix->Color)) << v << " " << back;
+        EXPECT_EQ(GreenOf(fix->Color), BlueOf(fix->Color)) << v << " " << back;
+      }
+    }
+  }
+}
+
 TEST(SuggestContrastFixTest, SystemColoursAreResolvedFirst) {
   ResetSystemColors();
   const TColor window = SystemColorValue(5);

@@ -353,7 +353,8 @@ bool TContrastMatrixForm::ReplaceTextColor(int row, int column) {
   const std::optional<TContrastFix> fix = Suggestion(row, column);
   const int index = PaletteIndexOf(row);
   if (!fix || !palette_ || index < 0 || index >= palette_->Count()) return false;
-  palette_->ReplacePaletteColor(index, TColorObject(fix->Color, palette_->Entry(index).Color.Model()));
+  // Held in RGB: another model's rounded values could land back below the target.
+  palette_->ReplacePaletteColor(index, TColorObject(fix->Color, cmRGB));
   Refresh();
   return true;
 }

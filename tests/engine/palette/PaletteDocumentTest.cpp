@@ -298,5 +298,21 @@ TEST(PaletteDocumentTest, NewEmptiesAndForgetsTheName) {
   EXPECT_FALSE(doc.PaletteModified());
 }
 
+
+TEST(PaletteDocumentTest, ReplaceKeepsTheNameAndIgnoresBadIndexes) {
+  TPaletteDocument doc;
+  doc.AddPaletteColor(QStringLiteral("Body text"), TColorObject(0x777777, cmRGB));
+  doc.ReplacePaletteColor(0, TColorObject(0x767676, cmLAB));
+  EXPECT_EQ(doc.Entry(0).Name, QStringLiteral("Body text"));
+  EXPECT_EQ(doc.Entry(0).Color.Model(), cmLAB);
+  doc.ReplacePaletteColor(0, TColorObject(0x767676, cmRGB));
+  EXPECT_EQ(doc.Entry(0).Color.GetColor(), TColor(0x767676));
+  EXPECT_EQ(doc.UndoStack().count(), 3);
+  for (const int bad : {-1, 1, 1000}) doc.ReplacePaletteColor(bad, TColorObject(0xFF0000, cmRGB));
+  EXPECT_EQ(doc.UndoStack().count(), 3);
+  doc.UndoStack().undo();
+  doc.UndoStack().undo();
+  EXPECT_EQ(doc.Entry(0).Color.GetColor(), TColor(0x777777));
+}
 }  // namespace
 }  // namespace tintorium

@@ -47,7 +47,9 @@ const std::vector<std::pair<const char*, TColor>> kTwelve{
 class ContrastMatrixFormTest : public testing::Test {
  protected:
   void SetUp() override {
-    for (const auto& [name, color] : kTwelve) palette_.AddPaletteColor(QString::fromLatin1(name), TColorObject(color, cmRGB));
+    // Grey is held in HSB: the replacement must still be the exact suggested colour.
+    for (const auto& [name, color] : kTwelve)
+      palette_.AddPaletteColor(QString::fromLatin1(name), TColorObject(color, color == Rgb(0x77, 0x77, 0x77) ? cmHSB : cmRGB));
     palette_.UndoStack().clear();
     form_ = std::make_unique<TContrastMatrixForm>(&palette_);
     form_->SetAnalyzerOpener([this](TColor text, TColor back) { opened_.emplace_back(text, back); });
@@ -137,7 +139,8 @@ TEST_F(ContrastMatrixFormTest, SuggestionReplacesTheTextColourInOneStepThatUndoe
   EXPECT_TRUE(menu->isVisible());
   auto* replace = form_->findChild<QAction*>(QStringLiteral("actMatrixReplace"));
   ASSERT_TRUE(replace && replace->isEnabled());
-  const std::optional<TContrastFix> fix = SuggestContrastFix(Rgb(0x77, 0x77, 0x77), Rgb(255, 255, 255), TContrastTarget::AA);
+  const TColor grey = palette_.Entry(2).Color.GetColor();
+  const std::optional<TContrastFix> fix = SuggestContrastFix(grey, Rgb(255, 255, 255), TContrastTarget::AA);
   ASSERT_TRUE(fix);
   menu->hide();
   replace->trigger();
@@ -148,7 +151,8 @@ TEST_F(ContrastMatrixFormTest, SuggestionReplacesTheTextColourInOneStepThatUndoe
   EXPECT_TRUE(View().Table().Matrix.Cell(2, 1).Meets(TContrastTarget::AA));
   palette_.UndoStack().undo();
   QApplication::processEvents();
-  EXPECT_EQ(palette_.Entry(2).Color.GetColor(), Rgb(0x77, 0x77, 0x77));
+  EXPECT_EQ(palette_.Entry(2).Color.GetColor(), grey);
+  EXPECT_EQ(palette_.Entry(2).Color.Model(), cmHSB);
   EXPECT_FALSE(View().Table().Matrix.Cell(2, 1).Meets(TContrastTarget::AA));
 }
 
@@ -172,11 +176,12 @@ TEST_F(ContrastMatrixFormTest, SuggestionCanBeAddedOrSaysWhenNoColourOfTheHueMee
   ASSERT_TRUE(add->isEnabled());
   add->trigger();
   ASSERT_EQ(palette_.Count(), 13);
-  const std::optional<TContrastFix> fix = SuggestContrastFix(Rgb(0x77, 0x77, 0x77), Rgb(255, 255, 255), TContrastTarget::AA);
+  const TColor grey = palette_.Entry(2).Color.GetColor();
+  const std::optional<TContrastFix> fix = SuggestContrastFix(grey, Rgb(255, 255, 255), TContrastTarget::AA);
   ASSERT_TRUE(fix);
   EXPECT_EQ(palette_.Entry(12).Color.GetColor(), fix->Color);
   EXPECT_EQ(palette_.Entry(12).Name, QString::fromStdString(TColorObject(fix->Color, cmRGB).HexText()));
-  EXPECT_EQ(palette_.Entry(2).Color.GetColor(), Rgb(0x77, 0x77, 0x77));
+  EXPECT_EQ(palette_.Entry(2).Color.GetColor(), grey);
   QApplication::processEvents();
   EXPECT_EQ(View().Table().Matrix.Size(), 13u);
 }
