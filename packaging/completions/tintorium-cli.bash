@@ -21,7 +21,7 @@ _tintorium_cli() {
   local program=${COMP_WORDS[0]} command=${COMP_WORDS[1]} action=${COMP_WORDS[2]}
   COMPREPLY=()
   if ((COMP_CWORD == 1)); then
-    _tintorium_cli_words $'contrast\nconvert\nlibrary\nmix\npalette\nprint\nscan\nvariations\nspectrum\nwheel\n--help\n--version'
+    _tintorium_cli_words $'contrast\nconvert\nformats\nlibrary\nmix\npalette\nprint\nscan\nvariations\nspectrum\nwheel\n--help\n--version'
     return
   fi
   # The values an option takes.
@@ -31,8 +31,9 @@ _tintorium_cli() {
       _tintorium_cli_words $'none\nprimary\ncomplementary\nsplit-complementary\nanalogous\ntriads\nsquare\nrectangle'
       return ;;
     variations:--type) _tintorium_cli_words $'warm\ncool\ndark\nbright\nsaturate\ndesaturate'; return ;;
-    palette:--notation) _tintorium_cli_words $'hex\nrgb\noklch'; return ;;
+    contrast:--fix) _tintorium_cli_words $'aa\naaa\naa-large\napca60\napca75\napca90'; return ;;
     palette:--as) _tintorium_cli_words $'scribus\npaint.net'; return ;;
+    palette:--notation) _tintorium_cli_words $'hex\nrgb\noklch'; return ;;
     palette:--template) _tintorium_cli_files; return ;;
     print:--paper) _tintorium_cli_words $'a4\nletter'; return ;;
     spectrum:--fixed) _tintorium_cli_words $'1\n2\n3'; return ;;
@@ -45,13 +46,18 @@ _tintorium_cli() {
   fi
   local options=$'--help\n--version'
   case $command in
-    contrast) options+=$'\n--cvd\n--batch\n--json' ;;
+    contrast) options+=$'\n--cvd\n--fix\n--batch\n--json' ;;
+    formats) ;;
     convert) options+=$'\n--batch\n--json' ;;
     library) options+=$'\n--json' ;;
     mix) options+=$'\n--size' ;;
     palette)
       options+=$'\n--no-duplicates\n--no-grays\n--per-line\n--swatch\n--text\n--all-notations\n--css-variables'
-      options+=$'\n--notation\n--as\n--template\n--json' ;;
+      options+=$'
+--as
+--notation
+--template
+--json' ;;
     print) options+=$'\n--wheel\n--paper' ;;
     scan) options+=$'\n--all-notations\n--details\n--json' ;;
     variations) options+=$'\n--type\n--size\n--batch\n--json' ;;

@@ -1,6 +1,6 @@
 # fish completion for tintorium-cli: commands, options, option values, library names and file names.
 
-set -l commands contrast convert library mix palette print scan variations spectrum wheel
+set -l commands contrast convert formats library mix palette print scan variations spectrum wheel
 
 function __tintorium_cli_libraries
     set -l program (commandline -opc)[1]
@@ -16,6 +16,7 @@ end
 complete -c tintorium-cli -f
 complete -c tintorium-cli -n "not __fish_seen_subcommand_from $commands" -a contrast -d 'text colour against a background'
 complete -c tintorium-cli -n "not __fish_seen_subcommand_from $commands" -a convert -d 'a colour in every model'
+complete -c tintorium-cli -n "not __fish_seen_subcommand_from $commands" -a formats -d 'file formats and what each keeps'
 complete -c tintorium-cli -n "not __fish_seen_subcommand_from $commands" -a library -d 'colour libraries'
 complete -c tintorium-cli -n "not __fish_seen_subcommand_from $commands" -a mix -d 'four-corner mixer grid'
 complete -c tintorium-cli -n "not __fish_seen_subcommand_from $commands" -a palette -d 'show, convert, sort, dedupe'
@@ -28,6 +29,7 @@ complete -c tintorium-cli -s h -l help -d 'show the help'
 complete -c tintorium-cli -l version -d 'show the version'
 
 complete -c tintorium-cli -n '__fish_seen_subcommand_from contrast' -l cvd -d 'also as seen with colour-vision deficiencies'
+complete -c tintorium-cli -n '__fish_seen_subcommand_from contrast' -l fix -x -a 'aa aaa aa-large apca60 apca75 apca90' -d 'suggest a text colour meeting a target'
 complete -c tintorium-cli -n '__fish_seen_subcommand_from contrast convert wheel variations' -l batch -d 'one answer per input line'
 complete -c tintorium-cli -n '__fish_seen_subcommand_from contrast convert library palette scan variations wheel' -l json -d 'print JSON'
 
@@ -49,8 +51,8 @@ complete -c tintorium-cli -n '__fish_seen_subcommand_from palette' -l swatch -x 
 complete -c tintorium-cli -n '__fish_seen_subcommand_from palette' -l text -d 'names beside the swatches'
 complete -c tintorium-cli -n '__fish_seen_subcommand_from palette' -l all-notations -d 'every CSS notation'
 complete -c tintorium-cli -n '__fish_seen_subcommand_from palette' -l css-variables -d 'custom properties'
+complete -c tintorium-cli -n '__fish_seen_subcommand_from palette' -l as -x -a 'scribus paint.net' -d 'write in this format'
 complete -c tintorium-cli -n '__fish_seen_subcommand_from palette' -l notation -x -a 'hex rgb oklch' -d 'how a colour is written'
-complete -c tintorium-cli -n '__fish_seen_subcommand_from palette' -l as -x -a 'scribus paint.net' -d 'a format the extension does not choose'
 complete -c tintorium-cli -n '__fish_seen_subcommand_from palette' -l template -r -F -d 'write through an export template'
 
 complete -c tintorium-cli -n '__fish_seen_subcommand_from print' -F

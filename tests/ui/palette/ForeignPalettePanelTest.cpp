@@ -161,7 +161,7 @@ TEST_F(ForeignPalettePanelTest, ALossySaveAsksAndSaveAsLeavesTheSwatchFileUntouc
   EXPECT_NE(entries[1].Name, QStringLiteral("Ember"));
 }
 
-TEST_F(ForeignPalettePanelTest, ADamagedSwatchFileSaysWhyAndLeavesANewPalette) {
+TEST_F(ForeignPalettePanelTest, ADamagedSwatchFileSaysWhyAndKeepsThePalette) {
   const QString ase = Copy("dagronf-control.ase");
   QFile file(ase);
   ASSERT_TRUE(file.resize(40));
@@ -172,8 +172,10 @@ TEST_F(ForeignPalettePanelTest, ADamagedSwatchFileSaysWhyAndLeavesANewPalette) {
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("The file is damaged: it ends before the data it announces."));
   EXPECT_EQ(dialogs.messages[0].flags, mfError);
-  EXPECT_TRUE(document.IsEmpty());
+  ASSERT_EQ(document.Entries().size(), 1u);
+  EXPECT_EQ(document.Entries()[0].Name, QStringLiteral("x"));
   EXPECT_EQ(document.PaletteFileName(), TPaletteDocument::NoName);
+  EXPECT_FALSE(document.PaletteModified());
 }
 
 // Files dropped on the window: palette and swatch files open (read first), other importable files add colours.

@@ -289,7 +289,7 @@ TEST_F(PalettePanelTest, AFailedSaveSaysSoAndKeepsNameAndFlag) {
   EXPECT_TRUE(document.PaletteModified());
 }
 
-TEST_F(PalettePanelTest, OpenReadsTheChosenFileAndAFailedOpenResetsThePalette) {
+TEST_F(PalettePanelTest, OpenReadsTheChosenFileAndAFailedOpenKeepsThePalette) {
   TPaletteEntries entries{{"One", RGB(1, 2, 3)}, {"Two", HSB(200, 50, 60)}, {"Three", CMYK(1, 2, 3, 4)}};
   ASSERT_TRUE(WritePaletteFile(Path("three.tnp"), entries).Ok());
   dialogs.openPaths = {Path("three.tnp")};
@@ -310,10 +310,10 @@ TEST_F(PalettePanelTest, OpenReadsTheChosenFileAndAFailedOpenResetsThePalette) {
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("Could not read file!"));
   EXPECT_EQ(dialogs.messages[0].flags, mfError);
-  EXPECT_TRUE(document.IsEmpty());
-  EXPECT_EQ(document.PaletteFileName(), TPaletteDocument::NoName);
+  EXPECT_EQ(Names(), (QStringList{"One", "Two", "Three"}));
+  EXPECT_EQ(document.PaletteFileName(), Path("three.tnp"));
   EXPECT_FALSE(document.PaletteModified());
-  EXPECT_EQ(List().Count(), 0);
+  EXPECT_EQ(List().Count(), 3);
 }
 
 // --- Palette commands ---------------------------------------------------------------------------------------
