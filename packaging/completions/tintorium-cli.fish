@@ -57,7 +57,6 @@ complete -c tintorium-cli -n '__fish_seen_subcommand_from palette' -l all-notati
 complete -c tintorium-cli -n '__fish_seen_subcommand_from palette' -l css-variables -d 'custom properties'
 complete -c tintorium-cli -n '__fish_seen_subcommand_from palette' -l as -x -a 'scribus paint.net' -d 'write in this format'
 complete -c tintorium-cli -n '__fish_seen_subcommand_from palette' -l notation -x -a 'hex rgb oklch' -d 'how a colour is written'
-complete -c tintorium-cli -n '__fish_seen_subcommand_from palette' -l as -x -a 'scribus paint.net' -d 'a format the extension does not choose'
 complete -c tintorium-cli -n '__fish_seen_subcommand_from palette' -l template -r -F -d 'write through an export template'
 
 complete -c tintorium-cli -n '__fish_seen_subcommand_from print' -F

@@ -38,6 +38,10 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
+#include <QUrl>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QScreen>
@@ -86,6 +90,28 @@ TEST_F(MainWindowTest, FirstRunShowsTheDesignSizeTheDefaultColourAndANewPalette)
   window->UpdateActions();
   EXPECT_EQ(window->windowTitle(), QStringLiteral("Tintorium - [noname.tnp]"));
   EXPECT_EQ(window->StatusPanels()->CountText(), QStringLiteral("Colors in palette: 0"));
+  EXPECT_TRUE(dialogs.messages.empty());
+}
+
+// A palette file dropped on the window is offered and opened; anything else is refused at the door.
+TEST_F(MainWindowTest, ADroppedSwatchFileOpensAsThePalette) {
+  auto window = Start();
+  const auto drop = [&window](const QString& path, bool expectAccepted) {
+    QMimeData mime;
+    mime.setUrls({QUrl::fromLocalFile(path)});
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window.get(), &enter);
+    EXPECT_EQ(enter.isAccepted(), expectAccepted) << path.toStdString();
+    if (!enter.isAccepted()) return;
+    QDropEvent event(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window.get(), &event);
+    EXPECT_TRUE(event.isAccepted());
+  };
+  const QString gpl = QStringLiteral(TINTORIUM_CORPUS "/swatches/gimp-data-Tango.gpl");
+  drop(QStringLiteral(TINTORIUM_CORPUS "/swatches/SOURCES.md"), false);
+  drop(gpl, true);
+  EXPECT_EQ(window->Palette().PaletteFileName(), gpl);
+  EXPECT_EQ(window->Palette().Count(), 27);
   EXPECT_TRUE(dialogs.messages.empty());
 }
 

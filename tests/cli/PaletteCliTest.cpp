@@ -253,5 +253,22 @@ TEST(ScanCli, PrintsWhatTheWholeFileScanFinds) {
   expectSameAsWhole(file.fileName());
 }
 
+// --template writes any name through the template, the palette named after the source; a refused template
+// names its fault's place and writes nothing.
+TEST_F(PaletteCliTest, ConvertThroughATemplateOrSayWhereItIsWrong) {
+  Write("in.gpl", "GIMP Palette\n255 128 0 Sea & Sky\n0 0 0\n");
+  Write("list.tpl", "kind: xml\n<p n=\"{{palette}}\">{{#colors}}<c>{{name}}:{{ident}}</c>{{/colors}}</p>\n");
+  const TRun run = Cli({"palette", "convert", Path("in.gpl"), Path("out.anything"), "--template", Path("list.tpl")});
+  ASSERT_EQ(run.status, 0) << run.err.toStdString();
+  EXPECT_EQ(ReadAll(Path("out.anything")), QByteArray("<p n=\"in\"><c>Sea &amp; Sky:sea_sky</c><c>000000:color_000000</c></p>\n"));
+
+  Write("bad.tpl", "kind: text\n{{#colors}}\n{{hex}}\n");
+  const TRun bad = Cli({"palette", "convert", Path("in.gpl"), Path("bad.txt"), "--template=" + Path("bad.tpl")});
+  EXPECT_EQ(bad.status, 1);
+  EXPECT_TRUE(bad.err.contains("bad.tpl: line 2, column 1: {{#colors}} is not closed")) << bad.err.toStdString();
+  EXPECT_FALSE(QFile::exists(Path("bad.txt")));
+  EXPECT_EQ(Cli({"palette", "convert", Path("in.gpl"), Path("x.txt"), "--template"}).status, 2);
+}
+
 }  // namespace
 }  // namespace tintorium
