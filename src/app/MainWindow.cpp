@@ -883,7 +883,9 @@ void TMainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void TMainWindow::CloseToolWindow() {
-  QWidget* active = QApplication::activeWindow();
+  // The window holding the focus; the active window when no widget has it.
+  QWidget* focus = QApplication::focusWidget();
+  QWidget* active = focus ? focus->window() : QApplication::activeWindow();
   if (active && active != this && !active->isModal() && active->windowType() != Qt::Popup) {
     active->close();
     return;

@@ -200,8 +200,14 @@ TEST_F(KeysWindowTest, CtrlWClosesAToolWindowWithTheFocus) {
   ASSERT_FALSE(analyser.isNull());
   analyser->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(analyser.data()));
+  analyser->setFocus();
+  ASSERT_TRUE(QTest::qWaitFor([&] {
+    return QApplication::focusWidget() && QApplication::focusWidget()->window() == analyser.data();
+  }, 2000));
+  const QWidget* focus = QApplication::focusWidget();
+  const std::string focusName = focus ? focus->metaObject()->className() : "none";
   Press(Qt::Key_W, Qt::ControlModifier);
-  EXPECT_TRUE(analyser.isNull() || !analyser->isVisible());
+  EXPECT_TRUE(analyser.isNull() || !analyser->isVisible()) << "focus on " << focusName;
   EXPECT_TRUE(window->isVisible());
   EXPECT_TRUE(window->PaletteDock()->isVisible());
 }
