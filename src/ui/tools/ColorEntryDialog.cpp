@@ -35,7 +35,7 @@ bool IsEnter(const QEvent* event) {
 TColorEntryDialog::TColorEntryDialog(TColor color, QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("dlgColorEntry"));
   setWindowTitle(QStringLiteral("Enter Color"));
-  lblEntryHex_ = new QLabel(QStringLiteral("Hex:"), this);
+  lblEntryHex_ = new QLabel(QStringLiteral("Hexadecimal:"), this);
   lblEntryHex_->setObjectName(QStringLiteral("lblEntryHex"));
   edEntryHex_ = new QLineEdit(this);
   edEntryHex_->setObjectName(QStringLiteral("edEntryHex"));
@@ -90,7 +90,7 @@ void TColorEntryDialog::CreateModelRow(TColorModel model, QWidget* parent) {
   const auto m = std::size_t(model);
   const std::string_view name = ColorModelNames[m];
   const QString suffix = QString::fromLatin1(name.data(), qsizetype(name.size()));
-  auto* label = new QLabel(suffix + QLatin1Char(':'), parent);
+  auto* label = new QLabel(suffix + QStringLiteral(" values:"), parent);
   label->setObjectName(QStringLiteral("lblEntry") + suffix);
   modelLabels_[m] = label;
   for (int pick = 1; pick <= kChannelCounts[m]; ++pick) {

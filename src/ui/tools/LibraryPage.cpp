@@ -67,7 +67,10 @@ TLibraryPage::TLibraryPage(TWorkspace& workspace, TColorToolPopup& popup, TMainA
   ShowCount();
 }
 
-TLibraryPage::~TLibraryPage() = default;
+TLibraryPage::~TLibraryPage() {
+  // Hiding the box on the way out may still report a choice; the page's folders are gone by then.
+  cboLibraryBrowse_->disconnect(this);
+}
 
 void TLibraryPage::CreateControls(TMainActions& actions) {
   panOptLib_ = Named(new QFrame(this), "panOptLib");

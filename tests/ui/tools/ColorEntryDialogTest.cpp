@@ -122,7 +122,7 @@ INSTANTIATE_TEST_SUITE_P(
                     HexCase{"#abc", Rgb(0xAA, 0xBB, 0xCC)}, HexCase{"  #E4572E ", Rgb(0xE4, 0x57, 0x2E)},
                     HexCase{"rgb(1, 2, 250)", std::nullopt}, HexCase{"FFFFFF0", std::nullopt},
                     HexCase{"00FF00AB", std::nullopt}, HexCase{"#12345", std::nullopt}, HexCase{"GG8800", std::nullopt},
-                    HexCase{"", std::nullopt}));
+                    HexCase{"#", std::nullopt}));
 
 TEST_F(ColorEntryTest, TheHexFieldTakesThePastedCopyText) {
   for (const bool addHash : {true, false}) {
