@@ -64,6 +64,13 @@ class TPictureDialogs final : public TDialogSeam {
     Save(box, next.isEmpty() ? QStringLiteral("message") : next);
     return flags == mfQuestion ? mrCancel : flags == mfYesNoQuestion ? mrNo : mrOK;
   }
+  int ShowChoiceBox(const QString& text, int flags, const QStringList& buttons) override {
+    QMessageBox box(flags == mfError ? QMessageBox::Critical : QMessageBox::Question, ApplicationTitle(), text);
+    for (const QString& label : buttons) box.addButton(label, QMessageBox::AcceptRole);
+    box.show();
+    Save(box, next.isEmpty() ? QStringLiteral("message") : next);
+    return int(buttons.size()) - 1;
+  }
   QString GetOpenFileName(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
   QString GetSaveFileName(QWidget*, const QString&, const QString&, const QString&, QString*) override { return {}; }
   int Exec(QDialog& dialog) override {
