@@ -3,6 +3,7 @@
 #include "core/Rounding.h"
 #include "core/SystemColors.h"
 
+#include <array>
 #include <cmath>
 #include <cstdlib>
 
@@ -11,7 +12,7 @@ namespace {
 
 // WCAG 2 linearises with the threshold 0.03928 of its own text (sRGB proper uses 0.04045; no 8-bit value
 // lies between them, so the two agree on every colour).
-double LinearChannel(int value) {
+double LinearChannelOf(int value) {
   const double c = value / 255.0;
   return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
 }
@@ -35,7 +36,28 @@ constexpr double ApcaLoWoBOffset = 0.027;
 constexpr double ApcaDeltaYMin = 0.0005;
 constexpr double ApcaLoClip = 0.1;
 
-double ApcaChannel(int value) { return std::pow(value / 255.0, ApcaMainTrc); }
+double ApcaChannelOf(int value) { return std::pow(value / 255.0, ApcaMainTrc); }
+
+// Both curves at the 256 channel values, computed once: contrast searches measure thousands of colours.
+struct TChannelTables {
+  std::array<double, 256> Linear{};
+  std::array<double, 256> Apca{};
+};
+
+const TChannelTables& ChannelTables() {
+  static const TChannelTables tables = [] {
+    TChannelTables t;
+    for (int v = 0; v < 256; ++v) {
+      t.Linear[static_cast<std::size_t>(v)] = LinearChannelOf(v);
+      t.Apca[static_cast<std::size_t>(v)] = ApcaChannelOf(v);
+    }
+    return t;
+  }();
+  return tables;
+}
+
+double LinearChannel(int value) { return ChannelTables().Linear[static_cast<std::size_t>(value)]; }
+double ApcaChannel(int value) { return ChannelTables().Apca[static_cast<std::size_t>(value)]; }
 
 // 1000 times the WCAG 1.0 brightness, kept as an integer so that differences are exact.
 int BrightnessMilli(TColor rgb) { return 299 * RedOf(rgb) + 587 * GreenOf(rgb) + 114 * BlueOf(rgb); }

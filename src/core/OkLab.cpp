@@ -4,6 +4,7 @@
 #include "Rounding.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <numbers>
 
@@ -69,12 +70,57 @@ double Clip01(double c) { return c > 0 ? std::min(c, 1.0) : 0.0; }  // NaN -> 0
 TColor3 Clip(const TColor3& c) { return {Clip01(c.X), Clip01(c.Y), Clip01(c.Z)}; }
 double Finite(double v) { return std::isfinite(v) ? v : 0.0; }
 
-}  // namespace
-
-double SrgbToLinear(double c) {
+double SrgbCurveToLinear(double c) {
   const double magnitude = std::abs(c);
   if (magnitude <= 0.04045) return c / 12.92;
   return std::copysign(std::pow((magnitude + 0.055) / 1.055, 2.4), c);
+}
+
+// The curve at the 255 positive 8-bit values v / 255.0, each exactly as the curve gives it.
+const std::array<double, 256>& EightBitLinear() {
+  static const std::array<double, 256> table = [] {
+    std::array<double, 256> t{};
+    for (int v = 0; v < 256; ++v) t[static_cast<std::size_t>(v)] = SrgbCurveToLinear(v / 255.0);
+    return t;
+  }();
+  return table;
+}
+
+// Where a linear-light channel lands once gamma-encoded: 1 certainly within 0-1, -1 certainly outside, 0 so near
+// an edge that only the encoded value tells. -0 counts as inside, as its encoding -0 does.
+int EncodedSide(double linear) {
+  if (linear >= 0 && linear <= 1 - 1e-9) return 1;
+  if (linear < -1e-300 || linear > 1 + 1e-9) return -1;
+  return 0;
+}
+
+// InSrgbGamut of the encoded channels, encoding only where the linear values leave it open.
+bool EncodedInGamut(const TColor3& linear) {
+  const int x = EncodedSide(linear.X), y = EncodedSide(linear.Y), z = EncodedSide(linear.Z);
+  if (x < 0 || y < 0 || z < 0) return false;
+  if (x > 0 && y > 0 && z > 0) return true;
+  return InSrgbGamut({LinearToSrgb(linear.X), LinearToSrgb(linear.Y), LinearToSrgb(linear.Z)});
+}
+
+// Clip01 of the encoded channel; a channel certainly outside is clipped without encoding.
+double ClippedEncoded(double linear) {
+  if (linear < -1e-300) return 0.0;
+  if (linear > 1 + 1e-9) return 1.0;
+  return Clip01(LinearToSrgb(linear));
+}
+
+TColor3 LinearOf(const TOkLab& lab) { return XyzD65ToLinearSrgb(OkLabToXyzD65(lab)); }
+
+}  // namespace
+
+double SrgbToLinear(double c) {
+  // 8-bit colours come here as v / 255.0 over and over: those take their value from the table.
+  const double scaled = c * 255.0;
+  if (scaled > 0 && scaled < 255.5) {
+    const int v = static_cast<int>(scaled + 0.5);
+    if (v / 255.0 == c) return EightBitLinear()[static_cast<std::size_t>(v)];
+  }
+  return SrgbCurveToLinear(c);
 }
 
 double LinearToSrgb(double c) {
@@ -176,28 +222,36 @@ TColor3 GamutMapToSrgb(const TOkLch& originIn) {
   const TOkLch origin{Finite(originIn.L), Finite(originIn.C), Finite(originIn.h)};
   if (origin.L >= 1) return {1, 1, 1};
   if (origin.L <= 0) return {0, 0, 0};
-  const TColor3 exact = OkLabToSrgb(OkLchToOkLab(origin));
-  if (InSrgbGamut(exact)) return exact;
-
-  TOkLch current = origin;
-  const auto clipOf = [](const TOkLch& lch) { return Clip(OkLabToSrgb(OkLchToOkLab(lch))); };
-  const auto deltaOf = [](const TColor3& clipped, const TOkLch& lch) {
-    return DeltaEOK(SrgbToOkLab(clipped), OkLchToOkLab(lch));
+  // The search changes only the chroma: the hue's cosine and sine are taken once, and the gamut is told in linear
+  // light wherever that is certain, so that the power curve runs only for colours that are kept.
+  const double cosH = std::cos(Radians(origin.h)), sinH = std::sin(Radians(origin.h));
+  const auto labAt = [&](double chroma) {
+    const double C = std::max(chroma, 0.0);
+    return TOkLab{origin.L, C * cosH, C * sinH};
   };
-  TColor3 clipped = clipOf(current);
-  if (deltaOf(clipped, current) < GamutJnd) return clipped;
+  const auto clipOf = [](const TColor3& linear) {
+    return TColor3{ClippedEncoded(linear.X), ClippedEncoded(linear.Y), ClippedEncoded(linear.Z)};
+  };
+  const auto deltaOf = [](const TColor3& clipped, const TOkLab& lab) { return DeltaEOK(SrgbToOkLab(clipped), lab); };
+
+  TOkLab lab = labAt(origin.C);
+  TColor3 linear = LinearOf(lab);
+  if (EncodedInGamut(linear)) return {LinearToSrgb(linear.X), LinearToSrgb(linear.Y), LinearToSrgb(linear.Z)};
+  TColor3 clipped = clipOf(linear);
+  if (deltaOf(clipped, lab) < GamutJnd) return clipped;
 
   double min = 0, max = origin.C;
   bool minInGamut = true;
   while (max - min > GamutEpsilon) {
     const double chroma = (min + max) / 2;
-    current.C = chroma;
-    if (minInGamut && InSrgbGamut(OkLabToSrgb(OkLchToOkLab(current)))) {
+    lab = labAt(chroma);
+    linear = LinearOf(lab);
+    if (minInGamut && EncodedInGamut(linear)) {
       min = chroma;
       continue;
     }
-    clipped = clipOf(current);
-    const double E = deltaOf(clipped, current);
+    clipped = clipOf(linear);
+    const double E = deltaOf(clipped, lab);
     if (E < GamutJnd) {
       if (GamutJnd - E < GamutEpsilon) return clipped;
       minInGamut = false;
