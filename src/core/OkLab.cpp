@@ -218,7 +218,13 @@ bool InSrgbGamut(const TColor3& srgb) {
   return in(srgb.X) && in(srgb.Y) && in(srgb.Z);
 }
 
-TColor3 GamutMapToSrgb(const TOkLch& originIn) {
+TColor3 GamutMapToSrgb(const TOkLch& origin) {
+  bool inside = false;
+  return GamutMapToSrgb(origin, inside);
+}
+
+TColor3 GamutMapToSrgb(const TOkLch& originIn, bool& inside) {
+  inside = false;
   const TOkLch origin{Finite(originIn.L), Finite(originIn.C), Finite(originIn.h)};
   if (origin.L >= 1) return {1, 1, 1};
   if (origin.L <= 0) return {0, 0, 0};
@@ -236,7 +242,8 @@ TColor3 GamutMapToSrgb(const TOkLch& originIn) {
 
   TOkLab lab = labAt(origin.C);
   TColor3 linear = LinearOf(lab);
-  if (EncodedInGamut(linear)) return {LinearToSrgb(linear.X), LinearToSrgb(linear.Y), LinearToSrgb(linear.Z)};
+  inside = EncodedInGamut(linear);
+  if (inside) return {LinearToSrgb(linear.X), LinearToSrgb(linear.Y), LinearToSrgb(linear.Z)};
   TColor3 clipped = clipOf(linear);
   if (deltaOf(clipped, lab) < GamutJnd) return clipped;
 

@@ -74,6 +74,8 @@ bool InSrgbGamut(const TColor3& srgb);
 /// within deltaE OK 0.02 (the JND, search epsilon 0.0001). L >= 1 gives white, L <= 0 black. The result lies in
 /// 0-1. NaN coordinates count as 0.
 TColor3 GamutMapToSrgb(const TOkLch& origin);
+/// The same, and `inside` tells whether `origin` lay inside sRGB (0 < L < 1) and was only converted.
+TColor3 GamutMapToSrgb(const TOkLch& origin, bool& inside);
 /// `srgb` itself when in gamut, else GamutMapToSrgb of its OKLCH form.
 TColor3 MapIntoSrgb(const TColor3& srgb);
 

@@ -77,7 +77,8 @@ class TScaleBuilder {
   bool CheckColors(TColor base);
   void PrepareContrast(TColor base);
   bool CheckContrastTargets();
-  double Distance(int step, TColor color) const;
+  double Position(TColor color) const;
+  double Distance(int step, double position) const;
   bool PlacePins(TColor base);
   const TPin* PinAt(int step) const;
 
@@ -237,12 +238,19 @@ double TScaleBuilder::Excess(const TMeasured& m, double size) const {
   return m.Figure - size;
 }
 
-// How far `color` lies from step `step`'s target: in lightness, in the log of the ratio, or in Lc.
-double TScaleBuilder::Distance(int step, TColor color) const {
+// Where `color` lies in the unit of the targets: its lightness, the log of its ratio, or its Lc.
+double TScaleBuilder::Position(TColor color) const {
+  if (options_.Mode == TScaleMode::Lightness) return LchOf(color).L;
+  if (options_.Measure == TScaleMeasure::Wcag) return std::log(Figure(color));
+  return Figure(color);
+}
+
+// How far a colour at `position` lies from step `step`'s target.
+double TScaleBuilder::Distance(int step, double position) const {
   const double t = targets_[static_cast<std::size_t>(step)];
-  if (options_.Mode == TScaleMode::Lightness) return std::abs(LchOf(color).L - t);
-  if (options_.Measure == TScaleMeasure::Wcag) return std::abs(std::log(Figure(color)) - std::log(t));
-  return std::abs(Figure(color) - std::abs(t));
+  if (options_.Mode == TScaleMode::Lightness) return std::abs(position - t);
+  if (options_.Measure == TScaleMeasure::Wcag) return std::abs(position - std::log(t));
+  return std::abs(position - std::abs(t));
 }
 
 bool TScaleBuilder::PlacePins(TColor base) {
@@ -260,9 +268,10 @@ bool TScaleBuilder::PlacePins(TColor base) {
   }
   const std::size_t before = errors_.size();
   for (std::size_t k = 0; k < colors.size(); ++k) {
+    const double position = Position(colors[k]);
     int nearest = 0;
     for (int i = 1; i < Count(); ++i)
-      if (Distance(i, colors[k]) < Distance(nearest, colors[k])) nearest = i;
+      if (Distance(i, position) < Distance(nearest, position)) nearest = i;
     const TPin* taken = PinAt(nearest);
     if (taken) {
       Fail(nearest, "the lock " + Hex(colors[k]) + " falls on " + Step(nearest) + ", which " +
@@ -326,7 +335,10 @@ std::vector<double> TScaleBuilder::LightnessAims() const {
 TColor TScaleBuilder::LightnessColor(double aim, double span) const {
   const TOkLch want = ScaleLineAt(base_, aim, options_.HueShift, span);
   TOkLch ask = want;
-  TColor3 srgb = GamutMapToSrgb(ask);
+  bool inside = false;
+  TColor3 srgb = GamutMapToSrgb(ask, inside);
+  // A colour inside sRGB is only converted, so it keeps its lightness to far within the tolerance.
+  if (inside) return SrgbToColor(srgb);
   for (int round = 0; round < AimRounds; ++round) {
     const double miss = want.L - SrgbToOkLab(srgb).L;
     if (std::abs(miss) < AimTolerance) break;
