@@ -94,7 +94,16 @@ class TScaleBuilder {
   bool Meets(TColor c, double size) const { return Meets(Measure(c), size); }
   double Excess(const TMeasured& m, double size) const;
   TColor LineColor(double lightness, double hueShift, double span) const;
-  std::optional<double> SolveLightnessFor(double size, double hueShift, double span, TColor& found) const;
+  // The line's colours at its extreme end, at the background's lightness and at its far end, the same for every
+  // step of one pass.
+  struct TLineEnds {
+    double Extreme = 0, Back = 0, Far = 0;
+    std::vector<TColor> Colors;
+    std::vector<TMeasured> Measures;
+  };
+  TLineEnds LineEnds(double hueShift, double span) const;
+  std::optional<double> SolveLightnessFor(double size, double hueShift, double span, const TLineEnds& ends,
+                                          TColor& found) const;
   TColor Settle(TColor c, double size) const;
 
   std::vector<double> LightnessAims() const;
@@ -366,23 +375,37 @@ TColor TScaleBuilder::LineColor(double lightness, double hueShift, double span) 
 // The lightness on the line where the rounded colour starts to meet `size`, and in `found` the 8-bit colour
 // there that meets it with the least contrast. The end of the line beyond the background always meets it (the
 // targets were checked against black and white).
-std::optional<double> TScaleBuilder::SolveLightnessFor(double size, double hueShift, double span, TColor& found) const {
-  const double extreme = darkSide_ ? 0.0 : 1.0;
-  const double far = darkSide_ ? 1.0 : 0.0;
+TScaleBuilder::TLineEnds TScaleBuilder::LineEnds(double hueShift, double span) const {
+  TLineEnds ends;
+  ends.Extreme = darkSide_ ? 0.0 : 1.0;
+  ends.Back = LchOf(background_).L;
+  ends.Far = darkSide_ ? 1.0 : 0.0;
+  for (const double L : {ends.Extreme, ends.Back, ends.Far}) {
+    const TColor c = LineColor(L, hueShift, span);
+    ends.Colors.push_back(c);
+    ends.Measures.push_back(Measure(c));
+  }
+  return ends;
+}
+
+std::optional<double> TScaleBuilder::SolveLightnessFor(double size, double hueShift, double span,
+                                                       const TLineEnds& ends, TColor& found) const {
+  const double extreme = ends.Extreme;
+  const double far = ends.Far;
   double meets = extreme;
-  TColor meetsColor = LineColor(extreme, hueShift, span);
-  TMeasured meetsMeasure = Measure(meetsColor);
-  const double backL = LchOf(background_).L;
+  TColor meetsColor = ends.Colors[0];
+  TMeasured meetsMeasure = ends.Measures[0];
+  const double backL = ends.Back;
   double fails = backL;
-  TColor failsColor = LineColor(backL, hueShift, span);
-  TMeasured failsMeasure = Measure(failsColor);
+  TColor failsColor = ends.Colors[1];
+  TMeasured failsMeasure = ends.Measures[1];
   if (Meets(failsMeasure, size)) {
     meets = backL;
     meetsColor = failsColor;
     meetsMeasure = failsMeasure;
     fails = far;
-    failsColor = LineColor(far, hueShift, span);
-    failsMeasure = Measure(failsColor);
+    failsColor = ends.Colors[2];
+    failsMeasure = ends.Measures[2];
     if (Meets(failsMeasure, size)) {
       found = failsColor;
       return far;
@@ -452,6 +475,7 @@ TColor TScaleBuilder::Settle(TColor c, double size) const {
 }
 
 void TScaleBuilder::ComputeContrast(std::vector<TScaleSwatch>& swatches, double hueShift, double span) {
+  const TLineEnds ends = LineEnds(hueShift, span);
   for (int i = 0; i < Count(); ++i) {
     TScaleSwatch& swatch = swatches[static_cast<std::size_t>(i)];
     if (PinAt(i)) {
@@ -460,7 +484,7 @@ void TScaleBuilder::ComputeContrast(std::vector<TScaleSwatch>& swatches, double 
     }
     TColor found = clBlack;
     const std::optional<double> lightness =
-        SolveLightnessFor(std::abs(targets_[static_cast<std::size_t>(i)]), hueShift, span, found);
+        SolveLightnessFor(std::abs(targets_[static_cast<std::size_t>(i)]), hueShift, span, ends, found);
     if (!lightness) {
       // Not expected: the target was checked against the end of the line, which the line reaches exactly.
       Fail(i, Step(i) + ": no colour of the base's line meets the target");
