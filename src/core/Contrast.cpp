@@ -56,8 +56,6 @@ const TChannelTables& ChannelTables() {
   return tables;
 }
 
-double LinearChannel(int value) { return ChannelTables().Linear[static_cast<std::size_t>(value)]; }
-double ApcaChannel(int value) { return ChannelTables().Apca[static_cast<std::size_t>(value)]; }
 
 // 1000 times the WCAG 1.0 brightness, kept as an integer so that differences are exact.
 int BrightnessMilli(TColor rgb) { return 299 * RedOf(rgb) + 587 * GreenOf(rgb) + 114 * BlueOf(rgb); }
@@ -66,8 +64,10 @@ int BrightnessMilli(TColor rgb) { return 299 * RedOf(rgb) + 587 * GreenOf(rgb) +
 
 double RelativeLuminance(TColor color) {
   const TColor rgb = ColorToRGB(color);
-  return 0.2126 * LinearChannel(RedOf(rgb)) + 0.7152 * LinearChannel(GreenOf(rgb)) +
-         0.0722 * LinearChannel(BlueOf(rgb));
+  const std::array<double, 256>& linear = ChannelTables().Linear;
+  return 0.2126 * linear[static_cast<std::size_t>(RedOf(rgb))] +
+         0.7152 * linear[static_cast<std::size_t>(GreenOf(rgb))] +
+         0.0722 * linear[static_cast<std::size_t>(BlueOf(rgb))];
 }
 
 TContrastResult MeasureContrast(TColor a, TColor b) {
@@ -118,8 +118,10 @@ bool IsContrastVariant(const TContrastResult& result) { return result.Pass && re
 
 TApcaTerms ApcaTermsOf(TColor color) {
   const TColor rgb = ColorToRGB(color);
-  double y = ApcaRed * ApcaChannel(RedOf(rgb)) + ApcaGreen * ApcaChannel(GreenOf(rgb)) +
-             ApcaBlue * ApcaChannel(BlueOf(rgb));
+  const std::array<double, 256>& apca = ChannelTables().Apca;
+  double y = ApcaRed * apca[static_cast<std::size_t>(RedOf(rgb))] +
+             ApcaGreen * apca[static_cast<std::size_t>(GreenOf(rgb))] +
+             ApcaBlue * apca[static_cast<std::size_t>(BlueOf(rgb))];
   // Flare lifts the darkest colours: a soft clamp below the black threshold.
   if (y < ApcaBlackThreshold) y += std::pow(ApcaBlackThreshold - y, ApcaBlackClamp);
   return {y, std::pow(y, ApcaNormBack), std::pow(y, ApcaNormText), std::pow(y, ApcaRevBack),

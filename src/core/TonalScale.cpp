@@ -53,6 +53,8 @@ int ChannelDistance(TColor a, TColor b) {
   return std::max({std::abs(RedOf(a) - RedOf(b)), std::abs(GreenOf(a) - GreenOf(b)), std::abs(BlueOf(a) - BlueOf(b))});
 }
 
+std::vector<double> DefaultTargetsOf(const TScaleOptions& options, std::vector<TScaleError>& errors);
+
 // A pinned colour and the step it takes.
 struct TPin {
   int Step = -1;
@@ -152,7 +154,7 @@ bool TScaleBuilder::CheckSteps() {
 
 bool TScaleBuilder::CheckTargets() {
   if (options_.Targets.empty()) {
-    targets_ = DefaultScaleTargets(options_, errors_);
+    targets_ = DefaultTargetsOf(options_, errors_);
     if (targets_.empty()) return false;
   } else if (options_.Targets.size() != options_.Steps.size()) {
     Fail(-1, Format("there are %zu targets for %zu steps", options_.Targets.size(), options_.Steps.size()));
@@ -565,6 +567,36 @@ TTonalScale TScaleBuilder::Build(TColor baseColor) {
   if (!CheckOrder(swatches)) return scale;
   scale.Swatches = std::move(swatches);
   return scale;
+}
+
+// DefaultScaleTargets, remembered for the options last asked: a batch asks the same for base after base.
+std::vector<double> DefaultTargetsOf(const TScaleOptions& options, std::vector<TScaleError>& errors) {
+  struct TMemo {
+    bool Valid = false;
+    std::vector<std::string> Steps;
+    TStepNumbering Numbering = TStepNumbering::Css;
+    TScaleMode Mode = TScaleMode::Lightness;
+    TScaleMeasure Measure = TScaleMeasure::Wcag;
+    TColor Background = clWhite;
+    std::vector<double> Targets;
+    std::vector<TScaleError> Errors;
+  };
+  thread_local TMemo memo;
+  const TColor background = ColorToRGB(options.Background);
+  if (!memo.Valid || memo.Steps != options.Steps || memo.Numbering != options.Numbering ||
+      memo.Mode != options.Mode || memo.Measure != options.Measure || memo.Background != background) {
+    memo.Valid = false;
+    memo.Errors.clear();
+    memo.Targets = DefaultScaleTargets(options, memo.Errors);
+    memo.Steps = options.Steps;
+    memo.Numbering = options.Numbering;
+    memo.Mode = options.Mode;
+    memo.Measure = options.Measure;
+    memo.Background = background;
+    memo.Valid = true;
+  }
+  errors.insert(errors.end(), memo.Errors.begin(), memo.Errors.end());
+  return memo.Targets;
 }
 
 // The Lc of a grey on the background to 0.1 towards 0; a grey APCA cannot tell from the background, though it
