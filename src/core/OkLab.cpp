@@ -5,7 +5,9 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <numbers>
 
 namespace tintorium {
@@ -56,6 +58,9 @@ constexpr double LabKappa = 24389.0 / 27;
 
 constexpr double GamutJnd = 0.02;
 constexpr double GamutEpsilon = 0.0001;
+// How near the JND (or the JND less epsilon) an estimated deltaE must come to be computed in full: a thousand times
+// the estimate's worst error.
+constexpr double DeltaMargin = 1e-9;
 
 double Degrees(double radians) { return radians * 180.0 / std::numbers::pi; }
 double Radians(double degrees) { return degrees * std::numbers::pi / 180.0; }
@@ -110,6 +115,38 @@ double ClippedEncoded(double linear) {
 }
 
 TColor3 LinearOf(const TOkLab& lab) { return XyzD65ToLinearSrgb(OkLabToXyzD65(lab)); }
+
+// The cube root to within a few units in the last place: a guess from the exponent bits and three Halley steps,
+// each of which cubes the relative error. Zero, negative and tiny values take std::cbrt.
+double NearCbrt(double y) {
+  if (!(y > 1e-200 && y < 1e200)) return std::cbrt(y);
+  double r = std::bit_cast<double>(std::bit_cast<std::uint64_t>(y) / 3 + 0x2A9F7893782DA1CEULL);
+  for (int i = 0; i < 3; ++i) {
+    const double r3 = r * r * r;
+    r *= (r3 + 2 * y) / (2 * r3 + y);
+  }
+  return r;
+}
+
+// SrgbToLinear(ClippedEncoded(c)) to within a few units in the last place: the encoding undone is the channel
+// itself. Where clipping is in doubt, and where the two pieces of the curve meet (their ends do not quite agree),
+// the round trip is made.
+double NearClippedLinear(double linear) {
+  if (linear < -1e-300) return 0.0;
+  if (linear > 1 + 1e-9) return 1.0;
+  if ((linear >= 1e-300 && linear < 0.0031) || (linear > 0.0032 && linear <= 1 - 1e-9)) return linear;
+  return SrgbToLinear(ClippedEncoded(linear));
+}
+
+// deltaE OK between `lab` and the clip of `linear`, within 1e-12 of what SrgbToOkLab of the clipped colour gives:
+// the linear channels are positive, so the relative errors stay those of a few roundings, which the cube root
+// divides by three.
+double NearClipDelta(const TColor3& linear, const TOkLab& lab) {
+  const TColor3 clipped{NearClippedLinear(linear.X), NearClippedLinear(linear.Y), NearClippedLinear(linear.Z)};
+  const TColor3 lms = Multiply(XyzToLms, LinearSrgbToXyzD65(clipped));
+  const TColor3 ok = Multiply(LmsToOkLab, {NearCbrt(lms.X), NearCbrt(lms.Y), NearCbrt(lms.Z)});
+  return DeltaEOK({ok.X, ok.Y, ok.Z}, lab);
+}
 
 }  // namespace
 
@@ -238,14 +275,22 @@ TColor3 GamutMapToSrgb(const TOkLch& originIn, bool& inside) {
   const auto clipOf = [](const TColor3& linear) {
     return TColor3{ClippedEncoded(linear.X), ClippedEncoded(linear.Y), ClippedEncoded(linear.Z)};
   };
-  const auto deltaOf = [](const TColor3& clipped, const TOkLab& lab) { return DeltaEOK(SrgbToOkLab(clipped), lab); };
+  // The search only compares deltaE with the JND and with the JND less epsilon: an estimate far from both
+  // decides as the exact figure would, and only one near them is computed in full. The clip returned is encoded
+  // from the same linear colour as ever.
+  const auto deltaOf = [&](const TColor3& linear, const TOkLab& lab) {
+    const double near = NearClipDelta(linear, lab);
+    if (std::abs(near - GamutJnd) > DeltaMargin && std::abs(near - (GamutJnd - GamutEpsilon)) > DeltaMargin)
+      return near;
+    return DeltaEOK(SrgbToOkLab(clipOf(linear)), lab);
+  };
 
   TOkLab lab = labAt(origin.C);
   TColor3 linear = LinearOf(lab);
   inside = EncodedInGamut(linear);
   if (inside) return {LinearToSrgb(linear.X), LinearToSrgb(linear.Y), LinearToSrgb(linear.Z)};
-  TColor3 clipped = clipOf(linear);
-  if (deltaOf(clipped, lab) < GamutJnd) return clipped;
+  TColor3 clippedFrom = linear;
+  if (deltaOf(clippedFrom, lab) < GamutJnd) return clipOf(clippedFrom);
 
   double min = 0, max = origin.C;
   bool minInGamut = true;
@@ -257,17 +302,17 @@ TColor3 GamutMapToSrgb(const TOkLch& originIn, bool& inside) {
       min = chroma;
       continue;
     }
-    clipped = clipOf(linear);
-    const double E = deltaOf(clipped, lab);
+    clippedFrom = linear;
+    const double E = deltaOf(clippedFrom, lab);
     if (E < GamutJnd) {
-      if (GamutJnd - E < GamutEpsilon) return clipped;
+      if (GamutJnd - E < GamutEpsilon) return clipOf(clippedFrom);
       minInGamut = false;
       min = chroma;
     } else {
       max = chroma;
     }
   }
-  return clipped;
+  return clipOf(clippedFrom);
 }
 
 TColor3 MapIntoSrgb(const TColor3& srgb) {

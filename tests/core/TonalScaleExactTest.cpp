@@ -163,7 +163,7 @@ TEST(ExactFastPathTest, LuminanceAndApcaTermsMatchThePowerCurve) {
 }
 
 // Every line a scale can take from a web-smart base, at lightness steps of 1/512, each chroma also doubled and
-// halved; and a spread of far-out colours at every hue.
+// halved; a spread of far-out colours at every hue; and random colours.
 TEST(ExactFastPathTest, GamutMapMatchesTheStraightforwardSearch) {
   const auto check = [](const TOkLch& lch) {
     const TColor3 fast = GamutMapToSrgb(lch), slow = ReferenceGamutMap(lch);
@@ -182,6 +182,9 @@ TEST(ExactFastPathTest, GamutMapMatchesTheStraightforwardSearch) {
   for (int h = 0; h < 360; h += 3)
     for (int L = 0; L <= 100; L += 5)
       for (const double C : {0.0, 0.05, 0.1, 0.2, 0.37, 0.5, 1.0}) check({L / 100.0, C, static_cast<double>(h)});
+  std::mt19937_64 random(21);
+  std::uniform_real_distribution<double> unit(0.0, 1.0);
+  for (int i = 0; i < 200000; ++i) check({unit(random), unit(random) * 0.5, unit(random) * 360});
   for (const double v : {std::nan(""), HUGE_VAL, -HUGE_VAL, -0.1, 1.1}) {
     check({v, 0.1, 30});
     check({0.5, v, 30});
