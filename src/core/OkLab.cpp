@@ -116,6 +116,27 @@ double ClippedEncoded(double linear) {
 
 TColor3 LinearOf(const TOkLab& lab) { return XyzD65ToLinearSrgb(OkLabToXyzD65(lab)); }
 
+// The linear light at which 8-bit rounding turns from k to k + 1: the curve at (k + 0.5) / 255.
+const std::array<double, 255>& RoundingTurns() {
+  static const std::array<double, 255> turns = [] {
+    std::array<double, 255> t{};
+    for (int k = 0; k < 255; ++k) t[static_cast<std::size_t>(k)] = SrgbCurveToLinear((k + 0.5) / 255);
+    return t;
+  }();
+  return turns;
+}
+
+// Round(Clip01(LinearToSrgb(linear)) * 255), found among the turns; a value within a relative 1e-9 of a turn,
+// where the curve's own error could tip the rounding, is encoded after all.
+int EightBitOf(double linear) {
+  const std::array<double, 255>& turns = RoundingTurns();
+  const auto k = std::upper_bound(turns.begin(), turns.end(), linear) - turns.begin();
+  const bool clearBelow = k == 0 || linear > turns[static_cast<std::size_t>(k - 1)] * (1 + 1e-9);
+  const bool clearAbove = k == 255 || linear < turns[static_cast<std::size_t>(k)] * (1 - 1e-9);
+  if (clearBelow && clearAbove) return static_cast<int>(k);
+  return Round(Clip01(LinearToSrgb(linear)) * 255.0);
+}
+
 // The cube root to within a few units in the last place: a guess from the exponent bits and three Halley steps,
 // each of which cubes the relative error. Zero, negative and tiny values take std::cbrt.
 double NearCbrt(double y) {
@@ -257,10 +278,16 @@ bool InSrgbGamut(const TColor3& srgb) {
 
 TColor3 GamutMapToSrgb(const TOkLch& origin) {
   bool inside = false;
-  return GamutMapToSrgb(origin, inside);
+  const TColor3 c = GamutMapToSrgbOrLinear(origin, inside);
+  if (inside) return {LinearToSrgb(c.X), LinearToSrgb(c.Y), LinearToSrgb(c.Z)};
+  return c;
 }
 
-TColor3 GamutMapToSrgb(const TOkLch& originIn, bool& inside) {
+TColor LinearSrgbToColor(const TColor3& linear) {
+  return RGBValuesToColor({EightBitOf(linear.X), EightBitOf(linear.Y), EightBitOf(linear.Z)});
+}
+
+TColor3 GamutMapToSrgbOrLinear(const TOkLch& originIn, bool& inside) {
   inside = false;
   const TOkLch origin{Finite(originIn.L), Finite(originIn.C), Finite(originIn.h)};
   if (origin.L >= 1) return {1, 1, 1};
@@ -288,7 +315,7 @@ TColor3 GamutMapToSrgb(const TOkLch& originIn, bool& inside) {
   TOkLab lab = labAt(origin.C);
   TColor3 linear = LinearOf(lab);
   inside = EncodedInGamut(linear);
-  if (inside) return {LinearToSrgb(linear.X), LinearToSrgb(linear.Y), LinearToSrgb(linear.Z)};
+  if (inside) return linear;
   TColor3 clippedFrom = linear;
   if (deltaOf(clippedFrom, lab) < GamutJnd) return clipOf(clippedFrom);
 

@@ -347,9 +347,9 @@ TColor TScaleBuilder::LightnessColor(double aim, double span) const {
   const TOkLch want = ScaleLineAt(base_, aim, options_.HueShift, span);
   TOkLch ask = want;
   bool inside = false;
-  TColor3 srgb = GamutMapToSrgb(ask, inside);
+  TColor3 srgb = GamutMapToSrgbOrLinear(ask, inside);
   // A colour inside sRGB is only converted, so it keeps its lightness to far within the tolerance.
-  if (inside) return SrgbToColor(srgb);
+  if (inside) return LinearSrgbToColor(srgb);
   for (int round = 0; round < AimRounds; ++round) {
     const double miss = want.L - SrgbToOkLab(srgb).L;
     if (std::abs(miss) < AimTolerance) break;
@@ -371,7 +371,9 @@ void TScaleBuilder::ComputeLightness(std::vector<TScaleSwatch>& swatches) {
 }
 
 TColor TScaleBuilder::LineColor(double lightness, double hueShift, double span) const {
-  return SrgbToColor(GamutMapToSrgb(ScaleLineAt(base_, lightness, hueShift, span)));
+  bool inside = false;
+  const TColor3 c = GamutMapToSrgbOrLinear(ScaleLineAt(base_, lightness, hueShift, span), inside);
+  return inside ? LinearSrgbToColor(c) : SrgbToColor(c);
 }
 
 // The lightness on the line where the rounded colour starts to meet `size`, and in `found` the 8-bit colour
@@ -522,8 +524,9 @@ void TScaleBuilder::FillFigures(TScaleSwatch& swatch) const {
   const TApcaTerms terms = ApcaTermsOf(c);
   swatch.WhiteRatio = ContrastRatio(luminance, 1.0);
   swatch.BlackRatio = ContrastRatio(luminance, 0.0);
-  swatch.WhiteTextLc = ApcaContrast(ApcaTermsOf(clWhite), terms);
-  swatch.BlackTextLc = ApcaContrast(ApcaTermsOf(clBlack), terms);
+  static const TApcaTerms white = ApcaTermsOf(clWhite), black = ApcaTermsOf(clBlack);
+  swatch.WhiteTextLc = ApcaContrast(white, terms);
+  swatch.BlackTextLc = ApcaContrast(black, terms);
   swatch.BackgroundRatio = ContrastRatio(luminance, backLuminance_);
   swatch.BackgroundLc = ApcaContrast(terms, backApca_);
 }

@@ -162,12 +162,43 @@ TEST(ExactFastPathTest, LuminanceAndApcaTermsMatchThePowerCurve) {
   for (int i = 0; i < 200000; ++i) check(random() & 0xFFFFFF);
 }
 
+// Rounding straight from linear light: on both sides of every value where the 8-bit rounding turns, closer and
+// closer to it, and at random.
+TEST(ExactFastPathTest, EightBitRoundingFromLinearLight) {
+  const auto reference = [](double linear) {
+    return SrgbToColor({LinearToSrgb(linear), LinearToSrgb(linear), LinearToSrgb(linear)});
+  };
+  const auto check = [&](double linear) {
+    ASSERT_EQ(LinearSrgbToColor({linear, linear, linear}), reference(linear)) << linear;
+  };
+  for (int k = 0; k < 255; ++k) {
+    const double turn = ReferenceSrgbToLinear((k + 0.5) / 255);
+    for (double step = 1e-3; step > 1e-17; step /= 3) {
+      check(turn * (1 + step));
+      check(turn * (1 - step));
+    }
+    double below = turn, above = turn;
+    for (int i = 0; i < 64; ++i) {
+      check(below = std::nextafter(below, 0.0));
+      check(above = std::nextafter(above, 2.0));
+    }
+  }
+  std::mt19937_64 random(21);
+  std::uniform_real_distribution<double> any(-0.1, 1.1);
+  for (int i = 0; i < 300000; ++i) check(any(random));
+  for (const double c : {0.0, -0.0, 1.0, 1e-300, -1e-300, 1 - 1e-16, 1 + 1e-16}) check(c);
+}
+
 // Every line a scale can take from a web-smart base, at lightness steps of 1/512, each chroma also doubled and
 // halved; a spread of far-out colours at every hue; and random colours.
 TEST(ExactFastPathTest, GamutMapMatchesTheStraightforwardSearch) {
   const auto check = [](const TOkLch& lch) {
     const TColor3 fast = GamutMapToSrgb(lch), slow = ReferenceGamutMap(lch);
     ASSERT_TRUE(Bits(fast.X) == Bits(slow.X) && Bits(fast.Y) == Bits(slow.Y) && Bits(fast.Z) == Bits(slow.Z))
+        << lch.L << " " << lch.C << " " << lch.h;
+    bool inside = false;
+    const TColor3 either = GamutMapToSrgbOrLinear(lch, inside);
+    ASSERT_EQ(inside ? LinearSrgbToColor(either) : SrgbToColor(either), SrgbToColor(slow))
         << lch.L << " " << lch.C << " " << lch.h;
   };
   for (int i = 0; i < 4096; ++i) {
