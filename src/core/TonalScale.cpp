@@ -94,7 +94,8 @@ class TScaleBuilder {
   double Figure(TColor c) const { return Measure(c).Figure; }
   static bool Meets(const TMeasured& m, double size) { return m.OnSide && m.Figure >= size; }
   bool Meets(TColor c, double size) const { return Meets(Measure(c), size); }
-  double Excess(const TMeasured& m, double size) const;
+  // `sizeLog` is log(size), taken once for a search.
+  double Excess(const TMeasured& m, double size, double sizeLog) const;
   TColor LineColor(double lightness, double hueShift, double span) const;
   // The line's colours at its extreme end, at the background's lightness and at its far end, the same for every
   // step of one pass.
@@ -243,9 +244,9 @@ TScaleBuilder::TMeasured TScaleBuilder::Measure(TColor c) const {
 
 // How far a measured colour lies past `size` (negative short of it), in a unit that changes about evenly with
 // lightness, so that the search can interpolate: the log of the ratio, or Lc, negated off the base's side.
-double TScaleBuilder::Excess(const TMeasured& m, double size) const {
+double TScaleBuilder::Excess(const TMeasured& m, double size, double sizeLog) const {
   if (options_.Measure == TScaleMeasure::Wcag)
-    return (m.OnSide ? std::log(m.Figure) : -std::log(m.Figure)) - std::log(size);
+    return (m.OnSide ? std::log(m.Figure) : -std::log(m.Figure)) - sizeLog;
   return m.Figure - size;
 }
 
@@ -419,8 +420,9 @@ std::optional<double> TScaleBuilder::SolveLightnessFor(double size, double hueSh
 
   // Regula falsi with the Illinois halving: the excess changes smoothly with lightness, so this needs a few
   // colours where bisection needs a dozen. Decisions go by Meets; the excess only places the next try.
-  double meetsExcess = std::max(Excess(meetsMeasure, size), 0.0);
-  double failsExcess = std::min(Excess(failsMeasure, size), -1e-12);
+  const double sizeLog = std::log(size);
+  double meetsExcess = std::max(Excess(meetsMeasure, size, sizeLog), 0.0);
+  double failsExcess = std::min(Excess(failsMeasure, size, sizeLog), -1e-12);
   int lastSide = 0;
   for (int round = 0;
        round < MaxSearchRounds && ChannelDistance(meetsColor, failsColor) > 1 && std::abs(fails - meets) > SearchWidth;
@@ -435,13 +437,13 @@ std::optional<double> TScaleBuilder::SolveLightnessFor(double size, double hueSh
       meets = middle;
       meetsColor = c;
       meetsMeasure = m;
-      meetsExcess = std::max(Excess(m, size), 0.0);
+      meetsExcess = std::max(Excess(m, size, sizeLog), 0.0);
       if (lastSide == 1) failsExcess /= 2;
       lastSide = 1;
     } else {
       fails = middle;
       failsColor = c;
-      failsExcess = std::min(Excess(m, size), -1e-12);
+      failsExcess = std::min(Excess(m, size, sizeLog), -1e-12);
       if (lastSide == -1) meetsExcess /= 2;
       lastSide = -1;
     }
