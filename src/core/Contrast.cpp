@@ -44,7 +44,8 @@ struct TChannelTables {
   std::array<double, 256> Apca{};
 };
 
-const TChannelTables& ChannelTables() {
+// Inlined, so that a lookup costs only the check that the tables are made.
+[[gnu::always_inline]] inline const TChannelTables& ChannelTables() {
   static const TChannelTables tables = [] {
     TChannelTables t;
     for (int v = 0; v < 256; ++v) {

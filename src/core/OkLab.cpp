@@ -16,7 +16,8 @@ namespace {
 
 using TMatrix = double[3][3];
 
-TColor3 Multiply(const TMatrix& m, const TColor3& v) {
+// Inlined: the gamut map's search runs it a few dozen times a colour.
+[[gnu::always_inline]] inline TColor3 Multiply(const TMatrix& m, const TColor3& v) {
   return {m[0][0] * v.X + m[0][1] * v.Y + m[0][2] * v.Z, m[1][0] * v.X + m[1][1] * v.Y + m[1][2] * v.Z,
           m[2][0] * v.X + m[2][1] * v.Y + m[2][2] * v.Z};
 }
@@ -169,6 +170,66 @@ double NearClipDelta(const TColor3& linear, const TOkLab& lab) {
   return DeltaEOK({ok.X, ok.Y, ok.Z}, lab);
 }
 
+struct TMapped {
+  enum TKind { White, Black, Inside, Clipped } Kind;
+  TColor3 Linear;
+};
+
+// The gamut map's search, ending in linear light: the colour itself when inside, or the colour whose clip is the
+// answer.
+TMapped MapInLinearLight(const TOkLch& originIn) {
+  const TOkLch origin{Finite(originIn.L), Finite(originIn.C), Finite(originIn.h)};
+  if (origin.L >= 1) return {TMapped::White, {1, 1, 1}};
+  if (origin.L <= 0) return {TMapped::Black, {0, 0, 0}};
+  // The search changes only the chroma: the hue's cosine and sine are taken once, and the gamut is told in linear
+  // light wherever that is certain, so that the power curve runs only for colours that are kept.
+  const double cosH = std::cos(Radians(origin.h)), sinH = std::sin(Radians(origin.h));
+  const auto labAt = [&](double chroma) {
+    const double C = std::max(chroma, 0.0);
+    return TOkLab{origin.L, C * cosH, C * sinH};
+  };
+  const auto clipOf = [](const TColor3& linear) {
+    return TColor3{ClippedEncoded(linear.X), ClippedEncoded(linear.Y), ClippedEncoded(linear.Z)};
+  };
+  // The search only compares deltaE with the JND and with the JND less epsilon: an estimate far from both
+  // decides as the exact figure would, and only one near them is computed in full. The clip returned is encoded
+  // from the same linear colour as ever.
+  const auto deltaOf = [&](const TColor3& linear, const TOkLab& lab) {
+    const double near = NearClipDelta(linear, lab);
+    if (std::abs(near - GamutJnd) > DeltaMargin && std::abs(near - (GamutJnd - GamutEpsilon)) > DeltaMargin)
+      return near;
+    return DeltaEOK(SrgbToOkLab(clipOf(linear)), lab);
+  };
+
+  TOkLab lab = labAt(origin.C);
+  TColor3 linear = LinearOf(lab);
+  if (EncodedInGamut(linear)) return {TMapped::Inside, linear};
+  TColor3 clippedFrom = linear;
+  if (deltaOf(clippedFrom, lab) < GamutJnd) return {TMapped::Clipped, clippedFrom};
+
+  double min = 0, max = origin.C;
+  bool minInGamut = true;
+  while (max - min > GamutEpsilon) {
+    const double chroma = (min + max) / 2;
+    lab = labAt(chroma);
+    linear = LinearOf(lab);
+    if (minInGamut && EncodedInGamut(linear)) {
+      min = chroma;
+      continue;
+    }
+    clippedFrom = linear;
+    const double E = deltaOf(clippedFrom, lab);
+    if (E < GamutJnd) {
+      if (GamutJnd - E < GamutEpsilon) return {TMapped::Clipped, clippedFrom};
+      minInGamut = false;
+      min = chroma;
+    } else {
+      max = chroma;
+    }
+  }
+  return {TMapped::Clipped, clippedFrom};
+}
+
 }  // namespace
 
 double SrgbToLinear(double c) {
@@ -283,63 +344,23 @@ TColor3 GamutMapToSrgb(const TOkLch& origin) {
   return c;
 }
 
-TColor LinearSrgbToColor(const TColor3& linear) {
-  return RGBValuesToColor({EightBitOf(linear.X), EightBitOf(linear.Y), EightBitOf(linear.Z)});
+TColor3 GamutMapToSrgbOrLinear(const TOkLch& origin, bool& inside) {
+  const TMapped mapped = MapInLinearLight(origin);
+  inside = mapped.Kind == TMapped::Inside;
+  if (mapped.Kind == TMapped::Clipped) {
+    const TColor3& c = mapped.Linear;
+    return {ClippedEncoded(c.X), ClippedEncoded(c.Y), ClippedEncoded(c.Z)};
+  }
+  return mapped.Linear;
 }
 
-TColor3 GamutMapToSrgbOrLinear(const TOkLch& originIn, bool& inside) {
-  inside = false;
-  const TOkLch origin{Finite(originIn.L), Finite(originIn.C), Finite(originIn.h)};
-  if (origin.L >= 1) return {1, 1, 1};
-  if (origin.L <= 0) return {0, 0, 0};
-  // The search changes only the chroma: the hue's cosine and sine are taken once, and the gamut is told in linear
-  // light wherever that is certain, so that the power curve runs only for colours that are kept.
-  const double cosH = std::cos(Radians(origin.h)), sinH = std::sin(Radians(origin.h));
-  const auto labAt = [&](double chroma) {
-    const double C = std::max(chroma, 0.0);
-    return TOkLab{origin.L, C * cosH, C * sinH};
-  };
-  const auto clipOf = [](const TColor3& linear) {
-    return TColor3{ClippedEncoded(linear.X), ClippedEncoded(linear.Y), ClippedEncoded(linear.Z)};
-  };
-  // The search only compares deltaE with the JND and with the JND less epsilon: an estimate far from both
-  // decides as the exact figure would, and only one near them is computed in full. The clip returned is encoded
-  // from the same linear colour as ever.
-  const auto deltaOf = [&](const TColor3& linear, const TOkLab& lab) {
-    const double near = NearClipDelta(linear, lab);
-    if (std::abs(near - GamutJnd) > DeltaMargin && std::abs(near - (GamutJnd - GamutEpsilon)) > DeltaMargin)
-      return near;
-    return DeltaEOK(SrgbToOkLab(clipOf(linear)), lab);
-  };
+TColor GamutMapToColor(const TOkLch& origin) {
+  // A clipped channel rounds as the channel itself would, clipped after rounding.
+  return LinearSrgbToColor(MapInLinearLight(origin).Linear);
+}
 
-  TOkLab lab = labAt(origin.C);
-  TColor3 linear = LinearOf(lab);
-  inside = EncodedInGamut(linear);
-  if (inside) return linear;
-  TColor3 clippedFrom = linear;
-  if (deltaOf(clippedFrom, lab) < GamutJnd) return clipOf(clippedFrom);
-
-  double min = 0, max = origin.C;
-  bool minInGamut = true;
-  while (max - min > GamutEpsilon) {
-    const double chroma = (min + max) / 2;
-    lab = labAt(chroma);
-    linear = LinearOf(lab);
-    if (minInGamut && EncodedInGamut(linear)) {
-      min = chroma;
-      continue;
-    }
-    clippedFrom = linear;
-    const double E = deltaOf(clippedFrom, lab);
-    if (E < GamutJnd) {
-      if (GamutJnd - E < GamutEpsilon) return clipOf(clippedFrom);
-      minInGamut = false;
-      min = chroma;
-    } else {
-      max = chroma;
-    }
-  }
-  return clipOf(clippedFrom);
+TColor LinearSrgbToColor(const TColor3& linear) {
+  return RGBValuesToColor({EightBitOf(linear.X), EightBitOf(linear.Y), EightBitOf(linear.Z)});
 }
 
 TColor3 MapIntoSrgb(const TColor3& srgb) {

@@ -77,6 +77,8 @@ TColor3 GamutMapToSrgb(const TOkLch& origin);
 /// The same, except that a colour inside sRGB (0 < L < 1), which is only converted, comes back in linear light;
 /// `inside` tells which of the two the result is.
 TColor3 GamutMapToSrgbOrLinear(const TOkLch& origin, bool& inside);
+/// SrgbToColor(GamutMapToSrgb(origin)), rounded straight from linear light.
+TColor GamutMapToColor(const TOkLch& origin);
 /// SrgbToColor of the gamma-encoded form of linear-light sRGB, rounded straight from linear light where that is
 /// certain.
 TColor LinearSrgbToColor(const TColor3& linear);

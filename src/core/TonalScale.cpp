@@ -372,9 +372,7 @@ void TScaleBuilder::ComputeLightness(std::vector<TScaleSwatch>& swatches) {
 }
 
 TColor TScaleBuilder::LineColor(double lightness, double hueShift, double span) const {
-  bool inside = false;
-  const TColor3 c = GamutMapToSrgbOrLinear(ScaleLineAt(base_, lightness, hueShift, span), inside);
-  return inside ? LinearSrgbToColor(c) : SrgbToColor(c);
+  return GamutMapToColor(ScaleLineAt(base_, lightness, hueShift, span));
 }
 
 // The lightness on the line where the rounded colour starts to meet `size`, and in `found` the 8-bit colour

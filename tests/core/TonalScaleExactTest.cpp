@@ -200,6 +200,7 @@ TEST(ExactFastPathTest, GamutMapMatchesTheStraightforwardSearch) {
     const TColor3 either = GamutMapToSrgbOrLinear(lch, inside);
     ASSERT_EQ(inside ? LinearSrgbToColor(either) : SrgbToColor(either), SrgbToColor(slow))
         << lch.L << " " << lch.C << " " << lch.h;
+    ASSERT_EQ(GamutMapToColor(lch), SrgbToColor(slow)) << lch.L << " " << lch.C << " " << lch.h;
   };
   for (int i = 0; i < 4096; ++i) {
     const TOkLch base = OkLabToOkLch(SrgbToOkLab(ColorToSrgb(WebSmart(i))));
