@@ -131,7 +131,20 @@ const std::array<double, 255>& RoundingTurns() {
 // where the curve's own error could tip the rounding, is encoded after all.
 int EightBitOf(double linear) {
   const std::array<double, 255>& turns = RoundingTurns();
-  const auto k = std::upper_bound(turns.begin(), turns.end(), linear) - turns.begin();
+  // The count of turns at or below `linear`: guessed from the bucket it falls in, then walked to exactly.
+  constexpr int Buckets = 4096;
+  static const std::array<std::uint8_t, Buckets + 1> below = [&turns] {
+    std::array<std::uint8_t, Buckets + 1> b{};
+    for (int i = 0; i <= Buckets; ++i)
+      b[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(
+          std::upper_bound(turns.begin(), turns.end(), static_cast<double>(i) / Buckets) - turns.begin());
+    return b;
+  }();
+  std::ptrdiff_t k = 0;
+  if (linear >= 1) k = 255;
+  else if (linear > 0) k = below[static_cast<std::size_t>(linear * Buckets)];
+  while (k > 0 && turns[static_cast<std::size_t>(k - 1)] > linear) --k;
+  while (k < 255 && turns[static_cast<std::size_t>(k)] <= linear) ++k;
   const bool clearBelow = k == 0 || linear > turns[static_cast<std::size_t>(k - 1)] * (1 + 1e-9);
   const bool clearAbove = k == 255 || linear < turns[static_cast<std::size_t>(k)] * (1 - 1e-9);
   if (clearBelow && clearAbove) return static_cast<int>(k);
