@@ -117,7 +117,9 @@ std::string_view ContrastLevelName(TContrastMark mark) {
 
 bool IsContrastVariant(const TContrastResult& result) { return result.Pass && result.Ratio >= SmallTextAA; }
 
-TApcaTerms ApcaTermsOf(TColor color) {
+namespace {
+
+double ApcaY(TColor color) {
   const TColor rgb = ColorToRGB(color);
   const std::array<double, 256>& apca = ChannelTables().Apca;
   double y = ApcaRed * apca[static_cast<std::size_t>(RedOf(rgb))] +
@@ -125,18 +127,39 @@ TApcaTerms ApcaTermsOf(TColor color) {
              ApcaBlue * apca[static_cast<std::size_t>(BlueOf(rgb))];
   // Flare lifts the darkest colours: a soft clamp below the black threshold.
   if (y < ApcaBlackThreshold) y += std::pow(ApcaBlackThreshold - y, ApcaBlackClamp);
+  return y;
+}
+
+// Lc from the background's term and the text's, for dark text on a lighter background and for the reverse.
+double ApcaDarkOnLight(double backNormal, double textNormal) {
+  const double sapc = (backNormal - textNormal) * ApcaScaleBoW;
+  return sapc < ApcaLoClip ? 0.0 : (sapc - ApcaLoBoWOffset) * 100.0;
+}
+
+double ApcaLightOnDark(double backReverse, double textReverse) {
+  const double sapc = (backReverse - textReverse) * ApcaScaleWoB;
+  return sapc > -ApcaLoClip ? 0.0 : (sapc + ApcaLoWoBOffset) * 100.0;
+}
+
+}  // namespace
+
+TApcaTerms ApcaTermsOf(TColor color) {
+  const double y = ApcaY(color);
   return {y, std::pow(y, ApcaNormBack), std::pow(y, ApcaNormText), std::pow(y, ApcaRevBack),
           std::pow(y, ApcaRevText)};
 }
 
+double ApcaContrastOn(TColor text, const TApcaTerms& background, double& textY) {
+  const double y = textY = ApcaY(text);
+  if (std::abs(background.Y - y) < ApcaDeltaYMin) return 0.0;
+  if (background.Y > y) return ApcaDarkOnLight(background.BackNormal, std::pow(y, ApcaNormText));
+  return ApcaLightOnDark(background.BackReverse, std::pow(y, ApcaRevText));
+}
+
 double ApcaContrast(const TApcaTerms& text, const TApcaTerms& background) {
   if (std::abs(background.Y - text.Y) < ApcaDeltaYMin) return 0.0;
-  if (background.Y > text.Y) {
-    const double sapc = (background.BackNormal - text.TextNormal) * ApcaScaleBoW;
-    return sapc < ApcaLoClip ? 0.0 : (sapc - ApcaLoBoWOffset) * 100.0;
-  }
-  const double sapc = (background.BackReverse - text.TextReverse) * ApcaScaleWoB;
-  return sapc > -ApcaLoClip ? 0.0 : (sapc + ApcaLoWoBOffset) * 100.0;
+  if (background.Y > text.Y) return ApcaDarkOnLight(background.BackNormal, text.TextNormal);
+  return ApcaLightOnDark(background.BackReverse, text.TextReverse);
 }
 
 double ApcaContrast(TColor text, TColor background) {

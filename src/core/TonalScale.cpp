@@ -237,9 +237,9 @@ TScaleBuilder::TMeasured TScaleBuilder::Measure(TColor c) const {
     return {ContrastRatio(luminance, backLuminance_),
             darkSide_ ? luminance <= backLuminance_ : luminance >= backLuminance_};
   }
-  const TApcaTerms terms = ApcaTermsOf(c);
-  const double lc = ApcaContrast(terms, backApca_);
-  return {darkSide_ ? lc : -lc, darkSide_ ? terms.Y <= backApca_.Y : terms.Y >= backApca_.Y};
+  double y = 0;
+  const double lc = ApcaContrastOn(c, backApca_, y);
+  return {darkSide_ ? lc : -lc, darkSide_ ? y <= backApca_.Y : y >= backApca_.Y};
 }
 
 // How far a measured colour lies past `size` (negative short of it), in a unit that changes about evenly with

@@ -151,6 +151,13 @@ TEST(ExactFastPathTest, LuminanceAndApcaTermsMatchThePowerCurve) {
     ASSERT_EQ(Bits(fast.TextNormal), Bits(slow.TextNormal)) << std::hex << c;
     ASSERT_EQ(Bits(fast.BackReverse), Bits(slow.BackReverse)) << std::hex << c;
     ASSERT_EQ(Bits(fast.TextReverse), Bits(slow.TextReverse)) << std::hex << c;
+    for (const TColor back : {clWhite, clBlack, TColor{0x808080}, TColor{0x3366CC}, c ^ 0x010101}) {
+      double y = -1;
+      ASSERT_EQ(Bits(ApcaContrastOn(c, ReferenceApcaTerms(back), y)),
+                Bits(ApcaContrast(ReferenceApcaTerms(c), ReferenceApcaTerms(back))))
+          << std::hex << c << " on " << back;
+      ASSERT_EQ(Bits(y), Bits(slow.Y)) << std::hex << c;
+    }
   };
   for (int v = 0; v <= 255; ++v) {
     check(Rgb(v, 0, 0));
