@@ -133,7 +133,8 @@ int EightBitOf(double linear) {
   const std::array<double, 255>& turns = RoundingTurns();
   // The count of turns at or below `linear`: guessed from the bucket it falls in, then walked to exactly.
   constexpr int Buckets = 4096;
-  static const std::array<std::uint8_t, Buckets + 1> below = [&turns] {
+  static const std::array<std::uint8_t, Buckets + 1> below = [] {
+    const std::array<double, 255>& turns = RoundingTurns();
     std::array<std::uint8_t, Buckets + 1> b{};
     for (int i = 0; i <= Buckets; ++i)
       b[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(
