@@ -3,6 +3,7 @@
 #include "core/Rounding.h"
 #include "core/SystemColors.h"
 
+#include <array>
 #include <cmath>
 #include <cstdlib>
 
@@ -11,7 +12,7 @@ namespace {
 
 // WCAG 2 linearises with the threshold 0.03928 of its own text (sRGB proper uses 0.04045; no 8-bit value
 // lies between them, so the two agree on every colour).
-double LinearChannel(int value) {
+double LinearChannelOf(int value) {
   const double c = value / 255.0;
   return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
 }
@@ -35,7 +36,27 @@ constexpr double ApcaLoWoBOffset = 0.027;
 constexpr double ApcaDeltaYMin = 0.0005;
 constexpr double ApcaLoClip = 0.1;
 
-double ApcaChannel(int value) { return std::pow(value / 255.0, ApcaMainTrc); }
+double ApcaChannelOf(int value) { return std::pow(value / 255.0, ApcaMainTrc); }
+
+// Both curves at the 256 channel values, computed once: contrast searches measure thousands of colours.
+struct TChannelTables {
+  std::array<double, 256> Linear{};
+  std::array<double, 256> Apca{};
+};
+
+// Inlined, so that a lookup costs only the check that the tables are made.
+[[gnu::always_inline]] inline const TChannelTables& ChannelTables() {
+  static const TChannelTables tables = [] {
+    TChannelTables t;
+    for (int v = 0; v < 256; ++v) {
+      t.Linear[static_cast<std::size_t>(v)] = LinearChannelOf(v);
+      t.Apca[static_cast<std::size_t>(v)] = ApcaChannelOf(v);
+    }
+    return t;
+  }();
+  return tables;
+}
+
 
 // 1000 times the WCAG 1.0 brightness, kept as an integer so that differences are exact.
 int BrightnessMilli(TColor rgb) { return 299 * RedOf(rgb) + 587 * GreenOf(rgb) + 114 * BlueOf(rgb); }
@@ -44,8 +65,10 @@ int BrightnessMilli(TColor rgb) { return 299 * RedOf(rgb) + 587 * GreenOf(rgb) +
 
 double RelativeLuminance(TColor color) {
   const TColor rgb = ColorToRGB(color);
-  return 0.2126 * LinearChannel(RedOf(rgb)) + 0.7152 * LinearChannel(GreenOf(rgb)) +
-         0.0722 * LinearChannel(BlueOf(rgb));
+  const std::array<double, 256>& linear = ChannelTables().Linear;
+  return 0.2126 * linear[static_cast<std::size_t>(RedOf(rgb))] +
+         0.7152 * linear[static_cast<std::size_t>(GreenOf(rgb))] +
+         0.0722 * linear[static_cast<std::size_t>(BlueOf(rgb))];
 }
 
 TContrastResult MeasureContrast(TColor a, TColor b) {
@@ -94,24 +117,49 @@ std::string_view ContrastLevelName(TContrastMark mark) {
 
 bool IsContrastVariant(const TContrastResult& result) { return result.Pass && result.Ratio >= SmallTextAA; }
 
-TApcaTerms ApcaTermsOf(TColor color) {
+namespace {
+
+double ApcaY(TColor color) {
   const TColor rgb = ColorToRGB(color);
-  double y = ApcaRed * ApcaChannel(RedOf(rgb)) + ApcaGreen * ApcaChannel(GreenOf(rgb)) +
-             ApcaBlue * ApcaChannel(BlueOf(rgb));
+  const std::array<double, 256>& apca = ChannelTables().Apca;
+  double y = ApcaRed * apca[static_cast<std::size_t>(RedOf(rgb))] +
+             ApcaGreen * apca[static_cast<std::size_t>(GreenOf(rgb))] +
+             ApcaBlue * apca[static_cast<std::size_t>(BlueOf(rgb))];
   // Flare lifts the darkest colours: a soft clamp below the black threshold.
   if (y < ApcaBlackThreshold) y += std::pow(ApcaBlackThreshold - y, ApcaBlackClamp);
+  return y;
+}
+
+// Lc from the background's term and the text's, for dark text on a lighter background and for the reverse.
+double ApcaDarkOnLight(double backNormal, double textNormal) {
+  const double sapc = (backNormal - textNormal) * ApcaScaleBoW;
+  return sapc < ApcaLoClip ? 0.0 : (sapc - ApcaLoBoWOffset) * 100.0;
+}
+
+double ApcaLightOnDark(double backReverse, double textReverse) {
+  const double sapc = (backReverse - textReverse) * ApcaScaleWoB;
+  return sapc > -ApcaLoClip ? 0.0 : (sapc + ApcaLoWoBOffset) * 100.0;
+}
+
+}  // namespace
+
+TApcaTerms ApcaTermsOf(TColor color) {
+  const double y = ApcaY(color);
   return {y, std::pow(y, ApcaNormBack), std::pow(y, ApcaNormText), std::pow(y, ApcaRevBack),
           std::pow(y, ApcaRevText)};
 }
 
+double ApcaContrastOn(TColor text, const TApcaTerms& background, double& textY) {
+  const double y = textY = ApcaY(text);
+  if (std::abs(background.Y - y) < ApcaDeltaYMin) return 0.0;
+  if (background.Y > y) return ApcaDarkOnLight(background.BackNormal, std::pow(y, ApcaNormText));
+  return ApcaLightOnDark(background.BackReverse, std::pow(y, ApcaRevText));
+}
+
 double ApcaContrast(const TApcaTerms& text, const TApcaTerms& background) {
   if (std::abs(background.Y - text.Y) < ApcaDeltaYMin) return 0.0;
-  if (background.Y > text.Y) {
-    const double sapc = (background.BackNormal - text.TextNormal) * ApcaScaleBoW;
-    return sapc < ApcaLoClip ? 0.0 : (sapc - ApcaLoBoWOffset) * 100.0;
-  }
-  const double sapc = (background.BackReverse - text.TextReverse) * ApcaScaleWoB;
-  return sapc > -ApcaLoClip ? 0.0 : (sapc + ApcaLoWoBOffset) * 100.0;
+  if (background.Y > text.Y) return ApcaDarkOnLight(background.BackNormal, text.TextNormal);
+  return ApcaLightOnDark(background.BackReverse, text.TextReverse);
 }
 
 double ApcaContrast(TColor text, TColor background) {

@@ -71,6 +71,9 @@ TApcaTerms ApcaTermsOf(TColor color);
 /// difference is below the low-contrast clip. Not symmetric: the order of text and background matters.
 double ApcaContrast(TColor text, TColor background);
 double ApcaContrast(const TApcaTerms& text, const TApcaTerms& background);
+/// ApcaContrast(ApcaTermsOf(text), background), working out only the one term of `text` that it needs; `textY`
+/// receives the text's Y. For searches that measure many colours against one background.
+double ApcaContrastOn(TColor text, const TApcaTerms& background, double& textY);
 
 /// The APCA readability levels by |Lc|, each reached from its threshold (inclusive) up to the next.
 enum class TApcaLevel : std::uint8_t {

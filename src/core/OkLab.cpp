@@ -4,7 +4,10 @@
 #include "Rounding.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <numbers>
 
 namespace tintorium {
@@ -13,7 +16,8 @@ namespace {
 
 using TMatrix = double[3][3];
 
-TColor3 Multiply(const TMatrix& m, const TColor3& v) {
+// Inlined: the gamut map's search runs it a few dozen times a colour.
+[[gnu::always_inline]] inline TColor3 Multiply(const TMatrix& m, const TColor3& v) {
   return {m[0][0] * v.X + m[0][1] * v.Y + m[0][2] * v.Z, m[1][0] * v.X + m[1][1] * v.Y + m[1][2] * v.Z,
           m[2][0] * v.X + m[2][1] * v.Y + m[2][2] * v.Z};
 }
@@ -55,6 +59,9 @@ constexpr double LabKappa = 24389.0 / 27;
 
 constexpr double GamutJnd = 0.02;
 constexpr double GamutEpsilon = 0.0001;
+// How near the JND (or the JND less epsilon) an estimated deltaE must come to be computed in full: a thousand times
+// the estimate's worst error.
+constexpr double DeltaMargin = 1e-9;
 
 double Degrees(double radians) { return radians * 180.0 / std::numbers::pi; }
 double Radians(double degrees) { return degrees * std::numbers::pi / 180.0; }
@@ -69,12 +76,184 @@ double Clip01(double c) { return c > 0 ? std::min(c, 1.0) : 0.0; }  // NaN -> 0
 TColor3 Clip(const TColor3& c) { return {Clip01(c.X), Clip01(c.Y), Clip01(c.Z)}; }
 double Finite(double v) { return std::isfinite(v) ? v : 0.0; }
 
-}  // namespace
-
-double SrgbToLinear(double c) {
+double SrgbCurveToLinear(double c) {
   const double magnitude = std::abs(c);
   if (magnitude <= 0.04045) return c / 12.92;
   return std::copysign(std::pow((magnitude + 0.055) / 1.055, 2.4), c);
+}
+
+// The curve at the 255 positive 8-bit values v / 255.0, each exactly as the curve gives it.
+const std::array<double, 256>& EightBitLinear() {
+  static const std::array<double, 256> table = [] {
+    std::array<double, 256> t{};
+    for (int v = 0; v < 256; ++v) t[static_cast<std::size_t>(v)] = SrgbCurveToLinear(v / 255.0);
+    return t;
+  }();
+  return table;
+}
+
+// Where a linear-light channel lands once gamma-encoded: 1 certainly within 0-1, -1 certainly outside, 0 so near
+// an edge that only the encoded value tells. -0 counts as inside, as its encoding -0 does.
+int EncodedSide(double linear) {
+  if (linear >= 0 && linear <= 1 - 1e-9) return 1;
+  if (linear < -1e-300 || linear > 1 + 1e-9) return -1;
+  return 0;
+}
+
+// InSrgbGamut of the encoded channels, encoding only where the linear values leave it open.
+bool EncodedInGamut(const TColor3& linear) {
+  const int x = EncodedSide(linear.X), y = EncodedSide(linear.Y), z = EncodedSide(linear.Z);
+  if (x < 0 || y < 0 || z < 0) return false;
+  if (x > 0 && y > 0 && z > 0) return true;
+  return InSrgbGamut({LinearToSrgb(linear.X), LinearToSrgb(linear.Y), LinearToSrgb(linear.Z)});
+}
+
+// Clip01 of the encoded channel; a channel certainly outside is clipped without encoding.
+double ClippedEncoded(double linear) {
+  if (linear < -1e-300) return 0.0;
+  if (linear > 1 + 1e-9) return 1.0;
+  return Clip01(LinearToSrgb(linear));
+}
+
+TColor3 LinearOf(const TOkLab& lab) { return XyzD65ToLinearSrgb(OkLabToXyzD65(lab)); }
+
+// The linear light at which 8-bit rounding turns from k to k + 1: the curve at (k + 0.5) / 255.
+const std::array<double, 255>& RoundingTurns() {
+  static const std::array<double, 255> turns = [] {
+    std::array<double, 255> t{};
+    for (int k = 0; k < 255; ++k) t[static_cast<std::size_t>(k)] = SrgbCurveToLinear((k + 0.5) / 255);
+    return t;
+  }();
+  return turns;
+}
+
+// Round(Clip01(LinearToSrgb(linear)) * 255), found among the turns; a value within a relative 1e-9 of a turn,
+// where the curve's own error could tip the rounding, is encoded after all.
+int EightBitOf(double linear) {
+  const std::array<double, 255>& turns = RoundingTurns();
+  // The count of turns at or below `linear`: guessed from the bucket it falls in, then walked to exactly.
+  constexpr int Buckets = 4096;
+  static const std::array<std::uint8_t, Buckets + 1> below = [] {
+    const std::array<double, 255>& turns = RoundingTurns();
+    std::array<std::uint8_t, Buckets + 1> b{};
+    for (int i = 0; i <= Buckets; ++i)
+      b[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(
+          std::upper_bound(turns.begin(), turns.end(), static_cast<double>(i) / Buckets) - turns.begin());
+    return b;
+  }();
+  std::ptrdiff_t k = 0;
+  if (linear >= 1) k = 255;
+  else if (linear > 0) k = below[static_cast<std::size_t>(linear * Buckets)];
+  while (k > 0 && turns[static_cast<std::size_t>(k - 1)] > linear) --k;
+  while (k < 255 && turns[static_cast<std::size_t>(k)] <= linear) ++k;
+  const bool clearBelow = k == 0 || linear > turns[static_cast<std::size_t>(k - 1)] * (1 + 1e-9);
+  const bool clearAbove = k == 255 || linear < turns[static_cast<std::size_t>(k)] * (1 - 1e-9);
+  if (clearBelow && clearAbove) return static_cast<int>(k);
+  return Round(Clip01(LinearToSrgb(linear)) * 255.0);
+}
+
+// The cube root to within about 1e-14: a guess from the exponent bits within 4 % and two Halley steps, each of
+// which cubes the relative error. Zero, negative and tiny values take std::cbrt.
+double NearCbrt(double y) {
+  if (!(y > 1e-200 && y < 1e200)) return std::cbrt(y);
+  double r = std::bit_cast<double>(std::bit_cast<std::uint64_t>(y) / 3 + 0x2A9F7893782DA1CEULL);
+  for (int i = 0; i < 2; ++i) {
+    const double r3 = r * r * r;
+    r *= (r3 + 2 * y) / (2 * r3 + y);
+  }
+  return r;
+}
+
+// SrgbToLinear(ClippedEncoded(c)) to within a few units in the last place: the encoding undone is the channel
+// itself. Where clipping is in doubt, and where the two pieces of the curve meet (their ends do not quite agree),
+// the round trip is made.
+double NearClippedLinear(double linear) {
+  if (linear < -1e-300) return 0.0;
+  if (linear > 1 + 1e-9) return 1.0;
+  if ((linear >= 1e-300 && linear < 0.0031) || (linear > 0.0032 && linear <= 1 - 1e-9)) return linear;
+  return SrgbToLinear(ClippedEncoded(linear));
+}
+
+// deltaE OK between `lab` and the clip of `linear`, within 1e-12 of what SrgbToOkLab of the clipped colour gives:
+// the linear channels are positive, so the relative errors stay those of a few roundings, which the cube root
+// divides by three.
+double NearClipDelta(const TColor3& linear, const TOkLab& lab) {
+  const TColor3 clipped{NearClippedLinear(linear.X), NearClippedLinear(linear.Y), NearClippedLinear(linear.Z)};
+  const TColor3 lms = Multiply(XyzToLms, LinearSrgbToXyzD65(clipped));
+  const TColor3 ok = Multiply(LmsToOkLab, {NearCbrt(lms.X), NearCbrt(lms.Y), NearCbrt(lms.Z)});
+  return DeltaEOK({ok.X, ok.Y, ok.Z}, lab);
+}
+
+struct TMapped {
+  enum TKind { White, Black, Inside, Clipped } Kind;
+  TColor3 Linear;
+};
+
+// The gamut map's search, ending in linear light: the colour itself when inside, or the colour whose clip is the
+// answer.
+TMapped MapInLinearLight(const TOkLch& originIn) {
+  const TOkLch origin{Finite(originIn.L), Finite(originIn.C), Finite(originIn.h)};
+  if (origin.L >= 1) return {TMapped::White, {1, 1, 1}};
+  if (origin.L <= 0) return {TMapped::Black, {0, 0, 0}};
+  // The search changes only the chroma: the hue's cosine and sine are taken once, and the gamut is told in linear
+  // light wherever that is certain, so that the power curve runs only for colours that are kept.
+  const double cosH = std::cos(Radians(origin.h)), sinH = std::sin(Radians(origin.h));
+  const auto labAt = [&](double chroma) {
+    const double C = std::max(chroma, 0.0);
+    return TOkLab{origin.L, C * cosH, C * sinH};
+  };
+  const auto clipOf = [](const TColor3& linear) {
+    return TColor3{ClippedEncoded(linear.X), ClippedEncoded(linear.Y), ClippedEncoded(linear.Z)};
+  };
+  // The search only compares deltaE with the JND and with the JND less epsilon: an estimate far from both
+  // decides as the exact figure would, and only one near them is computed in full. The clip returned is encoded
+  // from the same linear colour as ever.
+  const auto deltaOf = [&](const TColor3& linear, const TOkLab& lab) {
+    const double near = NearClipDelta(linear, lab);
+    if (std::abs(near - GamutJnd) > DeltaMargin && std::abs(near - (GamutJnd - GamutEpsilon)) > DeltaMargin)
+      return near;
+    return DeltaEOK(SrgbToOkLab(clipOf(linear)), lab);
+  };
+
+  TOkLab lab = labAt(origin.C);
+  TColor3 linear = LinearOf(lab);
+  if (EncodedInGamut(linear)) return {TMapped::Inside, linear};
+  TColor3 clippedFrom = linear;
+  if (deltaOf(clippedFrom, lab) < GamutJnd) return {TMapped::Clipped, clippedFrom};
+
+  double min = 0, max = origin.C;
+  bool minInGamut = true;
+  while (max - min > GamutEpsilon) {
+    const double chroma = (min + max) / 2;
+    lab = labAt(chroma);
+    linear = LinearOf(lab);
+    if (minInGamut && EncodedInGamut(linear)) {
+      min = chroma;
+      continue;
+    }
+    clippedFrom = linear;
+    const double E = deltaOf(clippedFrom, lab);
+    if (E < GamutJnd) {
+      if (GamutJnd - E < GamutEpsilon) return {TMapped::Clipped, clippedFrom};
+      minInGamut = false;
+      min = chroma;
+    } else {
+      max = chroma;
+    }
+  }
+  return {TMapped::Clipped, clippedFrom};
+}
+
+}  // namespace
+
+double SrgbToLinear(double c) {
+  // 8-bit colours come here as v / 255.0 over and over: those take their value from the table.
+  const double scaled = c * 255.0;
+  if (scaled > 0 && scaled < 255.5) {
+    const int v = static_cast<int>(scaled + 0.5);
+    if (v / 255.0 == c) return EightBitLinear()[static_cast<std::size_t>(v)];
+  }
+  return SrgbCurveToLinear(c);
 }
 
 double LinearToSrgb(double c) {
@@ -172,41 +351,30 @@ bool InSrgbGamut(const TColor3& srgb) {
   return in(srgb.X) && in(srgb.Y) && in(srgb.Z);
 }
 
-TColor3 GamutMapToSrgb(const TOkLch& originIn) {
-  const TOkLch origin{Finite(originIn.L), Finite(originIn.C), Finite(originIn.h)};
-  if (origin.L >= 1) return {1, 1, 1};
-  if (origin.L <= 0) return {0, 0, 0};
-  const TColor3 exact = OkLabToSrgb(OkLchToOkLab(origin));
-  if (InSrgbGamut(exact)) return exact;
+TColor3 GamutMapToSrgb(const TOkLch& origin) {
+  bool inside = false;
+  const TColor3 c = GamutMapToSrgbOrLinear(origin, inside);
+  if (inside) return {LinearToSrgb(c.X), LinearToSrgb(c.Y), LinearToSrgb(c.Z)};
+  return c;
+}
 
-  TOkLch current = origin;
-  const auto clipOf = [](const TOkLch& lch) { return Clip(OkLabToSrgb(OkLchToOkLab(lch))); };
-  const auto deltaOf = [](const TColor3& clipped, const TOkLch& lch) {
-    return DeltaEOK(SrgbToOkLab(clipped), OkLchToOkLab(lch));
-  };
-  TColor3 clipped = clipOf(current);
-  if (deltaOf(clipped, current) < GamutJnd) return clipped;
-
-  double min = 0, max = origin.C;
-  bool minInGamut = true;
-  while (max - min > GamutEpsilon) {
-    const double chroma = (min + max) / 2;
-    current.C = chroma;
-    if (minInGamut && InSrgbGamut(OkLabToSrgb(OkLchToOkLab(current)))) {
-      min = chroma;
-      continue;
-    }
-    clipped = clipOf(current);
-    const double E = deltaOf(clipped, current);
-    if (E < GamutJnd) {
-      if (GamutJnd - E < GamutEpsilon) return clipped;
-      minInGamut = false;
-      min = chroma;
-    } else {
-      max = chroma;
-    }
+TColor3 GamutMapToSrgbOrLinear(const TOkLch& origin, bool& inside) {
+  const TMapped mapped = MapInLinearLight(origin);
+  inside = mapped.Kind == TMapped::Inside;
+  if (mapped.Kind == TMapped::Clipped) {
+    const TColor3& c = mapped.Linear;
+    return {ClippedEncoded(c.X), ClippedEncoded(c.Y), ClippedEncoded(c.Z)};
   }
-  return clipped;
+  return mapped.Linear;
+}
+
+TColor GamutMapToColor(const TOkLch& origin) {
+  // A clipped channel rounds as the channel itself would, clipped after rounding.
+  return LinearSrgbToColor(MapInLinearLight(origin).Linear);
+}
+
+TColor LinearSrgbToColor(const TColor3& linear) {
+  return RGBValuesToColor({EightBitOf(linear.X), EightBitOf(linear.Y), EightBitOf(linear.Z)});
 }
 
 TColor3 MapIntoSrgb(const TColor3& srgb) {

@@ -74,6 +74,14 @@ bool InSrgbGamut(const TColor3& srgb);
 /// within deltaE OK 0.02 (the JND, search epsilon 0.0001). L >= 1 gives white, L <= 0 black. The result lies in
 /// 0-1. NaN coordinates count as 0.
 TColor3 GamutMapToSrgb(const TOkLch& origin);
+/// The same, except that a colour inside sRGB (0 < L < 1), which is only converted, comes back in linear light;
+/// `inside` tells which of the two the result is.
+TColor3 GamutMapToSrgbOrLinear(const TOkLch& origin, bool& inside);
+/// SrgbToColor(GamutMapToSrgb(origin)), rounded straight from linear light.
+TColor GamutMapToColor(const TOkLch& origin);
+/// SrgbToColor of the gamma-encoded form of linear-light sRGB, rounded straight from linear light where that is
+/// certain.
+TColor LinearSrgbToColor(const TColor3& linear);
 /// `srgb` itself when in gamut, else GamutMapToSrgb of its OKLCH form.
 TColor3 MapIntoSrgb(const TColor3& srgb);
 

@@ -53,6 +53,8 @@ int ChannelDistance(TColor a, TColor b) {
   return std::max({std::abs(RedOf(a) - RedOf(b)), std::abs(GreenOf(a) - GreenOf(b)), std::abs(BlueOf(a) - BlueOf(b))});
 }
 
+std::vector<double> DefaultTargetsOf(const TScaleOptions& options, std::vector<TScaleError>& errors);
+
 // A pinned colour and the step it takes.
 struct TPin {
   int Step = -1;
@@ -77,7 +79,8 @@ class TScaleBuilder {
   bool CheckColors(TColor base);
   void PrepareContrast(TColor base);
   bool CheckContrastTargets();
-  double Distance(int step, TColor color) const;
+  double Position(TColor color) const;
+  double Distance(int step, double position) const;
   bool PlacePins(TColor base);
   const TPin* PinAt(int step) const;
 
@@ -91,9 +94,19 @@ class TScaleBuilder {
   double Figure(TColor c) const { return Measure(c).Figure; }
   static bool Meets(const TMeasured& m, double size) { return m.OnSide && m.Figure >= size; }
   bool Meets(TColor c, double size) const { return Meets(Measure(c), size); }
-  double Excess(const TMeasured& m, double size) const;
+  // `sizeLog` is log(size), taken once for a search.
+  double Excess(const TMeasured& m, double size, double sizeLog) const;
   TColor LineColor(double lightness, double hueShift, double span) const;
-  std::optional<double> SolveLightnessFor(double size, double hueShift, double span, TColor& found) const;
+  // The line's colours at its extreme end, at the background's lightness and at its far end, the same for every
+  // step of one pass.
+  struct TLineEnds {
+    double Extreme = 0, Back = 0, Far = 0;
+    std::vector<TColor> Colors;
+    std::vector<TMeasured> Measures;
+  };
+  TLineEnds LineEnds(double hueShift, double span) const;
+  std::optional<double> SolveLightnessFor(double size, double hueShift, double span, const TLineEnds& ends,
+                                          TColor& found) const;
   TColor Settle(TColor c, double size) const;
 
   std::vector<double> LightnessAims() const;
@@ -142,7 +155,7 @@ bool TScaleBuilder::CheckSteps() {
 
 bool TScaleBuilder::CheckTargets() {
   if (options_.Targets.empty()) {
-    targets_ = DefaultScaleTargets(options_, errors_);
+    targets_ = DefaultTargetsOf(options_, errors_);
     if (targets_.empty()) return false;
   } else if (options_.Targets.size() != options_.Steps.size()) {
     Fail(-1, Format("there are %zu targets for %zu steps", options_.Targets.size(), options_.Steps.size()));
@@ -224,25 +237,32 @@ TScaleBuilder::TMeasured TScaleBuilder::Measure(TColor c) const {
     return {ContrastRatio(luminance, backLuminance_),
             darkSide_ ? luminance <= backLuminance_ : luminance >= backLuminance_};
   }
-  const TApcaTerms terms = ApcaTermsOf(c);
-  const double lc = ApcaContrast(terms, backApca_);
-  return {darkSide_ ? lc : -lc, darkSide_ ? terms.Y <= backApca_.Y : terms.Y >= backApca_.Y};
+  double y = 0;
+  const double lc = ApcaContrastOn(c, backApca_, y);
+  return {darkSide_ ? lc : -lc, darkSide_ ? y <= backApca_.Y : y >= backApca_.Y};
 }
 
 // How far a measured colour lies past `size` (negative short of it), in a unit that changes about evenly with
 // lightness, so that the search can interpolate: the log of the ratio, or Lc, negated off the base's side.
-double TScaleBuilder::Excess(const TMeasured& m, double size) const {
+double TScaleBuilder::Excess(const TMeasured& m, double size, double sizeLog) const {
   if (options_.Measure == TScaleMeasure::Wcag)
-    return (m.OnSide ? std::log(m.Figure) : -std::log(m.Figure)) - std::log(size);
+    return (m.OnSide ? std::log(m.Figure) : -std::log(m.Figure)) - sizeLog;
   return m.Figure - size;
 }
 
-// How far `color` lies from step `step`'s target: in lightness, in the log of the ratio, or in Lc.
-double TScaleBuilder::Distance(int step, TColor color) const {
+// Where `color` lies in the unit of the targets: its lightness, the log of its ratio, or its Lc.
+double TScaleBuilder::Position(TColor color) const {
+  if (options_.Mode == TScaleMode::Lightness) return LchOf(color).L;
+  if (options_.Measure == TScaleMeasure::Wcag) return std::log(Figure(color));
+  return Figure(color);
+}
+
+// How far a colour at `position` lies from step `step`'s target.
+double TScaleBuilder::Distance(int step, double position) const {
   const double t = targets_[static_cast<std::size_t>(step)];
-  if (options_.Mode == TScaleMode::Lightness) return std::abs(LchOf(color).L - t);
-  if (options_.Measure == TScaleMeasure::Wcag) return std::abs(std::log(Figure(color)) - std::log(t));
-  return std::abs(Figure(color) - std::abs(t));
+  if (options_.Mode == TScaleMode::Lightness) return std::abs(position - t);
+  if (options_.Measure == TScaleMeasure::Wcag) return std::abs(position - std::log(t));
+  return std::abs(position - std::abs(t));
 }
 
 bool TScaleBuilder::PlacePins(TColor base) {
@@ -260,9 +280,10 @@ bool TScaleBuilder::PlacePins(TColor base) {
   }
   const std::size_t before = errors_.size();
   for (std::size_t k = 0; k < colors.size(); ++k) {
+    const double position = Position(colors[k]);
     int nearest = 0;
     for (int i = 1; i < Count(); ++i)
-      if (Distance(i, colors[k]) < Distance(nearest, colors[k])) nearest = i;
+      if (Distance(i, position) < Distance(nearest, position)) nearest = i;
     const TPin* taken = PinAt(nearest);
     if (taken) {
       Fail(nearest, "the lock " + Hex(colors[k]) + " falls on " + Step(nearest) + ", which " +
@@ -326,7 +347,10 @@ std::vector<double> TScaleBuilder::LightnessAims() const {
 TColor TScaleBuilder::LightnessColor(double aim, double span) const {
   const TOkLch want = ScaleLineAt(base_, aim, options_.HueShift, span);
   TOkLch ask = want;
-  TColor3 srgb = GamutMapToSrgb(ask);
+  bool inside = false;
+  TColor3 srgb = GamutMapToSrgbOrLinear(ask, inside);
+  // A colour inside sRGB is only converted, so it keeps its lightness to far within the tolerance.
+  if (inside) return LinearSrgbToColor(srgb);
   for (int round = 0; round < AimRounds; ++round) {
     const double miss = want.L - SrgbToOkLab(srgb).L;
     if (std::abs(miss) < AimTolerance) break;
@@ -348,29 +372,43 @@ void TScaleBuilder::ComputeLightness(std::vector<TScaleSwatch>& swatches) {
 }
 
 TColor TScaleBuilder::LineColor(double lightness, double hueShift, double span) const {
-  return SrgbToColor(GamutMapToSrgb(ScaleLineAt(base_, lightness, hueShift, span)));
+  return GamutMapToColor(ScaleLineAt(base_, lightness, hueShift, span));
 }
 
 // The lightness on the line where the rounded colour starts to meet `size`, and in `found` the 8-bit colour
 // there that meets it with the least contrast. The end of the line beyond the background always meets it (the
 // targets were checked against black and white).
-std::optional<double> TScaleBuilder::SolveLightnessFor(double size, double hueShift, double span, TColor& found) const {
-  const double extreme = darkSide_ ? 0.0 : 1.0;
-  const double far = darkSide_ ? 1.0 : 0.0;
+TScaleBuilder::TLineEnds TScaleBuilder::LineEnds(double hueShift, double span) const {
+  TLineEnds ends;
+  ends.Extreme = darkSide_ ? 0.0 : 1.0;
+  ends.Back = LchOf(background_).L;
+  ends.Far = darkSide_ ? 1.0 : 0.0;
+  for (const double L : {ends.Extreme, ends.Back, ends.Far}) {
+    const TColor c = LineColor(L, hueShift, span);
+    ends.Colors.push_back(c);
+    ends.Measures.push_back(Measure(c));
+  }
+  return ends;
+}
+
+std::optional<double> TScaleBuilder::SolveLightnessFor(double size, double hueShift, double span,
+                                                       const TLineEnds& ends, TColor& found) const {
+  const double extreme = ends.Extreme;
+  const double far = ends.Far;
   double meets = extreme;
-  TColor meetsColor = LineColor(extreme, hueShift, span);
-  TMeasured meetsMeasure = Measure(meetsColor);
-  const double backL = LchOf(background_).L;
+  TColor meetsColor = ends.Colors[0];
+  TMeasured meetsMeasure = ends.Measures[0];
+  const double backL = ends.Back;
   double fails = backL;
-  TColor failsColor = LineColor(backL, hueShift, span);
-  TMeasured failsMeasure = Measure(failsColor);
+  TColor failsColor = ends.Colors[1];
+  TMeasured failsMeasure = ends.Measures[1];
   if (Meets(failsMeasure, size)) {
     meets = backL;
     meetsColor = failsColor;
     meetsMeasure = failsMeasure;
     fails = far;
-    failsColor = LineColor(far, hueShift, span);
-    failsMeasure = Measure(failsColor);
+    failsColor = ends.Colors[2];
+    failsMeasure = ends.Measures[2];
     if (Meets(failsMeasure, size)) {
       found = failsColor;
       return far;
@@ -380,8 +418,9 @@ std::optional<double> TScaleBuilder::SolveLightnessFor(double size, double hueSh
 
   // Regula falsi with the Illinois halving: the excess changes smoothly with lightness, so this needs a few
   // colours where bisection needs a dozen. Decisions go by Meets; the excess only places the next try.
-  double meetsExcess = std::max(Excess(meetsMeasure, size), 0.0);
-  double failsExcess = std::min(Excess(failsMeasure, size), -1e-12);
+  const double sizeLog = std::log(size);
+  double meetsExcess = std::max(Excess(meetsMeasure, size, sizeLog), 0.0);
+  double failsExcess = std::min(Excess(failsMeasure, size, sizeLog), -1e-12);
   int lastSide = 0;
   for (int round = 0;
        round < MaxSearchRounds && ChannelDistance(meetsColor, failsColor) > 1 && std::abs(fails - meets) > SearchWidth;
@@ -396,13 +435,13 @@ std::optional<double> TScaleBuilder::SolveLightnessFor(double size, double hueSh
       meets = middle;
       meetsColor = c;
       meetsMeasure = m;
-      meetsExcess = std::max(Excess(m, size), 0.0);
+      meetsExcess = std::max(Excess(m, size, sizeLog), 0.0);
       if (lastSide == 1) failsExcess /= 2;
       lastSide = 1;
     } else {
       fails = middle;
       failsColor = c;
-      failsExcess = std::min(Excess(m, size), -1e-12);
+      failsExcess = std::min(Excess(m, size, sizeLog), -1e-12);
       if (lastSide == -1) meetsExcess /= 2;
       lastSide = -1;
     }
@@ -440,6 +479,7 @@ TColor TScaleBuilder::Settle(TColor c, double size) const {
 }
 
 void TScaleBuilder::ComputeContrast(std::vector<TScaleSwatch>& swatches, double hueShift, double span) {
+  const TLineEnds ends = LineEnds(hueShift, span);
   for (int i = 0; i < Count(); ++i) {
     TScaleSwatch& swatch = swatches[static_cast<std::size_t>(i)];
     if (PinAt(i)) {
@@ -448,7 +488,7 @@ void TScaleBuilder::ComputeContrast(std::vector<TScaleSwatch>& swatches, double 
     }
     TColor found = clBlack;
     const std::optional<double> lightness =
-        SolveLightnessFor(std::abs(targets_[static_cast<std::size_t>(i)]), hueShift, span, found);
+        SolveLightnessFor(std::abs(targets_[static_cast<std::size_t>(i)]), hueShift, span, ends, found);
     if (!lightness) {
       // Not expected: the target was checked against the end of the line, which the line reaches exactly.
       Fail(i, Step(i) + ": no colour of the base's line meets the target");
@@ -484,8 +524,9 @@ void TScaleBuilder::FillFigures(TScaleSwatch& swatch) const {
   const TApcaTerms terms = ApcaTermsOf(c);
   swatch.WhiteRatio = ContrastRatio(luminance, 1.0);
   swatch.BlackRatio = ContrastRatio(luminance, 0.0);
-  swatch.WhiteTextLc = ApcaContrast(ApcaTermsOf(clWhite), terms);
-  swatch.BlackTextLc = ApcaContrast(ApcaTermsOf(clBlack), terms);
+  static const TApcaTerms white = ApcaTermsOf(clWhite), black = ApcaTermsOf(clBlack);
+  swatch.WhiteTextLc = ApcaContrast(white, terms);
+  swatch.BlackTextLc = ApcaContrast(black, terms);
   swatch.BackgroundRatio = ContrastRatio(luminance, backLuminance_);
   swatch.BackgroundLc = ApcaContrast(terms, backApca_);
 }
@@ -529,6 +570,36 @@ TTonalScale TScaleBuilder::Build(TColor baseColor) {
   if (!CheckOrder(swatches)) return scale;
   scale.Swatches = std::move(swatches);
   return scale;
+}
+
+// DefaultScaleTargets, remembered for the options last asked: a batch asks the same for base after base.
+std::vector<double> DefaultTargetsOf(const TScaleOptions& options, std::vector<TScaleError>& errors) {
+  struct TMemo {
+    bool Valid = false;
+    std::vector<std::string> Steps;
+    TStepNumbering Numbering = TStepNumbering::Css;
+    TScaleMode Mode = TScaleMode::Lightness;
+    TScaleMeasure Measure = TScaleMeasure::Wcag;
+    TColor Background = clWhite;
+    std::vector<double> Targets;
+    std::vector<TScaleError> Errors;
+  };
+  thread_local TMemo memo;
+  const TColor background = ColorToRGB(options.Background);
+  if (!memo.Valid || memo.Steps != options.Steps || memo.Numbering != options.Numbering ||
+      memo.Mode != options.Mode || memo.Measure != options.Measure || memo.Background != background) {
+    memo.Valid = false;
+    memo.Errors.clear();
+    memo.Targets = DefaultScaleTargets(options, memo.Errors);
+    memo.Steps = options.Steps;
+    memo.Numbering = options.Numbering;
+    memo.Mode = options.Mode;
+    memo.Measure = options.Measure;
+    memo.Background = background;
+    memo.Valid = true;
+  }
+  errors.insert(errors.end(), memo.Errors.begin(), memo.Errors.end());
+  return memo.Targets;
 }
 
 // The Lc of a grey on the background to 0.1 towards 0; a grey APCA cannot tell from the background, though it
