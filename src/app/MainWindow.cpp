@@ -339,17 +339,18 @@ void TMainWindow::CreateDocks() {
   splitDockWidget(twBaseColor_, twLibrary_, Qt::Vertical);
   twPalette_ = CreateDock("twPalette", QStringLiteral("Palette"), Qt::RightDockWidgetArea);
 
-  auto* basePanel = new TBaseColorPanel(*workspace_);
+  // Each panel is built inside its dock: moving a finished tree of widgets to a new parent restyles all of them.
+  auto* basePanel = new TBaseColorPanel(*workspace_, twBaseColor_);
   basePanel->AttachActions(*actions_);
   SetBaseColorPanel(basePanel);
   auto* commands = new TBaseColorCommands(*workspace_, this);
   commands->AttachActions(*actions_);
   AddActionRules(commands);
 
-  libraryPanel_ = new TLibraryPanel(*workspace_, LibraryFolders());
+  libraryPanel_ = new TLibraryPanel(*workspace_, LibraryFolders(), twLibrary_);
   SetLibraryPanel(libraryPanel_);
 
-  palettePanel_ = new TPalettePanel(*palette_, *workspace_);
+  palettePanel_ = new TPalettePanel(*palette_, *workspace_, twPalette_);
   palettePanel_->AttachActions(*actions_);
   SetPalettePanel(palettePanel_);
   AddActionRules(palettePanel_);
