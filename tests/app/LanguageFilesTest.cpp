@@ -206,7 +206,7 @@ TEST_F(LanguageFilesTest, EverySectionStartsAtItsOwnHeader) {
       EXPECT_EQ(first, i) << name << " " << section.toStdString();
       EXPECT_FALSE(file.Section(section).isEmpty()) << name << " " << section.toStdString();
     }
-    EXPECT_EQ(headers, 11) << name;  // Global and the ten windows
+    EXPECT_EQ(headers, 13) << name;  // Global and the twelve windows
   }
 }
 

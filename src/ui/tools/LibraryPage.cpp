@@ -2,6 +2,7 @@
 
 #include "ui/actions/MainActions.h"
 #include "ui/controls/ColorList.h"
+#include "ui/language/FileFailure.h"
 #include "ui/language/MessageSeam.h"
 #include "engine/formats/FormatRegistry.h"
 #include "engine/language/Messages.h"
@@ -229,8 +230,7 @@ void TLibraryPage::FillLibraryList(const QString& path) {
   UpdateStripeHeight();
   if (!read.Ok()) {
     // The reader says what is wrong with the file; a file it read without fault but empty is simply unreadable.
-    const TMessageKey key = FindMessageKey(read.Status.MessageKey());
-    ShowMessageBox(key != kMessageCount ? Message(key) : read.Status.Message(), mfError);
+    ShowReadFailure(path, read.Status);
   } else if (model_->Count() == 0) {
     ShowMessageBox(Message(sCantOpen), mfError);
   }

@@ -87,7 +87,7 @@ TEST(ExportTemplateTest, EachPlaceholderGivesItsValue) {
       colors, QStringLiteral("My palette"));
   EXPECT_EQ(text, QStringLiteral("My palette 3\n"
                                  "0/1 Sea & Sky|ff8000|FF8000|255 128 0|sea-sky|sea_sky;\n"
-                                 "1/2 |ff8000|FF8000|255 128 0|ff8000|ff8000;\n"
+                                 "1/2 |ff8000|FF8000|255 128 0|color-ff8000|color_ff8000;\n"
                                  "2/3 Sea & Sky|000000|000000|0 0 0|sea-sky-2|sea_sky_2.\n"));
 
   // The models' records and the CSS notations, for one colour whose records are all known.

@@ -254,10 +254,16 @@ TEST(SwatchVersionTest, NamedSecondSectionNamesTheFirstOnlyWhenWholeAndOfTheSame
 }
 
 TEST(SwatchVersionTest, VersionThreeOrMoreIsNotSupported) {
-  for (const char* version : {"0003", "ffff"}) {
-    const auto read = ParseAcoData(Hex(version) + Hex("0001") + Record(0, 0));
+  const struct {
+    const char* version;
+    const char* shown;
+  } cases[] = {{"0003", "3"}, {"ffff", "65535"}};
+  for (const auto& c : cases) {
+    const auto read = ParseAcoData(Hex(c.version) + Hex("0001") + Record(0, 0));
     EXPECT_FALSE(read.Ok());
-    EXPECT_TRUE(read.Status.Message().startsWith(QStringLiteral("The file you are trying to load is not (yet) supported.\n")));
+    EXPECT_EQ(read.Status.Message(), QStringLiteral("The swatch file is of version %1, which cannot be read: only "
+                                                    "versions 1 and 2 exist.")
+                                         .arg(QLatin1String(c.shown)));
     EXPECT_TRUE(read.Value.Colors.empty());
   }
 }

@@ -2,6 +2,9 @@
 // re-fitting, the swatch row with its menu, and pictures that fail to load.
 #include "ui/tools/ColorsFromImagePage.h"
 
+#include "engine/files/FileResult.h"
+#include "ui/language/FileFailure.h"
+
 #include "ui/actions/MainActions.h"
 #include "engine/palette/PaletteDocument.h"
 #include "engine/schemes/PickerGeometry.h"
@@ -32,8 +35,6 @@ namespace tintorium {
 namespace {
 
 constexpr int kBlue = 77;
-const QString kLoadFail =
-    QStringLiteral("Fail to load this type of image, because of incorrect file format or unknown file type.");
 
 void Settle() {
   for (int i = 0; i < 4; ++i) QApplication::processEvents();
@@ -321,8 +322,8 @@ TEST_F(ColorsFromImagePageTest, APictureThatFailsToLoadShowsTheMessageAndKeepsTh
     dialogs_.messages.clear();
     EXPECT_FALSE(page_.LoadPicture(path));
     ASSERT_EQ(dialogs_.messages.size(), 1u) << path.toStdString();
-    EXPECT_EQ(dialogs_.messages[0].text, kLoadFail);
-    EXPECT_EQ(dialogs_.messages[0].flags, mfWarning);
+    EXPECT_EQ(dialogs_.messages[0].text, ReadFailureText(path, TFileResult::CantOpen()));
+    EXPECT_EQ(dialogs_.messages[0].flags, mfError);
     EXPECT_EQ(page_.FileLabel()->text(), QStringLiteral("Filename: "));
     EXPECT_EQ(Spots(), spots);
     EXPECT_EQ(List().Colors(), colours);
