@@ -25,6 +25,7 @@
 
 #include <cstdio>
 #include <functional>
+#include <iterator>
 
 namespace tintorium {
 namespace {
@@ -116,8 +117,9 @@ int Run(const QString& theme, const QString& language) {
   window.ShowAsStored();
   if (!QTest::qWaitForWindowExposed(&window)) std::fprintf(stderr, "screenshots: the main window never showed\n");
   Save(window, QStringLiteral("main-window"));
-  static const char* const kPages[] = {"page-color-wheel", "page-variations", "page-color-mixer",
-                                       "page-library",     "page-spectrum",   "page-colors-from-image"};
+  static const char* const kPages[] = {"page-color-wheel", "page-variations", "page-color-mixer",    "page-library",
+                                       "page-spectrum",    "page-colors-from-image", "page-scales"};
+  static_assert(std::size(kPages) == TMainWindow::kToolCount, "a picture name for every tool page");
   for (int i = 0; i < TMainWindow::kToolCount; ++i) {
     window.ToolTabs()->setCurrentIndex(i);
     Save(window, QString::fromLatin1(kPages[i]));
@@ -139,11 +141,18 @@ int Run(const QString& theme, const QString& language) {
   }
   // The tool windows open beside the main window and stay.
   const QWidgetList before = QApplication::topLevelWidgets();
-  a.actToolsContrastTest->setEnabled(true);
-  a.actToolsContrastTest->trigger();
-  Settle();
-  for (QWidget* top : QApplication::topLevelWidgets()) {
-    if (!before.contains(top) && top->isVisible()) Save(*top, QStringLiteral("window-contrast-analyze"));
+  const std::pair<const char*, QAction*> tools[] = {{"window-contrast-analyze", a.actToolsContrastTest},
+                                                    {"window-palette-contrast", a.actToolsContrastMatrix},
+                                                    {"window-help", a.actHelpHelp}};
+  QWidgetList shown = before;
+  for (const auto& [name, action] : tools) {
+    action->setEnabled(true);
+    action->trigger();
+    Settle();
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+      if (!shown.contains(top) && top->isVisible()) Save(*top, QString::fromLatin1(name));
+    }
+    shown = QApplication::topLevelWidgets();
   }
   SetDialogs(nullptr);
   window.Palette().SetPaletteModified(false);

@@ -138,6 +138,8 @@ void TScalesPage::BuildControls() {
   label(lblScaleName_, "lblScaleName");
   edit(edtScaleName_, "edtScaleName");
   edtScaleName_->setText(QStringLiteral("primary"));
+  // Room for a usual name whatever the language leaves beside it.
+  edtScaleName_->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("secondary")) + 16);
   btnScaleAdd_ = new QPushButton(this);
   btnScaleAdd_->setObjectName(QStringLiteral("btnScaleAdd"));
   btnScaleCopy_ = new QToolButton(this);
