@@ -19,9 +19,10 @@ namespace {
 constexpr int kWidth = 344;
 constexpr int kHeight = 234;
 
-// The picture: a ring of twelve hue segments, the program's name and what it is for.
-void PaintPicture(QPainter& p, const QRect& area) {
-  p.fillRect(area, Qt::white);
+// The picture: a ring of twelve hue segments, the program's name and what it is for, on the theme's list
+// surface (white in the default theme).
+void PaintPicture(QPainter& p, const QRect& area, const QPalette& colours) {
+  p.fillRect(area, colours.color(QPalette::Base));
   p.setRenderHint(QPainter::Antialiasing, true);
   const QPointF centre(area.left() + 82, area.top() + 104);
   const double outer = 58;
@@ -35,17 +36,17 @@ void PaintPicture(QPainter& p, const QRect& area) {
     segment.closeSubpath();
     p.fillPath(segment, QColor::fromHsv(i * 30, 200, 245));
   }
-  p.setPen(QColor(40, 40, 40));
+  p.setPen(colours.color(QPalette::Text));
   QFont title(QStringLiteral("DejaVu Sans"), 22, QFont::Bold);
   p.setFont(title);
   p.drawText(QRectF(area.left() + 156, area.top() + 70, 180, 40), Qt::AlignLeft | Qt::AlignVCenter,
              ApplicationTitle());
   QFont subtitle(QStringLiteral("DejaVu Sans"), 9);
   p.setFont(subtitle);
-  p.setPen(QColor(110, 110, 110));
+  p.setPen(colours.color(QPalette::Text));
   p.drawText(QRectF(area.left() + 158, area.top() + 110, 180, 36), Qt::AlignLeft | Qt::TextWordWrap,
              QStringLiteral("colour-scheme designer"));
-  p.setPen(QColor(220, 220, 220));
+  p.setPen(colours.color(QPalette::Mid));
   p.drawLine(area.left() + 12, area.bottom() - 44, area.right() - 12, area.bottom() - 44);
 }
 
@@ -56,10 +57,10 @@ TAboutDialog::TAboutDialog(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::F
   setWindowTitle(QStringLiteral("About..."));
   setFixedSize(kWidth, kHeight);
   setModal(true);
-  QPalette white = palette();
-  white.setColor(QPalette::Window, Qt::white);
-  white.setColor(QPalette::WindowText, QColor(60, 60, 60));
-  setPalette(white);
+  QPalette surface = palette();
+  surface.setColor(QPalette::Window, surface.color(QPalette::Base));
+  surface.setColor(QPalette::WindowText, surface.color(QPalette::Text));
+  setPalette(surface);
 
   const QString home = HomePageUrl();
   lblLink_ = new QLabel(this);
@@ -101,7 +102,7 @@ QString TAboutDialog::BuildText(const QString& version) {
 
 void TAboutDialog::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  PaintPicture(p, rect());
+  PaintPicture(p, rect(), palette());
 }
 
 void TAboutDialog::mousePressEvent(QMouseEvent* event) {
