@@ -1,5 +1,7 @@
 #include "engine/formats/CodeExportWriters.h"
 
+#include "engine/formats/CodeNames.h"
+
 #include "core/ColorText.h"
 #include "engine/files/SafeSave.h"
 #include "engine/qtcolor/ShownColor.h"
@@ -17,56 +19,9 @@ QString Written(const TColorObjectFx& color, TCodeNotation notation) {
 }
 
 QString Slug(const QString& name) {
-  QString slug;
-  bool dash = false;
-  for (const QChar c : name.toLower()) {
-    if (c.isLetterOrNumber()) {
-      if (dash && !slug.isEmpty()) slug += u'-';
-      dash = false;
-      slug += c;
-    } else if (!c.isLowSurrogate() && !c.isHighSurrogate()) {
-      dash = true;
-    }
-  }
+  QString slug = CodeSlug(name);
   if (!slug.isEmpty() && slug[0].isDigit()) slug.prepend(QStringLiteral("color-"));
   return slug;
-}
-
-QString TokenName(const QString& name) {
-  QString token = name;
-  while (token.startsWith(u'$')) token.remove(0, 1);
-  for (QChar& c : token) {
-    if (c == u'{' || c == u'}' || c == u'.') c = u'-';
-  }
-  return token;
-}
-
-// `base` made unique among `taken` with `separator` and a count.
-QString Unique(const QString& base, QSet<QString>& taken, const QString& separator) {
-  QString name = base;
-  for (int count = 2; taken.contains(name); ++count) name = base + separator + QString::number(count);
-  taken.insert(name);
-  return name;
-}
-
-QString JsonString(const QString& text) {
-  QString out = QStringLiteral("\"");
-  for (const QChar c : text) {
-    switch (c.unicode()) {
-      case u'"': out += QStringLiteral("\\\""); break;
-      case u'\\': out += QStringLiteral("\\\\"); break;
-      case u'\n': out += QStringLiteral("\\n"); break;
-      case u'\r': out += QStringLiteral("\\r"); break;
-      case u'\t': out += QStringLiteral("\\t"); break;
-      default:
-        if (c.unicode() < 0x20) {
-          out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
-        } else {
-          out += c;
-        }
-    }
-  }
-  return out + u'"';
 }
 
 }  // namespace
@@ -104,7 +59,7 @@ QStringList CodeVariableNames(const TColors& colors) {
     QString slug = Slug(Name(color));
     // One pattern for every colour without a usable name, whether its hex text starts with a letter or a digit.
     if (slug.isEmpty()) slug = QStringLiteral("color-") + Hex(color).toLower();
-    names.append(Unique(slug, taken, QStringLiteral("-")));
+    names.append(UniqueName(slug, taken, QStringLiteral("-")));
   }
   return names;
 }
@@ -113,9 +68,9 @@ QStringList DesignTokenNames(const TColors& colors) {
   QStringList names;
   QSet<QString> taken;
   for (const TColorObjectFx& color : colors) {
-    QString token = TokenName(Name(color));
+    QString token = DesignTokenName(Name(color));
     if (token.isEmpty()) token = Hex(color);
-    names.append(Unique(token, taken, QStringLiteral(" ")));
+    names.append(UniqueName(token, taken, QStringLiteral(" ")));
   }
   return names;
 }
@@ -145,7 +100,7 @@ QByteArray DesignTokensText(const TColors& colors, TCodeNotation notation) {
   for (std::size_t i = 0; i < colors.size(); ++i) {
     text += i == 0 ? QStringLiteral("\n") : QStringLiteral(",\n");
     text += QStringLiteral("  %1: {\n    \"$type\": \"color\",\n    \"$value\": %2\n  }")
-                .arg(JsonString(names[static_cast<qsizetype>(i)]), JsonString(Written(colors[i], notation)));
+                .arg(JsonStringLiteral(names[static_cast<qsizetype>(i)]), JsonStringLiteral(Written(colors[i], notation)));
   }
   text += QStringLiteral("\n}\n");
   return text.toUtf8();

@@ -1,5 +1,7 @@
 #include "engine/formats/ScaleExportWriters.h"
 
+#include "engine/formats/CodeNames.h"
+
 #include "core/ColorText.h"
 #include "core/CssColorFormat.h"
 #include "engine/files/SafeSave.h"
@@ -10,61 +12,11 @@
 namespace tintorium {
 namespace {
 
-QString Slug(const QString& name) {
-  QString slug;
-  bool dash = false;
-  for (const QChar c : name.toLower()) {
-    if (c.isLetterOrNumber()) {
-      if (dash && !slug.isEmpty()) slug += u'-';
-      dash = false;
-      slug += c;
-    } else if (!c.isLowSurrogate() && !c.isHighSurrogate()) {
-      dash = true;
-    }
-  }
-  return slug;
-}
-
-QString TokenName(const QString& name) {
-  QString token = name;
-  while (token.startsWith(u'$')) token.remove(0, 1);
-  for (QChar& c : token) {
-    if (c == u'{' || c == u'}' || c == u'.') c = u'-';
-  }
-  return token;
-}
-
-QString Unique(const QString& base, QSet<QString>& taken, const QString& separator) {
-  QString name = base;
-  for (int count = 2; taken.contains(name); ++count) name = base + separator + QString::number(count);
-  taken.insert(name);
-  return name;
-}
-
-QString JsonString(const QString& text) {
-  QString out = QStringLiteral("\"");
-  for (const QChar c : text) {
-    switch (c.unicode()) {
-      case u'"': out += QStringLiteral("\\\""); break;
-      case u'\\': out += QStringLiteral("\\\\"); break;
-      case u'\n': out += QStringLiteral("\\n"); break;
-      case u'\r': out += QStringLiteral("\\r"); break;
-      case u'\t': out += QStringLiteral("\\t"); break;
-      default:
-        if (c.unicode() < 0x20)
-          out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
-        else
-          out += c;
-    }
-  }
-  return out + u'"';
-}
-
 QString Written(TColor color, TCodeNotation notation) {
   return QString::fromStdString(FormatCssColor(color, CssFormOf(notation)));
 }
 
-QString StepText(const std::string& step) { return QString::fromUtf8(step.data(), qsizetype(step.size())); }
+QString StepText(std::string_view step) { return QString::fromUtf8(step.data(), qsizetype(step.size())); }
 
 // The scales that are written, each with its (unique) name in the form's spelling.
 struct TWritten {
@@ -77,15 +29,15 @@ std::vector<TWritten> WrittenScales(std::span<const TNamedScale> scales, bool to
   QSet<QString> taken;
   for (const TNamedScale& scale : scales) {
     if (!scale.Scale.Ok()) continue;
-    QString name = tokens ? TokenName(scale.Name) : ScaleColorName(scale.Name, {});
+    QString name = tokens ? DesignTokenName(scale.Name) : ScaleColorName(scale.Name, {});
     if (name.isEmpty()) name = QStringLiteral("scale");
-    written.push_back({&scale, Unique(name, taken, tokens ? QStringLiteral(" ") : QStringLiteral("-"))});
+    written.push_back({&scale, UniqueName(name, taken, tokens ? QStringLiteral(" ") : QStringLiteral("-"))});
   }
   return written;
 }
 
 QString JoinedName(const QString& scale, const std::string& step) {
-  const QString stepSlug = Slug(StepText(step));
+  const QString stepSlug = CodeSlug(StepText(step));
   return stepSlug.isEmpty() ? scale : scale + u'-' + stepSlug;
 }
 
@@ -105,17 +57,17 @@ QString TokensText(const std::vector<TWritten>& scales, TCodeNotation notation) 
   for (const TWritten& scale : scales) {
     text += firstScale ? QStringLiteral("\n") : QStringLiteral(",\n");
     firstScale = false;
-    text += QStringLiteral("  %1: {").arg(JsonString(scale.Name));
+    text += QStringLiteral("  %1: {").arg(JsonStringLiteral(scale.Name));
     QSet<QString> taken;
     bool firstStep = true;
     for (const TScaleSwatch& swatch : scale.Scale->Scale.Swatches) {
-      QString step = TokenName(StepText(swatch.Name));
+      QString step = DesignTokenName(StepText(swatch.Name));
       if (step.isEmpty()) step = QStringLiteral("step");
       text += firstStep ? QStringLiteral("\n") : QStringLiteral(",\n");
       firstStep = false;
       text += QStringLiteral("    %1: {\n      \"$type\": \"color\",\n      \"$value\": %2\n    }")
-                  .arg(JsonString(Unique(step, taken, QStringLiteral(" "))),
-                       JsonString(Written(swatch.Color, notation)));
+                  .arg(JsonStringLiteral(UniqueName(step, taken, QStringLiteral(" "))),
+                       JsonStringLiteral(Written(swatch.Color, notation)));
     }
     text += QStringLiteral("\n  }");
   }
@@ -142,10 +94,10 @@ std::optional<TScaleExportForm> ScaleExportFormFromName(std::string_view name) {
 }
 
 QString ScaleColorName(const QString& scale, std::string_view step) {
-  QString name = Slug(scale);
+  QString name = CodeSlug(scale);
   if (name.isEmpty()) name = QStringLiteral("scale");
   if (name[0].isDigit()) name.prepend(QStringLiteral("color-"));
-  const QString stepSlug = Slug(QString::fromUtf8(step.data(), qsizetype(step.size())));
+  const QString stepSlug = CodeSlug(StepText(step));
   return stepSlug.isEmpty() ? name : name + u'-' + stepSlug;
 }
 
