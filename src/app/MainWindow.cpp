@@ -518,8 +518,14 @@ void TMainWindow::ConnectShellActions() {
   connect(a.actHelpAbout, &QAction::triggered, this, &TMainWindow::ShowAbout);
   connect(a.actToolsOptions, &QAction::triggered, this, &TMainWindow::ShowOptions);
   connect(a.actImportColors, &QAction::triggered, this, [this] { RunImportWizard(this, *palette_); });
-  connect(a.actExportColors, &QAction::triggered, this, [this] { RunExportWizard(this, *palette_, OpenWithShell); });
+  connect(a.actExportColors, &QAction::triggered, this, &TMainWindow::ExportColors);
   connect(a.actUpdate, &QAction::triggered, this, &TMainWindow::RefreshCaption);
+}
+
+void TMainWindow::ExportColors() {
+  // The scale types export the scale the Scales page shows now, or the stored one when it was never opened.
+  if (scalesPage_ != nullptr) toolSettings_.Collect(*scalesPage_);
+  RunExportWizard(this, *palette_, OpenWithShell, ScaleOptionsOf(toolSettings_.ScalesSettings()));
 }
 
 void TMainWindow::CreatePrintCommand() {

@@ -176,6 +176,8 @@ class TMainWindow final : public QMainWindow {
   void CreateStatusBar();
   void ConnectShellActions();
   void CreatePrintCommand();
+  /// File > Export...: the wizard on the palette, its scale types by the Scales page's settings.
+  void ExportColors();
   void ConnectViewToggles();
   void FillThemeMenu();
   void FillLanguageMenu();

@@ -31,11 +31,13 @@ void TToolPageSettings::Apply(TSpectrumPage& page) const {
   page.SetResultModel(values_.SpecModel);
 }
 
-void TToolPageSettings::Apply(TScalesPage& page) const {
-  page.RestoreSettings({values_.ScaleSteps, values_.ScaleCustomSteps, values_.ScaleMode, values_.ScaleMeasure,
-                        values_.ScaleTargets, values_.ScaleBackground, values_.ScaleHueShift, values_.ScaleName,
-                        values_.ScaleNotation});
+TScalesPageSettings TToolPageSettings::ScalesSettings() const {
+  return {values_.ScaleSteps,      values_.ScaleCustomSteps, values_.ScaleMode, values_.ScaleMeasure,
+          values_.ScaleTargets,    values_.ScaleBackground,  values_.ScaleHueShift, values_.ScaleName,
+          values_.ScaleNotation};
 }
+
+void TToolPageSettings::Apply(TScalesPage& page) const { page.RestoreSettings(ScalesSettings()); }
 
 void TToolPageSettings::Collect(const TScalesPage& page) {
   const TScalesPageSettings s = page.CurrentSettings();

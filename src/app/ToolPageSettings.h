@@ -3,6 +3,7 @@
 // values of a page that is never given or asked stay as they were read, so they are written back unchanged.
 
 #include "app/Settings.h"
+#include "ui/tools/ScalesPageSettings.h"
 
 namespace tintorium {
 
@@ -22,6 +23,9 @@ class TToolPageSettings final {
 
   void Read(const TSettings& settings) { values_ = settings.ReadColorTools(); }
   void Write(TSettings& settings) const { settings.WriteColorTools(values_); }
+
+  /// The Scales page's part of the values (as last collected, or as read when the page was never made).
+  TScalesPageSettings ScalesSettings() const;
 
   void Apply(TColorWheelPage& page) const;
   void Apply(TVariationsPage& page) const;

@@ -50,21 +50,6 @@ constexpr TCopyItem kCopyItems[] = {
     {"actScaleCopyTheme", "CSS theme block (@theme)", TScaleExportForm::Theme},
 };
 
-std::string Utf8(const QString& text) { return text.toStdString(); }
-
-// The numbers of a comma-separated list; nothing when a word is no number.
-std::optional<std::vector<double>> ParseTargets(const QString& text) {
-  std::vector<double> targets;
-  if (text.trimmed().isEmpty()) return targets;
-  for (const std::string& word : SplitStepList(Utf8(text))) {
-    bool ok = false;
-    const double value = QString::fromStdString(word).toDouble(&ok);
-    if (!ok || !std::isfinite(value)) return std::nullopt;
-    targets.push_back(value);
-  }
-  return targets;
-}
-
 QString TargetText(double target, TScaleMode mode, TScaleMeasure measure) {
   const int decimals = mode == TScaleMode::Lightness ? 3 : measure == TScaleMeasure::Wcag ? 2 : 1;
   QString text = QString::number(target, 'f', decimals);
@@ -269,23 +254,7 @@ void TScalesPage::ModeChanged() {
   Recompute();
 }
 
-TScaleOptions TScalesPage::Options() const {
-  TScaleOptions options;
-  switch (cboScaleSteps_->currentIndex()) {
-    case 1:
-      options.Steps = ToneScaleSteps();
-      options.Numbering = TStepNumbering::Tones;
-      break;
-    case CustomSteps: options.Steps = SplitStepList(Utf8(edtScaleSteps_->text())); break;
-    default: break;
-  }
-  options.Mode = cboScaleMode_->currentIndex() == 1 ? TScaleMode::Contrast : TScaleMode::Lightness;
-  options.Measure = cboScaleMeasure_->currentIndex() == 1 ? TScaleMeasure::Apca : TScaleMeasure::Wcag;
-  options.Background = ParseHex(edtScaleBackground_->text()).value_or(clWhite);
-  options.HueShift = seScaleHueShift_->value();
-  options.Targets = ParseTargets(edtScaleTargets_->text()).value_or(std::vector<double>{});
-  return options;
-}
+TScaleOptions TScalesPage::Options() const { return ScaleOptionsOf(CurrentSettings()); }
 
 const std::vector<TScaleSwatch>& TScalesPage::Shown() const {
   return scale_.Ok() ? scale_.Swatches : fallback_.Swatches;
@@ -300,7 +269,7 @@ void TScalesPage::Recompute() {
   const TScaleOptions options = Options();
   scale_ = MakeTonalScale(base_, options);
   QStringList problems;
-  const bool targetsRead = ParseTargets(edtScaleTargets_->text()).has_value();
+  const bool targetsRead = ParseScaleTargets(edtScaleTargets_->text()).has_value();
   if (!targetsRead) problems << QStringLiteral("The targets are not a list of numbers.");
   const int count = int(options.Steps.size());
   marked_.assign(std::size_t(std::max(count, 0)), false);
@@ -426,7 +395,7 @@ TScalesPageSettings TScalesPage::CurrentSettings() const {
   s.Mode = cboScaleMode_->currentIndex();
   s.Measure = cboScaleMeasure_->currentIndex();
   s.Targets = edtScaleTargets_->text();
-  s.Background = int(Options().Background);
+  s.Background = int(ParseHex(edtScaleBackground_->text()).value_or(clWhite));
   s.HueShift = seScaleHueShift_->value();
   s.Name = edtScaleName_->text();
   s.Notation = cboScaleNotation_->currentIndex();

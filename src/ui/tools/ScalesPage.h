@@ -7,6 +7,7 @@
 // words under the curves; the page never fails.
 
 #include "core/TonalScale.h"
+#include "ui/tools/ScalesPageSettings.h"
 #include "ui/tools/ToolPage.h"
 #include "ui/workspace/BaseColorViews.h"
 
@@ -30,20 +31,6 @@ class TScaleSwatchRow;
 class TWorkspace;
 enum class TScaleExportForm : std::uint8_t;
 
-/// The page's settings in "Color Tools".
-struct TScalesPageSettings {
-  int Steps = 0;       // 0 the 50-950 steps, 1 tones 0-100 in tens, 2 CustomSteps
-  QString CustomSteps = QStringLiteral("50, 100, 200, 300, 400, 500, 600, 700, 800, 900, 950");
-  int Mode = 0;        // TScaleMode
-  int Measure = 0;     // TScaleMeasure
-  QString Targets;     // comma-separated, one per step; empty for the defaults
-  int Background = 0xFFFFFF;  // TColor of contrast mode
-  int HueShift = 0;    // degrees, -360-360
-  QString Name = QStringLiteral("primary");
-  int Notation = 0;    // TCodeNotation of the copied code
-  bool operator==(const TScalesPageSettings&) const = default;
-};
-
 class TScalesPage final : public TToolPage, public TBaseColorFollower {
   Q_OBJECT
 
@@ -55,7 +42,7 @@ class TScalesPage final : public TToolPage, public TBaseColorFollower {
   void RestoreSettings(const TScalesPageSettings& settings);
   TScalesPageSettings CurrentSettings() const;
 
-  /// The options the controls give now (targets as typed; a list that does not read leaves them empty).
+  /// The options the controls give now: ScaleOptionsOf(CurrentSettings()).
   TScaleOptions Options() const;
   /// The scale as computed from the base and Options(); with errors when a target cannot be met.
   const TTonalScale& Scale() const { return scale_; }

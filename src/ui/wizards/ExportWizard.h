@@ -52,6 +52,9 @@ class TExportForm final : public TWizardDialog {
   QAction* SelectAllAction() const { return actSelectAll_; }
   QAction* UnselectAllAction() const { return actUnselectAll_; }
 
+  /// The scales the scale types make of each colour (the Scales page's settings); the default scale until set.
+  void SetScaleOptions(TScaleOptions options) { scale_ = std::move(options); }
+
   /// Every panel's options, as the writer of any path would get them.
   TExportOptions Options() const;
   /// The outcome of the last export (Written before any).
@@ -76,6 +79,7 @@ class TExportForm final : public TWizardDialog {
 
   std::vector<TTemplateFile> templates_;
   TPaletteEntries entries_;
+  TScaleOptions scale_;
   std::function<void(const QUrl&)> openResult_;
   QLineEdit* edPath_ = nullptr;
   QToolButton* btnBrowse_ = nullptr;

@@ -14,8 +14,10 @@ void RunImportWizard(QWidget* parent, TPaletteDocument& palette) {
   palette.ImportPaletteColors(wizard.CheckedEntries());
 }
 
-void RunExportWizard(QWidget* parent, const TPaletteDocument& palette, std::function<void(const QUrl&)> openResult) {
+void RunExportWizard(QWidget* parent, const TPaletteDocument& palette, std::function<void(const QUrl&)> openResult,
+                     const TScaleOptions& scales) {
   TExportForm wizard(palette.Entries(), std::move(openResult), parent);
+  wizard.SetScaleOptions(scales);
   Dialogs().Exec(wizard);
 }
 

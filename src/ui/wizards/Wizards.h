@@ -1,6 +1,8 @@
 #pragma once
 // Running the import and export wizards on the palette document (File > Import..., File > Export...).
 
+#include "core/TonalScale.h"
+
 #include <QUrl>
 
 #include <functional>
@@ -16,7 +18,9 @@ class TPaletteDocument;
 void RunImportWizard(QWidget* parent, TPaletteDocument& palette);
 
 /// Runs the export wizard modally on copies of the palette's entries; `openResult` opens the written file
-/// with the desktop's default program when "Open result file" is left on.
-void RunExportWizard(QWidget* parent, const TPaletteDocument& palette, std::function<void(const QUrl&)> openResult);
+/// with the desktop's default program when "Open result file" is left on. The scale types make each colour's
+/// scale by `scales` (the Scales page's settings).
+void RunExportWizard(QWidget* parent, const TPaletteDocument& palette, std::function<void(const QUrl&)> openResult,
+                     const TScaleOptions& scales = {});
 
 }  // namespace tintorium

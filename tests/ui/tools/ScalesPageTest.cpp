@@ -241,6 +241,47 @@ TEST_F(ScalesPageTest, SettingsComeBackAsGiven) {
   EXPECT_EQ(page.CurrentSettings(), s);
 }
 
+// Stored settings give the export wizard the options the page would show for them, hand-edited ones included:
+// the wizard reads them without a page.
+TEST_F(ScalesPageTest, StoredSettingsGiveTheOptionsThePageShows) {
+  const auto settings = [](int steps, const char* custom, int mode, int measure, const char* targets, int background,
+                           int hueShift) {
+    TScalesPageSettings s;
+    s.Steps = steps;
+    s.CustomSteps = QString::fromLatin1(custom);
+    s.Mode = mode;
+    s.Measure = measure;
+    s.Targets = QString::fromLatin1(targets);
+    s.Background = background;
+    s.HueShift = hueShift;
+    return s;
+  };
+  const TScalesPageSettings cases[] = {
+      TScalesPageSettings{},
+      settings(1, "", 0, 0, "0.95, 0.9", 0xFFFFFF, 30),
+      settings(2, "a, b, c", 1, 1, "20, 60, 95", 0x202020, -15),
+      settings(2, "100,, 900", 1, 0, "1.5; 4.5", 0xFF00EEEE, 0),  // a list that does not read: the defaults
+      settings(7, "", 9, -4, "nan, 2", -1, 999),                  // out of range: clamped as the controls clamp
+      settings(-1, "", -1, 5, "", 0x123456, -999),
+  };
+  TScalesPage page(workspace_);
+  for (const TScalesPageSettings& s : cases) {
+    SCOPED_TRACE(s.Steps * 100 + s.Mode);
+    page.RestoreSettings(s);
+    const TScaleOptions shown = page.Options();
+    const TScaleOptions stored = ScaleOptionsOf(s);
+    EXPECT_EQ(stored.Steps, shown.Steps);
+    EXPECT_EQ(stored.Numbering, shown.Numbering);
+    EXPECT_EQ(stored.Mode, shown.Mode);
+    EXPECT_EQ(stored.Measure, shown.Measure);
+    EXPECT_EQ(stored.Targets, shown.Targets);
+    EXPECT_EQ(stored.Background, shown.Background);
+    EXPECT_EQ(stored.HueShift, shown.HueShift);
+  }
+  EXPECT_EQ(ScaleOptionsOf(settings(1, "", 1, 1, "-20, 30", 0xABCDEF, 45)).Targets, (std::vector<double>{-20, 30}));
+  EXPECT_EQ(ScaleOptionsOf(settings(0, "", 1, 1, "", 0x7FABCDEF, 0)).Background, TColor(0xABCDEF));
+}
+
 // Every text of the page has its key in both language files, English with the built-in text.
 TEST_F(ScalesPageTest, BothLanguageFilesNameEveryText) {
   TScalesPage page(workspace_);
