@@ -315,7 +315,7 @@ int Rewrite(const TOptions& options, const TCliIO& io, const QString& source, co
   if (!read.Ok()) return Failure(io, source, read.Status.Message());
   rework(read.Value);
   TExportOptions output = options.output;
-  if (output.PaletteName.isEmpty() && !IsAddress(source)) output.PaletteName = QFileInfo(source).completeBaseName();
+  if (output.PaletteName.isEmpty() && !IsAddress(source)) output.PaletteName = TPaletteDocument::PaletteNameOf(source);
   const TFileResult written = WriteEntries(target, read.Value, output);
   return written.Ok() ? ExitOk : Failure(io, target, written.Message());
 }

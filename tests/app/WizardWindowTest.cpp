@@ -4,6 +4,8 @@
 #include "app/Settings.h"
 #include "engine/formats/ScaleExportWriters.h"
 #include "engine/formats/SwatchColors.h"
+#include "engine/formats/TemplateLibrary.h"
+#include "engine/platform/AppPaths.h"
 #include "engine/palette/PaletteDocument.h"
 #include "ui/wizards/ExportWizard.h"
 #include "ui/wizards/ImportWizard.h"
@@ -308,6 +310,52 @@ TEST_F(WizardWindowTest, ScaleTypesFollowTheStoredSettingsOfAPageNeverOpened) {
   page->findChild<QCheckBox*>(QStringLiteral("chkScalePalette"))->setChecked(true);
   EXPECT_EQ(written, page->ExportText(TScaleExportForm::CssVariables));
   EXPECT_TRUE(written.contains("--orange-300:")) << written.constData();
+}
+
+// {{palette}} of a template is the palette's own name (its file's, as the command line's palette convert names
+// it), whatever the output file is called; a palette never saved has none, and the output's name stands in.
+TEST_F(WizardWindowTest, TemplatesNameThePaletteAfterItsFileNotAfterTheOutput) {
+  ASSERT_TRUE(QDir().mkpath(UserTemplatesFolder()));
+  {
+    QFile file(UserTemplatesFolder() + QStringLiteral("name-only.tpl"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("kind: text\n[{{palette}}] {{count}}\n");
+  }
+  const std::vector<TTemplateFile> templates = AvailableTemplates();
+  int row = -1;
+  for (std::size_t i = 0; i < templates.size(); ++i)
+    if (templates[i].Path.endsWith(QStringLiteral("name-only.tpl"))) row = int(ExportTypes().size() + i);
+  ASSERT_GE(row, 0);
+  const auto exportTo = [&](TMainWindow& window, const QString& target) {
+    dialogs.onExec = [&](QDialog& dialog) {
+      auto* wizard = dynamic_cast<TExportForm*>(&dialog);
+      EXPECT_NE(wizard, nullptr);
+      if (!wizard) return int(QDialog::Rejected);
+      ToChoosePage(*wizard, row, target, wizard->PathEdit());
+      Next(*wizard);  // writes
+      Next(*wizard);  // Finish
+      return wizard->result();
+    };
+    window.Actions().actExportColors->trigger();
+    return ReadAll(target);
+  };
+
+  const QString source = File(QStringLiteral("Brand v2.gpl"));
+  {
+    QFile file(source);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("GIMP Palette\nName: Something else\n255 128 0 Orange\n0 64 128 Deep sea\n");
+  }
+  auto window = Start({"-", "-"});
+  ASSERT_TRUE(window->Palette().OpenPalette(source).Ok());
+  EXPECT_EQ(exportTo(*window, File(QStringLiteral("out.colours.txt"))), QByteArray("[Brand v2] 2\n"));
+  // Saved under another name, the palette takes that name.
+  ASSERT_TRUE(window->Palette().SavePalette(File(QStringLiteral("Renamed.tnp"))).Ok());
+  EXPECT_EQ(exportTo(*window, File(QStringLiteral("again.txt"))), QByteArray("[Renamed] 2\n"));
+
+  window->Palette().NewPalette();
+  window->Palette().AddPaletteColor(QStringLiteral("Orange"), TColorObject(0x0080FF, cmRGB));
+  EXPECT_EQ(exportTo(*window, File(QStringLiteral("unnamed.txt"))), QByteArray("[unnamed] 1\n"));
 }
 
 }  // namespace

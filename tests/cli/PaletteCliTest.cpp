@@ -270,5 +270,15 @@ TEST_F(PaletteCliTest, ConvertThroughATemplateOrSayWhereItIsWrong) {
   EXPECT_EQ(Cli({"palette", "convert", Path("in.gpl"), Path("x.txt"), "--template"}).status, 2);
 }
 
+// The palette's name is its file's name without folder and extensions, as the export wizard names an opened
+// palette: not the GIMP header's name, not the output's.
+TEST_F(PaletteCliTest, ATemplateNamesThePaletteAfterItsSourceFile) {
+  Write("Brand v2.gpl", "GIMP Palette\nName: Something else\n255 128 0 Orange\n");
+  Write("name.tpl", "kind: text\n[{{palette}}] {{count}}\n");
+  const TRun run = Cli({"palette", "convert", Path("Brand v2.gpl"), Path("out.colours.txt"), "--template", Path("name.tpl")});
+  ASSERT_EQ(run.status, 0) << run.err.toStdString();
+  EXPECT_EQ(ReadAll(Path("out.colours.txt")), QByteArray("[Brand v2] 1\n"));
+}
+
 }  // namespace
 }  // namespace tintorium

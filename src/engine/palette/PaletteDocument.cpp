@@ -101,6 +101,10 @@ void TPaletteDocument::SetPaletteFileName(const QString& fileName) {
   emit FileNameChanged(fileName_);
 }
 
+QString TPaletteDocument::PaletteName() const { return fileName_ == NoName ? QString() : PaletteNameOf(fileName_); }
+
+QString TPaletteDocument::PaletteNameOf(const QString& fileName) { return QFileInfo(fileName).completeBaseName(); }
+
 void TPaletteDocument::SetPaletteModified(bool modified) {
   if (!modified) undoStack_->setClean();
   SetModifiedFlag(modified);

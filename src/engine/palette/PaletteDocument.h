@@ -41,6 +41,12 @@ class TPaletteDocument : public QObject {
 
   const QString& PaletteFileName() const { return fileName_; }
   void SetPaletteFileName(const QString& fileName);
+  /// The palette's name, as `{{palette}}` of an export template shows it: PaletteNameOf(PaletteFileName()), empty
+  /// while the palette has no file (NoName).
+  QString PaletteName() const;
+  /// The name a palette file gives its palette: the file's name without folder and extensions ("Brand v2" for
+  /// "/work/Brand v2.gpl"); empty for an empty name.
+  static QString PaletteNameOf(const QString& fileName);
   /// Follows the undo stack: set by every entry command, cleared again by undoing back to the state last
   /// saved, opened or created. Clearing it marks the present state as that state.
   bool PaletteModified() const { return modified_; }

@@ -142,6 +142,7 @@ const TTemplateFile* TExportForm::ChosenTemplate() const {
 TExportOptions TExportForm::Options() const {
   TExportOptions options;
   options.Scale = scale_;
+  options.PaletteName = paletteName_;
   for (const auto& [kind, panel] : panels_) panel->Contribute(options);
   if (const TExportType* type = ChosenType()) ApplyExportType(*type, options);
   if (const TTemplateFile* chosen = ChosenTemplate()) options.TemplateFile = chosen->Path;

@@ -54,6 +54,8 @@ class TExportForm final : public TWizardDialog {
 
   /// The scales the scale types make of each colour (the Scales page's settings); the default scale until set.
   void SetScaleOptions(TScaleOptions options) { scale_ = std::move(options); }
+  /// The palette's name, `{{palette}}` of a template; empty (the default): the output file's base name.
+  void SetPaletteName(const QString& name) { paletteName_ = name; }
 
   /// Every panel's options, as the writer of any path would get them.
   TExportOptions Options() const;
@@ -80,6 +82,7 @@ class TExportForm final : public TWizardDialog {
   std::vector<TTemplateFile> templates_;
   TPaletteEntries entries_;
   TScaleOptions scale_;
+  QString paletteName_;
   std::function<void(const QUrl&)> openResult_;
   QLineEdit* edPath_ = nullptr;
   QToolButton* btnBrowse_ = nullptr;

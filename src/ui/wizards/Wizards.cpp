@@ -18,6 +18,7 @@ void RunExportWizard(QWidget* parent, const TPaletteDocument& palette, std::func
                      const TScaleOptions& scales) {
   TExportForm wizard(palette.Entries(), std::move(openResult), parent);
   wizard.SetScaleOptions(scales);
+  wizard.SetPaletteName(palette.PaletteName());
   Dialogs().Exec(wizard);
 }
 

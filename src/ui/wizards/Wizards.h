@@ -19,7 +19,7 @@ void RunImportWizard(QWidget* parent, TPaletteDocument& palette);
 
 /// Runs the export wizard modally on copies of the palette's entries; `openResult` opens the written file
 /// with the desktop's default program when "Open result file" is left on. The scale types make each colour's
-/// scale by `scales` (the Scales page's settings).
+/// scale by `scales` (the Scales page's settings); templates name the palette by its PaletteName().
 void RunExportWizard(QWidget* parent, const TPaletteDocument& palette, std::function<void(const QUrl&)> openResult,
                      const TScaleOptions& scales = {});
 
