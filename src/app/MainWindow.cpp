@@ -597,6 +597,8 @@ TOptions TMainWindow::Options() const {
   options.ColorUnCursorModel = workspace_->ColorUnderCursorSetting();
   options.CssForm = static_cast<int>(workspace_->CssForm());
   options.ScreenPickerZoom = screenPicker_->Zoom();
+  options.MatrixViewAs = contrastMatrix_->ViewText();
+  options.MatrixShow = contrastMatrix_->FilterText();
   return options;
 }
 
@@ -620,6 +622,7 @@ void TMainWindow::ApplyOptions(const TOptions& options) {
   workspace_->SetCssFormSetting(options_.CssForm);
   palettePanel_->SetCompactDraw(options_.CompactDraw);
   screenPicker_->SetZoom(options_.ScreenPickerZoom);
+  contrastMatrix_->SetChoices(options_.MatrixViewAs, options_.MatrixShow);
   for (TToolPage* page : pages_) ApplyPageOptions(page);
   if (recovery_) recovery_->Schedule();
 }

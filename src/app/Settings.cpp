@@ -138,6 +138,8 @@ TOptions TSettings::ReadOptions() const {
   o.ScreenPickerZoom = ReadIntegerDef(kOptions, QStringLiteral("ScreenPickerZoom"), d.ScreenPickerZoom);
   o.ColorUnCursorModel = ReadIntegerDef(kOptions, QStringLiteral("ColorUnCursorModel"), d.ColorUnCursorModel);
   o.CssForm = ReadIntegerDef(kOptions, QStringLiteral("CssForm"), d.CssForm);
+  o.MatrixViewAs = ReadStringDef(kOptions, QStringLiteral("MatrixViewAs"), d.MatrixViewAs);
+  o.MatrixShow = ReadStringDef(kOptions, QStringLiteral("MatrixShow"), d.MatrixShow);
   return o;
 }
 
@@ -152,6 +154,8 @@ void TSettings::WriteOptions(const TOptions& o) {
   WriteInteger(kOptions, QStringLiteral("ScreenPickerZoom"), o.ScreenPickerZoom);
   WriteInteger(kOptions, QStringLiteral("ColorUnCursorModel"), o.ColorUnCursorModel);
   WriteInteger(kOptions, QStringLiteral("CssForm"), o.CssForm);
+  WriteString(kOptions, QStringLiteral("MatrixViewAs"), o.MatrixViewAs);
+  WriteString(kOptions, QStringLiteral("MatrixShow"), o.MatrixShow);
 }
 
 bool TSettings::HasMainSize() const {

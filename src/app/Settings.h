@@ -34,6 +34,8 @@ struct TOptions {
   int ScreenPickerZoom = 1;            // 1-7 (100 %-700 %)
   int ColorUnCursorModel = 0;          // TColorModel of the colour-under-cursor readout, 4 its CSS view
   int CssForm = 7;                     // the CSS form last copied, index in CssForms (7 = oklch)
+  QString MatrixViewAs = QStringLiteral("normal");  // the palette contrast window's view (TContrastMatrixCommand)
+  QString MatrixShow = QStringLiteral("all");       // and its filter
 
   bool operator==(const TOptions&) const = default;
 };

@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QEvent>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -25,6 +26,9 @@
 #include <QStackedWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
 
 namespace tintorium {
 namespace {
@@ -89,7 +93,7 @@ TContrastMatrixForm::TContrastMatrixForm(TPaletteDocument* palette, QWidget* par
   RetranslateRuntime();
   ConnectPalette();
   FillColorList();
-  Refresh();
+  ViewChanged();
   resize(sizeHint().expandedTo(QSize(760, 520)));
 }
 
@@ -123,7 +127,14 @@ void TContrastMatrixForm::CreateControls() {
   cboFilter_ = new QComboBox(this);
   cboFilter_->setObjectName(QStringLiteral("cboFilter"));
   for (const char* text : kFilterTexts) cboFilter_->addItem(QString::fromUtf8(text));
-  connect(cboViewAs_, &QComboBox::currentIndexChanged, this, [this] { Refresh(); });
+  seSeverity_ = new QDoubleSpinBox(this);
+  seSeverity_->setObjectName(QStringLiteral("seSeverity"));
+  seSeverity_->setRange(0.0, 1.0);
+  seSeverity_->setSingleStep(0.1);
+  seSeverity_->setDecimals(1);
+  seSeverity_->setValue(1.0);
+  connect(cboViewAs_, &QComboBox::currentIndexChanged, this, &TContrastMatrixForm::ViewChanged);
+  connect(seSeverity_, &QDoubleSpinBox::valueChanged, this, [this] { Refresh(); });
   connect(cboFilter_, &QComboBox::currentIndexChanged, this, [this] {
     view_->SetFilter(ChosenFilter());
     ShowSummary();
@@ -135,6 +146,10 @@ void TContrastMatrixForm::CreateControls() {
   filter->setBuddy(cboFilter_);
   top->addWidget(viewAs);
   top->addWidget(cboViewAs_);
+  lblSeverity_ = NewLabel("lblSeverity", "Severity:", this);
+  lblSeverity_->setBuddy(seSeverity_);
+  top->addWidget(lblSeverity_);
+  top->addWidget(seSeverity_);
   top->addSpacing(12);
   top->addWidget(filter);
   top->addWidget(cboFilter_);
@@ -299,10 +314,45 @@ void TContrastMatrixForm::ShowSummary() {
   lblSummary_->setText(FormatMessage(sMatrixSummary, {counts[0], counts[1], counts[2], counts[3], counts[4], counts[5], pairs}));
 }
 
+namespace {
+
+// Machado's severity applies to the anomalous trichromacies; the other kinds have no degrees.
+bool HasSeverity(TVisionKind kind) {
+  return kind == TVisionKind::Protanomaly || kind == TVisionKind::Deuteranomaly || kind == TVisionKind::Tritanomaly;
+}
+
+}  // namespace
+
 std::optional<TVisionView> TContrastMatrixForm::ChosenView() const {
   const int index = cboViewAs_->currentIndex();
   if (index <= 0 || index > VisionKindCount) return std::nullopt;
-  return TVisionView{VisionKinds[static_cast<std::size_t>(index - 1)], 1.0};
+  const TVisionKind kind = VisionKinds[static_cast<std::size_t>(index - 1)];
+  return TVisionView{kind, HasSeverity(kind) ? seSeverity_->value() : 1.0};
+}
+
+void TContrastMatrixForm::ViewChanged() {
+  const std::optional<TVisionView> view = ChosenView();
+  const bool severity = view && HasSeverity(view->Kind);
+  seSeverity_->setEnabled(severity);
+  lblSeverity_->setEnabled(severity);
+  Refresh();
+}
+
+void TContrastMatrixForm::SetChoices(std::optional<TVisionView> view, std::optional<TContrastTarget> filter) {
+  int viewIndex = 0;
+  for (int i = 0; view && i < VisionKindCount; ++i)
+    if (VisionKinds[static_cast<std::size_t>(i)] == view->Kind) viewIndex = i + 1;
+  int filterIndex = 0;
+  for (int i = 0; filter && i < ContrastTargetCount; ++i)
+    if (ContrastTargets[static_cast<std::size_t>(i)] == *filter) filterIndex = i + 1;
+  {
+    const QSignalBlocker block(seSeverity_);
+    seSeverity_->setValue(view && std::isfinite(view->Severity) ? std::clamp(view->Severity, 0.0, 1.0) : 1.0);
+  }
+  cboFilter_->setCurrentIndex(filterIndex);
+  const QSignalBlocker block(cboViewAs_);
+  cboViewAs_->setCurrentIndex(viewIndex);
+  ViewChanged();
 }
 
 std::optional<TContrastTarget> TContrastMatrixForm::ChosenFilter() const {

@@ -7,7 +7,8 @@
 //
 // Composition (objectName = language key):
 //   lblColors over lstMatrixColors (a check box per palette colour), btnCheckAll, btnCheckNone
-//   lblViewAs + cboViewAs (normal vision, then the kinds of TVisionKind at full severity)
+//   lblViewAs + cboViewAs (normal vision, then the kinds of TVisionKind), lblSeverity + seSeverity (0-1, for the
+//   anomalous kinds; the others are simulated in full)
 //   lblFilter + cboFilter (all pairs, then the targets of ContrastTargets)
 //   grdMatrix (TContrastMatrixView) or lblMatrixEmpty when fewer than two colours are checked
 //   lblSummary (the pairs meeting each target)
@@ -28,6 +29,7 @@
 
 class QAction;
 class QComboBox;
+class QDoubleSpinBox;
 class QLabel;
 class QListWidget;
 class QListWidgetItem;
@@ -55,6 +57,7 @@ class TContrastMatrixForm final : public QWidget {
   QListWidget* ColorList() const { return lstColors_; }
   QComboBox* ViewBox() const { return cboViewAs_; }
   QComboBox* FilterBox() const { return cboFilter_; }
+  QDoubleSpinBox* SeverityBox() const { return seSeverity_; }
   QLabel* Summary() const { return lblSummary_; }
   /// The plain message shown instead of the grid when fewer than two colours are checked.
   QLabel* EmptyMessage() const { return lblEmpty_; }
@@ -65,6 +68,8 @@ class TContrastMatrixForm final : public QWidget {
   std::optional<TVisionView> ChosenView() const;
   /// The filter chosen (none: all pairs).
   std::optional<TContrastTarget> ChosenFilter() const;
+  /// Chooses the view (none: normal vision; a severity outside 0-1 is clamped) and the filter (none: all pairs).
+  void SetChoices(std::optional<TVisionView> view, std::optional<TContrastTarget> filter);
   /// The target of the suggestions: the filter's, AA when every pair is shown.
   TContrastTarget SuggestionTarget() const;
   /// The palette index of grid row or column `index`; -1 when out of range.
@@ -103,6 +108,7 @@ class TContrastMatrixForm final : public QWidget {
   void ShowSummary();
   void RetranslateRuntime();
   void ColorItemChanged(QListWidgetItem* item);
+  void ViewChanged();
 
   QPointer<TPaletteDocument> palette_;
   std::vector<char> checked_;  // by palette index
@@ -114,6 +120,8 @@ class TContrastMatrixForm final : public QWidget {
   QListWidget* lstColors_ = nullptr;
   QComboBox* cboViewAs_ = nullptr;
   QComboBox* cboFilter_ = nullptr;
+  QDoubleSpinBox* seSeverity_ = nullptr;
+  QLabel* lblSeverity_ = nullptr;
   QStackedWidget* stack_ = nullptr;
   TContrastMatrixView* view_ = nullptr;
   QLabel* lblEmpty_ = nullptr;

@@ -18,6 +18,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QContextMenuEvent>
 #include <QFile>
 #include <QLabel>
@@ -127,6 +128,28 @@ TEST_F(ContrastMatrixFormTest, ViewAsRerendersCellsAndFiguresAsSeen) {
   EXPECT_NE(View().Table().Matrix.Cell(3, 4).Ratio, normal);
   ChooseWithKeys(form_->ViewBox(), 0);
   EXPECT_EQ(CellFill(4, 3), qRgb(255, 0, 0));
+}
+
+// The severity grades the anomalous kinds (0 is normal vision); the dichromacies and achromatopsia have none.
+TEST_F(ContrastMatrixFormTest, SeverityGradesTheAnomalousKindsOnly) {
+  QDoubleSpinBox* severity = form_->SeverityBox();
+  ASSERT_NE(severity, nullptr);
+  EXPECT_FALSE(severity->isEnabled()) << "normal vision";
+  const double normal = View().Table().Matrix.Cell(3, 4).Ratio;  // red on green
+  ChooseWithKeys(form_->ViewBox(), 2);  // deuteranomaly
+  EXPECT_TRUE(severity->isEnabled());
+  const double full = View().Table().Matrix.Cell(3, 4).Ratio;
+  severity->setValue(0.4);
+  ASSERT_EQ(form_->ChosenView(), (TVisionView{TVisionKind::Deuteranomaly, 0.4}));
+  const TColor seenRed = SimulateVision(Rgb(255, 0, 0), TVisionView{TVisionKind::Deuteranomaly, 0.4});
+  const TColor seenGreen = SimulateVision(Rgb(0, 128, 0), TVisionView{TVisionKind::Deuteranomaly, 0.4});
+  EXPECT_DOUBLE_EQ(View().Table().Matrix.Cell(3, 4).Ratio, MeasureContrast(seenRed, seenGreen).Ratio);
+  EXPECT_NE(View().Table().Matrix.Cell(3, 4).Ratio, full);
+  severity->setValue(0.0);
+  EXPECT_DOUBLE_EQ(View().Table().Matrix.Cell(3, 4).Ratio, normal);
+  ChooseWithKeys(form_->ViewBox(), 5);  // deuteranopia
+  EXPECT_FALSE(severity->isEnabled());
+  EXPECT_EQ(form_->ChosenView(), (TVisionView{TVisionKind::Deuteranopia, 1.0}));
 }
 
 TEST_F(ContrastMatrixFormTest, SuggestionReplacesTheTextColourInOneStepThatUndoes) {
