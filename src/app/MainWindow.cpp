@@ -69,7 +69,6 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QTabBar>
-#include <QTemporaryDir>
 #include <QToolBar>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -810,9 +809,21 @@ void TMainWindow::WriteSessionSettings(TSettings& out) {
   toolSettings_.Write(out);
 }
 
+namespace {
+
+// A settings store that lives in memory only: its format reads and writes nothing, and its path lies under a
+// file, where no folder can be made, so not even a lock file is written.
+QSettings::Format MemoryOnlyFormat() {
+  static const QSettings::Format format = QSettings::registerFormat(
+      QStringLiteral("tintorium-memory"), [](QIODevice&, QSettings::SettingsMap&) { return true; },
+      [](QIODevice&, const QSettings::SettingsMap&) { return true; });
+  return format;
+}
+
+}  // namespace
+
 QVariantMap TMainWindow::AllSessionSettings() {
-  const QTemporaryDir folder;  // outlives the scratch store, which writes its file when destroyed
-  QSettings scratch(folder.path() + QStringLiteral("/session.ini"), QSettings::IniFormat);
+  QSettings scratch(QStringLiteral("/dev/null/tintorium-session"), MemoryOnlyFormat());
   TSettings out(scratch);
   WriteSessionSettings(out);
   QVariantMap values;

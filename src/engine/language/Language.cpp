@@ -4,6 +4,7 @@
 #include "engine/language/Messages.h"
 #include "engine/language/QtTranslations.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 
@@ -18,6 +19,19 @@ QString& FolderOverride() {
 QString& CurrentName() {
   static QString name;
   return name;
+}
+
+// The last file read, with what identified it on disk.
+struct TReadLanguage {
+  QString path;
+  qint64 size = -1;
+  QDateTime modified;
+  TLanguageFile file;
+};
+
+std::optional<TReadLanguage>& LastRead() {
+  static std::optional<TReadLanguage> last;
+  return last;
 }
 
 bool IsPlainFileName(const QString& name) {
@@ -45,10 +59,21 @@ QString CurrentLanguagePath() {
   return QFileInfo(path).isFile() ? path : QString();
 }
 
+// The start reads the current file for the messages, the main window and each panel plugged in later; one
+// read serves them all while the file stays as it was.
 std::optional<TLanguageFile> LoadCurrentLanguage() {
   const QString path = CurrentLanguagePath();
   if (path.isEmpty()) return std::nullopt;
-  return TLanguageFile::Load(path);
+  const QFileInfo info(path);
+  std::optional<TReadLanguage>& last = LastRead();
+  if (last && last->path == path && last->size == info.size() && last->modified == info.lastModified())
+    return last->file;
+  std::optional<TLanguageFile> file = TLanguageFile::Load(path);
+  if (file)
+    last = TReadLanguage{path, info.size(), info.lastModified(), *file};
+  else
+    last.reset();
+  return file;
 }
 
 QStringList AvailableLanguages() {
@@ -59,11 +84,9 @@ QStringList AvailableLanguages() {
 
 QString LanguageDisplayName(const QString& fileName) {
   const QDir dir(LanguageFolder());
-  if (const auto file = TLanguageFile::Load(dir.filePath(fileName))) {
-    for (const TLanguageEntry& entry : file->Section(QLatin1String(kGlobalSection))) {
-      if (entry.key == QLatin1String(kLanguageNameKey) && !entry.value.trimmed().isEmpty()) return entry.value.trimmed();
-    }
-  }
+  const std::optional<QString> name =
+      TLanguageFile::PeekValue(dir.filePath(fileName), QLatin1String(kGlobalSection), QLatin1String(kLanguageNameKey));
+  if (name && !name->trimmed().isEmpty()) return name->trimmed();
   return QFileInfo(fileName).completeBaseName();
 }
 

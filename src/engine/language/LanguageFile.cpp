@@ -101,6 +101,31 @@ std::optional<TLanguageFile> TLanguageFile::Load(const QString& path) {
   return FromBytes(bytes);
 }
 
+std::optional<QString> TLanguageFile::PeekValue(const QString& path, const QString& section, const QString& key) {
+  const QFileInfo info(path);
+  if (!info.isFile() || info.size() > kMaxFileBytes) return std::nullopt;
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+  // Read line by line, as Section() finds them, and stop at the key: the names of the Language menu sit at the
+  // top of files that are otherwise read whole only when chosen.
+  bool inSection = false;
+  qint64 read = 0;
+  while (!file.atEnd() && read <= kMaxFileBytes) {
+    const QByteArray bytes = file.readLine(kMaxFileBytes + 1);
+    read += bytes.size();
+    QString line = DecodeText(bytes);
+    while (line.endsWith(u'\n') || line.endsWith(u'\r')) line.chop(1);
+    if (!inSection) {
+      inSection = line.contains(section);
+      continue;
+    }
+    const auto entry = SplitEntry(line);
+    if (!entry) break;
+    if (entry->key == key) return entry->value;
+  }
+  return std::nullopt;
+}
+
 TLanguageFile TLanguageFile::FromBytes(const QByteArray& bytes) {
   TLanguageFile file;
   file.lines_ = SplitLines(DecodeText(bytes));

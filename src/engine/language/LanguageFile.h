@@ -43,6 +43,9 @@ class TLanguageFile {
 
   /// Reads a file. Nothing when it is missing, not a regular file, unreadable or larger than kMaxFileBytes.
   static std::optional<TLanguageFile> Load(const QString& path);
+  /// The first value of `key` in `section` (as Section() finds it), read only as far as needed; nothing when
+  /// the file or the key is missing.
+  static std::optional<QString> PeekValue(const QString& path, const QString& section, const QString& key);
   /// Parses raw bytes: UTF-8 (with or without a byte order mark) when valid, otherwise Windows-1252.
   static TLanguageFile FromBytes(const QByteArray& bytes);
 

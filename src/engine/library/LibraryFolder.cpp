@@ -26,11 +26,16 @@ QStringList ListLibraries(const QString& folder) {
   QStringList names;
   const QDir dir(folder);
   if (folder.isEmpty() || !dir.exists()) return names;
+  // One read of the folder, grouped by extension in plain string compares: a wildcard filter per extension
+  // reads the folder again and compiles a pattern each time, and this runs at every start.
+  const QStringList files = dir.entryList(QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
   for (const QString& extension : LibraryExtensions()) {
-    const QString mask = QStringLiteral("*.") + extension;
+    const QString suffix = QLatin1Char('.') + extension;
     // A shared extension (.xml) lists only the files its palette format takes by their content.
-    for (const QString& name : dir.entryList({mask}, QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase))
-      if (!names.contains(name) && PaletteFormatForPath(dir.filePath(name)) != nullptr) names += name;
+    for (const QString& name : files)
+      if (name.endsWith(suffix, Qt::CaseInsensitive) && !names.contains(name) &&
+          PaletteFormatForPath(dir.filePath(name)) != nullptr)
+        names += name;
   }
   return names;
 }

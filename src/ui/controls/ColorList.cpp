@@ -139,7 +139,11 @@ int ColorListItemMinimumWidth() {
   int widest = 0;
   for (const char* text : {"RGB: R:255 G:255 B:255", "HSB: H:359 S:100 B:100", "CMYK: C:100 M:100 Y:100 K:100",
                            "Lab: L:100 a:-128 b:-128"}) {
-    widest = std::max(widest, values.horizontalAdvance(QLatin1String(text)));
+    // The sum of the letters' advances: never narrower than the shaped line (kerning only tightens these
+    // pairs), and it spares shaping four lines for every list at start-up.
+    int width = 0;
+    for (const char* c = text; *c != '\0'; ++c) width += values.horizontalAdvance(QLatin1Char(*c));
+    widest = std::max(widest, width);
   }
   // The layout of DrawColorListItem: the square swatch as high as the item, a gap of 6, the text, 3 to spare.
   return TColorList::ItemHeight + 6 + widest + 3;

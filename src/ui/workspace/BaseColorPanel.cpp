@@ -4,6 +4,7 @@
 #include "engine/language/Messages.h"
 #include "ui/controls/ColorDrag.h"
 #include "ui/controls/ColorSwatch.h"
+#include "ui/language/LanguageApplier.h"
 #include "core/ColorAdjust.h"
 #include "core/ColorModels.h"
 #include "core/ColorObject.h"
@@ -206,6 +207,7 @@ TBaseColorPanel::TBaseColorPanel(TWorkspace& workspace, QWidget* parent) : QWidg
   workspace_.SetEditors(this);
   ShowBaseMarks(workspace_.BaseColor());
   ShowBaseValues(workspace_.BaseColor(), cmRGB, true);
+  started_ = true;
 }
 
 TBaseColorPanel::~TBaseColorPanel() { workspace_.SetEditors(nullptr); }
@@ -259,9 +261,15 @@ void TBaseColorPanel::BuildPages() {
   nbColorModels_->setObjectName(QStringLiteral("nbColorModels"));
   for (int model = cmRGB; model <= cmLAB; ++model) {
     tsColorModels_->addTab(QString());
-    BuildPage(static_cast<TColorModel>(model));
+    AddPage(static_cast<TColorModel>(model));
   }
-  connect(tsColorModels_, &QTabBar::currentChanged, nbColorModels_, &QStackedWidget::setCurrentIndex);
+  // RGB is the page shown at start and holds the hex field; the others are built when first shown or asked
+  // for, which keeps a third of the panel's widgets out of the start-up.
+  BuildPageEditors(cmRGB);
+  connect(tsColorModels_, &QTabBar::currentChanged, this, [this](int index) {
+    if (index >= cmRGB && index <= cmLAB) Editors(static_cast<TColorModel>(index));
+    nbColorModels_->setCurrentIndex(index);
+  });
   tsColorModels_->setCurrentIndex(0);
   nbColorModels_->setCurrentIndex(0);
   auto* box = static_cast<QVBoxLayout*>(layout());
@@ -270,11 +278,26 @@ void TBaseColorPanel::BuildPages() {
   box->addStretch(1);
 }
 
-void TBaseColorPanel::BuildPage(TColorModel model) {
+void TBaseColorPanel::AddPage(TColorModel model) {
+  const TModelLayout& names = ModelLayouts[model];
+  QWidget* page = new QWidget(nbColorModels_);
+  page->setObjectName(QStringLiteral("ts%1").arg(QLatin1String(names.prefix)));
+  // Known before the page is built, so the panel keeps one height whichever pages exist.
+  const int rows = names.count + (model == cmRGB ? 1 : 0);
+  page->setMinimumHeight(RowTop + rows * RowPitch);
+  page->installEventFilter(this);
+  nbColorModels_->addWidget(page);
+  editors_[model].page = page;
+}
+
+const TBaseColorPanel::TModelEditors& TBaseColorPanel::Editors(TColorModel model) {
+  if (editors_[model].bars.empty()) BuildPageEditors(model);
+  return editors_[model];
+}
+
+void TBaseColorPanel::BuildPageEditors(TColorModel model) {
   const TModelLayout& names = ModelLayouts[model];
   TModelEditors& editors = editors_[model];
-  editors.page = new QWidget(nbColorModels_);
-  editors.page->setObjectName(QStringLiteral("ts%1").arg(QLatin1String(names.prefix)));
   for (int i = 0; i < names.count; ++i) {
     const QString suffix = QStringLiteral("%1_%2").arg(QLatin1String(names.prefix), QLatin1String(names.channels[i]));
     auto* label = new QLabel(editors.page);
@@ -291,18 +314,24 @@ void TBaseColorPanel::BuildPage(TColorModel model) {
     editors.fields.push_back(field);
     ConnectBar(model, bar);
   }
-  int rows = names.count;
   if (model == cmRGB) {
     lblHex_ = new QLabel(editors.page);
     lblHex_->setObjectName(QStringLiteral("lblHEX"));
     edHEX_ = new QLineEdit(editors.page);
     edHEX_->setObjectName(QStringLiteral("edHEX"));
     edHEX_->installEventFilter(this);
-    ++rows;
   }
-  editors.page->setMinimumHeight(RowTop + rows * RowPitch);
-  editors.page->installEventFilter(this);
-  nbColorModels_->addWidget(editors.page);
+  if (started_) FinishLatePage(model);
+}
+
+// A page built after start-up gets what the start gave the first one: texts, values, geometry.
+void TBaseColorPanel::FinishLatePage(TColorModel model) {
+  TModelEditors& editors = editors_[model];
+  SetPageTexts(model);
+  ApplyLanguageToPart(editors.page, QStringLiteral("MainForm"));
+  ShowModelValues(model, ChannelValuesOf(workspace_.BaseColor(), model), 0);
+  LayoutPages();
+  for (QWidget* child : editors.page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) child->show();
 }
 
 void TBaseColorPanel::ConnectBar(TColorModel model, TColorBar* bar) {
@@ -313,18 +342,21 @@ void TBaseColorPanel::ConnectBar(TColorModel model, TColorBar* bar) {
 void TBaseColorPanel::SetTexts() {
   for (int model = cmRGB; model <= cmLAB; ++model) {
     tsColorModels_->setTabText(model, QString::fromLatin1(ModelTabTexts[static_cast<std::size_t>(model)]));
-    const TModelLayout& names = ModelLayouts[static_cast<std::size_t>(model)];
-    for (int i = 0; i < names.count; ++i) {
-      editors_[static_cast<std::size_t>(model)].labels[static_cast<std::size_t>(i)]->setText(
-          QString::fromLatin1(names.channels[static_cast<std::size_t>(i)]));
-    }
+    SetPageTexts(static_cast<TColorModel>(model));
   }
-  lblHex_->setText(QStringLiteral("HEX #"));
+}
+
+void TBaseColorPanel::SetPageTexts(TColorModel model) {
+  const TModelLayout& names = ModelLayouts[model];
+  const auto& labels = editors_[model].labels;
+  for (std::size_t i = 0; i < labels.size(); ++i) labels[i]->setText(QString::fromLatin1(names.channels[i]));
+  if (model == cmRGB) lblHex_->setText(QStringLiteral("HEX #"));
 }
 
 void TBaseColorPanel::LayoutPages() {
   for (int model = cmRGB; model <= cmLAB; ++model) {
     TModelEditors& editors = editors_[static_cast<std::size_t>(model)];
+    if (editors.bars.empty()) continue;  // not built yet
     const TChannelRowGeometry row = ChannelRowGeometry(editors.page->width(), SliderLeft, FieldWidth);
     for (std::size_t i = 0; i < editors.bars.size(); ++i) {
       const int top = RowTop + static_cast<int>(i) * RowPitch;
@@ -342,16 +374,16 @@ void TBaseColorPanel::LayoutPages() {
   }
 }
 
-TColorBar* TBaseColorPanel::Bar(TColorModel model, int pick) const {
+TColorBar* TBaseColorPanel::Bar(TColorModel model, int pick) {
   if (model > cmLAB) return nullptr;
-  const auto& bars = editors_[model].bars;
+  const auto& bars = Editors(model).bars;
   if (pick < 1 || pick > static_cast<int>(bars.size())) return nullptr;
   return bars[static_cast<std::size_t>(pick - 1)];
 }
 
-QLineEdit* TBaseColorPanel::Field(TColorModel model, int pick) const {
+QLineEdit* TBaseColorPanel::Field(TColorModel model, int pick) {
   if (model > cmLAB) return nullptr;
-  const auto& fields = editors_[model].fields;
+  const auto& fields = Editors(model).fields;
   if (pick < 1 || pick > static_cast<int>(fields.size())) return nullptr;
   return fields[static_cast<std::size_t>(pick - 1)];
 }

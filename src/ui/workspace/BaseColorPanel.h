@@ -61,9 +61,10 @@ class TBaseColorPanel final : public QWidget, public TBaseColorEditors {
   QLabel* WebSmartIndicator() const { return imgWebSmart_; }
   QTabBar* ModelTabs() const { return tsColorModels_; }
   QStackedWidget* ModelPages() const { return nbColorModels_; }
-  /// Slider `pick` (1-4) of `model`; nullptr when the model has no such channel.
-  TColorBar* Bar(TColorModel model, int pick) const;
-  QLineEdit* Field(TColorModel model, int pick) const;
+  /// Slider `pick` (1-4) of `model`; nullptr when the model has no such channel. Builds the model's page when
+  /// it was not shown yet.
+  TColorBar* Bar(TColorModel model, int pick);
+  QLineEdit* Field(TColorModel model, int pick);
   QLineEdit* HexField() const { return edHEX_; }
   QMenu* BaseMenu() const { return pmnu_base_; }
   /// Which picture of imlWebSafe an indicator shows: 1 on the step, 0 off it.
@@ -97,10 +98,14 @@ class TBaseColorPanel final : public QWidget, public TBaseColorEditors {
 
   void BuildSwatchRow();
   void BuildPages();
-  void BuildPage(TColorModel model);
+  void AddPage(TColorModel model);
+  void BuildPageEditors(TColorModel model);
+  void FinishLatePage(TColorModel model);
+  const TModelEditors& Editors(TColorModel model);
   void ConnectBar(TColorModel model, TColorBar* bar);
   void LayoutPages();
   void SetTexts();
+  void SetPageTexts(TColorModel model);
   TChannelValues SliderValues(TColorModel model) const;
   void SliderTracked(TColorModel model, TColorBar* bar);
   void SliderCommitted(TColorModel model, TColorBar* bar);
@@ -126,6 +131,7 @@ class TBaseColorPanel final : public QWidget, public TBaseColorEditors {
   std::array<QPixmap, 2> imlWebSafe_;
   int webSafePicture_ = 0;
   int webSmartPicture_ = 0;
+  bool started_ = false;
 };
 
 }  // namespace tintorium

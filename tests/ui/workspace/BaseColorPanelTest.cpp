@@ -5,6 +5,7 @@
 #include "ui/controls/ColorSwatch.h"
 #include "ui/actions/MainActions.h"
 #include "ui/workspace/BaseColorCommands.h"
+#include "engine/language/Language.h"
 #include "ui/workspace/BaseColorPanel.h"
 #include "ui/workspace/ColorBar.h"
 #include "ui/workspace/ColorHistory.h"
@@ -15,6 +16,7 @@
 #include <QAction>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFile>
 #include <QMimeData>
 #include <QLabel>
 #include <QClipboard>
@@ -23,6 +25,7 @@
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTabBar>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -66,6 +69,7 @@ class BaseColorPanelTest : public ::testing::Test {
 };
 
 TEST_F(BaseColorPanelTest, ComponentsCarryTheirNames) {
+  for (const TColorModel model : {cmHSB, cmCMYK, cmLAB}) ShowPage(model);  // the pages are built when first shown
   for (const char* name : {"shBase", "imgWebSafe", "imgWebSmart", "tsColorModels", "nbColorModels", "cbRGB_R",
                            "cbHSB_S", "cbCMYK_K", "cbLab_b", "edRGB_B", "edHSB_H", "edCMYK_Y", "edLab_a", "edHEX"}) {
     EXPECT_NE(panel->findChild<QWidget*>(QString::fromLatin1(name)), nullptr) << name;
@@ -74,6 +78,40 @@ TEST_F(BaseColorPanelTest, ComponentsCarryTheirNames) {
   EXPECT_EQ(panel->ModelTabs()->tabText(3), QStringLiteral("CIE L*ab"));
   ShowPage(cmCMYK);
   EXPECT_EQ(panel->ModelPages()->currentIndex(), 2);
+}
+
+// A page first shown after start-up looks as if it had been there all along: the base colour's values, the
+// current language's texts, laid out and visible.
+TEST_F(BaseColorPanelTest, APageBuiltWhenFirstShownShowsTheBaseColorInTheCurrentLanguage) {
+  QTemporaryDir folder;
+  ASSERT_TRUE(folder.isValid());
+  QFile file(folder.filePath(QStringLiteral("test.lng")));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("[Global]\r\nLanguageName=Test\r\n\r\n[MainForm]\r\nlblCMYK_K=Schwarz\r\nlblHSB_H=Farbton\r\n\r\n");
+  file.close();
+  SetLanguageFolder(folder.path());
+  SetCurrentLanguageName(QStringLiteral("test.lng"));
+  EXPECT_EQ(panel->findChild<QWidget*>(QStringLiteral("edCMYK_K")), nullptr) << "not built before it is shown";
+  SetBase(Rgb(255, 0, 0));
+  ShowPage(cmCMYK);
+  SetLanguageFolder(QString());
+  SetCurrentLanguageName(QString());
+
+  auto* black = panel->findChild<QLabel*>(QStringLiteral("lblCMYK_K"));
+  ASSERT_NE(black, nullptr);
+  EXPECT_EQ(black->text(), QStringLiteral("Schwarz"));
+  const TCMYKValues cmyk = workspace.BaseColor().GetCMYK();
+  EXPECT_EQ(Field(cmCMYK, 2)->text(), QString::number(cmyk.M));
+  EXPECT_EQ(Bar(cmCMYK, 2)->PickedValue(), cmyk.M);
+  for (int pick = 1; pick <= 4; ++pick) {
+    EXPECT_TRUE(Bar(cmCMYK, pick)->isVisible()) << pick;
+    EXPECT_TRUE(Field(cmCMYK, pick)->isVisible()) << pick;
+    EXPECT_GT(Bar(cmCMYK, pick)->width(), 20) << pick;
+  }
+  // The HSB page, asked for while hidden, is ready too and appears when its tab is chosen.
+  EXPECT_EQ(Field(cmHSB, 1)->text(), QStringLiteral("0"));
+  ShowPage(cmHSB);
+  EXPECT_TRUE(Field(cmHSB, 1)->isVisible());
 }
 
 TEST_F(BaseColorPanelTest, LayoutRulePlacesSlidersAndFields) {
