@@ -1,6 +1,7 @@
 #include "app/MainStatusBar.h"
 
 #include "engine/qtcolor/QtColorAdapter.h"
+#include "ui/controls/ThemeInk.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -41,11 +42,14 @@ TMainStatusBar::TMainStatusBar(QWidget* parent) : QStatusBar(parent) {
 }
 
 void TMainStatusBar::ShowColorUnderCursor(TColor color, const QString& text) {
-  QPixmap swatch(16, 16);
+  QPixmap swatch = DevicePixmap({16, 16}, PictureRatio());
   swatch.fill(ToQColor(color));
   QPainter p(&swatch);
-  p.setPen(Qt::black);
-  p.drawRect(0, 0, 15, 15);
+  p.setRenderHint(QPainter::Antialiasing);
+  // One device pixel of frame inside the edge, as the swatch looked at 16 x 16 pixels.
+  const qreal line = 1.0 / swatch.devicePixelRatio();
+  p.setPen(QPen(Qt::black, line));
+  p.drawRect(QRectF(line / 2, line / 2, 16 - line, 16 - line));
   p.end();
   sbImgcb_->setPixmap(swatch);
   sbImgcb_->show();

@@ -3,6 +3,7 @@
 #include "engine/qtcolor/QtColorAdapter.h"
 #include "core/ColorText.h"
 #include "core/SystemColors.h"
+#include "ui/controls/ThemeInk.h"
 
 #include <QColor>
 #include <QDrag>
@@ -37,11 +38,14 @@ std::optional<TColor> ColorFromText(QString text) {
 }
 
 QPixmap DragPixmap(TColor color) {
-  QPixmap pixmap(24, 24);
+  QPixmap pixmap = DevicePixmap({24, 24}, PictureRatio());
   pixmap.fill(ToQColor(color));
   QPainter painter(&pixmap);
-  painter.setPen(Qt::black);
-  painter.drawRect(0, 0, pixmap.width() - 1, pixmap.height() - 1);
+  painter.setRenderHint(QPainter::Antialiasing);
+  // The frame one device pixel inside the edge, whatever the density.
+  const qreal line = 1.0 / pixmap.devicePixelRatio();
+  painter.setPen(QPen(Qt::black, line));
+  painter.drawRect(QRectF(line / 2, line / 2, 24 - line, 24 - line));
   return pixmap;
 }
 

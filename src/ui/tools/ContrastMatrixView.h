@@ -51,7 +51,8 @@ class TContrastMatrixView final : public QAbstractScrollArea, public TColorDragS
   QPoint Offset() const;
   /// The centre of `cell` in viewport coordinates (scrolling it into view first).
   QPoint CellCenter(TContrastGridCell cell);
-  /// The cached rendering of the viewport, made now if missing: what paintEvent copies. Tests read cells from it.
+  /// The cached rendering of the viewport at its device pixel ratio, made now if missing or made for another size or
+  /// ratio: what paintEvent copies. Tests read cells from it.
   const QImage& Rendering();
   /// How many cells the last rendering drew (the visible ones).
   int CellsPainted() const { return cellsPainted_; }

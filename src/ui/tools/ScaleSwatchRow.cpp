@@ -1,6 +1,8 @@
 #include "ui/tools/ScaleSwatchRow.h"
 
+#include "engine/language/LanguageLocale.h"
 #include "engine/qtcolor/QtColorAdapter.h"
+#include "ui/controls/ThemeInk.h"
 #include "ui/tools/ScaleGeometry.h"
 
 #include <QApplication>
@@ -15,10 +17,7 @@ namespace {
 
 constexpr int Padding = 3;
 
-QString Figure(double value, int decimals) {
-  if (std::abs(value) < 0.5 * std::pow(10.0, -decimals)) value = 0;
-  return QString::number(value, 'f', decimals);
-}
+QString Figure(double value, int decimals) { return LocaleNumber(value, decimals); }
 
 }  // namespace
 
@@ -68,8 +67,10 @@ TColorDragOffer TScaleSwatchRow::ColorDragOffer() const {
 
 void TScaleSwatchRow::EnsureImage() const {
   const QSize size = this->size().expandedTo(QSize(1, 1));
-  if (!imageDirty_ && image_.size() == size) return;
-  if (image_.size() != size) image_ = QImage(size, QImage::Format_RGB32);
+  const qreal ratio = ImageRatio(*this);
+  const bool fits = image_.devicePixelRatio() == ratio && image_.size() == DeviceSize(size, ratio);
+  if (!imageDirty_ && fits) return;
+  if (!fits) image_ = DeviceImage(size, ratio);
   Draw(image_);
   imageDirty_ = false;
 }
@@ -78,7 +79,7 @@ void TScaleSwatchRow::Draw(QImage& image) const {
   image.fill(palette().color(QPalette::Window));
   QPainter painter(&image);
   painter.setFont(font());
-  for (int i = 0; i < int(swatches_.size()); ++i) DrawSwatch(painter, ScaleSwatchRect(image.size(), int(swatches_.size()), i), i);
+  for (int i = 0; i < int(swatches_.size()); ++i) DrawSwatch(painter, ScaleSwatchRect(image.deviceIndependentSize().toSize(), int(swatches_.size()), i), i);
 }
 
 void TScaleSwatchRow::DrawSwatch(QPainter& painter, QRect rect, int index) const {
@@ -161,7 +162,7 @@ void TScaleSwatchRow::resizeEvent(QResizeEvent* event) {
 
 void TScaleSwatchRow::changeEvent(QEvent* event) {
   if (event->type() == QEvent::PaletteChange || event->type() == QEvent::StyleChange ||
-      event->type() == QEvent::FontChange) {
+      event->type() == QEvent::FontChange || event->type() == QEvent::LanguageChange) {
     imageDirty_ = true;
     updateGeometry();
     update();

@@ -3,6 +3,7 @@
 #include "engine/qtcolor/QtColorAdapter.h"
 #include "core/ColorModels.h"
 #include "core/Rounding.h"
+#include "ui/controls/ThemeInk.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -78,10 +79,12 @@ int MarkerX(QSize size, int offset) {
   return std::max(Margin, std::min(offset + Margin, size.width() - Margin));
 }
 
-int ValueAtX(QSize size, TColorModel model, int pick, int x) {
+int ValueAtX(QSize size, TColorModel model, int pick, int x) { return ValueAtPosition(size, model, pick, x); }
+
+int ValueAtPosition(QSize size, TColorModel model, int pick, double x) {
   const int span = Span(size);
   if (span <= 0) return ChannelMin(model, pick);
-  const int offset = std::max(0, std::min(x - Margin, size.width() - 7));
+  const long double offset = std::clamp<long double>(x - Margin, 0, size.width() - 7);
   const long double scale = static_cast<long double>(span) / Divisor(model, pick);
   const int value = Round(offset / scale) + ColumnBase(model, pick);
   return std::clamp(value, ChannelMin(model, pick), ChannelMax(model, pick));
@@ -184,6 +187,33 @@ void TColorBar::RebuildGradient() const {
     std::memcpy(gradient_.scanLine(y), first, static_cast<std::size_t>(width) * sizeof(QRgb));
   }
   gradientDirty_ = false;
+  shownDirty_ = true;
+}
+
+const QImage& TColorBar::ShownGradient() const {
+  const QImage& values = Gradient();
+  const QSize s = size();
+  const QRect area = ColorBarGeometry::GradientRect(s).normalized();
+  const qreal ratio = ImageRatio(*this);
+  const QSize logical = area.size().expandedTo(QSize(1, 1));
+  if (!shownDirty_ && shown_.devicePixelRatio() == ratio && shown_.size() == DeviceSize(logical, ratio)) return shown_;
+  shown_ = DeviceImage(logical, ratio);
+  // Each device column is looked up at its own position, not stretched from the value bitmap, so on a dense screen
+  // the steps fall between widget pixels and a pointer picks the very colour under it.
+  const int base = ColorBarGeometry::ColumnBase(model_, pick_);
+  auto* first = reinterpret_cast<QRgb*>(shown_.scanLine(0));
+  for (int x = 0; x < shown_.width(); ++x) {
+    const int value = ColorBarGeometry::ValueAtPosition(s, model_, pick_, area.left() + x / ratio);
+    first[x] = values.pixel(std::clamp(value - base, 0, values.width() - 1), 0);
+  }
+  for (int y = 1; y < shown_.height(); ++y)
+    std::memcpy(shown_.scanLine(y), first, static_cast<std::size_t>(shown_.width()) * sizeof(QRgb));
+  shownDirty_ = false;
+  return shown_;
+}
+
+int TColorBar::ValueUnderPointer(double x) const {
+  return ColorBarGeometry::ValueAtPosition(size(), model_, pick_, DevicePixelEdge(x, ImageRatio(*this)));
 }
 
 void TColorBar::paintEvent(QPaintEvent*) {
@@ -192,7 +222,7 @@ void TColorBar::paintEvent(QPaintEvent*) {
   UpdateMarker();
   const QSize s = size();
   const QRect gradient = ColorBarGeometry::GradientRect(s);
-  if (gradient.width() > 0 && gradient.height() > 0) painter.drawImage(gradient, Gradient());
+  if (gradient.width() > 0 && gradient.height() > 0) painter.drawImage(gradient.topLeft(), ShownGradient());
   painter.setRenderHint(QPainter::Antialiasing, false);
   painter.setPen(Qt::black);
   painter.setBrush(Qt::NoBrush);
@@ -229,20 +259,20 @@ void TColorBar::mousePressEvent(QMouseEvent* event) {
   setFocus(Qt::MouseFocusReason);
   dragging_ = true;
   grabMouse();
-  TrackTo(ColorBarGeometry::ValueAtX(size(), model_, pick_, event->position().toPoint().x()));
+  TrackTo(ValueUnderPointer(event->position().x()));
   emit OnTrack();
 }
 
 void TColorBar::mouseMoveEvent(QMouseEvent* event) {
   if (!dragging_ || !(event->buttons() & Qt::LeftButton)) return;
-  if (TrackTo(ColorBarGeometry::ValueAtX(size(), model_, pick_, event->position().toPoint().x()))) emit OnTrack();
+  if (TrackTo(ValueUnderPointer(event->position().x()))) emit OnTrack();
 }
 
 void TColorBar::mouseReleaseEvent(QMouseEvent* event) {
   releaseMouse();
   if (event->button() != Qt::LeftButton || !dragging_) return;
   dragging_ = false;
-  if (TrackTo(ColorBarGeometry::ValueAtX(size(), model_, pick_, event->position().toPoint().x()))) emit OnTrack();
+  if (TrackTo(ValueUnderPointer(event->position().x()))) emit OnTrack();
   emit OnCommit();
 }
 

@@ -6,6 +6,7 @@
 #include "ui/controls/ColorDrag.h"
 #include "ui/controls/ColorList.h"
 #include "ui/controls/ColorSwatch.h"
+#include "ui/controls/ThemeInk.h"
 #include "core/ColorVision.h"
 #include "engine/qtcolor/QtColorAdapter.h"
 #include "engine/palette/PaletteDocument.h"
@@ -60,7 +61,7 @@ int MarkShown(const QWidget& form, const char* name) {
   if (!label) return -1;
   const QImage shown = label->pixmap().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
   for (const TContrastMark mark : {TContrastMark::Fail, TContrastMark::Pass, TContrastMark::Partial}) {
-    if (shown == ContrastMarkImage(mark)) return static_cast<int>(mark);
+    if (shown == ContrastMarkImage(mark, PictureRatio())) return static_cast<int>(mark);
   }
   return -1;
 }
