@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 #include <cstring>
 
 namespace tintorium {
@@ -95,6 +96,9 @@ int ValueAtPosition(QSize size, TColorModel model, int pick, double x) {
 namespace {
 
 constexpr int GradientHeight = 12;
+
+// The first device column at or right of logical `x`.
+int FirstDeviceColumn(int x, qreal ratio) { return int(std::ceil(x * ratio - 1e-6)); }
 
 QRgb ColumnPixel(TColorModel model, const std::array<int, 4>& v) {
   switch (model) {
@@ -193,23 +197,33 @@ void TColorBar::RebuildGradient() const {
 const QImage& TColorBar::ShownGradient() const {
   const QImage& values = Gradient();
   const QSize s = size();
-  const QRect area = ColorBarGeometry::GradientRect(s).normalized();
+  const QRect area = ColorBarGeometry::GradientRect(s);
   const qreal ratio = ImageRatio(*this);
-  const QSize logical = area.size().expandedTo(QSize(1, 1));
-  if (!shownDirty_ && shown_.devicePixelRatio() == ratio && shown_.size() == DeviceSize(logical, ratio)) return shown_;
-  shown_ = DeviceImage(logical, ratio);
+  // The image starts and ends on whole device pixels (at 1.25 the left edge, 7.5, would be rounded by the painter
+  // and shift every column half a pixel from the one a pointer there picks).
+  const int first = FirstDeviceColumn(area.left(), ratio);
+  const QSize device(std::max(1, FirstDeviceColumn(area.left() + area.width(), ratio) - first),
+                     DeviceSize(QSize(1, std::max(1, area.height())), ratio).height());
+  if (!shownDirty_ && shown_.devicePixelRatio() == ratio && shown_.size() == device) return shown_;
+  shown_ = QImage(device, QImage::Format_RGB32);
+  shown_.setDevicePixelRatio(ratio);
   // Each device column is looked up at its own position, not stretched from the value bitmap, so on a dense screen
   // the steps fall between widget pixels and a pointer picks the very colour under it.
   const int base = ColorBarGeometry::ColumnBase(model_, pick_);
-  auto* first = reinterpret_cast<QRgb*>(shown_.scanLine(0));
+  auto* row = reinterpret_cast<QRgb*>(shown_.scanLine(0));
   for (int x = 0; x < shown_.width(); ++x) {
-    const int value = ColorBarGeometry::ValueAtPosition(s, model_, pick_, area.left() + x / ratio);
-    first[x] = values.pixel(std::clamp(value - base, 0, values.width() - 1), 0);
+    const int value = ColorBarGeometry::ValueAtPosition(s, model_, pick_, (first + x) / ratio);
+    row[x] = values.pixel(std::clamp(value - base, 0, values.width() - 1), 0);
   }
   for (int y = 1; y < shown_.height(); ++y)
-    std::memcpy(shown_.scanLine(y), first, static_cast<std::size_t>(shown_.width()) * sizeof(QRgb));
+    std::memcpy(shown_.scanLine(y), row, static_cast<std::size_t>(shown_.width()) * sizeof(QRgb));
   shownDirty_ = false;
   return shown_;
+}
+
+qreal TColorBar::ShownGradientLeft() const {
+  const qreal ratio = ImageRatio(*this);
+  return FirstDeviceColumn(ColorBarGeometry::GradientRect(size()).left(), ratio) / ratio;
 }
 
 int TColorBar::ValueUnderPointer(double x) const {
@@ -222,7 +236,7 @@ void TColorBar::paintEvent(QPaintEvent*) {
   UpdateMarker();
   const QSize s = size();
   const QRect gradient = ColorBarGeometry::GradientRect(s);
-  if (gradient.width() > 0 && gradient.height() > 0) painter.drawImage(gradient.topLeft(), ShownGradient());
+  if (gradient.width() > 0 && gradient.height() > 0) painter.drawImage(QPointF(ShownGradientLeft(), gradient.top()), ShownGradient());
   painter.setRenderHint(QPainter::Antialiasing, false);
   painter.setPen(Qt::black);
   painter.setBrush(Qt::NoBrush);

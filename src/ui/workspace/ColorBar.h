@@ -84,10 +84,12 @@ class TColorBar : public QWidget {
   const QImage& Gradient() const;
   /// Rebuilds the gradient bitmap now.
   void RebuildGradient() const;
-  /// The gradient as painted into GradientRect: that rectangle's size at the widget's device pixel ratio (ratio
-  /// set), each device column in the colour of the value a pointer on that column picks. Rebuilt when the other
-  /// channels, the size or the ratio (another screen) change.
+  /// The gradient as painted into GradientRect, at the widget's device pixel ratio (ratio set): the device columns
+  /// from the first at or right of the rectangle's left edge to its right edge, each in the colour of the value a
+  /// pointer on that column picks. Rebuilt when the other channels, the size or the ratio (another screen) change.
   const QImage& ShownGradient() const;
+  /// Where ShownGradient is drawn: its first device column's left edge, in widget pixels.
+  qreal ShownGradientLeft() const;
   int MarkerOffset() const { return markerOffset_; }
 
   QSize sizeHint() const override { return {100, 15}; }
