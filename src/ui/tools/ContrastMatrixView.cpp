@@ -42,6 +42,11 @@ QString ContrastBadgeText(double ratio, const TContrastBadgeTexts& badges) {
   return badges.Fail;
 }
 
+std::pair<QString, QString> ContrastCellTexts(const TContrastCell& cell, const TContrastBadgeTexts& badges) {
+  return {LocaleNumber(ShownContrastRatio(cell.Ratio), 2) + u' ' + ContrastBadgeText(cell.Ratio, badges),
+          QStringLiteral("Lc ") + LocaleNumber(cell.Lc, 1)};
+}
+
 void PaintContrastCell(QPainter& painter, const QRect& rect, TColor text, TColor back, const TContrastCell& cell,
                        const TContrastBadgeTexts& badges) {
   painter.fillRect(rect, ToQColor(back));
@@ -58,11 +63,9 @@ void PaintContrastCell(QPainter& painter, const QRect& rect, TColor text, TColor
   painter.drawText(QRect(inner.left(), inner.top(), inner.width(), glyphHeight), Qt::AlignCenter, QStringLiteral("Aa"));
   painter.restore();
   painter.setPen(FigureColor(back));
-  const QString ratio = LocaleNumber(ShownContrastRatio(cell.Ratio), 2);
-  painter.drawText(QRect(inner.left(), inner.top() + glyphHeight, inner.width(), line), Qt::AlignCenter,
-                   ratio + u' ' + ContrastBadgeText(cell.Ratio, badges));
-  painter.drawText(QRect(inner.left(), inner.top() + glyphHeight + line, inner.width(), line), Qt::AlignCenter,
-                   QStringLiteral("Lc ") + LocaleNumber(cell.Lc, 1));
+  const auto [ratio, lc] = ContrastCellTexts(cell, badges);
+  painter.drawText(QRect(inner.left(), inner.top() + glyphHeight, inner.width(), line), Qt::AlignCenter, ratio);
+  painter.drawText(QRect(inner.left(), inner.top() + glyphHeight + line, inner.width(), line), Qt::AlignCenter, lc);
 }
 
 TContrastMatrixView::TContrastMatrixView(QWidget* parent) : QAbstractScrollArea(parent) {

@@ -16,6 +16,7 @@
 #include <QImage>
 
 #include <optional>
+#include <utility>
 
 class QPainter;
 
@@ -31,6 +32,9 @@ struct TContrastBadgeTexts {
 /// the Lc in black or white, whichever stands out more on `back`. Paints on any device (a QImage in tests).
 void PaintContrastCell(QPainter& painter, const QRect& rect, TColor text, TColor back, const TContrastCell& cell,
                        const TContrastBadgeTexts& badges);
+/// The two lines of figures a cell shows: the ratio cut to two decimals with its badge ("4.47 AA large") and the
+/// Lc with one decimal ("Lc 71.1"), in the decimal sign of the language in use ("4,47", "71,1" in German).
+std::pair<QString, QString> ContrastCellTexts(const TContrastCell& cell, const TContrastBadgeTexts& badges);
 /// The badge of `ratio` as the cell shows it: "AAA", "AA", badges.Large or badges.Fail.
 QString ContrastBadgeText(double ratio, const TContrastBadgeTexts& badges);
 

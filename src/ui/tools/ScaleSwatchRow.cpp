@@ -17,9 +17,12 @@ namespace {
 
 constexpr int Padding = 3;
 
-QString Figure(double value, int decimals) { return LocaleNumber(value, decimals); }
-
 }  // namespace
+
+std::pair<QString, QString> ScaleSwatchFigures(const TScaleSwatch& swatch) {
+  return {QStringLiteral("\u25A1 %1 \u00B7 %2").arg(LocaleNumber(swatch.WhiteRatio, 2), LocaleNumber(swatch.WhiteTextLc, 0)),
+          QStringLiteral("\u25A0 %1 \u00B7 %2").arg(LocaleNumber(swatch.BlackRatio, 2), LocaleNumber(swatch.BlackTextLc, 0))};
+}
 
 TScaleTextBadge ScaleTextBadgeOf(const TScaleSwatch& swatch) {
   const bool white = swatch.WhiteRatio > swatch.BlackRatio;
@@ -136,8 +139,9 @@ void TScaleSwatchRow::DrawSwatch(QPainter& painter, QRect rect, int index) const
                                                unsigned((swatch.Color >> 8) & 0xFF), unsigned((swatch.Color >> 16) & 0xFF)),
        text, false);
   // White, then black: the WCAG ratio and the APCA Lc of that text colour on the swatch.
-  line(QStringLiteral("\u25A1 %1 \u00B7 %2").arg(Figure(swatch.WhiteRatio, 2), Figure(swatch.WhiteTextLc, 0)), dim, false);
-  line(QStringLiteral("\u25A0 %1 \u00B7 %2").arg(Figure(swatch.BlackRatio, 2), Figure(swatch.BlackTextLc, 0)), dim, false);
+  const auto [white, black] = ScaleSwatchFigures(swatch);
+  line(white, dim, false);
+  line(black, dim, false);
 }
 
 QImage TScaleSwatchRow::DisplayImage() const {
