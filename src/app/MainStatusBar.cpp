@@ -42,15 +42,7 @@ TMainStatusBar::TMainStatusBar(QWidget* parent) : QStatusBar(parent) {
 }
 
 void TMainStatusBar::ShowColorUnderCursor(TColor color, const QString& text) {
-  QPixmap swatch = DevicePixmap({16, 16}, PictureRatio());
-  swatch.fill(ToQColor(color));
-  QPainter p(&swatch);
-  p.setRenderHint(QPainter::Antialiasing);
-  // One device pixel of frame inside the edge, as the swatch looked at 16 x 16 pixels.
-  const qreal line = 1.0 / swatch.devicePixelRatio();
-  p.setPen(QPen(Qt::black, line));
-  p.drawRect(QRectF(line / 2, line / 2, 16 - line, 16 - line));
-  p.end();
+  const QPixmap swatch = FramedSwatchPixmap({16, 16}, PictureRatio(), ToQColor(color), Qt::black);
   sbImgcb_->setPixmap(swatch);
   sbImgcb_->show();
   colorText_->setText(text);

@@ -37,17 +37,7 @@ std::optional<TColor> ColorFromText(QString text) {
   return RGBValuesToColor(ParseHexColor(digits));
 }
 
-QPixmap DragPixmap(TColor color) {
-  QPixmap pixmap = DevicePixmap({24, 24}, PictureRatio());
-  pixmap.fill(ToQColor(color));
-  QPainter painter(&pixmap);
-  painter.setRenderHint(QPainter::Antialiasing);
-  // The frame one device pixel inside the edge, whatever the density.
-  const qreal line = 1.0 / pixmap.devicePixelRatio();
-  painter.setPen(QPen(Qt::black, line));
-  painter.drawRect(QRectF(line / 2, line / 2, 24 - line, 24 - line));
-  return pixmap;
-}
+QPixmap DragPixmap(TColor color) { return FramedSwatchPixmap({24, 24}, PictureRatio(), ToQColor(color), Qt::black); }
 
 }  // namespace
 

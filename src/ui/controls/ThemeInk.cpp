@@ -107,6 +107,17 @@ QPixmap DevicePixmap(QSize logical, qreal ratio) {
   return pixmap;
 }
 
+QPixmap FramedSwatchPixmap(QSize logical, qreal ratio, const QColor& fill, const QColor& frame) {
+  QPixmap pixmap = DevicePixmap(logical, ratio);
+  const QSize device = pixmap.size();
+  const int line = std::max(1, int(std::lround(pixmap.devicePixelRatio())));
+  pixmap.fill(frame);
+  QPainter painter(&pixmap);
+  painter.scale(1.0 / pixmap.devicePixelRatio(), 1.0 / pixmap.devicePixelRatio());  // device pixels from here
+  painter.fillRect(QRect(QPoint(line, line), device - QSize(2 * line, 2 * line)), fill);
+  return pixmap;
+}
+
 qreal PictureRatio() { return std::max<qreal>(qGuiApp != nullptr ? qGuiApp->devicePixelRatio() : 1.0, 1.0); }
 
 QIcon DrawnIcon(QSize logical, const std::function<void(QPainter&)>& paint) {

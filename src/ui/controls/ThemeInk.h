@@ -48,6 +48,10 @@ QImage DeviceImage(QSize logical, qreal ratio);
 /// coordinates; a label or icon shows it at its logical size). Never empty.
 QPixmap DevicePixmap(QSize logical, qreal ratio);
 
+/// A swatch picture of `logical` size at `ratio`: `fill` inside a `frame` one widget pixel wide (whole device
+/// pixels: the ratio rounded, at least one), corners included.
+QPixmap FramedSwatchPixmap(QSize logical, qreal ratio, const QColor& fill, const QColor& frame);
+
 /// The ratio for pictures made before their widget is on a screen (labels, icons, drag pictures): the densest
 /// screen's, at least 1, so no screen shows them scaled up.
 qreal PictureRatio();

@@ -19,6 +19,7 @@
 #include "ui/tools/ContrastMarks.h"
 #include "ui/tools/ContrastMatrixView.h"
 #include "ui/tools/ContrastPreview.h"
+#include "ui/tools/PictureOpenDialog.h"
 #include "ui/tools/ScaleCurves.h"
 #include "ui/tools/ScaleGeometry.h"
 #include "ui/tools/ScaleSwatchRow.h"
@@ -33,6 +34,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QPainter>
 #include <QTest>
 
@@ -468,6 +470,16 @@ TEST(HighDensity, WizardPicturesMarksAndDrawnIconsAreMadeAtTheScreensPixels) {
     EXPECT_EQ(drawn.size(), DeviceSize({ContrastMarkSize, ContrastMarkSize}, ScreenRatio()));
   }
 
+  // The status bar's and a drag's swatch: a frame of whole device pixels, one widget pixel wide, corners included.
+  const QImage framed = FramedSwatchPixmap({16, 16}, PictureRatio(), Qt::red, Qt::black).toImage();
+  EXPECT_EQ(framed.size(), DeviceSize({16, 16}, ScreenRatio()));
+  const int line = std::max(1, int(std::lround(ScreenRatio())));
+  for (const QPoint corner : {QPoint(0, 0), QPoint(framed.width() - 1, framed.height() - 1)})
+    EXPECT_EQ(framed.pixel(corner) | 0xFF000000u, qRgb(0, 0, 0));
+  const std::vector<QRgb> across = Row(framed, 8, 0, 16);
+  EXPECT_EQ(Blended(across, {qRgb(255, 0, 0), qRgb(0, 0, 0)}), 0);
+  EXPECT_EQ(LongestRun(across, qRgb(0, 0, 0)), line);
+
   // A drawn icon has a picture of each screen's own pixels: painted on a dense surface it is not scaled.
   const QIcon icon = DrawnIcon({16, 16}, [](QPainter& painter) {
     painter.setPen(QPen(Qt::black, 1.0));
@@ -475,6 +487,30 @@ TEST(HighDensity, WizardPicturesMarksAndDrawnIconsAreMadeAtTheScreensPixels) {
   });
   const QPixmap pixmap = icon.pixmap(QSize(16, 16), ScreenRatio());
   EXPECT_EQ(pixmap.size(), DeviceSize({16, 16}, ScreenRatio()));
+}
+
+TEST(HighDensity, PicturePreviewHasTheScreensPixelsAtTheSizeItHadAtScaleOne) {
+  QTemporaryDir dir;
+  QImage large(600, 400, QImage::Format_RGB32);
+  for (int y = 0; y < large.height(); ++y)
+    for (int x = 0; x < large.width(); ++x) large.setPixel(x, y, qRgb(x * 255 / 599, y * 255 / 399, (x ^ y) & 0xFF));
+  ASSERT_TRUE(large.save(dir.filePath(QStringLiteral("large.png"))));
+  QImage small(40, 30, QImage::Format_RGB32);
+  small.fill(qRgb(10, 200, 90));
+  ASSERT_TRUE(small.save(dir.filePath(QStringLiteral("small.png"))));
+
+  TPictureOpenDialog dialog(nullptr, QStringLiteral("Open"), dir.path());
+  const int side = TPictureOpenDialog::PreviewSide - 4;
+  dialog.ShowPreview(dir.filePath(QStringLiteral("large.png")));
+  QPixmap shown = dialog.Preview()->pixmap();
+  EXPECT_DOUBLE_EQ(shown.devicePixelRatio(), ScreenRatio());
+  EXPECT_NEAR(shown.deviceIndependentSize().width(), side, 0.5);
+  EXPECT_NEAR(shown.deviceIndependentSize().height(), side * 2.0 / 3, 1.0);
+  EXPECT_EQ(shown.width(), DeviceSize(QSize(side, 1), ScreenRatio()).width()) << "a pixel per device pixel";
+  // A picture smaller than the preview keeps its size on the label, as at scale 1.
+  dialog.ShowPreview(dir.filePath(QStringLiteral("small.png")));
+  shown = dialog.Preview()->pixmap();
+  EXPECT_EQ(shown.deviceIndependentSize().toSize(), QSize(40, 30));
 }
 
 }  // namespace
