@@ -45,7 +45,8 @@ void TPictureOpenDialog::ShowPreview(const QString& fileName) {
   QSize fit = picture->Image.size();
   if (fit.width() > side.width() || fit.height() > side.height()) fit.scale(side, Qt::KeepAspectRatio);
   QSize pixels = DeviceSize(fit, ratio);
-  if (pixels.width() > picture->Image.width() || pixels.height() > picture->Image.height()) pixels = picture->Image.size();
+  const QSize read = picture->Image.size();
+  if (pixels.width() > read.width() || pixels.height() > read.height()) pixels = read;
   // The shape is fit's already: scaling to exactly these pixels keeps the ratio whole (4.00, not 3.99).
   QPixmap shown = QPixmap::fromImage(picture->Image.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
   shown.setDevicePixelRatio(std::max<qreal>(1.0, qreal(pixels.width()) / std::max(1, fit.width())));

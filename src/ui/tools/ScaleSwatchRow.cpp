@@ -20,8 +20,10 @@ constexpr int Padding = 3;
 }  // namespace
 
 std::pair<QString, QString> ScaleSwatchFigures(const TScaleSwatch& swatch) {
-  return {QStringLiteral("\u25A1 %1 \u00B7 %2").arg(LocaleNumber(swatch.WhiteRatio, 2), LocaleNumber(swatch.WhiteTextLc, 0)),
-          QStringLiteral("\u25A0 %1 \u00B7 %2").arg(LocaleNumber(swatch.BlackRatio, 2), LocaleNumber(swatch.BlackTextLc, 0))};
+  const auto line = [](const char16_t* mark, double ratio, double lc) {
+    return QStringLiteral("%1 %2 \u00B7 %3").arg(QString::fromUtf16(mark), LocaleNumber(ratio, 2), LocaleNumber(lc, 0));
+  };
+  return {line(u"\u25A1", swatch.WhiteRatio, swatch.WhiteTextLc), line(u"\u25A0", swatch.BlackRatio, swatch.BlackTextLc)};
 }
 
 TScaleTextBadge ScaleTextBadgeOf(const TScaleSwatch& swatch) {

@@ -236,7 +236,8 @@ void TColorBar::paintEvent(QPaintEvent*) {
   UpdateMarker();
   const QSize s = size();
   const QRect gradient = ColorBarGeometry::GradientRect(s);
-  if (gradient.width() > 0 && gradient.height() > 0) painter.drawImage(QPointF(ShownGradientLeft(), gradient.top()), ShownGradient());
+  if (gradient.width() > 0 && gradient.height() > 0)
+    painter.drawImage(QPointF(ShownGradientLeft(), gradient.top()), ShownGradient());
   painter.setRenderHint(QPainter::Antialiasing, false);
   painter.setPen(Qt::black);
   painter.setBrush(Qt::NoBrush);
