@@ -1,6 +1,7 @@
 #include "app/MainStatusBar.h"
 
 #include "engine/qtcolor/QtColorAdapter.h"
+#include "ui/controls/ThemeInk.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -41,12 +42,7 @@ TMainStatusBar::TMainStatusBar(QWidget* parent) : QStatusBar(parent) {
 }
 
 void TMainStatusBar::ShowColorUnderCursor(TColor color, const QString& text) {
-  QPixmap swatch(16, 16);
-  swatch.fill(ToQColor(color));
-  QPainter p(&swatch);
-  p.setPen(Qt::black);
-  p.drawRect(0, 0, 15, 15);
-  p.end();
+  const QPixmap swatch = FramedSwatchPixmap({16, 16}, PictureRatio(), ToQColor(color), Qt::black);
   sbImgcb_->setPixmap(swatch);
   sbImgcb_->show();
   colorText_->setText(text);

@@ -1,6 +1,7 @@
 #include "engine/language/Language.h"
 
 #include "engine/platform/AppPaths.h"
+#include "engine/language/LanguageLocale.h"
 #include "engine/language/Messages.h"
 #include "engine/language/QtTranslations.h"
 
@@ -100,6 +101,7 @@ bool ApplyGlobalLanguage() {
     if (entry.key == QLatin1String(kQtLocaleKey)) qtLocale = entry.value.trimmed();
   }
   UseQtTranslations(qtLocale);
+  SetLanguageLocale(qtLocale);
   return true;
 }
 

@@ -34,8 +34,8 @@ QStringList AvailableLanguages();
 /// ".lng" when it gives none or cannot be read.
 QString LanguageDisplayName(const QString& fileName);
 
-/// Applies the current language's Global section to the message texts and takes Qt's own translations for the
-/// Qt locale it names (QtTranslations.h); false when there is no file.
+/// Applies the current language's Global section to the message texts and takes Qt's own translations and the
+/// number format (LanguageLocale.h) of the Qt locale it names (QtTranslations.h); false when there is no file.
 bool ApplyGlobalLanguage();
 
 }  // namespace tintorium

@@ -1,8 +1,7 @@
 #include "engine/language/Messages.h"
 
 #include "engine/language/LanguageFile.h"
-
-#include <QLocale>
+#include "engine/language/LanguageLocale.h"
 
 #include <array>
 #include <optional>
@@ -172,11 +171,7 @@ QString Render(const QVariant& arg, QChar kind) {
   if (!arg.isValid()) return {};
   switch (kind.unicode()) {
     case u'd': return QString::number(arg.toLongLong());
-    case u'f': {
-      QLocale locale;
-      locale.setNumberOptions(QLocale::OmitGroupSeparator);
-      return locale.toString(arg.toDouble(), 'f', 2);
-    }
+    case u'f': return LanguageLocale().toString(arg.toDouble(), 'f', 2);
     default: return arg.toString();
   }
 }
@@ -256,6 +251,7 @@ void ApplyMessageEntries(const QList<TLanguageEntry>& entries) {
 
 void ResetMessages() {
   for (QString& text : Overrides()) text = QString();
+  SetLanguageLocale({});
 }
 
 QString Message(TMessageKey key) { return FormatMessage(key, {}); }

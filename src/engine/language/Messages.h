@@ -5,7 +5,7 @@
 //   Message(sCantOpen)                       for a text without placeholders,
 //   FormatMessage(sPalCount, {count})        for a text with %d, %s or %f,
 // and nothing else: both render through our own formatter ("%%" is a literal percent sign; %f shows two
-// decimals with the user's decimal separator). A translated text is accepted only when its placeholders are
+// decimals with the decimal sign of the language in use, LanguageLocale.h). A translated text is accepted only when its placeholders are
 // exactly the default text's, in the same order; otherwise the default text is kept.
 
 #include <QList>
@@ -203,7 +203,7 @@ bool PlaceholdersMatch(const QString& text, const QString& defaultText);
 bool SetMessageText(TMessageKey key, const QString& text);
 /// Applies a Global section: exact keys only; unknown keys and the fixed texts are ignored.
 void ApplyMessageEntries(const QList<TLanguageEntry>& entries);
-/// Back to the built-in English texts.
+/// Back to the built-in English texts and English number format.
 void ResetMessages();
 
 }  // namespace tintorium

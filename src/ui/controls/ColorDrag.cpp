@@ -3,6 +3,7 @@
 #include "engine/qtcolor/QtColorAdapter.h"
 #include "core/ColorText.h"
 #include "core/SystemColors.h"
+#include "ui/controls/ThemeInk.h"
 
 #include <QColor>
 #include <QDrag>
@@ -36,14 +37,7 @@ std::optional<TColor> ColorFromText(QString text) {
   return RGBValuesToColor(ParseHexColor(digits));
 }
 
-QPixmap DragPixmap(TColor color) {
-  QPixmap pixmap(24, 24);
-  pixmap.fill(ToQColor(color));
-  QPainter painter(&pixmap);
-  painter.setPen(Qt::black);
-  painter.drawRect(0, 0, pixmap.width() - 1, pixmap.height() - 1);
-  return pixmap;
-}
+QPixmap DragPixmap(TColor color) { return FramedSwatchPixmap({24, 24}, PictureRatio(), ToQColor(color), Qt::black); }
 
 }  // namespace
 

@@ -4,6 +4,8 @@
 #include "core/SystemColors.h"
 #include "engine/qtcolor/QtColorAdapter.h"
 
+#include <QGuiApplication>
+#include <QPainter>
 #include <QWidget>
 
 #include <algorithm>
@@ -96,6 +98,48 @@ QImage DeviceImage(QSize logical, qreal ratio) {
   QImage image(DeviceSize(logical, ratio), QImage::Format_RGB32);
   image.setDevicePixelRatio(std::max<qreal>(ratio, 1.0));
   return image;
+}
+
+QPixmap DevicePixmap(QSize logical, qreal ratio) {
+  QPixmap pixmap(DeviceSize(logical, ratio));
+  pixmap.setDevicePixelRatio(std::max<qreal>(ratio, 1.0));
+  pixmap.fill(Qt::transparent);
+  return pixmap;
+}
+
+QPixmap FramedSwatchPixmap(QSize logical, qreal ratio, const QColor& fill, const QColor& frame) {
+  QPixmap pixmap = DevicePixmap(logical, ratio);
+  const QSize device = pixmap.size();
+  const int line = std::max(1, int(std::lround(pixmap.devicePixelRatio())));
+  pixmap.fill(frame);
+  QPainter painter(&pixmap);
+  painter.scale(1.0 / pixmap.devicePixelRatio(), 1.0 / pixmap.devicePixelRatio());  // device pixels from here
+  painter.fillRect(QRect(QPoint(line, line), device - QSize(2 * line, 2 * line)), fill);
+  return pixmap;
+}
+
+qreal PictureRatio() { return std::max<qreal>(qGuiApp != nullptr ? qGuiApp->devicePixelRatio() : 1.0, 1.0); }
+
+QIcon DrawnIcon(QSize logical, const std::function<void(QPainter&)>& paint) {
+  QIcon icon;
+  for (const qreal ratio : {1.0, 1.25, 1.5, 2.0, 3.0}) {
+    // Plain pixmaps of each device size: the icon picks the one matching the pixels it is asked for.
+    QPixmap pixmap(DeviceSize(logical, ratio));
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(qreal(pixmap.width()) / logical.width(), qreal(pixmap.height()) / logical.height());
+    paint(painter);
+    painter.end();
+    icon.addPixmap(pixmap);
+  }
+  return icon;
+}
+
+qreal DevicePixelEdge(qreal x, qreal ratio) {
+  ratio = std::max<qreal>(ratio, 1.0);
+  // The allowance keeps a pointer exactly on an edge (0.8 x 1.25 = 0.99999...) in the pixel it starts.
+  return std::floor(x * ratio + 1e-6) / ratio;
 }
 
 }  // namespace tintorium

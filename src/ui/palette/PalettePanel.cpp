@@ -8,6 +8,7 @@
 #include "engine/language/Messages.h"
 #include "ui/controls/ColorDrag.h"
 #include "ui/controls/ColorList.h"
+#include "ui/controls/ThemeInk.h"
 #include "core/ColorText.h"
 #include "ui/palette/EditColorDialog.h"
 #include "engine/palette/ForeignPalette.h"
@@ -64,15 +65,14 @@ QString LossQuestion(const TFileFormat& format, const TSaveLoss& loss) {
 
 /// The Convert button's picture: one swatch passing through the four models.
 QIcon ConvertIcon() {
-  QPixmap picture(16, 16);
-  picture.fill(Qt::transparent);
-  QPainter painter(&picture);
-  const QColor quarters[] = {QColor(0xE0, 0x40, 0x40), QColor(0x40, 0xA0, 0x40), QColor(0x30, 0x70, 0xD0),
-                             QColor(0xE0, 0xB0, 0x20)};
-  for (int i = 0; i < 4; ++i) painter.fillRect(QRect(1 + (i % 2) * 7, 1 + (i / 2) * 7, 7, 7), quarters[i]);
-  painter.setPen(QColor(40, 40, 40));
-  painter.drawRect(QRect(1, 1, 13, 13));
-  return QIcon(picture);
+  return DrawnIcon({16, 16}, [](QPainter& painter) {
+    const QColor quarters[] = {QColor(0xE0, 0x40, 0x40), QColor(0x40, 0xA0, 0x40), QColor(0x30, 0x70, 0xD0),
+                               QColor(0xE0, 0xB0, 0x20)};
+    for (int i = 0; i < 4; ++i) painter.fillRect(QRectF(1 + (i % 2) * 7, 1 + (i / 2) * 7, 7, 7), quarters[i]);
+    // The frame inside the squares' outer edge, one logical pixel wide at any size.
+    painter.setPen(QPen(QColor(40, 40, 40), 1.0));
+    painter.drawRect(QRectF(1.5, 1.5, 13, 13));
+  });
 }
 
 TColorList* NewList(const char* name, QWidget* parent) {

@@ -2,6 +2,7 @@
 
 #include "ui/language/LanguageApplier.h"
 #include "ui/palette/DialogPlacement.h"
+#include "ui/controls/ThemeInk.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -17,8 +18,7 @@ namespace {
 
 /// The band's picture: colour bars of growing length, as a sorted palette looks.
 QPixmap SortPicture() {
-  QPixmap picture(40, 40);
-  picture.fill(Qt::transparent);
+  QPixmap picture = DevicePixmap({40, 40}, PictureRatio());
   QPainter painter(&picture);
   const QColor colors[] = {QColor(0x33, 0x66, 0xCC), QColor(0x33, 0x99, 0x66), QColor(0xEE, 0xBB, 0x22),
                            QColor(0xDD, 0x44, 0x33)};

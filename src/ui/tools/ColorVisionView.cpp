@@ -2,12 +2,12 @@
 
 #include "ui/controls/ColorSwatch.h"
 #include "core/Contrast.h"
+#include "engine/language/LanguageLocale.h"
 #include "ui/tools/ContrastPreview.h"
 
 #include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
-#include <QLocale>
 
 #include <array>
 #include <cmath>
@@ -83,20 +83,15 @@ void TColorVisionView::ShowFigures() {
 }
 
 QString TColorVisionView::RatioText(double ratio) {
-  QLocale locale;
-  locale.setNumberOptions(QLocale::OmitGroupSeparator);
-  return locale.toString(ShownContrastRatio(ratio), 'f', 2) + QStringLiteral(" : 1");
+  return LocaleNumber(ShownContrastRatio(ratio), 2) + QStringLiteral(" : 1");
 }
 
 QString TColorVisionView::LcText(double lc) {
-  if (std::abs(lc) < 0.05) lc = 0;
-  QLocale locale;
-  locale.setNumberOptions(QLocale::OmitGroupSeparator);
-  return locale.toString(lc, 'f', 1);
+  return LocaleNumber(lc, 1);
 }
 
 void TColorVisionView::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::LocaleChange) ShowFigures();
+  if (event->type() == QEvent::LocaleChange || event->type() == QEvent::LanguageChange) ShowFigures();
   QWidget::changeEvent(event);
 }
 

@@ -12,6 +12,7 @@
 #include "engine/palette/PaletteDocument.h"
 #include "ui/tools/ColorVisionView.h"
 #include "ui/tools/ContrastMarks.h"
+#include "ui/controls/ThemeInk.h"
 #include "ui/tools/ContrastPreview.h"
 #include "ui/tools/ColorEntryDialog.h"
 #include "ui/language/MessageSeam.h"
@@ -66,12 +67,12 @@ QGroupBox* NewGroup(const char* name, const char* title, QWidget* parent) {
 }
 
 void ShowMark(QLabel* label, TContrastMark mark) {
-  label->setPixmap(QPixmap::fromImage(ContrastMarkImage(mark)));
+  label->setPixmap(QPixmap::fromImage(ContrastMarkImage(mark, PictureRatio())));
 }
 
 /// The band's picture: the same letters dark on light and light on dark, the two sides of a contrast check.
 QPixmap ContrastPicture() {
-  QPixmap picture(72, 41);
+  QPixmap picture = DevicePixmap({72, 41}, PictureRatio());
   picture.fill(Qt::white);
   QPainter painter(&picture);
   painter.setRenderHint(QPainter::Antialiasing);

@@ -1,8 +1,12 @@
 #include "ui/tools/ContrastMarks.h"
 
+#include "ui/controls/ThemeInk.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QPen>
+
+#include <algorithm>
 
 namespace tintorium {
 
@@ -15,8 +19,10 @@ QColor ContrastMarkColor(TContrastMark mark) {
   return QColor(0xD6, 0x23, 0x23);
 }
 
-QImage ContrastMarkImage(TContrastMark mark) {
-  QImage image(ContrastMarkSize, ContrastMarkSize, QImage::Format_ARGB32_Premultiplied);
+QImage ContrastMarkImage(TContrastMark mark, qreal ratio) {
+  ratio = std::max<qreal>(ratio, 1.0);
+  QImage image(DeviceSize({ContrastMarkSize, ContrastMarkSize}, ratio), QImage::Format_ARGB32_Premultiplied);
+  image.setDevicePixelRatio(ratio);
   image.fill(Qt::transparent);
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing);

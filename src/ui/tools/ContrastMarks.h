@@ -14,7 +14,8 @@ inline constexpr int ContrastMarkSize = 13;
 
 /// The fill of a mark's disc.
 QColor ContrastMarkColor(TContrastMark mark);
-/// The mark drawn on a transparent ContrastMarkSize square.
-QImage ContrastMarkImage(TContrastMark mark);
+/// The mark drawn on a transparent ContrastMarkSize square (logical pixels) at `ratio` device pixels each, the
+/// ratio set on the image (below 1 counts as 1).
+QImage ContrastMarkImage(TContrastMark mark, qreal ratio = 1.0);
 
 }  // namespace tintorium

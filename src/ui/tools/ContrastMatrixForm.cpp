@@ -2,6 +2,7 @@
 
 #include "core/ColorObject.h"
 #include "core/Contrast.h"
+#include "engine/language/LanguageLocale.h"
 #include "engine/language/Messages.h"
 #include "engine/palette/PaletteDocument.h"
 #include "engine/qtcolor/QtColorAdapter.h"
@@ -390,8 +391,8 @@ QMenu* TContrastMatrixForm::CellMenu(int row, int column) {
     actFixInfo_->setText(FormatMessage(sMatrixMeets, {TargetLabel(target)}));
   } else {
     actFixInfo_->setText(FormatMessage(sMatrixFix, {TargetLabel(target), u'#' + HexName(fix->Color),
-                                                    QString::number(fix->DeltaEOK, 'f', 3),
-                                                    QString::number(ShownContrastRatio(fix->Ratio), 'f', 2), LcText(fix->Lc)}));
+                                                    LocaleNumber(fix->DeltaEOK, 3),
+                                                    LocaleNumber(ShownContrastRatio(fix->Ratio), 2), LocaleNumber(fix->Lc, 1)}));
   }
   actFixInfo_->setIcon(fix && !meets ? ChipIcon(fix->Color) : QIcon());
   actReplace_->setEnabled(fix && !meets);

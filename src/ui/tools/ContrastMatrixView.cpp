@@ -1,8 +1,10 @@
 #include "ui/tools/ContrastMatrixView.h"
 
 #include "core/Contrast.h"
+#include "engine/language/LanguageLocale.h"
 #include "engine/language/Messages.h"
 #include "engine/qtcolor/QtColorAdapter.h"
+#include "ui/controls/ThemeInk.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -40,6 +42,11 @@ QString ContrastBadgeText(double ratio, const TContrastBadgeTexts& badges) {
   return badges.Fail;
 }
 
+std::pair<QString, QString> ContrastCellTexts(const TContrastCell& cell, const TContrastBadgeTexts& badges) {
+  return {LocaleNumber(ShownContrastRatio(cell.Ratio), 2) + u' ' + ContrastBadgeText(cell.Ratio, badges),
+          QStringLiteral("Lc ") + LocaleNumber(cell.Lc, 1)};
+}
+
 void PaintContrastCell(QPainter& painter, const QRect& rect, TColor text, TColor back, const TContrastCell& cell,
                        const TContrastBadgeTexts& badges) {
   painter.fillRect(rect, ToQColor(back));
@@ -56,11 +63,9 @@ void PaintContrastCell(QPainter& painter, const QRect& rect, TColor text, TColor
   painter.drawText(QRect(inner.left(), inner.top(), inner.width(), glyphHeight), Qt::AlignCenter, QStringLiteral("Aa"));
   painter.restore();
   painter.setPen(FigureColor(back));
-  const QString ratio = QString::number(ShownContrastRatio(cell.Ratio), 'f', 2);
-  painter.drawText(QRect(inner.left(), inner.top() + glyphHeight, inner.width(), line), Qt::AlignCenter,
-                   ratio + u' ' + ContrastBadgeText(cell.Ratio, badges));
-  painter.drawText(QRect(inner.left(), inner.top() + glyphHeight + line, inner.width(), line), Qt::AlignCenter,
-                   QStringLiteral("Lc ") + LcText(cell.Lc));
+  const auto [ratio, lc] = ContrastCellTexts(cell, badges);
+  painter.drawText(QRect(inner.left(), inner.top() + glyphHeight, inner.width(), line), Qt::AlignCenter, ratio);
+  painter.drawText(QRect(inner.left(), inner.top() + glyphHeight + line, inner.width(), line), Qt::AlignCenter, lc);
 }
 
 TContrastMatrixView::TContrastMatrixView(QWidget* parent) : QAbstractScrollArea(parent) {
@@ -123,13 +128,15 @@ void TContrastMatrixView::DropCache() {
 }
 
 const QImage& TContrastMatrixView::Rendering() {
-  if (cache_.isNull() || cache_.size() != viewport()->size()) Render();
+  const QSize size = viewport()->size().expandedTo(QSize(1, 1));
+  const qreal ratio = ImageRatio(*viewport());
+  if (cache_.isNull() || cache_.devicePixelRatio() != ratio || cache_.size() != DeviceSize(size, ratio)) Render();
   return cache_;
 }
 
 void TContrastMatrixView::Render() {
   const QSize size = viewport()->size().expandedTo(QSize(1, 1));
-  cache_ = QImage(size, QImage::Format_RGB32);
+  cache_ = DeviceImage(size, ImageRatio(*viewport()));
   cache_.fill(palette().color(QPalette::Base));
   QPainter painter(&cache_);
   painter.setFont(font());
@@ -157,7 +164,7 @@ void TContrastMatrixView::Render() {
 void TContrastMatrixView::PaintHeaders(QPainter& painter, const TContrastGridSpan& span) {
   const QPoint offset = Offset();
   const QPalette& colors = palette();
-  const QSize size = cache_.size();
+  const QSize size = cache_.deviceIndependentSize().toSize();
   painter.fillRect(QRect(0, 0, size.width(), layout_.ColumnHeader), colors.color(QPalette::Window));
   painter.fillRect(QRect(0, 0, layout_.RowHeader, size.height()), colors.color(QPalette::Window));
   const QFontMetrics metrics = painter.fontMetrics();
@@ -228,9 +235,9 @@ QString TContrastMatrixView::PairText(TContrastGridCell cell) const {
   };
   const TContrastCell& figures = table_.Matrix.Cell(r, c);
   return FormatMessage(sMatrixTipPair, {named(table_.Colors[r]), named(table_.Colors[c])}) + u'\n' +
-         FormatMessage(sMatrixTipRatio, {QString::number(ShownContrastRatio(figures.Ratio), 'f', 2),
+         FormatMessage(sMatrixTipRatio, {LocaleNumber(ShownContrastRatio(figures.Ratio), 2),
                                          ContrastBadgeText(figures.Ratio, badges_)}) +
-         u'\n' + FormatMessage(sApcaContrast, {LcText(figures.Lc), Message(static_cast<TMessageKey>(sApcaLevel0 + static_cast<int>(ApcaLevelOf(figures.Lc))))});
+         u'\n' + FormatMessage(sApcaContrast, {LocaleNumber(figures.Lc, 1), Message(static_cast<TMessageKey>(sApcaLevel0 + static_cast<int>(ApcaLevelOf(figures.Lc))))});
 }
 
 bool TContrastMatrixView::viewportEvent(QEvent* event) {

@@ -16,6 +16,7 @@
 #include <QImage>
 
 #include <optional>
+#include <utility>
 
 class QPainter;
 
@@ -31,6 +32,9 @@ struct TContrastBadgeTexts {
 /// the Lc in black or white, whichever stands out more on `back`. Paints on any device (a QImage in tests).
 void PaintContrastCell(QPainter& painter, const QRect& rect, TColor text, TColor back, const TContrastCell& cell,
                        const TContrastBadgeTexts& badges);
+/// The two lines of figures a cell shows: the ratio cut to two decimals with its badge ("4.47 AA large") and the
+/// Lc with one decimal ("Lc 71.1"), in the decimal sign of the language in use ("4,47", "71,1" in German).
+std::pair<QString, QString> ContrastCellTexts(const TContrastCell& cell, const TContrastBadgeTexts& badges);
 /// The badge of `ratio` as the cell shows it: "AAA", "AA", badges.Large or badges.Fail.
 QString ContrastBadgeText(double ratio, const TContrastBadgeTexts& badges);
 
@@ -51,7 +55,8 @@ class TContrastMatrixView final : public QAbstractScrollArea, public TColorDragS
   QPoint Offset() const;
   /// The centre of `cell` in viewport coordinates (scrolling it into view first).
   QPoint CellCenter(TContrastGridCell cell);
-  /// The cached rendering of the viewport, made now if missing: what paintEvent copies. Tests read cells from it.
+  /// The cached rendering of the viewport at its device pixel ratio, made now if missing or made for another size or
+  /// ratio: what paintEvent copies. Tests read cells from it.
   const QImage& Rendering();
   /// How many cells the last rendering drew (the visible ones).
   int CellsPainted() const { return cellsPainted_; }

@@ -3,6 +3,7 @@
 #include "core/ColorObject.h"
 #include "engine/qtcolor/QtColorAdapter.h"
 #include "engine/schemes/PickerGeometry.h"
+#include "ui/controls/ThemeInk.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -64,7 +65,7 @@ TColorDragOffer TPickedColorList::ColorDragOffer() const {
 }
 
 QImage TPickedColorList::Render() const {
-  QImage image(size(), QImage::Format_RGB32);
+  QImage image = DeviceImage(size(), ImageRatio(*this));
   image.fill(palette().color(QPalette::Base));
   QPainter painter(&image);
   for (int i = 0; i < Count(); ++i) {

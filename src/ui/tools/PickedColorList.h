@@ -32,7 +32,8 @@ class TPickedColorList final : public QWidget, public TColorDragSource {
   std::optional<TColorObjectFx> SelectedObject() const;
   TColorDragOffer ColorDragOffer() const override;
 
-  /// The list as drawn: a selected swatch on RGB (26, 140, 255), each swatch framed in black one pixel in.
+  /// The list as drawn, at the widget's device pixel ratio: a selected swatch on RGB (26, 140, 255), each swatch
+  /// framed in black one pixel in.
   QImage Render() const;
 
   QSize sizeHint() const override;

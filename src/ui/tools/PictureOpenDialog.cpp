@@ -1,11 +1,14 @@
 #include "ui/tools/PictureOpenDialog.h"
 
 #include "engine/images/PictureFile.h"
+#include "ui/controls/ThemeInk.h"
 
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPixmap>
+
+#include <algorithm>
 
 namespace tintorium {
 
@@ -29,15 +32,25 @@ TPictureOpenDialog::TPictureOpenDialog(QWidget* parent, const QString& caption, 
 QString TPictureOpenDialog::ChosenFile() const { return selectedFiles().value(0); }
 
 void TPictureOpenDialog::ShowPreview(const QString& fileName) {
+  // Read and scaled at the screen's pixels: a preview made at the label's size would be blurred on a dense screen.
+  const qreal ratio = ImageRatio(*preview_);
   const QSize side(PreviewSide - 4, PreviewSide - 4);
   const std::optional<TPicture> picture =
-      QFileInfo(fileName).isFile() ? ReadPicture(fileName, side) : std::nullopt;
-  if (!picture) {
+      QFileInfo(fileName).isFile() ? ReadPicture(fileName, DeviceSize(side, ratio)) : std::nullopt;
+  if (!picture || picture->Image.isNull()) {
     preview_->clear();
     return;
   }
-  preview_->setPixmap(QPixmap::fromImage(
-      picture->Image.scaled(side.boundedTo(picture->Image.size()), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+  // The size it takes on the label, as at scale 1 (a small picture is not shrunk), then as many pixels as that has.
+  QSize fit = picture->Image.size();
+  if (fit.width() > side.width() || fit.height() > side.height()) fit.scale(side, Qt::KeepAspectRatio);
+  QSize pixels = DeviceSize(fit, ratio);
+  const QSize read = picture->Image.size();
+  if (pixels.width() > read.width() || pixels.height() > read.height()) pixels = read;
+  // The shape is fit's already: scaling to exactly these pixels keeps the ratio whole (4.00, not 3.99).
+  QPixmap shown = QPixmap::fromImage(picture->Image.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+  shown.setDevicePixelRatio(std::max<qreal>(1.0, qreal(pixels.width()) / std::max(1, fit.width())));
+  preview_->setPixmap(shown);
 }
 
 }  // namespace tintorium

@@ -18,7 +18,8 @@ class TPictureOpenDialog final : public QFileDialog {
 
   /// The file chosen on OK, empty when none.
   QString ChosenFile() const;
-  /// The preview: the picture `fileName` reduced to fit PreviewSide, or nothing for a file that is no picture.
+  /// The preview: the picture `fileName` reduced to fit PreviewSide (less a 2-pixel frame), in as many pixels as the
+  /// screen shows there, or nothing for a file that is no picture.
   void ShowPreview(const QString& fileName);
   QLabel* Preview() const { return preview_; }
 

@@ -1,6 +1,8 @@
 #include "ui/tools/ScaleCurves.h"
 
+#include "engine/language/LanguageLocale.h"
 #include "engine/qtcolor/QtColorAdapter.h"
+#include "ui/controls/ThemeInk.h"
 
 #include <QEvent>
 #include <QMouseEvent>
@@ -59,8 +61,10 @@ std::vector<double> TScaleCurves::Values(TScalePlot plot) const {
 
 void TScaleCurves::EnsureImage() {
   const QSize size = this->size().expandedTo(QSize(1, 1));
-  if (!imageDirty_ && image_.size() == size) return;
-  if (image_.size() != size) image_ = QImage(size, QImage::Format_RGB32);
+  const qreal ratio = ImageRatio(*this);
+  const bool fits = image_.devicePixelRatio() == ratio && image_.size() == DeviceSize(size, ratio);
+  if (!imageDirty_ && fits) return;
+  if (!fits) image_ = DeviceImage(size, ratio);
   Draw(image_);
   imageDirty_ = false;
 }
@@ -86,7 +90,7 @@ void TScaleCurves::DrawPlot(QPainter& painter, TScalePlot plot) const {
   QColor label = text;
   label.setAlphaF(0.6f);
   painter.setPen(label);
-  const QString max = plot == TScalePlot::Hue ? QStringLiteral("360") : QString::number(ScalePlotMax(plot));
+  const QString max = plot == TScalePlot::Hue ? QStringLiteral("360") : LanguageLocale().toString(ScalePlotMax(plot));
   painter.drawText(frame.adjusted(4, 2, -4, -2), Qt::AlignLeft | Qt::AlignTop,
                    QStringLiteral("%1  0-%2").arg(QLatin1String(PlotLetter(plot)), max));
   const std::vector<double> values = Values(plot);
@@ -140,7 +144,7 @@ void TScaleCurves::resizeEvent(QResizeEvent* event) {
 
 void TScaleCurves::changeEvent(QEvent* event) {
   if (event->type() == QEvent::PaletteChange || event->type() == QEvent::StyleChange ||
-      event->type() == QEvent::FontChange) {
+      event->type() == QEvent::FontChange || event->type() == QEvent::LanguageChange) {
     imageDirty_ = true;
     update();
   }

@@ -1,6 +1,8 @@
 #include "ui/tools/ScaleSwatchRow.h"
 
+#include "engine/language/LanguageLocale.h"
 #include "engine/qtcolor/QtColorAdapter.h"
+#include "ui/controls/ThemeInk.h"
 #include "ui/tools/ScaleGeometry.h"
 
 #include <QApplication>
@@ -15,12 +17,14 @@ namespace {
 
 constexpr int Padding = 3;
 
-QString Figure(double value, int decimals) {
-  if (std::abs(value) < 0.5 * std::pow(10.0, -decimals)) value = 0;
-  return QString::number(value, 'f', decimals);
-}
-
 }  // namespace
+
+std::pair<QString, QString> ScaleSwatchFigures(const TScaleSwatch& swatch) {
+  const auto line = [](const char16_t* mark, double ratio, double lc) {
+    return QStringLiteral("%1 %2 \u00B7 %3").arg(QString::fromUtf16(mark), LocaleNumber(ratio, 2), LocaleNumber(lc, 0));
+  };
+  return {line(u"\u25A1", swatch.WhiteRatio, swatch.WhiteTextLc), line(u"\u25A0", swatch.BlackRatio, swatch.BlackTextLc)};
+}
 
 TScaleTextBadge ScaleTextBadgeOf(const TScaleSwatch& swatch) {
   const bool white = swatch.WhiteRatio > swatch.BlackRatio;
@@ -68,8 +72,10 @@ TColorDragOffer TScaleSwatchRow::ColorDragOffer() const {
 
 void TScaleSwatchRow::EnsureImage() const {
   const QSize size = this->size().expandedTo(QSize(1, 1));
-  if (!imageDirty_ && image_.size() == size) return;
-  if (image_.size() != size) image_ = QImage(size, QImage::Format_RGB32);
+  const qreal ratio = ImageRatio(*this);
+  const bool fits = image_.devicePixelRatio() == ratio && image_.size() == DeviceSize(size, ratio);
+  if (!imageDirty_ && fits) return;
+  if (!fits) image_ = DeviceImage(size, ratio);
   Draw(image_);
   imageDirty_ = false;
 }
@@ -78,7 +84,7 @@ void TScaleSwatchRow::Draw(QImage& image) const {
   image.fill(palette().color(QPalette::Window));
   QPainter painter(&image);
   painter.setFont(font());
-  for (int i = 0; i < int(swatches_.size()); ++i) DrawSwatch(painter, ScaleSwatchRect(image.size(), int(swatches_.size()), i), i);
+  for (int i = 0; i < int(swatches_.size()); ++i) DrawSwatch(painter, ScaleSwatchRect(image.deviceIndependentSize().toSize(), int(swatches_.size()), i), i);
 }
 
 void TScaleSwatchRow::DrawSwatch(QPainter& painter, QRect rect, int index) const {
@@ -135,8 +141,9 @@ void TScaleSwatchRow::DrawSwatch(QPainter& painter, QRect rect, int index) const
                                                unsigned((swatch.Color >> 8) & 0xFF), unsigned((swatch.Color >> 16) & 0xFF)),
        text, false);
   // White, then black: the WCAG ratio and the APCA Lc of that text colour on the swatch.
-  line(QStringLiteral("\u25A1 %1 \u00B7 %2").arg(Figure(swatch.WhiteRatio, 2), Figure(swatch.WhiteTextLc, 0)), dim, false);
-  line(QStringLiteral("\u25A0 %1 \u00B7 %2").arg(Figure(swatch.BlackRatio, 2), Figure(swatch.BlackTextLc, 0)), dim, false);
+  const auto [white, black] = ScaleSwatchFigures(swatch);
+  line(white, dim, false);
+  line(black, dim, false);
 }
 
 QImage TScaleSwatchRow::DisplayImage() const {
@@ -161,7 +168,7 @@ void TScaleSwatchRow::resizeEvent(QResizeEvent* event) {
 
 void TScaleSwatchRow::changeEvent(QEvent* event) {
   if (event->type() == QEvent::PaletteChange || event->type() == QEvent::StyleChange ||
-      event->type() == QEvent::FontChange) {
+      event->type() == QEvent::FontChange || event->type() == QEvent::LanguageChange) {
     imageDirty_ = true;
     updateGeometry();
     update();

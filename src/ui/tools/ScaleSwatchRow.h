@@ -9,6 +9,7 @@
 
 #include <QImage>
 
+#include <utility>
 #include <vector>
 
 namespace tintorium {
@@ -20,6 +21,10 @@ struct TScaleTextBadge {
   const char* Level = "";
 };
 TScaleTextBadge ScaleTextBadgeOf(const TScaleSwatch& swatch);
+
+/// The two lines of figures under a swatch: white text, then black text on it, each the WCAG 2 ratio with two
+/// decimals and the APCA Lc rounded ("\u25A1 4.50 \u00B7 -67"), in the decimal sign of the language in use.
+std::pair<QString, QString> ScaleSwatchFigures(const TScaleSwatch& swatch);
 
 class TScaleSwatchRow final : public TCommonColorControl, public TColorDragSource {
   Q_OBJECT

@@ -11,6 +11,7 @@
 #include "ui/wizards/CheckColorList.h"
 #include "ui/wizards/ExportOptionsPanel.h"
 #include "ui/wizards/WizardPicture.h"
+#include "ui/controls/ThemeInk.h"
 #include "ui/wizards/WizardTypeList.h"
 
 #include <QAction>
@@ -55,7 +56,7 @@ TExportForm::TExportForm(const TPaletteEntries& entries, std::function<void(cons
 
 TExportForm::TExportForm(const TPaletteEntries& entries, std::function<void(const QUrl&)> openResult,
                          std::vector<TTemplateFile> templates, QWidget* parent)
-    : TWizardDialog(WizardPicture(TWizardKind::Export), TypeItems(templates), parent),
+    : TWizardDialog(WizardPicture(TWizardKind::Export, PictureRatio()), TypeItems(templates), parent),
       templates_(std::move(templates)),
       entries_(entries),
       openResult_(std::move(openResult)) {

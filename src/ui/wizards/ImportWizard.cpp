@@ -12,6 +12,7 @@
 #include "ui/wizards/BusyCursor.h"
 #include "ui/wizards/CheckColorList.h"
 #include "ui/wizards/WizardPicture.h"
+#include "ui/controls/ThemeInk.h"
 #include "ui/wizards/WizardTypeList.h"
 
 #include <QAction>
@@ -38,7 +39,7 @@ QStringList TypeItems() {
 // The busy cursor while a file is read or an address fetched, restored however the work ends.
 }  // namespace
 
-TImportForm::TImportForm(QWidget* parent) : TWizardDialog(WizardPicture(TWizardKind::Import), TypeItems(), parent) {
+TImportForm::TImportForm(QWidget* parent) : TWizardDialog(WizardPicture(TWizardKind::Import, PictureRatio()), TypeItems(), parent) {
   setObjectName(QStringLiteral("frmImport"));
   setWindowTitle(tr("Import colors"));
   AddPage(CreateOptionsPage());

@@ -1,5 +1,7 @@
 #include "ui/wizards/WizardPicture.h"
 
+#include "ui/controls/ThemeInk.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -51,14 +53,14 @@ void DrawArrow(QPainter& painter, const QPointF& from, const QPointF& to) {
 
 }  // namespace
 
-QPixmap WizardPicture(TWizardKind kind) {
-  QPixmap picture(kSize);
+QPixmap WizardPicture(TWizardKind kind, qreal ratio) {
+  QPixmap picture = DevicePixmap(kSize, ratio);
   QPainter painter(&picture);
   painter.setRenderHint(QPainter::Antialiasing);
   QLinearGradient sky(0, 0, 0, kSize.height());
   sky.setColorAt(0, QColor(0xEE, 0xF3, 0xFB));
   sky.setColorAt(1, QColor(0xC9, 0xD8, 0xF0));
-  painter.fillRect(picture.rect(), sky);
+  painter.fillRect(QRect(QPoint(0, 0), kSize), sky);
   const QRect document(22, 40, 68, 84);
   const QPoint swatches(26, 180);
   DrawDocument(painter, document);

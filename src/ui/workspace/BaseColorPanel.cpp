@@ -4,6 +4,7 @@
 #include "engine/language/Messages.h"
 #include "ui/controls/ColorDrag.h"
 #include "ui/controls/ColorSwatch.h"
+#include "ui/controls/ThemeInk.h"
 #include "ui/language/LanguageApplier.h"
 #include "core/ColorAdjust.h"
 #include "core/ColorModels.h"
@@ -73,8 +74,7 @@ TColor ColorOfValues(TColorModel model, const TChannelValues& v) {
 }
 
 QPixmap IndicatorPicture(bool onStep) {
-  QPixmap pixmap(IndicatorSize, IndicatorSize);
-  pixmap.fill(Qt::transparent);
+  QPixmap pixmap = DevicePixmap({IndicatorSize, IndicatorSize}, PictureRatio());
   QPainter painter(&pixmap);
   painter.setRenderHint(QPainter::Antialiasing, true);
   if (onStep) {

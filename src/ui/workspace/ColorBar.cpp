@@ -3,6 +3,7 @@
 #include "engine/qtcolor/QtColorAdapter.h"
 #include "core/ColorModels.h"
 #include "core/Rounding.h"
+#include "ui/controls/ThemeInk.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -12,6 +13,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 #include <cstring>
 
 namespace tintorium {
@@ -78,10 +80,12 @@ int MarkerX(QSize size, int offset) {
   return std::max(Margin, std::min(offset + Margin, size.width() - Margin));
 }
 
-int ValueAtX(QSize size, TColorModel model, int pick, int x) {
+int ValueAtX(QSize size, TColorModel model, int pick, int x) { return ValueAtPosition(size, model, pick, x); }
+
+int ValueAtPosition(QSize size, TColorModel model, int pick, double x) {
   const int span = Span(size);
   if (span <= 0) return ChannelMin(model, pick);
-  const int offset = std::max(0, std::min(x - Margin, size.width() - 7));
+  const long double offset = std::clamp<long double>(x - Margin, 0, size.width() - 7);
   const long double scale = static_cast<long double>(span) / Divisor(model, pick);
   const int value = Round(offset / scale) + ColumnBase(model, pick);
   return std::clamp(value, ChannelMin(model, pick), ChannelMax(model, pick));
@@ -92,6 +96,9 @@ int ValueAtX(QSize size, TColorModel model, int pick, int x) {
 namespace {
 
 constexpr int GradientHeight = 12;
+
+// The first device column at or right of logical `x`.
+int FirstDeviceColumn(int x, qreal ratio) { return int(std::ceil(x * ratio - 1e-6)); }
 
 QRgb ColumnPixel(TColorModel model, const std::array<int, 4>& v) {
   switch (model) {
@@ -184,6 +191,43 @@ void TColorBar::RebuildGradient() const {
     std::memcpy(gradient_.scanLine(y), first, static_cast<std::size_t>(width) * sizeof(QRgb));
   }
   gradientDirty_ = false;
+  shownDirty_ = true;
+}
+
+const QImage& TColorBar::ShownGradient() const {
+  const QImage& values = Gradient();
+  const QSize s = size();
+  const QRect area = ColorBarGeometry::GradientRect(s);
+  const qreal ratio = ImageRatio(*this);
+  // The image starts and ends on whole device pixels (at 1.25 the left edge, 7.5, would be rounded by the painter
+  // and shift every column half a pixel from the one a pointer there picks).
+  const int first = FirstDeviceColumn(area.left(), ratio);
+  const QSize device(std::max(1, FirstDeviceColumn(area.left() + area.width(), ratio) - first),
+                     DeviceSize(QSize(1, std::max(1, area.height())), ratio).height());
+  if (!shownDirty_ && shown_.devicePixelRatio() == ratio && shown_.size() == device) return shown_;
+  shown_ = QImage(device, QImage::Format_RGB32);
+  shown_.setDevicePixelRatio(ratio);
+  // Each device column is looked up at its own position, not stretched from the value bitmap, so on a dense screen
+  // the steps fall between widget pixels and a pointer picks the very colour under it.
+  const int base = ColorBarGeometry::ColumnBase(model_, pick_);
+  auto* row = reinterpret_cast<QRgb*>(shown_.scanLine(0));
+  for (int x = 0; x < shown_.width(); ++x) {
+    const int value = ColorBarGeometry::ValueAtPosition(s, model_, pick_, (first + x) / ratio);
+    row[x] = values.pixel(std::clamp(value - base, 0, values.width() - 1), 0);
+  }
+  for (int y = 1; y < shown_.height(); ++y)
+    std::memcpy(shown_.scanLine(y), row, static_cast<std::size_t>(shown_.width()) * sizeof(QRgb));
+  shownDirty_ = false;
+  return shown_;
+}
+
+qreal TColorBar::ShownGradientLeft() const {
+  const qreal ratio = ImageRatio(*this);
+  return FirstDeviceColumn(ColorBarGeometry::GradientRect(size()).left(), ratio) / ratio;
+}
+
+int TColorBar::ValueUnderPointer(double x) const {
+  return ColorBarGeometry::ValueAtPosition(size(), model_, pick_, DevicePixelEdge(x, ImageRatio(*this)));
 }
 
 void TColorBar::paintEvent(QPaintEvent*) {
@@ -192,7 +236,8 @@ void TColorBar::paintEvent(QPaintEvent*) {
   UpdateMarker();
   const QSize s = size();
   const QRect gradient = ColorBarGeometry::GradientRect(s);
-  if (gradient.width() > 0 && gradient.height() > 0) painter.drawImage(gradient, Gradient());
+  if (gradient.width() > 0 && gradient.height() > 0)
+    painter.drawImage(QPointF(ShownGradientLeft(), gradient.top()), ShownGradient());
   painter.setRenderHint(QPainter::Antialiasing, false);
   painter.setPen(Qt::black);
   painter.setBrush(Qt::NoBrush);
@@ -229,20 +274,20 @@ void TColorBar::mousePressEvent(QMouseEvent* event) {
   setFocus(Qt::MouseFocusReason);
   dragging_ = true;
   grabMouse();
-  TrackTo(ColorBarGeometry::ValueAtX(size(), model_, pick_, event->position().toPoint().x()));
+  TrackTo(ValueUnderPointer(event->position().x()));
   emit OnTrack();
 }
 
 void TColorBar::mouseMoveEvent(QMouseEvent* event) {
   if (!dragging_ || !(event->buttons() & Qt::LeftButton)) return;
-  if (TrackTo(ColorBarGeometry::ValueAtX(size(), model_, pick_, event->position().toPoint().x()))) emit OnTrack();
+  if (TrackTo(ValueUnderPointer(event->position().x()))) emit OnTrack();
 }
 
 void TColorBar::mouseReleaseEvent(QMouseEvent* event) {
   releaseMouse();
   if (event->button() != Qt::LeftButton || !dragging_) return;
   dragging_ = false;
-  if (TrackTo(ColorBarGeometry::ValueAtX(size(), model_, pick_, event->position().toPoint().x()))) emit OnTrack();
+  if (TrackTo(ValueUnderPointer(event->position().x()))) emit OnTrack();
   emit OnCommit();
 }
 

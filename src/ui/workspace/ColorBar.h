@@ -33,6 +33,8 @@ int MarkerX(QSize size, int offset);
 /// The value for a pointer at x: Round((x - 6, limited to 0 ... W - 7) / (S / N)) + column base, clamped.
 /// A control too narrow for a span gives the channel's minimum.
 int ValueAtX(QSize size, TColorModel model, int pick, int x);
+/// ValueAtX for a position between whole pixels (a device pixel on a dense screen).
+int ValueAtPosition(QSize size, TColorModel model, int pick, double x);
 
 }  // namespace ColorBarGeometry
 
@@ -82,6 +84,12 @@ class TColorBar : public QWidget {
   const QImage& Gradient() const;
   /// Rebuilds the gradient bitmap now.
   void RebuildGradient() const;
+  /// The gradient as painted into GradientRect, at the widget's device pixel ratio (ratio set): the device columns
+  /// from the first at or right of the rectangle's left edge to its right edge, each in the colour of the value a
+  /// pointer on that column picks. Rebuilt when the other channels, the size or the ratio (another screen) change.
+  const QImage& ShownGradient() const;
+  /// Where ShownGradient is drawn: its first device column's left edge, in widget pixels.
+  qreal ShownGradientLeft() const;
   int MarkerOffset() const { return markerOffset_; }
 
   QSize sizeHint() const override { return {100, 15}; }
@@ -109,6 +117,8 @@ class TColorBar : public QWidget {
   /// Sets the picked value from the user; returns whether it changed.
   bool TrackTo(int value);
   void Step(int delta);
+  /// The value under a pointer at logical `x`: that of the device column it lies in.
+  int ValueUnderPointer(double x) const;
 
   int increment_ = 1;
   int pick_ = 1;
@@ -118,6 +128,8 @@ class TColorBar : public QWidget {
   bool dragging_ = false;
   mutable QImage gradient_;
   mutable bool gradientDirty_ = true;
+  mutable QImage shown_;
+  mutable bool shownDirty_ = true;
 };
 
 }  // namespace tintorium

@@ -1,6 +1,7 @@
 // Message texts: defaults, the Global section, hostile placeholders, and the current language file.
 #include "engine/language/Language.h"
 #include "engine/language/LanguageFile.h"
+#include "engine/language/LanguageLocale.h"
 #include "engine/language/Messages.h"
 
 #include <gtest/gtest.h>
@@ -42,12 +43,17 @@ TEST_F(MessagesTest, DefaultsAreTheBuiltInEnglishTexts) {
   }
 }
 
-TEST_F(MessagesTest, ContrastRatioHasTwoDecimalsInTheUsersNotation) {
-  QLocale::setDefault(QLocale::c());
+TEST_F(MessagesTest, ContrastRatioHasTwoDecimalsInTheLanguagesNotation) {
   EXPECT_EQ(FormatMessage(sContrastRatio, {21.0}), "Contrast ratio = 21.00 : 1");
   EXPECT_EQ(FormatMessage(sContrastRatio, {4.567}), "Contrast ratio = 4.57 : 1");
+  // The system's notation does not decide it: the language does.
   QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+  EXPECT_EQ(FormatMessage(sContrastRatio, {4.5}), "Contrast ratio = 4.50 : 1");
+  SetLanguageLocale(QStringLiteral("de"));
+  QLocale::setDefault(QLocale::c());
   EXPECT_EQ(FormatMessage(sContrastRatio, {1234.5}), "Contrast ratio = 1234,50 : 1");
+  ResetMessages();
+  EXPECT_EQ(FormatMessage(sContrastRatio, {4.5}), "Contrast ratio = 4.50 : 1") << "back to English";
 }
 
 TEST_F(MessagesTest, GlobalSectionReplacesExactKeysOnly) {

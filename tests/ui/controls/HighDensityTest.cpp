@@ -15,11 +15,26 @@
 #include "ui/controls/LibTableGeometry.h"
 #include "ui/controls/ThemeInk.h"
 #include "engine/qtcolor/QtColorAdapter.h"
+#include "engine/formats/ContrastTable.h"
+#include "ui/tools/ContrastMarks.h"
+#include "ui/tools/ContrastMatrixView.h"
+#include "ui/tools/ContrastPreview.h"
+#include "ui/tools/PictureOpenDialog.h"
+#include "ui/tools/ScaleCurves.h"
+#include "ui/tools/ScaleGeometry.h"
+#include "ui/tools/ScaleSwatchRow.h"
+#include "ui/wizards/ImportWizard.h"
+#include "ui/wizards/WizardPicture.h"
+#include "ui/workspace/ColorBar.h"
 
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QIcon>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QPainter>
 #include <QTest>
 
@@ -78,6 +93,28 @@ int LongestRun(const std::vector<QRgb>& line, QRgb colour) {
 
 /// Device pixels a line one widget pixel wide covers: at least one, and as many as the ratio rounds to.
 std::pair<int, int> ThinLineWidths(qreal r) { return {int(std::floor(r)), int(std::ceil(r))}; }
+
+/// Colour changes between neighbouring device pixels inside one widget pixel, along the rows of `image` (ratio 2
+/// or more): a picture made at the widget's size and scaled up has none, one drawn at the device pixels has them
+/// wherever an edge or a letter does not fall on the widget's grid.
+int OffGridSteps(const QImage& image) {
+  int steps = 0;
+  const int step = int(image.devicePixelRatio());
+  if (step < 2) return 0;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 1; x < image.width(); ++x) {
+      if (x % step != 0 && image.pixel(x, y) != image.pixel(x - 1, y)) ++steps;
+    }
+  }
+  return steps;
+}
+
+/// At ratio 2 or more, more than `least` OffGridSteps in `image`; at lower ratios nothing to tell.
+::testing::AssertionResult DeviceDetail(const QImage& image, int least) {
+  const int steps = OffGridSteps(image);
+  if (image.devicePixelRatio() < 2 || steps > least) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << steps << " steps inside widget pixels, expected more than " << least;
+}
 
 void Show(QWidget& widget) {
   widget.show();
@@ -156,16 +193,7 @@ TEST(HighDensity, WheelIsDrawnAtDevicePixelsAndAClickPicksTheSegment) {
   }
   // Drawn at the screen's pixels, the ring's curved edges fall between widget pixels too: a picture made at the
   // widget's size and scaled up would change colour only at whole widget pixels.
-  if (image.devicePixelRatio() >= 2) {
-    int offGrid = 0;
-    const int step = int(image.devicePixelRatio());
-    for (int y = 0; y < image.height(); ++y) {
-      for (int x = 1; x < image.width(); ++x) {
-        if (x % step != 0 && image.pixel(x, y) != image.pixel(x - 1, y)) ++offGrid;
-      }
-    }
-    EXPECT_GT(offGrid, 100);
-  }
+  EXPECT_TRUE(DeviceDetail(image, 100));
   const QPoint target = g.display.topLeft() + WheelPoint(g, SegmentAngle(4) + 8, g.D / 3) / 3;
   const TColor expected = wheel.SegmentColor(4);
   QTest::mouseClick(&wheel, Qt::LeftButton, {}, target);
@@ -284,6 +312,205 @@ TEST(HighDensity, ToolbarIconsAreDrawnAtTheScreensPixels) {
     painter.drawPixmap(QRect(0, 0, 16, 16), pixmap);
   }
   EXPECT_EQ(target, once);
+}
+
+// --- The base colour's channel sliders ------------------------------------------------------------------------
+
+/// Presses and releases the left button at logical `point` (between widget pixels too), as a pointer on a dense
+/// screen can.
+void ClickAt(QWidget& widget, QPointF point) {
+  const QPointF global = widget.mapToGlobal(point);
+  QMouseEvent press(QEvent::MouseButtonPress, point, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&widget, &press);
+  QMouseEvent release(QEvent::MouseButtonRelease, point, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(&widget, &release);
+}
+
+TEST(HighDensity, ChannelSliderGradientHasAColumnPerDevicePixelAndAPointerPicksTheColourUnderIt) {
+  // Red from 0 to 255 over 120 widget pixels: at any of the ratios there are fewer device columns than values,
+  // so every device column shows a value of its own and the red of a pixel names the value drawn there.
+  TColorBar bar(cmRGB, 1);
+  bar.resize(132, 22);
+  Show(bar);
+  const qreal r = ScreenRatio();
+  const QRect area = ColorBarGeometry::GradientRect(bar.size());
+  const QImage shown = bar.ShownGradient();
+  EXPECT_DOUBLE_EQ(shown.devicePixelRatio(), r);
+  EXPECT_EQ(shown.height(), DeviceSize(area.size(), r).height());
+  EXPECT_LE(std::abs(shown.width() - area.width() * r), 1.0) << "the rectangle's width in device pixels";
+  for (int x = 1; x < shown.width(); ++x)
+    ASSERT_GT(qRed(shown.pixel(x, 0)), qRed(shown.pixel(x - 1, 0))) << "device column " << x;
+  EXPECT_LE(qRed(shown.pixel(0, 0)), 2) << "the first device column lies at most a pixel right of the start";
+  EXPECT_GT(qRed(shown.pixel(shown.width() - 1, 0)), 250);
+
+  // On the screen too, between the frame's sides, no device column repeats its neighbour.
+  const QImage screen = bar.grab().toImage();
+  const int y = int(5 * r);
+  const int first = int(std::ceil((area.left() + 1) * r));
+  const int last = int(std::floor(area.right() * r)) - 1;
+  for (int x = first + 1; x <= last; ++x)
+    ASSERT_GT(qRed(screen.pixel(x, y)), qRed(screen.pixel(x - 1, y))) << "screen column " << x;
+
+  // A pointer on any device column picks the value drawn on that column.
+  const int stepsPerPixel = int(std::ceil(r));
+  for (int x = area.left() + 1; x < area.right(); ++x) {
+    for (int k = 0; k < stepsPerPixel; ++k) {
+      const qreal at = x + k / r;
+      const int column = int(std::floor(at * r + 1e-6));
+      ClickAt(bar, QPointF(at, 5));
+      ASSERT_EQ(bar.Value1(), qRed(screen.pixel(column, y))) << "pointer at " << at;
+    }
+  }
+
+  // Another channel changes the colours; the gradient on screen follows.
+  bar.SetValue3(200);
+  EXPECT_EQ(qBlue(bar.ShownGradient().pixel(0, 0)), 200);
+  bar.resize(200, 22);
+  EXPECT_LE(std::abs(bar.ShownGradient().width() - ColorBarGeometry::GradientRect(bar.size()).width() * r), 1.0);
+}
+
+// --- The contrast table and the contrast analyser's preview -----------------------------------------------------
+
+TEST(HighDensity, ContrastTableIsDrawnAtDevicePixelsAndADoubleClickOpensThePairUnderIt) {
+  TContrastMatrixView view;
+  view.resize(460, 320);
+  view.SetTable(MakeContrastTable({{QStringLiteral("Ink"), RGBValuesToColor({20, 30, 60})},
+                                   {QStringLiteral("Paper"), RGBValuesToColor({250, 245, 230})},
+                                   {QStringLiteral("Signal"), RGBValuesToColor({200, 40, 40})}}));
+  Show(view);
+  const QImage& image = view.Rendering();
+  EXPECT_DOUBLE_EQ(image.devicePixelRatio(), ScreenRatio());
+  EXPECT_EQ(image.size(), DeviceSize(view.viewport()->size(), ScreenRatio()));
+  EXPECT_TRUE(DeviceDetail(image, 200)) << "figures and names at device pixels";
+  // Text colour "Paper" on background "Ink": the cell is filled with the background.
+  const QPoint centre = view.CellCenter({1, 0});
+  const QRect cell = ContrastCellRect(view.Layout(), {1, 0}, view.Offset());
+  EXPECT_EQ(At(view.Rendering(), cell.bottomLeft() + QPoint(2, -2)), qRgb(20, 30, 60));
+  QSignalSpy activated(&view, &TContrastMatrixView::PairActivated);
+  QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, centre);
+  ASSERT_EQ(activated.count(), 1);
+  EXPECT_EQ(activated.first().value(0).toInt(), 1);
+  EXPECT_EQ(activated.first().value(1).toInt(), 0);
+}
+
+TEST(HighDensity, ContrastPreviewLettersAreDrawnAtDevicePixels) {
+  TContrastPreview preview("shViewBack", {{"lblSample", "Lorem ipsum", 15, true}});
+  preview.resize(200, 60);
+  preview.SetColors(clBlack, clWhite);
+  Show(preview);
+  const QImage image = preview.grab().toImage();
+  EXPECT_DOUBLE_EQ(image.devicePixelRatio(), ScreenRatio());
+  EXPECT_EQ(image.size(), DeviceSize(preview.size(), ScreenRatio()));
+  EXPECT_TRUE(DeviceDetail(image, 40));
+}
+
+// --- The scales page ------------------------------------------------------------------------------------------
+
+TTonalScale SampleScale() { return MakeTonalScale(RGBValuesToColor({40, 110, 190})); }
+
+TEST(HighDensity, ScaleSwatchesAreDrawnAtDevicePixelsAndPointToTheirColour) {
+  const TTonalScale scale = SampleScale();
+  ASSERT_TRUE(scale.Ok());
+  TScaleSwatchRow row;
+  row.SetScale(scale.Swatches, {});
+  row.resize(row.sizeHint());
+  Show(row);
+  const QImage image = row.ShownImage();
+  ExpectCacheAtScreenDensity(image, row, row.size());
+  EXPECT_TRUE(DeviceDetail(image, 200)) << "figures and names at device pixels";
+  const int count = int(scale.Swatches.size());
+  for (int i = 0; i < count; ++i) {
+    const QRect rect = ScaleSwatchRect(row.size(), count, i);
+    const QPoint block(rect.center().x(), rect.top() + 2);
+    EXPECT_EQ(row.DisplayedColorAt(block), scale.Swatches[std::size_t(i)].Color) << i;
+    QTest::mouseMove(&row, block);
+    EXPECT_EQ(row.HoverColor(), scale.Swatches[std::size_t(i)].Color) << i;
+  }
+}
+
+TEST(HighDensity, ScaleCurvesAreDrawnAtDevicePixelsAndAPressTakesTheAimUnderIt) {
+  const TTonalScale scale = SampleScale();
+  ASSERT_TRUE(scale.Ok());
+  std::vector<double> aims;
+  for (const TScaleSwatch& swatch : scale.Swatches) aims.push_back(swatch.AimLightness);
+  TScaleCurves curves;
+  curves.SetScale(scale.Swatches, aims);
+  curves.resize(420, 300);
+  Show(curves);
+  const QImage image = curves.grab().toImage();
+  EXPECT_DOUBLE_EQ(image.devicePixelRatio(), ScreenRatio());
+  EXPECT_TRUE(DeviceDetail(image, 200)) << "curves and points at device pixels";
+  for (int i : {0, int(aims.size()) / 2, int(aims.size()) - 1}) {
+    const QPoint grip = curves.AimPoint(i).toPoint();
+    QTest::mousePress(&curves, Qt::LeftButton, {}, grip);
+    EXPECT_EQ(curves.DraggedStep(), i);
+    QTest::mouseRelease(&curves, Qt::LeftButton, {}, grip);
+  }
+}
+
+// --- Pictures made before their widget is on a screen -----------------------------------------------------------
+
+TEST(HighDensity, WizardPicturesMarksAndDrawnIconsAreMadeAtTheScreensPixels) {
+  EXPECT_DOUBLE_EQ(PictureRatio(), ScreenRatio());
+  for (const TWizardKind kind : {TWizardKind::Import, TWizardKind::Export}) {
+    const QPixmap picture = WizardPicture(kind, PictureRatio());
+    EXPECT_DOUBLE_EQ(picture.devicePixelRatio(), ScreenRatio());
+    EXPECT_EQ(picture.size(), DeviceSize({112, 340}, ScreenRatio()));
+    EXPECT_TRUE(DeviceDetail(picture.toImage(), 50));
+  }
+  TImportForm wizard;
+  const auto* image = wizard.findChild<QLabel*>(QStringLiteral("imgWizard"));
+  ASSERT_NE(image, nullptr);
+  EXPECT_DOUBLE_EQ(image->pixmap().devicePixelRatio(), ScreenRatio());
+  EXPECT_EQ(image->pixmap().deviceIndependentSize().toSize(), QSize(112, 340)) << "shown at its logical size";
+
+  for (const TContrastMark mark : {TContrastMark::Fail, TContrastMark::Pass, TContrastMark::Partial}) {
+    const QImage drawn = ContrastMarkImage(mark, PictureRatio());
+    EXPECT_DOUBLE_EQ(drawn.devicePixelRatio(), ScreenRatio());
+    EXPECT_EQ(drawn.size(), DeviceSize({ContrastMarkSize, ContrastMarkSize}, ScreenRatio()));
+  }
+
+  // The status bar's and a drag's swatch: a frame of whole device pixels, one widget pixel wide, corners included.
+  const QImage framed = FramedSwatchPixmap({16, 16}, PictureRatio(), Qt::red, Qt::black).toImage();
+  EXPECT_EQ(framed.size(), DeviceSize({16, 16}, ScreenRatio()));
+  const int line = std::max(1, int(std::lround(ScreenRatio())));
+  for (const QPoint corner : {QPoint(0, 0), QPoint(framed.width() - 1, framed.height() - 1)})
+    EXPECT_EQ(framed.pixel(corner) | 0xFF000000u, qRgb(0, 0, 0));
+  const std::vector<QRgb> across = Row(framed, 8, 0, 16);
+  EXPECT_EQ(Blended(across, {qRgb(255, 0, 0), qRgb(0, 0, 0)}), 0);
+  EXPECT_EQ(LongestRun(across, qRgb(0, 0, 0)), line);
+
+  // A drawn icon has a picture of each screen's own pixels: painted on a dense surface it is not scaled.
+  const QIcon icon = DrawnIcon({16, 16}, [](QPainter& painter) {
+    painter.setPen(QPen(Qt::black, 1.0));
+    painter.drawEllipse(QRectF(1.5, 1.5, 13, 13));
+  });
+  const QPixmap pixmap = icon.pixmap(QSize(16, 16), ScreenRatio());
+  EXPECT_EQ(pixmap.size(), DeviceSize({16, 16}, ScreenRatio()));
+}
+
+TEST(HighDensity, PicturePreviewHasTheScreensPixelsAtTheSizeItHadAtScaleOne) {
+  QTemporaryDir dir;
+  QImage large(600, 400, QImage::Format_RGB32);
+  for (int y = 0; y < large.height(); ++y)
+    for (int x = 0; x < large.width(); ++x) large.setPixel(x, y, qRgb(x * 255 / 599, y * 255 / 399, (x ^ y) & 0xFF));
+  ASSERT_TRUE(large.save(dir.filePath(QStringLiteral("large.png"))));
+  QImage small(40, 30, QImage::Format_RGB32);
+  small.fill(qRgb(10, 200, 90));
+  ASSERT_TRUE(small.save(dir.filePath(QStringLiteral("small.png"))));
+
+  TPictureOpenDialog dialog(nullptr, QStringLiteral("Open"), dir.path());
+  const int side = TPictureOpenDialog::PreviewSide - 4;
+  dialog.ShowPreview(dir.filePath(QStringLiteral("large.png")));
+  QPixmap shown = dialog.Preview()->pixmap();
+  EXPECT_DOUBLE_EQ(shown.devicePixelRatio(), ScreenRatio());
+  EXPECT_NEAR(shown.deviceIndependentSize().width(), side, 0.5);
+  EXPECT_NEAR(shown.deviceIndependentSize().height(), side * 2.0 / 3, 1.0);
+  EXPECT_EQ(shown.width(), DeviceSize(QSize(side, 1), ScreenRatio()).width()) << "a pixel per device pixel";
+  // A picture smaller than the preview keeps its size on the label, as at scale 1.
+  dialog.ShowPreview(dir.filePath(QStringLiteral("small.png")));
+  shown = dialog.Preview()->pixmap();
+  EXPECT_EQ(shown.deviceIndependentSize().toSize(), QSize(40, 30));
 }
 
 }  // namespace

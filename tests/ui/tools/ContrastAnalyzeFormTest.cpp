@@ -6,7 +6,11 @@
 #include "ui/controls/ColorDrag.h"
 #include "ui/controls/ColorList.h"
 #include "ui/controls/ColorSwatch.h"
+#include "ui/controls/ThemeInk.h"
 #include "core/ColorVision.h"
+#include "engine/language/Language.h"
+#include "engine/language/Messages.h"
+#include "engine/language/QtTranslations.h"
 #include "engine/qtcolor/QtColorAdapter.h"
 #include "engine/palette/PaletteDocument.h"
 #include "ui/tools/ColorVisionView.h"
@@ -15,6 +19,7 @@
 #include "ui/tools/ContrastPreview.h"
 #include "ui/tools/ColorEntryDialog.h"
 #include "support/ScriptedDialogs.h"
+#include "ui/language/LanguageApplier.h"
 #include "ui/workspace/Workspace.h"
 
 #include <gtest/gtest.h>
@@ -22,6 +27,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QLineEdit>
 #include <QSpinBox>
 #include <QDropEvent>
@@ -32,6 +38,7 @@
 #include <QStandardItemModel>
 #include <QTest>
 
+#include <cctype>
 #include <memory>
 
 namespace tintorium {
@@ -60,7 +67,7 @@ int MarkShown(const QWidget& form, const char* name) {
   if (!label) return -1;
   const QImage shown = label->pixmap().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
   for (const TContrastMark mark : {TContrastMark::Fail, TContrastMark::Pass, TContrastMark::Partial}) {
-    if (shown == ContrastMarkImage(mark)) return static_cast<int>(mark);
+    if (shown == ContrastMarkImage(mark, PictureRatio())) return static_cast<int>(mark);
   }
   return -1;
 }
@@ -381,6 +388,50 @@ TEST_F(ContrastAnalyzeFormTest, ColourVisionViewsShowTheSimulatedPairAndItsRatio
     EXPECT_EQ(Child<TContrastPreview>(*form_, ("sh" + QByteArray(c.name) + "View").constData())->TextColor(), text);
     EXPECT_EQ(Text(*form_, ("lbl" + QByteArray(c.name) + "Ratio").constData()), c.ratio);
   }
+}
+
+// Under German the figures take the decimal comma, from the language file itself; English brings the point back.
+TEST_F(ContrastAnalyzeFormTest, FiguresFollowTheDecimalSignOfTheLanguage) {
+  ASSERT_TRUE(Drop("shText", {TColorDragKind::Swatch, Rgb(255, 0, 0), cmRGB, std::nullopt}));
+  ASSERT_TRUE(Drop("shBack", {TColorDragKind::Swatch, clBlack, cmRGB, std::nullopt}));
+  const std::string ratio = Text(*form_, "lblContrastRatio");
+  const std::string apca = Text(*form_, "lblApcaContrast");
+  EXPECT_EQ(Text(*form_, "lblProtanopiaRatio"), "3.28 : 1   Lc -20.3");
+  const auto german = [](std::string text) {
+    for (std::size_t i = 1; i + 1 < text.size(); ++i) {
+      if (text[i] == '.' && std::isdigit(static_cast<unsigned char>(text[i - 1])) &&
+          std::isdigit(static_cast<unsigned char>(text[i + 1])))
+        text[i] = ',';
+    }
+    return text;
+  };
+  const auto relanguage = [this] {
+    QEvent changed(QEvent::LanguageChange);
+    QApplication::sendEvent(form_, &changed);
+  };
+
+  SetLanguageFolder(QDir::cleanPath(QStringLiteral(TINTORIUM_TEST_DATA "/../../data/Language")));
+  SetCurrentLanguageName(QStringLiteral("deutsch.lng"));
+  ASSERT_TRUE(ApplyLanguage());
+  relanguage();
+  EXPECT_EQ(Text(*form_, "lblProtanopiaRatio"), "3,28 : 1   Lc -20,3");
+  const std::string ratioDe = Text(*form_, "lblContrastRatio");
+  const std::string apcaDe = Text(*form_, "lblApcaContrast");
+  EXPECT_NE(ratioDe, ratio) << "the German text";
+  EXPECT_NE(ratioDe.find(german(ratio.substr(ratio.find('=') + 2))), std::string::npos) << ratioDe;
+  EXPECT_NE(apcaDe.find(german(apca.substr(apca.find('=') + 2, apca.find(':') - apca.find('=') - 2))), std::string::npos)
+      << apcaDe;
+
+  SetCurrentLanguageName(QStringLiteral("english.lng"));
+  ASSERT_TRUE(ApplyLanguage());
+  relanguage();
+  EXPECT_EQ(Text(*form_, "lblProtanopiaRatio"), "3.28 : 1   Lc -20.3");
+  EXPECT_EQ(Text(*form_, "lblContrastRatio"), ratio);
+  EXPECT_EQ(Text(*form_, "lblApcaContrast"), apca);
+  SetCurrentLanguageName(QString());
+  SetLanguageFolder(QString());
+  ResetMessages();
+  UseQtTranslations(QString());
 }
 
 // A theme's style sheet must not recolour the samples: the preview shows the pair itself.

@@ -7,6 +7,8 @@
 #include "core/ColorObject.h"
 #include "core/Contrast.h"
 #include "core/ContrastFix.h"
+#include "engine/language/LanguageLocale.h"
+#include "engine/language/Messages.h"
 #include "engine/palette/PaletteDocument.h"
 #include "engine/qtcolor/QtColorAdapter.h"
 #include "support/ScriptedDialogs.h"
@@ -25,6 +27,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUndoStack>
@@ -278,6 +281,52 @@ TEST_F(ContrastMatrixFormTest, SavesTheTableInTheChosenFormat) {
     EXPECT_TRUE(file.readAll().startsWith(c.start)) << c.name;
   }
   EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(ContrastMatrixFormTest, FiguresOnScreenTakeTheLanguagesDecimalSignAndSavedTablesKeepThePoint) {
+  QTemporaryDir dir;
+  test::TScriptedDialogs dialogs;
+  const QStringList names{QStringLiteral("t.csv"), QStringLiteral("t.md"), QStringLiteral("t.html"), QStringLiteral("t.json")};
+  const auto save = [&](const QString& prefix) {
+    QList<QByteArray> saved;
+    for (const QString& name : names) {
+      dialogs.savePaths.push_back(dir.filePath(prefix + name));
+      form_->SaveTable();
+      QFile file(dir.filePath(prefix + name));
+      EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
+      saved << file.readAll();
+    }
+    return saved;
+  };
+  const TContrastCell cell{4.478, -71.14, 0};
+  EXPECT_EQ(ContrastCellTexts(cell, {}), std::make_pair(QStringLiteral("4.47 AA large"), QStringLiteral("Lc -71.1")));
+  const QString englishTip = View().PairText({2, 1});
+  const QList<QByteArray> english = save(QStringLiteral("en-"));
+
+  SetLanguageLocale(QStringLiteral("de"));
+  QEvent changed(QEvent::LanguageChange);
+  QApplication::sendEvent(form_.get(), &changed);
+  EXPECT_EQ(ContrastCellTexts(cell, {}), std::make_pair(QStringLiteral("4,47 AA large"), QStringLiteral("Lc -71,1")));
+  // Grey on white: the tooltip's ratio and Lc in German notation, the rest as before.
+  const QString tip = View().PairText({2, 1});
+  EXPECT_EQ(tip, QString(englishTip).replace(QRegularExpression(QStringLiteral("(\\d)\\.(\\d)")), QStringLiteral("\\1,\\2")));
+  EXPECT_NE(tip, englishTip);
+  // The cell menu's suggestion: its distance, ratio and Lc.
+  const QPoint point = View().CellCenter({2, 1});
+  QContextMenuEvent event(QContextMenuEvent::Mouse, point, Port()->mapToGlobal(point));
+  QApplication::sendEvent(Port(), &event);
+  auto* menu = form_->findChild<QMenu*>(QStringLiteral("pmCell"));
+  ASSERT_NE(menu, nullptr);
+  menu->hide();
+  auto* suggest = form_->findChild<QMenu*>(QStringLiteral("miMatrixSuggest"));
+  ASSERT_TRUE(suggest != nullptr && !suggest->actions().isEmpty());
+  const QString suggestion = suggest->actions().first()->text();  // the suggestion itself
+  EXPECT_TRUE(QRegularExpression(QStringLiteral("\\d,\\d")).match(suggestion).hasMatch()) << suggestion.toStdString();
+  EXPECT_FALSE(QRegularExpression(QStringLiteral("\\d\\.\\d")).match(suggestion).hasMatch()) << suggestion.toStdString();
+
+  EXPECT_EQ(save(QStringLiteral("de-")), english) << "saved tables are for machines";
+  EXPECT_TRUE(dialogs.messages.empty());
+  ResetMessages();
 }
 
 TEST(ContrastMatrixGeometryTest, CellsAndHitsAgreeAndOnlyVisibleCellsAreCounted) {

@@ -5,6 +5,8 @@
 #include "core/TonalScale.h"
 #include "engine/formats/ScaleExportWriters.h"
 #include "engine/language/LanguageFile.h"
+#include "engine/language/LanguageLocale.h"
+#include "engine/language/Messages.h"
 #include "engine/palette/PaletteDocument.h"
 #include "engine/qtcolor/QtColorAdapter.h"
 #include "ui/language/LanguageApplier.h"
@@ -16,6 +18,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -219,6 +222,27 @@ TEST_F(ScalesPageTest, ExportTextIsTheEngineWritersOfTheShownScale) {
   EXPECT_TRUE(css.contains("--accent-500:")) << css.constData();
   EXPECT_TRUE(css.contains("--neutral-950:")) << css.constData();
   EXPECT_FALSE(css.contains("--primary-")) << css.constData();
+}
+
+TEST_F(ScalesPageTest, FiguresUnderTheSwatchesTakeTheLanguagesDecimalSignAndExportsKeepThePoint) {
+  SetBase(kBlue);
+  auto page = ShownPage();
+  std::vector<QByteArray> english;
+  for (const TScaleExportForm form : ScaleExportForms) english.push_back(page->ExportText(form));
+  const TScaleSwatch& swatch = page->SwatchRow()->Swatches().at(5);
+  const auto [white, black] = ScaleSwatchFigures(swatch);
+  EXPECT_TRUE(white.contains(u'.') && !white.contains(u',')) << white.toStdString();
+
+  SetLanguageLocale(QStringLiteral("de"));
+  QEvent changed(QEvent::LanguageChange);
+  QApplication::sendEvent(page.get(), &changed);
+  const auto [weiss, schwarz] = ScaleSwatchFigures(swatch);
+  EXPECT_EQ(weiss, QString(white).replace(u'.', u','));
+  EXPECT_EQ(schwarz, QString(black).replace(u'.', u','));
+  EXPECT_TRUE(weiss.contains(u',')) << "the ratio has two decimals";
+  for (std::size_t i = 0; i < ScaleExportForms.size(); ++i)
+    EXPECT_EQ(page->ExportText(ScaleExportForms[i]), english[i]) << "exports are for machines: " << i;
+  ResetMessages();
 }
 
 TEST_F(ScalesPageTest, SettingsComeBackAsGiven) {
