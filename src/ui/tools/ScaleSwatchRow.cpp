@@ -7,9 +7,11 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 
 namespace tintorium {
@@ -84,10 +86,30 @@ void TScaleSwatchRow::Draw(QImage& image) const {
   image.fill(palette().color(QPalette::Window));
   QPainter painter(&image);
   painter.setFont(font());
-  for (int i = 0; i < int(swatches_.size()); ++i) DrawSwatch(painter, ScaleSwatchRect(image.deviceIndependentSize().toSize(), int(swatches_.size()), i), i);
+  const QSize size = image.deviceIndependentSize().toSize();
+  const int count = int(swatches_.size());
+  const QFont figures = FigureFont(count > 0 ? ScaleSwatchRect(size, count, 0).width() : 0);
+  for (int i = 0; i < count; ++i) DrawSwatch(painter, ScaleSwatchRect(size, count, i), i, figures);
 }
 
-void TScaleSwatchRow::DrawSwatch(QPainter& painter, QRect rect, int index) const {
+// The figure lines are the longest under a swatch ("17,60 · -95"): on a narrow page they get a smaller font,
+// the same for every column, before anything is cut.
+QFont TScaleSwatchRow::FigureFont(int columnWidth) const {
+  QFont figures = font();
+  const QFontMetricsF metrics(figures);
+  qreal widest = 0;
+  for (const TScaleSwatch& swatch : swatches_) {
+    const auto [white, black] = ScaleSwatchFigures(swatch);
+    widest = std::max({widest, metrics.horizontalAdvance(white), metrics.horizontalAdvance(black)});
+  }
+  if (columnWidth <= 0 || widest <= columnWidth - 2) return figures;
+  constexpr qreal SmallestPoints = 6.0;
+  const qreal points = figures.pointSizeF() > 0 ? figures.pointSizeF() : 9.0;
+  figures.setPointSizeF(std::max(SmallestPoints, points * (columnWidth - 2) / widest));
+  return figures;
+}
+
+void TScaleSwatchRow::DrawSwatch(QPainter& painter, QRect rect, int index, const QFont& figures) const {
   if (rect.isEmpty()) return;
   const TScaleSwatch& swatch = swatches_[std::size_t(index)];
   const QFontMetrics metrics = painter.fontMetrics();
@@ -125,8 +147,8 @@ void TScaleSwatchRow::DrawSwatch(QPainter& painter, QRect rect, int index) const
   const QColor text = palette().color(QPalette::WindowText);
   const QColor dim = palette().color(QPalette::Disabled, QPalette::WindowText);
   int y = block.bottom() + 1 + Padding;
-  const auto line = [&](const QString& s, const QColor& color, bool bold) {
-    QFont f = painter.font();
+  const auto line = [&](const QString& s, const QColor& color, bool bold, const QFont& base) {
+    QFont f = base;
     f.setBold(bold);
     painter.save();
     painter.setFont(f);
@@ -136,14 +158,15 @@ void TScaleSwatchRow::DrawSwatch(QPainter& painter, QRect rect, int index) const
     painter.restore();
     y += metrics.lineSpacing();
   };
-  line(QString::fromStdString(swatch.Name), text, true);
+  const QFont shown = painter.font();
+  line(QString::fromStdString(swatch.Name), text, true, shown);
   line(QStringLiteral("#") + QString::asprintf("%02X%02X%02X", unsigned(swatch.Color & 0xFF),
                                                unsigned((swatch.Color >> 8) & 0xFF), unsigned((swatch.Color >> 16) & 0xFF)),
-       text, false);
+       text, false, shown);
   // White, then black: the WCAG ratio and the APCA Lc of that text colour on the swatch.
   const auto [white, black] = ScaleSwatchFigures(swatch);
-  line(white, dim, false);
-  line(black, dim, false);
+  line(white, dim, false, figures);
+  line(black, dim, false, figures);
 }
 
 QImage TScaleSwatchRow::DisplayImage() const {

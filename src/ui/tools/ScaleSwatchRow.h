@@ -60,7 +60,8 @@ class TScaleSwatchRow final : public TCommonColorControl, public TColorDragSourc
  private:
   void EnsureImage() const;
   void Draw(QImage& image) const;
-  void DrawSwatch(QPainter& painter, QRect rect, int index) const;
+  void DrawSwatch(QPainter& painter, QRect rect, int index, const QFont& figures) const;
+  QFont FigureFont(int columnWidth) const;
   int TextLines() const { return 4; }
 
   std::vector<TScaleSwatch> swatches_;

@@ -166,17 +166,21 @@ void TScalesPage::BuildControls() {
   form->setColumnStretch(3, 1);
   layout->addLayout(form);
 
-  auto* actions = new QHBoxLayout;
-  actions->addWidget(lblScaleName_);
-  actions->addWidget(edtScaleName_);
-  actions->addWidget(btnScaleAdd_);
-  actions->addSpacing(12);
-  actions->addWidget(btnScaleCopy_);
-  actions->addWidget(lblScaleNotation_);
-  actions->addWidget(cboScaleNotation_);
-  actions->addWidget(chkScalePalette_);
-  actions->addStretch(1);
-  layout->addLayout(actions);
+  // Two rows, so neither the add button nor the copy choices are squeezed on a narrow page or in a language
+  // with longer captions.
+  auto* add = new QHBoxLayout;
+  add->addWidget(lblScaleName_);
+  add->addWidget(edtScaleName_);
+  add->addWidget(btnScaleAdd_);
+  add->addStretch(1);
+  layout->addLayout(add);
+  auto* copy = new QHBoxLayout;
+  copy->addWidget(btnScaleCopy_);
+  copy->addWidget(lblScaleNotation_);
+  copy->addWidget(cboScaleNotation_);
+  copy->addWidget(chkScalePalette_);
+  copy->addStretch(1);
+  layout->addLayout(copy);
 
   swatchRow_ = new TScaleSwatchRow(this);
   layout->addWidget(swatchRow_);

@@ -153,7 +153,9 @@ TEST_F(ScalesPageTest, DraggingARingMovesThatTargetAndItsSwatch) {
   EXPECT_NEAR(after[step].Target, aimed, 0.0006);
   EXPECT_LT(after[step].Target, before[step].Target);
   EXPECT_NE(after[step].Color, before[step].Color);
-  EXPECT_NEAR(after[step].Lch.L, aimed, 0.006);
+  // The swatch is an 8-bit colour: on this hue it lands up to about 0.012 from a lightness target between 0.80
+  // and 0.90 (the command line's scale over that range), so the drag's own pixel decides nothing finer.
+  EXPECT_NEAR(after[step].Lch.L, aimed, 0.012);
   EXPECT_EQ(page->SwatchRow()->Swatches()[step].Color, after[step].Color);
   for (const int other : {0, 4, 8}) EXPECT_NEAR(after[other].Target, before[other].Target, 0.0005) << other;
 
