@@ -456,6 +456,7 @@ bool TContrastMatrixForm::SaveTableTo(const QString& fileName) const {
 
 void TContrastMatrixForm::RetranslateRuntime() {
   view_->SetBadgeTexts({Message(sMatrixLarge), Message(sMatrixFail)});
+  seSeverity_->setLocale(LanguageLocale());  // "0,6" in German, as the figures in the table
   ShowSummary();
 }
 

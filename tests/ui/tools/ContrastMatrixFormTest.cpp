@@ -302,11 +302,13 @@ TEST_F(ContrastMatrixFormTest, FiguresOnScreenTakeTheLanguagesDecimalSignAndSave
   EXPECT_EQ(ContrastCellTexts(cell, {}), std::make_pair(QStringLiteral("4.47 AA large"), QStringLiteral("Lc -71.1")));
   const QString englishTip = View().PairText({2, 1});
   const QList<QByteArray> english = save(QStringLiteral("en-"));
+  EXPECT_EQ(form_->SeverityBox()->text(), QStringLiteral("1.0"));
 
   SetLanguageLocale(QStringLiteral("de"));
   QEvent changed(QEvent::LanguageChange);
   QApplication::sendEvent(form_.get(), &changed);
   EXPECT_EQ(ContrastCellTexts(cell, {}), std::make_pair(QStringLiteral("4,47 AA large"), QStringLiteral("Lc -71,1")));
+  EXPECT_EQ(form_->SeverityBox()->text(), QStringLiteral("1,0"));
   // Grey on white: the tooltip's ratio and Lc in German notation, the rest as before.
   const QString tip = View().PairText({2, 1});
   EXPECT_EQ(tip, QString(englishTip).replace(QRegularExpression(QStringLiteral("(\\d)\\.(\\d)")), QStringLiteral("\\1,\\2")));
