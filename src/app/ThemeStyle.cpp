@@ -8,6 +8,7 @@
 #include <QStatusBar>
 #include <QStyleOption>
 #include <QTabBar>
+#include <QTabWidget>
 
 #include <algorithm>
 
@@ -220,10 +221,10 @@ QRect TThemeStyle::subElementRect(SubElement element, const QStyleOption* option
   QRect rect = QProxyStyle::subElementRect(element, option, widget);
   const auto* frame = qstyleoption_cast<const QStyleOptionTabWidgetFrame*>(option);
   if (!look_.tabsSegmented || !frame || !IsNorthTab(frame->shape)) return rect;
-  // The pane's top edge runs through the middle of the row of tabs; its contents stay clear of them.
+  // The pane's top edge runs through the middle of the row of tabs (the pages keep their place below it).
+  if (element != SE_TabWidgetTabPane) return rect;
   const QRect bar = QProxyStyle::subElementRect(SE_TabWidgetTabBar, option, widget);
-  if (element == SE_TabWidgetTabPane && !bar.isEmpty()) rect.setTop(bar.center().y());
-  if (element == SE_TabWidgetTabContents) rect.setTop(std::max(rect.top(), bar.bottom() + 3));
+  if (!bar.isEmpty()) rect.setTop(bar.center().y());
   return rect;
 }
 
@@ -244,7 +245,9 @@ QSize TThemeStyle::sizeFromContents(ContentsType type, const QStyleOption* optio
 
 int TThemeStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                            QStyleHintReturn* returnData) const {
-  if (hint == SH_TabBar_Alignment && look_.tabsSegmented) return Qt::AlignHCenter;
+  // A tab widget's row sits centred on its pane; a bare tab bar keeps its tabs where its layout puts them.
+  if (hint == SH_TabBar_Alignment && look_.tabsSegmented && qobject_cast<const QTabWidget*>(widget))
+    return Qt::AlignHCenter;
   return QProxyStyle::styleHint(hint, option, widget, returnData);
 }
 
