@@ -1,8 +1,8 @@
 #pragma once
-// The interface themes of the Theme menu: whole-application looks built on the Fusion style, a palette and a
-// style sheet. The main window lists ThemeNames() as a radio group, calls ApplyTheme() on a choice (and with
-// the `Theme` setting at start-up; false there means "Cannot load interface themes", sErrLoadThemes) and
-// writes CurrentThemeName() back at exit.
+// The interface themes of the Theme menu: whole-application looks built on the Fusion style, a palette and,
+// for the decorated ones, a TThemeStyle drawing their bars, menus, buttons and tabs. The main window lists
+// ThemeNames() as a radio group, calls ApplyTheme() on a choice (and with the `Theme` setting at start-up; false
+// there means "Cannot load interface themes", sErrLoadThemes) and writes CurrentThemeName() back at exit.
 
 #include <QString>
 #include <QStringList>

@@ -515,6 +515,54 @@ TEST_F(ThemesTest, SwitchingThemesRestylesTheMainWindow) {
   for (int i = 1; i < images.size(); ++i) EXPECT_NE(images[i - 1], images[i]) << i;
 }
 
+// The decorated themes are drawn by the style: no theme leaves a style sheet behind (that would have every widget
+// matched against its rules when polished, the bulk of the start-up time).
+TEST_F(ThemesTest, NoThemeInstallsAStyleSheet) {
+  for (const QString& name : ThemeNames()) {
+    SCOPED_TRACE(name.toStdString());
+    ASSERT_TRUE(ApplyTheme(name));
+    EXPECT_TRUE(qApp->styleSheet().isEmpty());
+    QPushButton button("OK");
+    button.ensurePolished();
+    EXPECT_EQ(button.style(), QApplication::style()) << "a style-sheet style stands between the button and the theme";
+  }
+}
+
+// A tab widget's pages start below its row of tabs in every theme, also where the row sits on the pane's edge.
+TEST_F(ThemesTest, TabPagesNeverSitUnderTheirTabs) {
+  for (const QString& name : ThemeNames()) {
+    SCOPED_TRACE(name.toStdString());
+    ASSERT_TRUE(ApplyTheme(name));
+    QTabWidget tabs;
+    auto* page = new QLabel("R  G  B");
+    tabs.addTab(page, "RGB");
+    tabs.addTab(new QWidget, "HSB");
+    tabs.resize(260, 160);
+    tabs.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&tabs));
+    const QRect bar = tabs.tabBar()->geometry();
+    EXPECT_GT(page->mapTo(&tabs, QPoint(0, 0)).y(), bar.bottom());
+    EXPECT_GE(bar.top(), 0);
+  }
+}
+
+// A theme's own text colours (the dark theme's status bar) go with it when another theme comes.
+TEST_F(ThemesTest, AThemesTextColoursLeaveWithIt) {
+  QMainWindow window;
+  window.statusBar()->showMessage("Colors in palette: 3");
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  ASSERT_TRUE(ApplyTheme("Dream"));
+  QApplication::processEvents();
+  const QColor dark = window.statusBar()->palette().color(QPalette::WindowText);
+  EXPECT_GT(dark.lightness(), 128);
+  ASSERT_TRUE(ApplyTheme("Mac Style"));
+  QApplication::processEvents();
+  EXPECT_EQ(window.statusBar()->palette().color(QPalette::WindowText),
+            QApplication::palette().color(QPalette::WindowText));
+  EXPECT_EQ(LowContrastTexts(&window).join(u'\n').toStdString(), "");
+}
+
 // Every theme is checked on the windows as drawn: text against what is behind it, the dock buttons, and disabled
 // toolbar icons, which must stand out visibly less than enabled ones.
 TEST_F(ThemesTest, EveryThemePassesTheContrastCheckOnEveryWindow) {

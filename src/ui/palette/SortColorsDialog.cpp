@@ -37,7 +37,8 @@ QPixmap SortPicture() {
 QWidget* Band(QWidget* parent) {
   auto* band = new QFrame(parent);
   band->setObjectName(QStringLiteral("pnlTop"));
-  // Black on white whatever the theme: a theme's style sheet would otherwise give the text its own colour.
+  // Black on white whatever the theme: its palette (or a style sheet given with -stylesheet) would otherwise
+  // give the text its own colour.
   band->setStyleSheet(QStringLiteral("QFrame#pnlTop { background: white; } QFrame#pnlTop QLabel { color: black; }"));
   auto* picture = new QLabel(band);
   picture->setObjectName(QStringLiteral("imgSort"));

@@ -151,7 +151,8 @@ TContrastAnalyzeForm* TContrastAnalyzeForm::Open(const TPaletteDocument* palette
 QWidget* TContrastAnalyzeForm::CreateBand() {
   auto* band = new QFrame(this);
   band->setObjectName(QStringLiteral("pnlTop"));
-  // Dark on white whatever the theme: a theme's style sheet would otherwise give the texts its own colour.
+  // Dark on white whatever the theme: its palette (or a style sheet given with -stylesheet) would otherwise give
+  // the texts its own colour.
   band->setStyleSheet(QStringLiteral("QFrame#pnlTop { background: white; } QFrame#pnlTop QLabel { color: black; }"
                                      "QFrame#pnlTop QLabel#lblVisitW3C { color: #595959; }"));
   band->setMinimumHeight(57);

@@ -31,7 +31,8 @@ TContrastPreview::TContrastPreview(const char* name, const QList<TSample>& sampl
 void TContrastPreview::SetColors(TColor text, TColor back) {
   text_ = text;
   back_ = back;
-  // A style sheet of the frame's own outranks the theme's: the preview must show the pair as it is.
+  // A style sheet of the frame's own outranks the theme's palette and any sheet given with -stylesheet: the
+  // preview must show the pair as it is.
   setStyleSheet(QStringLiteral("QFrame#%1 { background: %2; border: 1px solid #808080; }"
                                "QFrame#%1 QLabel { color: %3; background: transparent; }")
                     .arg(objectName(), ToQColor(back).name(), ToQColor(text).name()));

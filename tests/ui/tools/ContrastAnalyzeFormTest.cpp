@@ -434,7 +434,7 @@ TEST_F(ContrastAnalyzeFormTest, FiguresFollowTheDecimalSignOfTheLanguage) {
   UseQtTranslations(QString());
 }
 
-// A theme's style sheet must not recolour the samples: the preview shows the pair itself.
+// A style sheet given to the program must not recolour the samples: the preview shows the pair itself.
 TEST_F(ContrastAnalyzeFormTest, ThePreviewShowsThePairWhateverTheThemeSays) {
   qApp->setStyleSheet(QStringLiteral("QLabel { color: #ff00ff; } QFrame { background: #00ff00; }"));
   ASSERT_TRUE(Drop("shText", {TColorDragKind::Swatch, Rgb(0, 0, 128), cmRGB, std::nullopt}));
