@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QFileInfo>
 
 #include <functional>
 
@@ -26,6 +27,16 @@ class TBoundedBytes {
   QByteArray buffer_;
   bool streamed_ = false;
 };
+
+/// What `parse` (bytes to a TReadResult) makes of the bytes of `fileName`, read as TBoundedBytes: "File not found"
+/// for a missing file, the read's own failure for one that cannot be read.
+template <typename Parse>
+auto ReadParsed(const QString& fileName, Parse parse) -> decltype(parse(QByteArrayView())) {
+  if (!QFileInfo::exists(fileName)) return {{}, TFileResult::FileNotFound()};
+  TBoundedBytes bytes;
+  if (TFileResult opened = bytes.Open(fileName); !opened) return {{}, opened};
+  return parse(bytes.Data());
+}
 
 /// Hands `fileName` to `feed` in blocks of `blockSize` bytes, so a scanner works in bounded memory. A missing file
 /// is no failure and feeds nothing; a folder, an unreadable file, or a source that is not a regular file and

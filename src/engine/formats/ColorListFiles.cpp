@@ -4,7 +4,6 @@
 #include "engine/files/BoundedRead.h"
 #include "engine/files/SafeSave.h"
 
-#include <QFileInfo>
 
 #include <algorithm>
 #include <optional>
@@ -50,13 +49,6 @@ TReadResult<TColors> Failed(qsizetype line, int digits) {
   return {{}, TFileResult::Failure(QString::fromLatin1(kColorListLineText).arg(line).arg(digits))};
 }
 
-template <typename Parse>
-TReadResult<TColors> ReadFile(const QString& fileName, Parse parse) {
-  if (!QFileInfo::exists(fileName)) return {{}, TFileResult::FileNotFound()};
-  TBoundedBytes bytes;
-  if (TFileResult opened = bytes.Open(fileName); !opened) return {{}, opened};
-  return parse(bytes.Data());
-}
 
 }  // namespace
 
@@ -76,7 +68,7 @@ TReadResult<TColors> ParseHexListData(QByteArrayView data) {
   return result;
 }
 
-TReadResult<TColors> ReadHexListFile(const QString& fileName) { return ReadFile(fileName, ParseHexListData); }
+TReadResult<TColors> ReadHexListFile(const QString& fileName) { return ReadParsed(fileName, ParseHexListData); }
 
 QByteArray EncodeHexListData(const TColors& colors) {
   QByteArray out;
@@ -120,7 +112,7 @@ TReadResult<TColors> ParsePaintNetData(QByteArrayView data) {
   return result;
 }
 
-TReadResult<TColors> ReadPaintNetFile(const QString& fileName) { return ReadFile(fileName, ParsePaintNetData); }
+TReadResult<TColors> ReadPaintNetFile(const QString& fileName) { return ReadParsed(fileName, ParsePaintNetData); }
 
 QByteArray EncodePaintNetData(const TColors& colors) {
   QByteArray out =

@@ -134,10 +134,7 @@ TReadResult<TGplPalette> ParseGplData(QByteArrayView data) {
 }
 
 TReadResult<TGplPalette> ReadGplFile(const QString& fileName) {
-  if (!QFileInfo::exists(fileName)) return {{}, TFileResult::FileNotFound()};
-  TBoundedBytes bytes;
-  if (TFileResult opened = bytes.Open(fileName); !opened) return {{}, opened};
-  return ParseGplData(bytes.Data());
+  return ReadParsed(fileName, ParseGplData);
 }
 
 QByteArray EncodeGplData(const TColors& colors, const QString& paletteName, int columns) {

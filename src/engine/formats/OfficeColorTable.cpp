@@ -4,7 +4,6 @@
 #include "engine/files/BoundedRead.h"
 #include "engine/files/SafeSave.h"
 
-#include <QFileInfo>
 #include <QXmlStreamReader>
 
 #include <string>
@@ -98,10 +97,7 @@ TReadResult<TColors> ParseSocData(QByteArrayView data) {
 }
 
 TReadResult<TColors> ReadSocFile(const QString& fileName) {
-  if (!QFileInfo::exists(fileName)) return {{}, TFileResult::FileNotFound()};
-  TBoundedBytes bytes;
-  if (TFileResult opened = bytes.Open(fileName); !opened) return {{}, opened};
-  return ParseSocData(bytes.Data());
+  return ReadParsed(fileName, ParseSocData);
 }
 
 QByteArray EncodeSocData(const TColors& colors) {

@@ -82,10 +82,7 @@ TReadResult<TColors> ParseScribusData(QByteArrayView data) {
 }
 
 TReadResult<TColors> ReadScribusFile(const QString& fileName) {
-  if (!QFileInfo::exists(fileName)) return {{}, TFileResult::FileNotFound()};
-  TBoundedBytes bytes;
-  if (TFileResult opened = bytes.Open(fileName); !opened) return {{}, opened};
-  return ParseScribusData(bytes.Data());
+  return ReadParsed(fileName, ParseScribusData);
 }
 
 QByteArray EncodeScribusData(const TColors& colors, const QString& paletteName) {

@@ -8,7 +8,6 @@
 #include "engine/files/SafeSave.h"
 #include "engine/formats/SwatchFiles.h"
 
-#include <QFileInfo>
 
 #include <algorithm>
 #include <bit>
@@ -186,10 +185,7 @@ float Unit(std::int32_t channel) { return static_cast<float>(std::clamp(channel,
 TReadResult<std::vector<TAseSwatch>> ParseAseData(QByteArrayView data) { return TAseParser(data).Parse(); }
 
 TReadResult<std::vector<TAseSwatch>> ReadAseFile(const QString& fileName) {
-  if (!QFileInfo::exists(fileName)) return {{}, TFileResult::FileNotFound()};
-  TBoundedBytes bytes;
-  if (TFileResult opened = bytes.Open(fileName); !opened) return {{}, opened};
-  return ParseAseData(bytes.Data());
+  return ReadParsed(fileName, ParseAseData);
 }
 
 QByteArray EncodeAseData(const TColors& colors) {

@@ -6,10 +6,9 @@
 #include "engine/files/ByteReader.h"
 #include "engine/qtcolor/ShownColor.h"
 #include "engine/files/ByteWriter.h"
-#include "engine/files/FileBytes.h"
+#include "engine/files/BoundedRead.h"
 #include "engine/files/SafeSave.h"
 
-#include <QFileInfo>
 
 #include <algorithm>
 #include <array>
@@ -109,13 +108,6 @@ void WriteAcoRecord(detail::TByteWriter& writer, const TColorObject& color) {
 
 QString HexOf(TColor color) { return QString::fromStdString(HexText(ColorToRGBValues(color))); }
 
-template <typename Parse>
-auto ReadWith(const QString& fileName, Parse parse) -> decltype(parse(QByteArrayView())) {
-  if (!QFileInfo::exists(fileName)) return {{}, TFileResult::FileNotFound()};
-  TFileBytes file;
-  if (TFileResult opened = file.Open(fileName); !opened) return {{}, opened};
-  return parse(file.Data());
-}
 
 }  // namespace
 
@@ -168,7 +160,7 @@ TReadResult<TAcoColors> ParseAcoData(QByteArrayView data) {
   return first;
 }
 
-TReadResult<TAcoColors> ReadAcoFile(const QString& fileName) { return ReadWith(fileName, ParseAcoData); }
+TReadResult<TAcoColors> ReadAcoFile(const QString& fileName) { return ReadParsed(fileName, ParseAcoData); }
 
 namespace {
 
@@ -195,7 +187,7 @@ TReadResult<QStringList> ParseActData(QByteArrayView data) {
   return {std::move(texts), {}};
 }
 
-TReadResult<QStringList> ReadActFile(const QString& fileName) { return ReadWith(fileName, ParseActData); }
+TReadResult<QStringList> ReadActFile(const QString& fileName) { return ReadParsed(fileName, ParseActData); }
 
 TReadResult<QByteArray> EncodeAcoData(const TColors& colors) {
   if (colors.size() > static_cast<std::size_t>(MaxAcoColors)) {
