@@ -25,6 +25,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace tintorium {
 namespace {
 
@@ -80,10 +82,15 @@ void THelpViewer::CreateWidgets() {
 
   auto* splitter = new QSplitter(Qt::Horizontal, this);
   splitter->setObjectName(QStringLiteral("splHelp"));
+  splHelp_ = splitter;
   lstHelpContents_ = new QListWidget(splitter);
   lstHelpContents_->setObjectName(QStringLiteral("lstHelpContents"));
   tbHelp_ = new QTextBrowser(splitter);
   tbHelp_->setObjectName(QStringLiteral("tbHelp"));
+  // Long headings wrap rather than run under the text or off the list.
+  lstHelpContents_->setWordWrap(true);
+  lstHelpContents_->setResizeMode(QListView::Adjust);
+  lstHelpContents_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   // Every link comes to FollowLink: the guide's own anchors stay here, the rest go to the desktop.
   tbHelp_->setOpenLinks(false);
   tbHelp_->setOpenExternalLinks(false);
@@ -140,6 +147,19 @@ void THelpViewer::FillContents() {
   const QSignalBlocker quiet(lstHelpContents_);
   lstHelpContents_->clear();
   for (const THelpSection& section : sections_) lstHelpContents_->addItem(section.heading);
+  FitContentsColumn();
+}
+
+// The contents list as wide as its longest heading, up to a third of the window (longer ones wrap).
+void THelpViewer::FitContentsColumn() {
+  const int total = splHelp_->isVisible() ? splHelp_->width() : width();
+  const QFontMetrics metrics(lstHelpContents_->font());
+  int widest = 0;
+  for (const THelpSection& section : sections_) widest = std::max(widest, metrics.horizontalAdvance(section.heading));
+  const int needed = widest + 2 * lstHelpContents_->frameWidth() +
+                     lstHelpContents_->verticalScrollBar()->sizeHint().width() + 12;
+  const int list = std::clamp(needed, 150, std::max(150, total / 3));
+  splHelp_->setSizes({list, std::max(1, total - list - splHelp_->handleWidth())});
 }
 
 bool THelpViewer::ShowSection(const QString& id) {

@@ -13,6 +13,7 @@
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QSplitter;
 class QTextBrowser;
 class QToolButton;
 
@@ -55,8 +56,10 @@ class THelpViewer final : public QWidget {
  private:
   void CreateWidgets();
   void FillContents();
+  void FitContentsColumn();
   void ShowFindResult(bool found, const QString& text);
 
+  QSplitter* splHelp_ = nullptr;
   QListWidget* lstHelpContents_ = nullptr;
   QLabel* lblHelpFind_ = nullptr;
   QLineEdit* edHelpFind_ = nullptr;

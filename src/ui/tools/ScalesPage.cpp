@@ -127,10 +127,9 @@ void TScalesPage::BuildControls() {
   edtScaleName_->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("secondary")) + 16);
   btnScaleAdd_ = new QPushButton(this);
   btnScaleAdd_->setObjectName(QStringLiteral("btnScaleAdd"));
-  btnScaleCopy_ = new QToolButton(this);
+  // A push button with a menu: the style leaves room for its arrow beside the text.
+  btnScaleCopy_ = new QPushButton(this);
   btnScaleCopy_->setObjectName(QStringLiteral("btnScaleCopy"));
-  btnScaleCopy_->setPopupMode(QToolButton::InstantPopup);
-  btnScaleCopy_->setToolButtonStyle(Qt::ToolButtonTextOnly);
   pmnuScaleCopy_ = new QMenu(this);
   pmnuScaleCopy_->setObjectName(QStringLiteral("pmnuScaleCopy"));
   for (const TCopyItem& item : kCopyItems) {

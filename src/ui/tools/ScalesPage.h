@@ -107,7 +107,7 @@ class TScalesPage final : public TToolPage, public TBaseColorFollower {
   QLabel* lblScaleName_ = nullptr;
   QLineEdit* edtScaleName_ = nullptr;
   QPushButton* btnScaleAdd_ = nullptr;
-  QToolButton* btnScaleCopy_ = nullptr;
+  QPushButton* btnScaleCopy_ = nullptr;
   QMenu* pmnuScaleCopy_ = nullptr;
   QLabel* lblScaleNotation_ = nullptr;
   QComboBox* cboScaleNotation_ = nullptr;

@@ -176,6 +176,29 @@ TEST_F(HelpViewerTest, TheContentsListEveryChapterAndAClickShowsIt) {
   }
 }
 
+// At the window's first size every chapter heading of the contents shows whole, in both languages.
+TEST_F(HelpViewerTest, TheContentsShowEveryHeadingWholeAtTheFirstSize) {
+  for (const QString& guide : {kEnglishGuide, kGermanGuide}) {
+    SCOPED_TRACE(guide.toStdString());
+    THelpViewer viewer;
+    viewer.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&viewer));
+    ASSERT_TRUE(viewer.LoadGuide(guide));
+    QApplication::processEvents();
+    QListWidget* list = viewer.Contents();
+    const QFontMetrics metrics(list->font());
+    for (int i = 0; i < list->count(); ++i) {
+      const QRect row = list->visualItemRect(list->item(i));
+      const QRect text = metrics.boundingRect(QRect(0, 0, row.width(), 10000), Qt::TextWordWrap, list->item(i)->text());
+      EXPECT_LE(row.right(), list->viewport()->width()) << list->item(i)->text().toStdString();
+      EXPECT_LE(text.width(), row.width()) << list->item(i)->text().toStdString();
+      EXPECT_LE(text.height(), row.height()) << list->item(i)->text().toStdString();
+    }
+    EXPECT_FALSE(list->horizontalScrollBar()->isVisible());
+    EXPECT_GT(viewer.Browser()->width(), viewer.width() / 2) << "the guide keeps most of the window";
+  }
+}
+
 TEST_F(HelpViewerTest, ShowSectionScrollsToTheChapterAndRefusesUnknownOnes) {
   ASSERT_TRUE(viewer_.ShowSection(QStringLiteral("print")));
   EXPECT_TRUE(HeadingInView(*viewer_.Browser(), QStringLiteral("Printing a scheme")));
