@@ -134,9 +134,10 @@ bool THelpViewer::LoadGuide(const QString& file) {
   } else {
     sections_ = GuideSections(html);
     tbHelp_->document()->setBaseUrl(QUrl::fromLocalFile(file));
-    // Links in the theme's link colour (the rest of the text has none of its own).
-    tbHelp_->document()->setDefaultStyleSheet(
-        QStringLiteral("a { color: %1; }").arg(palette().color(QPalette::Link).name()));
+    // Links in the theme's link colour (the rest of the text has none of its own); long command lines wrap
+    // rather than widen the page beyond the window.
+    tbHelp_->document()->setDefaultStyleSheet(QStringLiteral("a { color: %1; } pre { white-space: pre-wrap; }")
+                                                  .arg(palette().color(QPalette::Link).name()));
     tbHelp_->setHtml(html);
   }
   FillContents();

@@ -176,7 +176,8 @@ TEST_F(HelpViewerTest, TheContentsListEveryChapterAndAClickShowsIt) {
   }
 }
 
-// At the window's first size every chapter heading of the contents shows whole, in both languages.
+// At the window's first size every chapter heading of the contents shows whole and every line of the guide fits
+// its pane, in both languages.
 TEST_F(HelpViewerTest, TheContentsShowEveryHeadingWholeAtTheFirstSize) {
   for (const QString& guide : {kEnglishGuide, kGermanGuide}) {
     SCOPED_TRACE(guide.toStdString());
@@ -196,6 +197,8 @@ TEST_F(HelpViewerTest, TheContentsShowEveryHeadingWholeAtTheFirstSize) {
     }
     EXPECT_FALSE(list->horizontalScrollBar()->isVisible());
     EXPECT_GT(viewer.Browser()->width(), viewer.width() / 2) << "the guide keeps most of the window";
+    const QTextBrowser* browser = viewer.Browser();
+    EXPECT_LE(browser->document()->size().width(), browser->viewport()->width() + 1) << "a line is wider than the pane";
   }
 }
 
