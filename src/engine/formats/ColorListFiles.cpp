@@ -4,7 +4,6 @@
 #include "engine/files/BoundedRead.h"
 #include "engine/files/SafeSave.h"
 
-
 #include <algorithm>
 #include <optional>
 #include <string>
@@ -48,7 +47,6 @@ std::optional<TColorObjectFx> ColorOf(QByteArrayView digits) {
 TReadResult<TColors> Failed(qsizetype line, int digits) {
   return {{}, TFileResult::Failure(QString::fromLatin1(kColorListLineText).arg(line).arg(digits))};
 }
-
 
 }  // namespace
 

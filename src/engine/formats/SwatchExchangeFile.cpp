@@ -8,7 +8,6 @@
 #include "engine/files/SafeSave.h"
 #include "engine/formats/SwatchFiles.h"
 
-
 #include <algorithm>
 #include <bit>
 #include <cmath>

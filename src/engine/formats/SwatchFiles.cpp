@@ -9,7 +9,6 @@
 #include "engine/files/BoundedRead.h"
 #include "engine/files/SafeSave.h"
 
-
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -105,9 +104,7 @@ void WriteAcoRecord(detail::TByteWriter& writer, const TColorObject& color) {
   writer.U16BE(0);
 }
 
-
 QString HexOf(TColor color) { return QString::fromStdString(HexText(ColorToRGBValues(color))); }
-
 
 }  // namespace
 
