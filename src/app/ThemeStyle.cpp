@@ -79,6 +79,13 @@ QPainterPath TopRoundedPath(const QRectF& rect, qreal radius, bool closed) {
   return path;
 }
 
+/// A tab's surface in `state`: selected, under the pointer (where the look has a hover fill) or idle.
+TThemeFace TabFace(const TThemeLook& look, QStyle::State state) {
+  if (state & QStyle::State_Selected) return Over(look.tab, look.tabSelected);
+  const bool hot = (state & QStyle::State_MouseOver) && (state & QStyle::State_Enabled) && look.tabHot.fill.IsSet();
+  return hot ? Over(look.tab, look.tabHot) : look.tab;
+}
+
 bool IsNorthTab(int shape) { return shape == QTabBar::RoundedNorth || shape == QTabBar::TriangularNorth; }
 bool IsSouthTab(int shape) { return shape == QTabBar::RoundedSouth || shape == QTabBar::TriangularSouth; }
 
@@ -458,9 +465,7 @@ bool TThemeStyle::DrawTabShape(const QStyleOption* option, QPainter* painter) co
 
 void TThemeStyle::DrawNorthTabShape(const QStyleOptionTab& tab, QPainter* painter) const {
   const bool selected = tab.state & State_Selected;
-  const bool hot = !selected && (tab.state & State_MouseOver) && (tab.state & State_Enabled) &&
-                   look_.tabHot.fill.IsSet();
-  const TThemeFace face = selected ? Over(look_.tab, look_.tabSelected) : hot ? Over(look_.tab, look_.tabHot) : look_.tab;
+  const TThemeFace face = TabFace(look_, tab.state);
   if (look_.tabsSegmented) {
     bool first = tab.position == QStyleOptionTab::Beginning || tab.position == QStyleOptionTab::OnlyOneTab;
     bool last = tab.position == QStyleOptionTab::End || tab.position == QStyleOptionTab::OnlyOneTab;
@@ -491,13 +496,8 @@ void TThemeStyle::DrawTabLabel(const QStyleOption* option, QPainter* painter, co
   const auto* tab = qstyleoption_cast<const QStyleOptionTab*>(option);
   if (!tab || !(IsNorthTab(tab->shape) || IsSouthTab(tab->shape)))
     return QProxyStyle::drawControl(CE_TabBarTabLabel, option, painter, widget);
-  const bool selected = option->state & State_Selected;
-  const bool hot = !selected && (option->state & State_MouseOver) && look_.tabHot.fill.IsSet();
-  const QColor text = selected && look_.tabSelected.text.isValid() ? look_.tabSelected.text
-                      : hot && look_.tabHot.text.isValid()         ? look_.tabHot.text
-                                                                   : look_.tab.text;
   QStyleOptionTab drawn = *tab;
-  drawn.palette = WithText(tab->palette, text);
+  drawn.palette = WithText(tab->palette, TabFace(look_, option->state).text);
   QProxyStyle::drawControl(CE_TabBarTabLabel, &drawn, painter, widget);
 }
 
